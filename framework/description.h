@@ -36,6 +36,7 @@ enum class Kind {
   StringList,  // ["a", "b"]
   Set,         // [akLeft, akTop]
   Binary,      // < hex lines >
+  Color,       // an Integer (16111818) or an Ident (clNavy): either is accepted
 };
 
 struct Ident {
