@@ -1,0 +1,55 @@
+// The ruler page as numbers: where the title, the ticks, the labelled marks
+// and their labels go on the printer's page. The printing code only draws it.
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "ruler/scale_catalogue.h"
+
+namespace ruler {
+
+// What the printer reports for the printable area in the chosen orientation.
+struct PageMetrics {
+  int widthPixels;   // HORZRES
+  int heightPixels;  // VERTRES
+  int widthMm;       // HORZSIZE
+  int heightMm;      // VERTSIZE
+};
+
+struct Point {
+  int x;
+  int y;
+  bool operator==(const Point&) const = default;
+};
+struct Line {
+  Point from;
+  Point to;
+  bool operator==(const Line&) const = default;
+};
+struct Text {
+  Point at;  // top-left corner of the text
+  std::wstring text;
+  bool operator==(const Text&) const = default;
+};
+using DrawOp = std::variant<Line, Text>;
+
+struct RulerPage {
+  long double printCoef;  // the calibration coefficient this page is drawn with
+  double xScale;          // device pixels per tenth of a millimetre, across
+  double yScale;          // the same down the page, stretched by printCoef
+  std::vector<DrawOp> ops;  // in drawing order
+};
+
+// The processor's default rounding: to nearest, a half to the even neighbour.
+int roundHalfEven(long double v);
+
+// Lays out one page: the title at 90 mm across and 50 pixels down, then for
+// p = 0 to 2500 a tick (50 to 70 mm) and, over it, a labelled mark (50 to
+// 75 mm) with its label at 80 mm, 20 pixels above the mark. The 50, 100 and
+// 20 pixel offsets are device pixels; only y is stretched by the coefficient.
+RulerPage layoutRuler(const PageMetrics& page, const Graduation& graduation, long double calibrationCoef,
+                      wchar_t decimalSeparator);
+
+}  // namespace ruler
