@@ -1,0 +1,133 @@
+#!/usr/bin/env python3
+"""Measures a printed ruler page: reads a PDF the way a person with a ruler
+would, from the rendered sheet, and reports what is on it.
+
+    tools/measure_ruler.py page.pdf
+
+prints, one item a line:
+
+    orientation portrait|landscape    (as the sheet is seen, rotation applied)
+    rotation 0|90|180|270             (the page rotation stored in the PDF)
+    title Echelle 1:100
+    mark 8.467                        (a tick: y of its centre in mm from the top)
+    mark 9.313 labelled 0m            (a labelled mark and its label)
+
+The sheet is rendered at 300 dpi in grey (pdftoppm applies the page
+rotation), a column at 60 mm is scanned for the ticks and one at 72.5 mm for
+the longer labelled marks; each dark run's centroid is a mark. Texts come from
+pdftotext: words from 85 mm on are the title, words from 75 mm the labels.
+"""
+import re
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+DPI = 300
+MM_PER_INCH = 25.4
+TICK_COLUMN_MM = (59.5, 60.5)     # ticks run from 50 to 70 mm
+LABELLED_COLUMN_MM = (72.0, 73.0)  # only labelled marks reach 75 mm
+LABEL_FROM_MM, TITLE_FROM_MM = 75.0, 85.0
+INK = 240  # grey levels below this count as ink
+SAME_LINE_PX = 2
+
+
+def px(mm):
+    return mm * DPI / MM_PER_INCH
+
+
+def mm(pixels):
+    return pixels * MM_PER_INCH / DPI
+
+
+def read_pgm(path):
+    data = path.read_bytes()
+    fields = re.match(rb"P5\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
+    width, height = int(fields.group(1)), int(fields.group(2))
+    return width, height, data[fields.end():]
+
+
+def render(pdf, workdir):
+    prefix = Path(workdir) / "sheet"
+    subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", "-singlefile", str(pdf), str(prefix)], check=True)
+    return read_pgm(prefix.with_suffix(".pgm"))
+
+
+def ink_centroids(image, columns_mm):
+    """Centres (in pixels from the top edge) of the dark runs down a band of columns."""
+    width, height, pixels = image
+    first, last = int(px(columns_mm[0])), int(px(columns_mm[1]))
+    count = last - first + 1
+    centres, run = [], []
+    for row in range(height + 1):
+        ink = 0.0
+        if row < height:
+            line = pixels[row * width + first: row * width + last + 1]
+            ink = sum(255 - v for v in line) / count
+        if ink > 255 - INK:
+            run.append((row + 0.5, ink))  # the centre of pixel row r is r + 0.5
+        elif run:
+            total = sum(w for _, w in run)
+            centres.append(sum(y * w for y, w in run) / total)
+            run = []
+    return centres
+
+
+def words(pdf):
+    """(x, top, bottom, text) of each word, in points, as the sheet is seen."""
+    html = subprocess.run(["pdftotext", "-bbox", str(pdf), "-"], check=True, capture_output=True,
+                          text=True).stdout
+    pattern = r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>'
+    unescape = {"&amp;": "&", "&lt;": "<", "&gt;": ">", "&quot;": '"', "&apos;": "'"}
+    found = []
+    for x, top, bottom, text in re.findall(pattern, html):
+        for entity, char in unescape.items():
+            text = text.replace(entity, char)
+        found.append((float(x), float(top), float(bottom), text))
+    return found
+
+
+def rotation(pdf):
+    info = subprocess.run(["pdfinfo", str(pdf)], check=True, capture_output=True, text=True).stdout
+    found = re.search(r"^Page rot:\s+(\d+)", info, re.M)
+    return int(found.group(1)) if found else 0
+
+
+def measure(pdf):
+    with tempfile.TemporaryDirectory() as workdir:
+        image = render(pdf, workdir)
+    width, height, _ = image
+    ticks = ink_centroids(image, TICK_COLUMN_MM)
+    labelled = ink_centroids(image, LABELLED_COLUMN_MM)
+
+    points_to_mm = MM_PER_INCH / 72
+    title, labels = [], {}
+    for x, top, bottom, text in sorted(words(pdf), key=lambda w: (w[1], w[0])):
+        if x * points_to_mm >= TITLE_FROM_MM:
+            title.append(text)
+        elif x * points_to_mm >= LABEL_FROM_MM and labelled:
+            # A label sits just above its mark: it belongs to the nearest one.
+            middle = px((top + bottom) / 2 * points_to_mm)
+            mark = min(labelled, key=lambda y: abs(y - middle))
+            labels[mark] = labels.get(mark, "") + text
+
+    lines = [f"orientation {'landscape' if width > height else 'portrait'}", f"rotation {rotation(pdf)}",
+             f"title {' '.join(title)}"]
+    # Every mark crosses the tick column; the labelled ones also the other.
+    for y in ticks:
+        mark = next((m for m in labelled if abs(m - y) <= SAME_LINE_PX), None)
+        if mark is None:
+            lines.append(f"mark {mm(y):.3f}")
+        else:
+            lines.append(f"mark {mm(y):.3f} labelled {labels.get(mark, '')}".rstrip())
+    return lines
+
+
+def main(argv):
+    if len(argv) != 2:
+        sys.exit("usage: measure_ruler.py page.pdf")
+    print("\n".join(measure(Path(argv[1]))))
+
+
+if __name__ == "__main__":
+    main(sys.argv)
