@@ -9,7 +9,7 @@ window, so that the anti-aliased edges blend into what shows behind.
 
 from artwork import raster, stroke_font
 from artwork.raster import (Canvas, arc, bar, box, circle, ellipse, intersect, linear,
-                            moved, outline, polygon, radial, rect, segment, subtract, union)
+                            moved, outline, polygon, radial, rect, segment, union)
 
 KEY = (240, 240, 240)
 OLIVE_INDEX, BLACK_INDEX = 3, 0  # in the 16-colour palette
@@ -65,7 +65,7 @@ def print_button():
 def scale_button():
     """A magnifying glass over a graduated ruler."""
     c = Canvas(48, 48)
-    _ruler(c, 22, 29, 46, 13, -30, 11, 3.2, 0.56)
+    _ruler(c, 23, 29, 42, 13, -30, 11, 3.2, 0.56)
     lens = circle(28, 19, 10.5)
     handle = segment(36, 27, 44.5, 35.5, 5)
     c.fill(moved(union(lens, handle), 1, 1.5), SHADOW, feather=2.5)

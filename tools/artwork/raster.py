@@ -143,12 +143,6 @@ def intersect(a, b):
                        min(a.bbox[2], b.bbox[2]), min(a.bbox[3], b.bbox[3])))
 
 
-def subtract(a, b):
-    def sdf(x, y):
-        return max(a.sdf(x, y), -b.sdf(x, y))
-    return Shape(sdf, a.bbox)
-
-
 def outline(shape, width):
     """The band of the given width centred on the shape's edge."""
     half = width / 2.0
@@ -225,8 +219,9 @@ class Canvas:
 
     def over(self, background, reserved=None):
         """Rows of (r, g, b) bytes, top row first, on an opaque background.
-        A painted pixel that happens to come out as the reserved colour is
-        moved one step off it, so that colour marks background alone."""
+        A mostly painted pixel that happens to come out as the reserved
+        colour is moved one step off it, so that colour marks background
+        alone; a faint one (a shadow's tail) simply stays background."""
         out = []
         for py in range(self.height):
             row = []
@@ -234,7 +229,7 @@ class Canvas:
                 r, g, b, a = self.px[py * self.width + px]
                 keep = 1.0 - a
                 rgb = tuple(_byte(c + k * keep) for c, k in zip((r, g, b), background))
-                if a > 0.0 and rgb == reserved:
+                if a >= 0.5 and rgb == reserved:
                     rgb = (rgb[0], rgb[1], rgb[2] - 1 if rgb[2] else 1)
                 row.append(rgb)
             out.append(row)

@@ -1,0 +1,210 @@
+// The picture files the program carries: their headers say what the
+// controls expect, the see-through colour stays in the background, the spin
+// glyphs are the triangles the spin button shows, and the drawing script
+// still produces exactly the committed bytes.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+const fs::path kRoot = fs::path(__FILE__).parent_path().parent_path().parent_path();
+
+Bytes readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+std::uint32_t le(const Bytes& b, std::size_t at, int size) {
+  std::uint32_t v = 0;
+  for (int i = size - 1; i >= 0; --i) v = v << 8 | b.at(at + i);
+  return v;
+}
+
+std::uint32_t be32(const Bytes& b, std::size_t at) {
+  return std::uint32_t{b.at(at)} << 24 | b.at(at + 1) << 16 | b.at(at + 2) << 8 | b.at(at + 3);
+}
+
+struct Rgb {
+  int r, g, b;
+  bool operator==(const Rgb&) const = default;
+};
+
+// An uncompressed bottom-up BMP with its header fields and a pixel reader
+// (x, y from the top-left corner).
+struct Bmp {
+  Bytes data;
+  int width() const { return static_cast<int>(le(data, 18, 4)); }
+  int height() const { return static_cast<int>(le(data, 22, 4)); }
+  int bits() const { return static_cast<int>(le(data, 28, 2)); }
+  std::size_t rowBytes() const { return (width() * bits() + 31) / 32 * 4; }
+
+  Rgb at(int x, int y) const {
+    const std::size_t row = le(data, 10, 4) + (height() - 1 - y) * rowBytes();
+    if (bits() == 24) {
+      const std::size_t p = row + x * 3;
+      return {data.at(p + 2), data.at(p + 1), data.at(p)};
+    }
+    const int nibble = x % 2 ? data.at(row + x / 2) & 15 : data.at(row + x / 2) >> 4;
+    const std::size_t entry = 14 + 40 + nibble * 4;
+    return {data.at(entry + 2), data.at(entry + 1), data.at(entry)};
+  }
+};
+
+Bmp loadBmp(const char* name) { return Bmp{readFile(kRoot / "resources" / name)}; }
+
+void expectPlainBmp(const Bmp& bmp, int width, int height, int bits) {
+  ASSERT_GE(bmp.data.size(), 54u);
+  EXPECT_EQ(bmp.data[0], 'B');
+  EXPECT_EQ(bmp.data[1], 'M');
+  EXPECT_EQ(le(bmp.data, 2, 4), bmp.data.size());
+  EXPECT_EQ(le(bmp.data, 14, 4), 40u);
+  EXPECT_EQ(bmp.width(), width);
+  EXPECT_EQ(bmp.height(), height);
+  EXPECT_EQ(le(bmp.data, 26, 2), 1u);
+  EXPECT_EQ(bmp.bits(), bits);
+  EXPECT_EQ(le(bmp.data, 30, 4), 0u) << "compressed";
+  EXPECT_EQ(le(bmp.data, 10, 4) + height * bmp.rowBytes(), bmp.data.size());
+}
+
+// The bottom-left colour is keyed out: it must surround the drawing.
+void expectKeyAround(const Bmp& bmp) {
+  const int w = bmp.width(), h = bmp.height();
+  const Rgb key = bmp.at(0, h - 1);
+  for (const auto& [x, y] : std::array<std::pair<int, int>, 3>{{{0, 0}, {w - 1, 0}, {w - 1, h - 1}}})
+    EXPECT_EQ(bmp.at(x, y), key) << "corner " << x << "," << y;
+}
+
+// Key-coloured pixels inside the rectangle [x0, x1) x [y0, y1), which the
+// drawing covers: each would show as a hole.
+int keyedPixelsWithin(const Bmp& bmp, int x0, int y0, int x1, int y1) {
+  const Rgb key = bmp.at(0, bmp.height() - 1);
+  int count = 0;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) count += bmp.at(x, y) == key;
+  return count;
+}
+
+// The button pictures are solid shapes without holes: every key-coloured
+// pixel is reached from the picture's border without crossing the drawing.
+int enclosedKeyedPixels(const Bmp& bmp) {
+  const int w = bmp.width(), h = bmp.height();
+  const Rgb key = bmp.at(0, h - 1);
+  std::vector<bool> reached(w * h, false);
+  std::vector<std::pair<int, int>> todo;
+  for (int x = 0; x < w; ++x) todo.insert(todo.end(), {{x, 0}, {x, h - 1}});
+  for (int y = 0; y < h; ++y) todo.insert(todo.end(), {{0, y}, {w - 1, y}});
+  while (!todo.empty()) {
+    const auto [x, y] = todo.back();
+    todo.pop_back();
+    if (x < 0 || y < 0 || x >= w || y >= h || reached[y * w + x] || !(bmp.at(x, y) == key)) continue;
+    reached[y * w + x] = true;
+    todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
+  }
+  int enclosed = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) enclosed += bmp.at(x, y) == key && !reached[y * w + x];
+  return enclosed;
+}
+
+TEST(ResourcesTest, ButtonPicturesAre48By48TrueColourWithKeyedBackground) {
+  for (const char* name : {"print.bmp", "scale.bmp", "help.bmp", "web.bmp"}) {
+    SCOPED_TRACE(name);
+    const Bmp bmp = loadBmp(name);
+    ASSERT_EQ(bmp.data.size(), 6966u);
+    EXPECT_EQ(le(bmp.data, 10, 4), 54u);
+    expectPlainBmp(bmp, 48, 48, 24);
+    expectKeyAround(bmp);
+    EXPECT_EQ(keyedPixelsWithin(bmp, 20, 20, 28, 28), 0) << "nothing drawn in the middle";
+    EXPECT_EQ(enclosedKeyedPixels(bmp), 0) << "key-coloured pixels inside the drawing";
+  }
+}
+
+TEST(ResourcesTest, LogoIs128By122TrueColourWithKeyedBackground) {
+  const Bmp bmp = loadBmp("logo.bmp");
+  expectPlainBmp(bmp, 128, 122, 24);
+  expectKeyAround(bmp);
+  EXPECT_EQ(keyedPixelsWithin(bmp, 10, 6, 118, 82), 0) << "holes in the plan";
+  EXPECT_GT(keyedPixelsWithin(bmp, 0, 92, 128, 118), 0) << "the name sits on the background";
+  EXPECT_LT(keyedPixelsWithin(bmp, 0, 92, 128, 118), 128 * 26) << "the name is missing";
+}
+
+TEST(ResourcesTest, SpinGlyphsAreBlackTrianglesOnOlive) {
+  const Rgb olive{128, 128, 0}, black{0, 0, 0};
+  // Black pixels in each row, top row first.
+  const std::array<int, 6> upWidths{0, 1, 3, 5, 7, 0}, downWidths{0, 7, 5, 3, 1, 0};
+  for (const bool up : {true, false}) {
+    SCOPED_TRACE(up ? "SpinUp" : "SpinDown");
+    const Bmp bmp = loadBmp(up ? "spinup.bmp" : "spindown.bmp");
+    expectPlainBmp(bmp, 9, 6, 4);
+    const std::uint32_t colours = le(bmp.data, 46, 4);
+    EXPECT_TRUE(colours == 0 || colours == 16) << colours;
+    for (int y = 0; y < 6; ++y) {
+      const int n = (up ? upWidths : downWidths)[y];
+      for (int x = 0; x < 9; ++x) {
+        const bool inked = x >= (9 - n) / 2 && x < (9 - n) / 2 + n;
+        EXPECT_EQ(bmp.at(x, y), inked ? black : olive) << "pixel " << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(ResourcesTest, IconHoldsSixSizesIn32Bits) {
+  const Bytes ico = readFile(kRoot / "resources" / "morvi.ico");
+  ASSERT_GE(ico.size(), 6u);
+  EXPECT_EQ(le(ico, 0, 2), 0u);
+  EXPECT_EQ(le(ico, 2, 2), 1u) << "not an icon";
+  ASSERT_EQ(le(ico, 4, 2), 6u);
+  const std::array<std::uint32_t, 6> sizes{256, 128, 64, 48, 24, 16};
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    SCOPED_TRACE(sizes[i]);
+    const std::size_t entry = 6 + 16 * i;
+    EXPECT_EQ(ico.at(entry), sizes[i] % 256);
+    EXPECT_EQ(ico.at(entry + 1), sizes[i] % 256);
+    EXPECT_EQ(le(ico, entry + 6, 2), 32u);
+    const std::uint32_t length = le(ico, entry + 8, 4), offset = le(ico, entry + 12, 4);
+    ASSERT_LE(std::uint64_t{offset} + length, ico.size());
+    const Bytes image(ico.begin() + offset, ico.begin() + offset + length);
+    if (image.at(0) == 0x89) {  // PNG
+      EXPECT_EQ(std::string(image.begin() + 1, image.begin() + 4), "PNG");
+      EXPECT_EQ(be32(image, 16), sizes[i]);
+      EXPECT_EQ(be32(image, 20), sizes[i]);
+      EXPECT_EQ(image.at(24), 8) << "bits per channel";
+      EXPECT_EQ(image.at(25), 6) << "not RGBA";
+    } else {
+      const std::uint32_t mask = (sizes[i] + 31) / 32 * 4 * sizes[i];
+      EXPECT_EQ(le(image, 0, 4), 40u);
+      EXPECT_EQ(le(image, 4, 4), sizes[i]);
+      EXPECT_EQ(le(image, 8, 4), 2 * sizes[i]) << "height covers colour and mask";
+      EXPECT_EQ(le(image, 14, 2), 32u);
+      EXPECT_EQ(length, 40 + sizes[i] * sizes[i] * 4 + mask);
+    }
+  }
+}
+
+TEST(ResourcesTest, DrawingScriptReproducesTheCommittedFiles) {
+  const fs::path out = fs::temp_directory_path() / ("morvi_resources_" + std::to_string(::getpid()));
+  const std::string command =
+      "python3 '" + (kRoot / "tools" / "make_resources.py").string() + "' --out '" + out.string() + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  for (const char* name : {"print.bmp", "scale.bmp", "help.bmp", "web.bmp", "logo.bmp", "morvi.ico",
+                           "spinup.bmp", "spindown.bmp"}) {
+    EXPECT_TRUE(readFile(out / name) == readFile(kRoot / "resources" / name))
+        << name << " differs from what tools/make_resources.py draws";
+  }
+  fs::remove_all(out);
+}
+
+}  // namespace
