@@ -1,0 +1,119 @@
+#include "app/main_window.h"
+
+#include <shellapi.h>
+
+#include <bit>
+
+#include "app/links.h"
+#include "framework/button.h"
+#include "framework/edit.h"
+#include "framework/error.h"
+
+namespace {
+
+// Finds a control of the description by name and kind.
+template <class T>
+T* bind(fw::Form& form, const char* name) {
+  T* c = dynamic_cast<T*>(form.find(name));
+  if (!c) throw fw::DescriptionError(L"Description de fenêtre : contrôle manquant " + fw::fromUtf8(name));
+  return c;
+}
+
+// The shell opens the address with the program registered for its scheme;
+// what it answers is not looked at.
+void openAddress(HWND owner, std::wstring address) {
+  if (address.size() > 255) address.resize(255);
+  ShellExecuteW(owner, L"open", address.c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+}  // namespace
+
+const fw::ClassInfo& TFormmorvi::info() {
+  static const fw::ClassInfo info("TFormmorvi", &fw::Form::info(), nullptr, {});
+  return info;
+}
+
+void TFormmorvi::registerClasses() {
+  fw::Registry& r = fw::Registry::instance();
+  for (const fw::ClassInfo* c :
+       {&TFormmorvi::info(), &fw::GroupBox::info(), &fw::Label::info(), &fw::RadioGroup::info(), &fw::Image::info(),
+        &fw::Edit::info(), &fw::Button::info(), &ctl::TAdvGlowButton::info(), &ctl::TSpinEdit::info(),
+        &ctl::TEditFormat::info(), &gdip::TAdvSmoothLabel::info()})
+    r.add(*c);
+}
+
+std::vector<fw::Form::HandlerEntry> TFormmorvi::handlerTable() const {
+  using F = TFormmorvi;
+  return {
+      handler<F, &F::AdvGlowButton1Click>("AdvGlowButton1Click"),
+      handler<F, &F::Label2Click>("Label2Click"),
+      handler<F, &F::Label2MouseEnter>("Label2MouseEnter"),
+      handler<F, &F::Label2MouseLeave>("Label2MouseLeave"),
+      handler<F, &F::Label6Click>("Label6Click"),
+      handler<F, &F::BtAideClick>("BtAideClick"),
+      handler<F, &F::BtSavoirPlusClick>("BtSavoirPlusClick"),
+      handler<F, &F::BtEchelleClick>("BtEchelleClick"),
+      handler<F, &F::FormShow>("FormShow"),
+      handler<F, &F::FormCreate>("FormCreate"),
+      handler<F, &F::FormDestroy>("FormDestroy"),
+      handler<F, &F::TBChange>("TBChange"),
+  };
+}
+
+void TFormmorvi::loaded() {
+  grpEchelle = bind<fw::GroupBox>(*this, "grpEchelle");
+  lbl_M = bind<fw::Label>(*this, "lbl_M");
+  lbl_cm = bind<fw::Label>(*this, "lbl_cm");
+  CotePlan = bind<ctl::TEditFormat>(*this, "CotePlan");
+  CoteMesure = bind<ctl::TEditFormat>(*this, "CoteMesure");
+  BtEchelle = bind<ctl::TAdvGlowButton>(*this, "BtEchelle");
+  GroupBox1 = bind<fw::GroupBox>(*this, "GroupBox1");
+  RG_Morvi = bind<fw::RadioGroup>(*this, "RG_Morvi");
+  BtImprimer = bind<ctl::TAdvGlowButton>(*this, "BtImprimer");
+  GroupBox3 = bind<fw::GroupBox>(*this, "GroupBox3");
+  Image1 = bind<fw::Image>(*this, "Image1");
+  BtSavoirPlus = bind<ctl::TAdvGlowButton>(*this, "BtSavoirPlus");
+  SpinEdit = bind<ctl::TSpinEdit>(*this, "SpinEdit");
+  Label1 = bind<fw::Label>(*this, "Label1");
+  BtAide = bind<ctl::TAdvGlowButton>(*this, "BtAide");
+  RgOrient = bind<fw::RadioGroup>(*this, "RgOrient");
+  Label2 = bind<fw::Label>(*this, "Label2");
+  Label6 = bind<fw::Label>(*this, "Label6");
+  AdvSmoothLabel1 = bind<gdip::TAdvSmoothLabel>(*this, "AdvSmoothLabel1");
+  AdvSmoothLabel2 = bind<gdip::TAdvSmoothLabel>(*this, "AdvSmoothLabel2");
+  AdvSmoothLabel3 = bind<gdip::TAdvSmoothLabel>(*this, "AdvSmoothLabel3");
+}
+
+void TFormmorvi::TBChange(fw::Control&) { CalibrationCoef = SpinEdit->value() / 1000.0L + 1; }
+
+void TFormmorvi::FormCreate(fw::Control& sender) { TBChange(sender); }
+
+void TFormmorvi::FormDestroy(fw::Control&) {}
+
+void TFormmorvi::FormShow(fw::Control&) { RG_Morvi->focus(); }
+
+void TFormmorvi::BtEchelleClick(fw::Control&) {}
+
+void TFormmorvi::Label2Click(fw::Control& sender) { openAddress(handle(), L"mailto:" + sender.caption()); }
+
+void TFormmorvi::Label6Click(fw::Control&) { openAddress(handle(), links::kWebSite); }
+
+void TFormmorvi::BtSavoirPlusClick(fw::Control&) { openAddress(handle(), links::kWebSite); }
+
+void TFormmorvi::BtAideClick(fw::Control&) { openAddress(handle(), links::kHelpPage); }
+
+void TFormmorvi::Label2MouseEnter(fw::Control& sender) {
+  sender.setFontStyle({sender.font().style.bits | fw::fsUnderline});
+}
+
+void TFormmorvi::Label2MouseLeave(fw::Control& sender) {
+  sender.setFontStyle({sender.font().style.bits & ~unsigned(fw::fsUnderline)});
+}
+
+LRESULT TFormmorvi::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  // Automation: another process may ask for the calibration coefficient; the
+  // answer is the bits of the double.
+  static const UINT askCoefficient = RegisterWindowMessageW(L"Morvi.CalibrationCoef");
+  if (msg == askCoefficient) return std::bit_cast<LRESULT>(double(CalibrationCoef));
+  return fw::Form::handleMessage(msg, wp, lp);
+}

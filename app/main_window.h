@@ -1,0 +1,78 @@
+// The main window: the scale finder, the ruler printing and the information
+// group, built from the window description "FORMMORVI".
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "controls/edit_format.h"
+#include "controls/glow_button.h"
+#include "controls/spin_edit.h"
+#include "framework/form.h"
+#include "framework/group_box.h"
+#include "framework/image.h"
+#include "framework/label.h"
+#include "framework/radio_group.h"
+#include "gdip/smooth_label.h"
+
+class TFormmorvi : public fw::Form {
+ public:
+  static const fw::ClassInfo& info();
+  const fw::ClassInfo& classInfo() const override { return info(); }
+
+  // Makes the classes of the window description known.
+  static void registerClasses();
+
+  // Controls, bound by name once the description is read.
+  fw::GroupBox* grpEchelle = nullptr;
+  fw::Label* lbl_M = nullptr;
+  fw::Label* lbl_cm = nullptr;
+  ctl::TEditFormat* CotePlan = nullptr;
+  ctl::TEditFormat* CoteMesure = nullptr;
+  ctl::TAdvGlowButton* BtEchelle = nullptr;
+  fw::GroupBox* GroupBox1 = nullptr;
+  fw::RadioGroup* RG_Morvi = nullptr;
+  ctl::TAdvGlowButton* BtImprimer = nullptr;
+  fw::GroupBox* GroupBox3 = nullptr;
+  fw::Image* Image1 = nullptr;
+  ctl::TAdvGlowButton* BtSavoirPlus = nullptr;
+  ctl::TSpinEdit* SpinEdit = nullptr;
+  fw::Label* Label1 = nullptr;
+  ctl::TAdvGlowButton* BtAide = nullptr;
+  fw::RadioGroup* RgOrient = nullptr;
+  fw::Label* Label2 = nullptr;
+  fw::Label* Label6 = nullptr;
+  gdip::TAdvSmoothLabel* AdvSmoothLabel1 = nullptr;
+  gdip::TAdvSmoothLabel* AdvSmoothLabel2 = nullptr;
+  gdip::TAdvSmoothLabel* AdvSmoothLabel3 = nullptr;
+
+  // Handlers.
+  void AdvGlowButton1Click(fw::Control& sender);
+  void Label2Click(fw::Control& sender);
+  void Label2MouseEnter(fw::Control& sender);
+  void Label2MouseLeave(fw::Control& sender);
+  void Label6Click(fw::Control& sender);
+  void BtAideClick(fw::Control& sender);
+  void BtSavoirPlusClick(fw::Control& sender);
+  void BtEchelleClick(fw::Control& sender);
+  void FormShow(fw::Control& sender);
+  void FormCreate(fw::Control& sender);
+  void FormDestroy(fw::Control& sender);
+  void TBChange(fw::Control& sender);
+
+  long double calibrationCoef() const { return CalibrationCoef; }
+
+ protected:
+  std::vector<HandlerEntry> handlerTable() const override;
+  void loaded() override;
+  LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void PrintRuler(const std::wstring& title, std::int32_t tickStep, std::int32_t labelInterval, double labelStep);
+  void GetSpecialFolder(int folderId, std::wstring& path);
+
+  long double CalibrationCoef = 0;
+  long double PrintCoef = 0;
+  std::wstring SettingsFile;
+  std::wstring SettingsDir;
+};

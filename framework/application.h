@@ -1,0 +1,22 @@
+// The application: its title, the top-level error box and the message loop.
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace fw {
+
+class Form;
+
+class Application {
+ public:
+  // The program file's name without its extension ("Morvi").
+  static std::wstring title();
+  // The error box: error icon, the title as caption, the exception's text.
+  // The program goes on afterwards.
+  static void showException(const std::exception& e);
+  // Shows the main form and runs the message loop until it is destroyed.
+  static int run(Form& mainForm);
+};
+
+}  // namespace fw

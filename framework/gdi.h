@@ -1,0 +1,61 @@
+// Owners of GDI handles: each frees its handle exactly once.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+#include <utility>
+
+namespace fw {
+
+struct DeleteGdiObject {
+  void operator()(HGDIOBJ h) const { DeleteObject(h); }
+};
+template <class H>
+using GdiObject = std::unique_ptr<std::remove_pointer_t<H>, DeleteGdiObject>;
+using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
+
+// Selects an object into a device context for the scope.
+class Selection {
+ public:
+  Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+  ~Selection() { SelectObject(dc_, old_); }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// BeginPaint / EndPaint.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND window) : window_(window) { dc_ = BeginPaint(window, &ps_); }
+  ~PaintDC() { EndPaint(window_, &ps_); }
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  HDC dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT ps_{};
+  HDC dc_;
+};
+
+// A screen device context for measuring text.
+class ScreenDC {
+ public:
+  ScreenDC() : dc_(GetDC(nullptr)) {}
+  ~ScreenDC() { ReleaseDC(nullptr, dc_); }
+  ScreenDC(const ScreenDC&) = delete;
+  ScreenDC& operator=(const ScreenDC&) = delete;
+  HDC dc() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+}  // namespace fw
