@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# Starts (or stops) what the tests and `make run` need outside Wine:
+#   - an X display: Xvfb on :77 when there is no usable $DISPLAY;
+#   - cupsd with a cups-pdf printer named PDF, the default printer.
+# `start` is idempotent and safe to run from several processes at once; it
+# writes build/services.env with the exports the other scripts source
+# (DISPLAY, MORVI_HEADLESS, MORVI_PDF_DIR). `stop` ends only what `start` began.
+set -euo pipefail
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+state="$repo/build/services"
+env_file="$repo/build/services.env"
+xvfb_display=:77
+printer=PDF
+cups_pdf_conf=/etc/cups/cups-pdf.conf
+
+# Our own settings must reach the real scheduler, whatever the caller points at.
+unset CUPS_SERVER
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Waits up to about 10 s for a command to succeed.
+wait_for() {
+  local i
+  for i in $(seq 100); do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+display_works() { xdpyinfo -display "$1" >/dev/null 2>&1; }
+
+# Alive and still the program we started, maybe through sudo (pids get reused).
+pid_is() {
+  local pidfile=$1 name=$2 pid comm
+  [ -f "$pidfile" ] || return 1
+  pid=$(cat "$pidfile")
+  comm=$(ps -o comm= -p "$pid" 2>/dev/null) || return 1
+  [ "$comm" = "$name" ] || [ "$comm" = sudo ]
+}
+
+# A server killed hard leaves its lock behind, and Xvfb then refuses the display.
+remove_stale_x_lock() {
+  local n=${xvfb_display#:} lock pid
+  lock=/tmp/.X$n-lock
+  [ -f "$lock" ] || return 0
+  pid=$(tr -d ' ' <"$lock")
+  if [ -z "$pid" ] || ! kill -0 "$pid" 2>/dev/null; then
+    rm -f "$lock" "/tmp/.X11-unix/X$n"
+  fi
+}
+
+start_display() {
+  if [ -n "${DISPLAY:-}" ] && [ "$DISPLAY" != "$xvfb_display" ] && display_works "$DISPLAY"; then
+    display=$DISPLAY headless=0
+    return
+  fi
+  display=$xvfb_display headless=1
+  display_works "$display" && return
+  remove_stale_x_lock
+  setsid Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp \
+    </dev/null >"$state/xvfb.log" 2>&1 9>&- &
+  echo $! >"$state/xvfb.pid"
+  wait_for display_works "$display" || { cat "$state/xvfb.log" >&2; echo "services: Xvfb did not start" >&2; exit 1; }
+  echo "services: Xvfb started on $display"
+}
+
+scheduler_runs() { lpstat -r 2>/dev/null | grep -qx 'scheduler is running'; }
+
+start_cups() {
+  scheduler_runs && return
+  local run=()
+  [ "$(id -u)" -eq 0 ] || run=(sudo)
+  "${run[@]}" mkdir -p /run/cups
+  "${run[@]}" setsid cupsd -f </dev/null >"$state/cupsd.log" 2>&1 9>&- &
+  echo $! >"$state/cupsd.pid"
+  wait_for scheduler_runs || { cat "$state/cupsd.log" >&2; echo "services: cupsd did not start" >&2; exit 1; }
+  echo "services: cupsd started"
+}
+
+# cups-pdf writes into the job owner's home; the tests look for the files there.
+configure_cups_pdf() {
+  if ! grep -qx 'Out ${HOME}/PDF' "$cups_pdf_conf"; then
+    as_root sed -i '/^#\?Out /d' "$cups_pdf_conf"
+    echo 'Out ${HOME}/PDF' | as_root tee -a "$cups_pdf_conf" >/dev/null
+  fi
+  pdf_dir="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
+  mkdir -p "$pdf_dir"
+}
+
+add_printer() {
+  if ! lpstat -p "$printer" >/dev/null 2>&1; then
+    as_root lpadmin -p "$printer" -E -v cups-pdf:/ \
+      -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -o PageSize=A4 2>/dev/null
+    echo "services: printer $printer added"
+  fi
+  if ! lpstat -d 2>/dev/null | grep -q ": $printer\$"; then
+    as_root lpadmin -d "$printer"
+  fi
+}
+
+write_env() {
+  cat >"$env_file.tmp.$$" <<EOF
+export DISPLAY=$display
+export MORVI_HEADLESS=$headless
+export MORVI_PDF_DIR=$pdf_dir
+EOF
+  mv -f "$env_file.tmp.$$" "$env_file"
+}
+
+stop_started() {
+  local name pidfile
+  for name in Xvfb cupsd; do
+    pidfile="$state/${name,,}.pid"
+    if pid_is "$pidfile" "$name"; then
+      as_root kill "$(cat "$pidfile")"
+      echo "services: $name stopped"
+    fi
+    rm -f "$pidfile"
+  done
+  rm -f "$env_file"
+}
+
+mkdir -p "$state"
+exec 9>"$state/lock"
+flock 9
+
+case "${1:-}" in
+  start)
+    start_display
+    start_cups
+    configure_cups_pdf
+    add_printer
+    write_env
+    ;;
+  stop)
+    stop_started
+    ;;
+  *)
+    echo "usage: $0 start|stop" >&2
+    exit 2
+    ;;
+esac
