@@ -1,0 +1,64 @@
+// Starts the real Morvi.exe in a process of its own and reaches its main
+// window from outside, as a user would: by its caption, its child windows
+// and real input.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+inline constexpr wchar_t kCaption[] = L"Impression de Morvi (règle graduée)";
+
+// A child window as the user sees it: class, text, place in its parent.
+struct Child {
+  HWND hwnd;
+  std::wstring className;
+  std::wstring text;
+  RECT rect;  // relative to the parent's client area
+};
+
+class MorviProcess {
+ public:
+  MorviProcess();  // starts the program and waits for its window
+  ~MorviProcess();  // closes the window (or kills the process) and waits
+  MorviProcess(const MorviProcess&) = delete;
+  MorviProcess& operator=(const MorviProcess&) = delete;
+
+  HWND window() const { return window_; }
+  DWORD processId() const { return info_.dwProcessId; }
+  DWORD threadId() const { return GetWindowThreadProcessId(window_, nullptr); }
+  // Closes the window as the close box does; true when the process ended.
+  bool close(DWORD timeoutMs = 10000);
+  void kill();
+  DWORD exitCode() const;
+
+  std::vector<Child> children(HWND parent) const;
+  // The child of `parent` whose top-left corner is at (left, top).
+  HWND childAt(HWND parent, int left, int top) const;
+  // The child of `parent` showing `text`.
+  HWND childWithText(HWND parent, const std::wstring& text) const;
+  HWND focus() const;  // the program's keyboard focus
+
+  // Real input through the system's input queue.
+  void press(WORD vk, bool shift = false) const;
+  void type(const std::wstring& text) const;
+  void click(HWND target) const;  // left click in the middle of a window
+  // Waits until the program has handled what was sent.
+  void settle() const;
+
+  double calibrationCoef() const;
+
+ private:
+  PROCESS_INFORMATION info_{};
+  HWND window_ = nullptr;
+};
+
+// The path of Morvi.exe as Windows sees it.
+std::wstring morviExe();
+// Pumps this thread's messages and sleeps, for at most `ms`.
+void pause(DWORD ms);
+
+}  // namespace e2e
