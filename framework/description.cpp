@@ -35,6 +35,7 @@ constexpr int kIndentStep = 2;
 constexpr std::size_t kHexDigitsPerLine = 64;
 // Far deeper than any window; bounds the recursion on hostile text.
 constexpr int kMaxDepth = 64;
+constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 bool isIdentStart(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
@@ -417,7 +418,6 @@ void requireName(std::string_view name, bool dotted) {
 
 void writeString(std::string& out, std::string_view s) {
   if (!fw::isValidUtf8(s)) throw std::invalid_argument("string is not valid UTF-8");
-  static constexpr char kHex[] = "0123456789ABCDEF";
   out += '"';
   for (const char c : s) {
     const auto u = static_cast<unsigned char>(c);
@@ -430,8 +430,8 @@ void writeString(std::string& out, std::string_view s) {
       default:
         if (isControl(u)) {
           out += "\\u00";
-          out += kHex[u >> 4];
-          out += kHex[u & 15];
+          out += kHexDigits[u >> 4];
+          out += kHexDigits[u & 15];
         } else {
           out += c;
         }
@@ -455,7 +455,6 @@ void writeBinary(std::string& out, const Bytes& bytes, const std::string& indent
     out += "<>";
     return;
   }
-  static constexpr char kHex[] = "0123456789ABCDEF";
   constexpr std::size_t bytesPerLine = kHexDigitsPerLine / 2;
   out += '<';
   for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -464,8 +463,8 @@ void writeBinary(std::string& out, const Bytes& bytes, const std::string& indent
       out += indent;
       out.append(kIndentStep, ' ');
     }
-    out += kHex[bytes[i] >> 4];
-    out += kHex[bytes[i] & 15];
+    out += kHexDigits[bytes[i] >> 4];
+    out += kHexDigits[bytes[i] & 15];
   }
   out += '\n';
   out += indent;
