@@ -1,0 +1,55 @@
+# Sourced by the scripts that run Windows programs: the project's own Wine
+# prefix, French locale, quiet Wine, and the display from build/services.env.
+# The first use creates the prefix (fonts, font replacements, default printer)
+# under a lock, so parallel test runs share one prefix safely; afterwards
+# sourcing only sets variables.
+
+morvi_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX="$morvi_repo/build/wineprefix"
+export WINEARCH=win64
+export WINEDEBUG=-all
+# No Mono or Gecko: their install prompts would block a headless run.
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+export LANG=fr_FR.UTF-8
+export LC_ALL=fr_FR.UTF-8
+if [ -f "$morvi_repo/build/services.env" ]; then
+  . "$morvi_repo/build/services.env"
+fi
+
+# Debian's Wine leaves the prefix without fonts, so GDI+ draws no text at all;
+# the usual Windows faces are mapped to fonts Debian installs.
+morvi_prefix_registry() {
+  local face
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+  for face in "Arial" "Segoe UI" "MS Sans Serif"; do
+    printf '"%s"="Liberation Sans"\r\n' "$face"
+  done
+  for face in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
+    printf '"%s"="DejaVu Sans"\r\n' "$face"
+  done
+  printf '\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows]\r\n'
+  printf '"Device"="PDF,wineps.drv,CUPS:PDF"\r\n'
+}
+
+morvi_create_prefix() {
+  local started=$SECONDS reg
+  echo "wine-env: creating the Wine prefix $WINEPREFIX" >&2
+  rm -rf "$WINEPREFIX"
+  wine wineboot --init >/dev/null 2>&1 9>&- && wineserver -w || return 1
+  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" || return 1
+  reg="$WINEPREFIX/drive_c/morvi-settings.reg"
+  morvi_prefix_registry >"$reg"
+  wine regedit /S 'C:\morvi-settings.reg' >/dev/null 2>&1 9>&- && wineserver -w || return 1
+  rm -f "$reg"
+  touch "$WINEPREFIX/.morvi-ready"
+  echo "wine-env: prefix ready in $((SECONDS - started)) s" >&2
+}
+
+if [ ! -f "$WINEPREFIX/.morvi-ready" ]; then
+  mkdir -p "$morvi_repo/build"
+  (
+    flock 9
+    [ -f "$WINEPREFIX/.morvi-ready" ] || morvi_create_prefix
+  ) 9>"$morvi_repo/build/wineprefix.lock" || echo "wine-env: could not create the Wine prefix" >&2
+fi
+unset -f morvi_prefix_registry morvi_create_prefix
