@@ -333,33 +333,30 @@ TEST(DescriptionErrors, NestingIsBoundedAndSaysWhere) {
 
 // Whatever the text, the reader either refuses it with a line of the text or
 // takes it, and then it was canonical: written back, it is the same text.
-void expectRefusedOrCanonical(const std::string& text) {
+// Says what went wrong, or nothing.
+std::string refusedOrCanonical(const std::string& text) {
   try {
-    EXPECT_EQ(desc::write(desc::parse(text, testSchema())), text);
+    if (desc::write(desc::parse(text, testSchema())) != text) return "taken, but not canonical";
   } catch (const desc::Error& e) {
-    EXPECT_GE(e.line(), 1) << e.what();
-    EXPECT_LE(e.line(), countLines(text)) << e.what();
+    if (e.line() < 1 || e.line() > countLines(text)) return std::string("line outside the text: ") + e.what();
   }
+  return {};
 }
 
 TEST(DescriptionRobustness, EveryCutOfTheTextIsRefused) {
-  for (std::size_t n = 0; n < kRich.size(); ++n) {
-    SCOPED_TRACE(n);
-    EXPECT_THROW(desc::parse(kRich.substr(0, n), testSchema()), desc::Error);
-  }
+  for (std::size_t n = 0; n < kRich.size(); ++n)
+    EXPECT_THROW(desc::parse(kRich.substr(0, n), testSchema()), desc::Error) << "first " << n << " bytes";
 }
 
 TEST(DescriptionRobustness, ChangedBytesAreRefusedOrReadBackUnchanged) {
-  const char replacements[] = {' ', '\n', '"', '\\', '[', '<', '>', '}', ',', '-', '0', 'a', '\xC3', '\0'};
+  const char replacements[] = {' ', '\n', '"', '\\', '[', '<', '0', '\xC3'};
   for (std::size_t i = 0; i < kRich.size(); ++i) {
     for (const char c : replacements) {
       std::string text(kRich);
       text[i] = c;
-      SCOPED_TRACE(testing::Message() << "byte " << i << " set to " << int(c));
-      expectRefusedOrCanonical(text);
+      EXPECT_EQ(refusedOrCanonical(text), "") << "byte " << i << " set to " << int(c);
     }
-    SCOPED_TRACE(testing::Message() << "byte " << i << " removed");
-    expectRefusedOrCanonical(std::string(kRich).erase(i, 1));
+    EXPECT_EQ(refusedOrCanonical(std::string(kRich).erase(i, 1)), "") << "byte " << i << " removed";
   }
 }
 
