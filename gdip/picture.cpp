@@ -1,0 +1,112 @@
+#include "gdip/picture.h"
+
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <typeinfo>
+
+namespace gdip {
+namespace {
+
+// GDI+'s identifier of the BMP file format. A bitmap made in memory has
+// another one (…CAA…) and does not count.
+constexpr GUID kImageFormatBmp = {0xB96B3CAB, 0x0728, 0x11D3, {0x9D, 0x7B, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+
+desc::Bytes readFile(const std::wstring& fileName) {
+  std::ifstream in(std::filesystem::path(fileName), std::ios::binary);
+  if (!in) throw std::runtime_error("cannot open the file");
+  desc::Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) throw std::runtime_error("cannot read the file");
+  return bytes;
+}
+
+}  // namespace
+
+void Picture::saveToStream(std::vector<std::uint8_t>& out) const {
+  out.insert(out.end(), data_.begin(), data_.end());
+}
+
+void Picture::decode(const std::function<void(Image&, ImageStream&)>& use) const {
+  if (empty_ || data_.empty()) return;
+  ImageStream stream(data_, allocate_);
+  if (!stream.get()) return;
+  Image image = Image::load(stream.get());
+  if (image.status() == Gdiplus::Ok && image) use(image, stream);
+  // The image goes first, then the stream with its memory.
+}
+
+bool Picture::isBmp(Image& image) {
+  return IsEqualGUID(image.rawFormat(), kImageFormatBmp);
+}
+
+bool Picture::UpdateSize() {
+  if (empty_ || data_.empty()) return false;
+  int w = 0, h = 0;
+  decode([&](Image& image, ImageStream&) {
+    w = static_cast<int>(image.width());
+    h = static_cast<int>(image.height());
+  });
+  setSize(w, h);
+  return true;
+}
+
+void Picture::draw(HDC dc, const RECT& rect) {
+  decode([&](Image& image, ImageStream&) {
+    if (isBmp(image)) {
+      fw::Bitmap bitmap;
+      if (!bitmap.loadFromBytes(data_)) return;
+      bitmap.setTransparent(true);
+      drawBitmap(dc, rect, bitmap);
+      return;
+    }
+    setSize(static_cast<int>(image.width()), static_cast<int>(image.height()));
+    Graphics graphics(dc);
+    graphics.drawImage(image, RectF(static_cast<REAL>(rect.left), static_cast<REAL>(rect.top),
+                                    static_cast<REAL>(rect.right - rect.left),
+                                    static_cast<REAL>(rect.bottom - rect.top)));
+  });
+}
+
+void Picture::Assign(const fw::Persistent* source) {
+  empty_ = true;
+  if (!source) {
+    data_.clear();
+    changed();
+    if (OnClear) OnClear();
+    return;
+  }
+  if (typeid(*source) == typeid(*this)) {
+    data_ = static_cast<const Picture&>(*source).data_;
+    empty_ = data_.empty();
+  } else if (const auto* graphic = dynamic_cast<const fw::Graphic*>(source)) {
+    desc::Bytes saved;
+    graphic->saveToStream(saved);
+    setData(std::move(saved));
+  } else {
+    return;
+  }
+  changed();
+  UpdateSize();
+}
+
+void Picture::readData(const desc::Bytes& data) { setData(data); }
+
+void Picture::loadFromStream(std::span<const std::uint8_t> content) {
+  setData(desc::Bytes(content.begin(), content.end()));
+  UpdateSize();
+  changed();
+}
+
+void Picture::loadFromFile(const std::wstring& fileName) {
+  try {
+    setData(readFile(fileName));
+    if (OnClear) OnClear();
+    measureLoadedFile(fileName);
+    changed();
+  } catch (const std::exception&) {
+    empty_ = true;
+  }
+}
+
+}  // namespace gdip

@@ -1,0 +1,89 @@
+// What the two GDI+ picture kinds share: the image file's bytes, kept as
+// they arrived and decoded afresh by GDI+ at each measure or draw (nothing
+// decoded is cached), the empty flag, the measured size and the events.
+#pragma once
+
+#include "framework/bitmap.h"
+#include "framework/description.h"
+#include "framework/graphic.h"
+#include "gdip/image_stream.h"
+#include "gdip/objects.h"
+
+#include <functional>
+#include <span>
+#include <string>
+
+namespace gdip {
+
+class Picture : public fw::Graphic {
+ public:
+  // Draws into the rectangle of a device context: BMP data as a framework
+  // bitmap (see drawBitmap), other formats scaled to the rectangle.
+  void draw(HDC dc, const RECT& rect) override;
+  bool empty() const override { return empty_; }
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  void saveToStream(std::vector<std::uint8_t>& out) const override;
+
+  // Copies another object's picture:
+  // - nothing: the data is cleared; OnChange, then OnClear;
+  // - a picture of the same class: its data; OnChange, then UpdateSize;
+  // - any other graphic: the file it saves; OnChange, then UpdateSize;
+  // - anything else: the picture reports empty, keeps its data, raises nothing.
+  void Assign(const fw::Persistent* source);
+
+  // Decodes the data and stores its size. False when the picture is empty
+  // or holds no byte; true otherwise, also when GDI+ cannot decode it (the
+  // size is then 0 × 0).
+  bool UpdateSize();
+
+  // The binary Data value of the window description, byte for byte.
+  virtual void readData(const desc::Bytes& data);
+  desc::Bytes writeData() const { return data_; }
+
+  virtual void loadFromStream(std::span<const std::uint8_t> content);
+  // Any failure (no file, unreadable, no memory) is swallowed and leaves
+  // the picture empty.
+  void loadFromFile(const std::wstring& fileName);
+
+  // Raised when the picture is cleared or loaded from a file.
+  std::function<void()> OnClear;
+
+  // Where the decoding memory comes from (GlobalAlloc unless a test says).
+  void setAllocator(GlobalAllocator allocate) { allocate_ = allocate; }
+
+ protected:
+  Picture() = default;
+
+  // Decodes the data afresh and hands the image to `use`; the image, the
+  // stream and its memory are released after, on every path. Does nothing
+  // when the picture is empty or holds no byte. Throws fw::Error when the
+  // memory cannot be had.
+  void decode(const std::function<void(Image& image, ImageStream& stream)>& use) const;
+  static bool isBmp(Image& image);
+
+  // How a BMP is put into the rectangle: the bitmap is already transparent.
+  virtual void drawBitmap(HDC dc, const RECT& rect, fw::Bitmap& bitmap) = 0;
+  // Sets the size after a load from a file (the data is already in).
+  virtual void measureLoadedFile(const std::wstring& fileName) = 0;
+
+  // New data: the picture is no longer empty, even with no byte.
+  void setData(desc::Bytes data) {
+    data_ = std::move(data);
+    empty_ = false;
+  }
+  void setSize(int w, int h) {
+    width_ = w;
+    height_ = h;
+  }
+  const desc::Bytes& data() const { return data_; }
+
+ private:
+  desc::Bytes data_;
+  bool empty_ = true;
+  int width_ = 0;
+  int height_ = 0;
+  GlobalAllocator allocate_ = ::GlobalAlloc;
+};
+
+}  // namespace gdip
