@@ -194,17 +194,81 @@ TEST(ResourcesTest, IconHoldsSixSizesIn32Bits) {
   }
 }
 
+fs::path scratchDirectory() {
+  const fs::path dir = fs::temp_directory_path() / ("morvi_resources_" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  return dir;
+}
+
+int runScript(const std::string& arguments) {
+  const std::string command = "python3 '" + (kRoot / "tools" / "make_resources.py").string() + "' " + arguments;
+  return std::system(command.c_str());
+}
+
+std::string readText(const fs::path& path) {
+  const Bytes bytes = readFile(path);
+  return std::string(bytes.begin(), bytes.end());
+}
+
 TEST(ResourcesTest, DrawingScriptReproducesTheCommittedFiles) {
-  const fs::path out = fs::temp_directory_path() / ("morvi_resources_" + std::to_string(::getpid()));
-  const std::string command =
-      "python3 '" + (kRoot / "tools" / "make_resources.py").string() + "' --out '" + out.string() + "'";
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  const fs::path out = scratchDirectory();
+  ASSERT_EQ(runScript("--out '" + out.string() + "'"), 0);
   for (const char* name : {"print.bmp", "scale.bmp", "help.bmp", "web.bmp", "logo.bmp", "morvi.ico",
                            "spinup.bmp", "spindown.bmp"}) {
     EXPECT_TRUE(readFile(out / name) == readFile(kRoot / "resources" / name))
         << name << " differs from what tools/make_resources.py draws";
   }
   fs::remove_all(out);
+}
+
+// The pictures go into the window description as 64 hex digits a line,
+// indented one level below the property; only the named objects' own
+// Picture.Data changes, and a second run changes nothing.
+TEST(ResourcesTest, EmbeddingWritesPicturesIntoTheWindowDescription) {
+  const std::string before =
+      "Formmorvi: TFormmorvi {\n"
+      "  GroupBox1: TGroupBox {\n"
+      "    BtAide: TAdvGlowButton {\n"
+      "      Caption = \"Aide\"\n"
+      "      Picture.Data = <\n"
+      "        424D00\n"
+      "      >\n"
+      "      Inner: TThing {\n"
+      "        Picture.Data = <\n"
+      "          00\n"
+      "        >\n"
+      "      }\n"
+      "      TabOrder = 1\n"
+      "    }\n"
+      "    Image1: TImage {\n"
+      "      Left = 10\n"
+      "    }\n"
+      "  }\n"
+      "}\n";
+  const fs::path dir = scratchDirectory();
+  const fs::path file = dir / "Formmorvi.desc";
+  std::ofstream(file, std::ios::binary) << before;
+
+  ASSERT_EQ(runScript("--embed '" + file.string() + "' 2>'" + (dir / "warnings").string() + "'"), 0);
+  const std::string after = readText(file);
+  EXPECT_NE(readText(dir / "warnings").find("Image1"), std::string::npos) << "no warning for Image1";
+
+  // Each full line: 8 blanks, 64 digits, newline (73 characters).
+  static const char digits[] = "0123456789ABCDEF";
+  std::string hex;
+  for (const std::uint8_t byte : readFile(kRoot / "resources" / "help.bmp")) {
+    if (hex.size() % 73 == 0) hex += "        ";
+    hex += {digits[byte >> 4], digits[byte & 15]};
+    if (hex.size() % 73 == 72) hex += "\n";
+  }
+  if (hex.back() != '\n') hex += "\n";
+  std::string expected = before;
+  expected.replace(expected.find("        424D00\n"), 15, hex);
+  EXPECT_EQ(after, expected);
+
+  ASSERT_EQ(runScript("--embed '" + file.string() + "' 2>/dev/null"), 0);
+  EXPECT_EQ(readText(file), after) << "a second run changed the file";
+  fs::remove_all(dir);
 }
 
 }  // namespace
