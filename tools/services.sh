@@ -33,12 +33,19 @@ wait_for() {
 
 display_works() { xdpyinfo -display "$1" >/dev/null 2>&1; }
 
+# Running, not a zombie that nobody reaped (kill -0 succeeds on those).
+alive() {
+  local stat
+  stat=$(ps -o stat= -p "$1" 2>/dev/null) && [ "${stat:0:1}" != Z ]
+}
+
 # Alive and still the program we started, maybe through sudo (pids get reused).
 pid_is() {
   local pidfile=$1 name=$2 pid comm
   [ -f "$pidfile" ] || return 1
   pid=$(cat "$pidfile")
-  comm=$(ps -o comm= -p "$pid" 2>/dev/null) || return 1
+  alive "$pid" || return 1
+  comm=$(ps -o comm= -p "$pid")
   [ "$comm" = "$name" ] || [ "$comm" = sudo ]
 }
 
@@ -48,7 +55,7 @@ remove_stale_x_lock() {
   lock=/tmp/.X$n-lock
   [ -f "$lock" ] || return 0
   pid=$(tr -d ' ' <"$lock")
-  if [ -z "$pid" ] || ! kill -0 "$pid" 2>/dev/null; then
+  if [ -z "$pid" ] || ! alive "$pid"; then
     rm -f "$lock" "/tmp/.X11-unix/X$n"
   fi
 }
