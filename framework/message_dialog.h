@@ -1,0 +1,45 @@
+// Modal message dialogs: a text, an icon, a row of buttons; the answer is
+// the result of the button or action that closed the dialog.
+#pragma once
+
+#include <initializer_list>
+#include <string_view>
+
+namespace fw {
+
+enum class DialogType { Warning, Error, Information, Confirmation };
+
+// In the order the buttons appear; the first one given is the default.
+enum class DialogButton { Yes, No, OK, Cancel };
+
+class DialogButtons {
+ public:
+  constexpr DialogButtons(std::initializer_list<DialogButton> buttons) {
+    for (const DialogButton b : buttons) bits_ |= bit(b);
+  }
+  constexpr bool has(DialogButton b) const { return (bits_ & bit(b)) != 0; }
+
+ private:
+  static constexpr unsigned bit(DialogButton b) { return 1u << static_cast<unsigned>(b); }
+  unsigned bits_ = 0;
+};
+
+// Cancel also answers a dialog closed without a button: its close box,
+// Alt+F4 or, in the task dialog, Escape.
+enum class ModalResult { None, OK, Cancel, Yes, No };
+
+// Shows the dialog over the active window of this thread and waits for the
+// answer: the system's task dialog when visual themes are on (Windows 6 and
+// later), the program's own dialog form otherwise. The program has no help
+// file, so the help context only travels with the call.
+ModalResult messageDialog(std::wstring_view text, DialogType type, DialogButtons buttons, int helpContext);
+
+// The two forms, for the choice above and for tests.
+bool taskDialogAvailable();
+ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons);
+ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons buttons);
+
+// The window class of the program's own dialog form.
+inline constexpr wchar_t dialogFormClass[] = L"MorviMessageDialog";
+
+}  // namespace fw
