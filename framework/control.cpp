@@ -64,7 +64,7 @@ const ClassInfo& Control::info() {
       property<Control, int>("Width", 0, &Control::width, &Control::setWidth),
       property<Control, int>("Height", 0, &Control::height, &Control::setHeight),
       property<Control, Color>("Color", clBtnFace, &Control::color, &Control::setColor,
-                               [](const Control& c) { return !c.parentColor(); }),
+                               [](const Control& c) { return !c.parentColor() && !(c.color_ == c.defaultColor_); }),
       property<Control, std::wstring>("Font.Name", L"", [](const Control& c) { return c.font().name; },
                                       &Control::setFontName, &Control::ownFont_),
       property<Control, int>("Font.Height", 0, [](const Control& c) { return c.font().height; },

@@ -150,6 +150,12 @@ class Control {
   void setCaptionSilently(std::wstring text) { caption_ = std::move(text); }
   // Fills with the background colour.
   void paintBackground(HDC dc, const RECT& r);
+  // A colour of the control's own that its kind starts with (an edit's
+  // window colour): not written to the description.
+  void setDefaultColor(Color c) {
+    setColor(c);
+    defaultColor_ = c;
+  }
   RECT clientRect() const;
 
  private:
@@ -177,6 +183,7 @@ class Control {
   bool ownFont_ = false;
   Color color_ = clBtnFace;
   bool ownColor_ = false;
+  Color defaultColor_ = clNone;
   bool visible_ = true;
   bool enabled_ = true;
   int tabOrder_ = -1;

@@ -4,7 +4,7 @@ namespace fw {
 
 Edit::Edit() {
   setTabStop(true);
-  setColor(clWindow);
+  setDefaultColor(clWindow);
 }
 
 const ClassInfo& Edit::info() {

@@ -1,0 +1,154 @@
+// The window description: the program's own reads into controls and writes
+// back unchanged; a faulty one is refused with its line; an exception that
+// leaves a handler is shown in the error box and the window stays.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "app/main_window.h"
+#include "framework/application.h"
+#include "framework/error.h"
+
+namespace {
+
+std::string resourceText(const wchar_t* name) {
+  HRSRC res = FindResourceW(nullptr, name, MAKEINTRESOURCEW(10));
+  HGLOBAL data = LoadResource(nullptr, res);
+  return std::string(static_cast<const char*>(LockResource(data)), SizeofResource(nullptr, res));
+}
+
+// The message of the DescriptionError that reading `text` into the main
+// window raises, or "" when it reads.
+std::wstring refusal(const std::string& text) {
+  TFormmorvi::registerClasses();
+  TFormmorvi form;
+  try {
+    form.load(text);
+  } catch (const fw::DescriptionError& e) {
+    return e.message();
+  }
+  return L"";
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+  size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  return text.replace(at, from.size(), to);
+}
+
+int lineOf(const std::string& text, const std::string& what) {
+  size_t at = text.find(what);
+  return 1 + int(std::count(text.begin(), text.begin() + std::ptrdiff_t(at), '\n'));
+}
+
+}  // namespace
+
+TEST(WindowDescription, ReadsTheMainWindowAndWritesItBackByteForByte) {
+  TFormmorvi::registerClasses();
+  const std::string text = resourceText(L"FORMMORVI");
+  TFormmorvi form;
+  form.load(text);
+  EXPECT_EQ(form.caption(), L"Impression de Morvi (règle graduée)");
+  EXPECT_EQ(form.RG_Morvi->items().size(), 17u);
+  EXPECT_EQ(form.RG_Morvi->itemIndex(), 5);
+  EXPECT_EQ(form.RgOrient->itemIndex(), -1);
+  EXPECT_EQ(form.SpinEdit->value(), 0);
+  EXPECT_EQ(form.SpinEdit->font().height, -21);
+  EXPECT_EQ(form.Label1->font().name, L"Segoe UI");  // the window's font, inherited
+  EXPECT_EQ(form.Image1->picture().width(), 128);
+  EXPECT_EQ(desc::write(form.describe()), text);
+}
+
+TEST(WindowDescription, RefusesFaultsNamingTheirLine) {
+  const std::string text = resourceText(L"FORMMORVI");
+  const std::string label1 = "Label1: TLabel {";
+  const std::string etalonner = "Caption = \"Etalonner\"";
+  struct Case {
+    std::string text;
+    int line;
+  } cases[] = {
+      {replaced(text, label1, "Label1: TNoSuchControl {"), lineOf(text, label1)},
+      {replaced(text, etalonner, "Legend = \"Etalonner\""), lineOf(text, etalonner)},
+      {replaced(text, "OnClick = BtAideClick", "OnClick = NoSuchHandler"), lineOf(text, "OnClick = BtAideClick")},
+      {replaced(text, "Layout = blGlyphTop", "Layout = blSideways"), lineOf(text, "Layout = blGlyphTop")},
+      {replaced(text, "Columns = 6", "Columns = \"six\""), lineOf(text, "Columns = 6")},
+      {replaced(text, "ClientWidth = 497", "ClientWidth = 99999999999"), lineOf(text, "ClientWidth = 497")},
+  };
+  for (const Case& c : cases) {
+    std::wstring message = refusal(c.text);
+    EXPECT_NE(message.find(L"ligne " + std::to_wstring(c.line) + L" "), std::wstring::npos)
+        << "line " << c.line << ": " << fw::toUtf8(message);
+  }
+  EXPECT_EQ(refusal(text), L"");
+}
+
+namespace {
+
+// A small window whose button handler fails.
+class FailingForm : public fw::Form {
+ public:
+  static const fw::ClassInfo& info() {
+    static const fw::ClassInfo info("TFailingForm", &fw::Form::info(), nullptr, {});
+    return info;
+  }
+  const fw::ClassInfo& classInfo() const override { return info(); }
+  void ButtonClick(fw::Control&) { throw fw::PrinterError(L"Aucune imprimante par défaut sélectionnée"); }
+
+ protected:
+  std::vector<HandlerEntry> handlerTable() const override {
+    return {handler<FailingForm, &FailingForm::ButtonClick>("ButtonClick")};
+  }
+};
+
+}  // namespace
+
+TEST(ErrorBox, ShowsTheFailureOfAHandlerAndTheWindowStays) {
+  fw::Registry::instance().add(FailingForm::info());
+  fw::Registry::instance().add(fw::Button::info());
+  FailingForm form;
+  form.create(
+      "Fail: TFailingForm {\n"
+      "  ClientWidth = 200\n"
+      "  ClientHeight = 100\n"
+      "  Go: TButton {\n"
+      "    Left = 10\n"
+      "    Top = 10\n"
+      "    Width = 80\n"
+      "    Height = 25\n"
+      "    Caption = \"Go\"\n"
+      "    OnClick = ButtonClick\n"
+      "  }\n"
+      "}\n");
+  ASSERT_TRUE(form.handle());
+
+  // The box is modal: a second thread reads it and closes it.
+  std::wstring caption, text;
+  std::atomic<bool> seen = false;
+  std::thread watcher([&] {
+    for (int i = 0; i < 500 && !seen; ++i) {
+      HWND box = FindWindowW(L"#32770", fw::Application::title().c_str());
+      if (box) {
+        wchar_t buf[256] = {};
+        GetWindowTextW(box, buf, 256);
+        caption = buf;
+        GetDlgItemTextW(box, 0xFFFF, buf, 256);
+        text = buf;
+        seen = true;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+      }
+      Sleep(10);
+    }
+  });
+  HWND button = form.find("Go")->handle();
+  SendMessageW(form.handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  watcher.join();
+
+  ASSERT_TRUE(seen);
+  EXPECT_EQ(caption, L"morvi_win_tests");
+  EXPECT_EQ(text, L"Aucune imprimante par défaut sélectionnée.");
+  EXPECT_TRUE(IsWindow(form.handle()));
+}
