@@ -5,10 +5,12 @@
 
 #include "app/main_window.h"
 #include "framework/application.h"
+#include "gdip/session.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
+  gdip::Session gdiplus;  // before the window exists, shut down after it
   TFormmorvi::registerClasses();
   TFormmorvi form;
   try {
