@@ -1,0 +1,27 @@
+// A settings file in the system's private-profile format. Opening reads
+// nothing and creates nothing; each read and write goes to the file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace fw {
+
+class IniFile {
+ public:
+  explicit IniFile(std::wstring path) : path_(std::move(path)) {}
+
+  const std::wstring& path() const { return path_; }
+
+  // The value's text made an integer; the default when the key is missing
+  // or its text is not an integer.
+  std::int32_t readInteger(const std::wstring& section, const std::wstring& key, std::int32_t fallback) const;
+  // Written as decimal; the file, section or key is made when missing.
+  // Throws IniFileError when the system refuses.
+  void writeInteger(const std::wstring& section, const std::wstring& key, std::int32_t value) const;
+
+ private:
+  std::wstring path_;
+};
+
+}  // namespace fw

@@ -1,0 +1,16 @@
+// The text of a settings value turned into an integer, as the settings file
+// stores it: decimal with an optional sign, or hexadecimal after "0x", "0X"
+// or "$". Any other text gives the caller's default.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace fw {
+
+// Values are read as at most this many characters; the rest is cut.
+inline constexpr std::size_t kIniValueMaxLength = 2047;
+
+std::int32_t iniInteger(std::wstring_view text, std::int32_t fallback);
+
+}  // namespace fw
