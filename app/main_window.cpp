@@ -86,10 +86,6 @@ void TFormmorvi::loaded() {
 
 void TFormmorvi::TBChange(fw::Control&) { CalibrationCoef = SpinEdit->value() / 1000.0L + 1; }
 
-void TFormmorvi::FormCreate(fw::Control& sender) { TBChange(sender); }
-
-void TFormmorvi::FormDestroy(fw::Control&) {}
-
 void TFormmorvi::FormShow(fw::Control&) { RG_Morvi->focus(); }
 
 void TFormmorvi::BtEchelleClick(fw::Control&) {}

@@ -1,0 +1,102 @@
+// The settings file: the calibration and the orientation, kept from one run
+// to the next in <application data>\Plandrel\Plandrel.ini.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <optional>
+#include <utility>
+
+#include "app/main_window.h"
+#include "framework/application.h"
+#include "framework/error.h"
+#include "framework/ini_file.h"
+#include "framework/printer.h"
+
+namespace {
+
+constexpr wchar_t kSection[] = L"Morvi";
+constexpr wchar_t kCoef[] = L"Coef";
+constexpr wchar_t kOrientation[] = L"Orientation";
+
+// The shell's allocator, released on every path.
+class ShellMalloc {
+ public:
+  ShellMalloc() {
+    if (FAILED(SHGetMalloc(&malloc_)) || !malloc_)
+      throw fw::InOutError(L"Couldn't get pointer to IMalloc interface.");
+  }
+  ~ShellMalloc() { malloc_->Release(); }
+  ShellMalloc(const ShellMalloc&) = delete;
+  ShellMalloc& operator=(const ShellMalloc&) = delete;
+  IMalloc* get() const { return malloc_; }
+
+ private:
+  IMalloc* malloc_ = nullptr;
+};
+
+// An item identifier list, freed by the allocator that the shell gave.
+class ItemIdList {
+ public:
+  explicit ItemIdList(const ShellMalloc& malloc) : malloc_(malloc) {}
+  ~ItemIdList() {
+    if (list_) malloc_.get()->Free(list_);
+  }
+  ItemIdList(const ItemIdList&) = delete;
+  ItemIdList& operator=(const ItemIdList&) = delete;
+  LPITEMIDLIST* out() { return &list_; }
+  LPCITEMIDLIST get() const { return list_; }
+
+ private:
+  const ShellMalloc& malloc_;
+  LPITEMIDLIST list_ = nullptr;
+};
+
+int printerOrientation() {
+  return fw::printer().orientation() == fw::Orientation::Landscape ? 1 : 0;
+}
+
+}  // namespace
+
+void TFormmorvi::GetSpecialFolder(int folderId, std::wstring& path) {
+  ShellMalloc malloc;
+  ItemIdList list(malloc);
+  // Neither answer is looked at: a folder the shell cannot name gives an
+  // empty path, and the settings then fail to be written at the end.
+  SHGetSpecialFolderLocation(nullptr, folderId, list.out());
+  std::wstring buffer(MAX_PATH, L'\0');
+  if (list.get()) SHGetPathFromIDListW(list.get(), buffer.data());
+  path.assign(buffer.c_str());
+}
+
+void TFormmorvi::FormCreate(fw::Control& sender) {
+  std::optional<fw::IniFile> settings;
+  try {
+    std::wstring appData;
+    GetSpecialFolder(CSIDL_APPDATA, appData);
+    SettingsDir = appData + L"\\Plandrel";
+    SettingsFile = SettingsDir + L"\\Plandrel.ini";
+    // Made with its missing parents; a failure shows later as a refused write.
+    if (GetFileAttributesW(SettingsDir.c_str()) == INVALID_FILE_ATTRIBUTES)
+      SHCreateDirectoryExW(nullptr, SettingsDir.c_str(), nullptr);
+    settings.emplace(SettingsFile);
+    SpinEdit->setValue(settings->readInteger(kSection, kCoef, 0));
+    RgOrient->setItemIndex(settings->readInteger(kSection, kOrientation, printerOrientation()));
+  } catch (const std::exception&) {
+    // The fallback: calibration 0 and the orientation read again. Its own
+    // failure (no printer) is shown once; the window opens all the same.
+    try {
+      SpinEdit->setValue(0);
+      int orientation = printerOrientation();
+      RgOrient->setItemIndex(settings ? settings->readInteger(kSection, kOrientation, orientation) : orientation);
+    } catch (const std::exception& e) {
+      fw::Application::showException(e);
+    }
+  }
+  TBChange(sender);
+}
+
+void TFormmorvi::FormDestroy(fw::Control&) {
+  fw::IniFile settings(SettingsFile);
+  settings.writeInteger(kSection, kCoef, SpinEdit->value());
+  settings.writeInteger(kSection, kOrientation, RgOrient->itemIndex());
+}
