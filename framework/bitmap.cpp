@@ -2,27 +2,24 @@
 
 #include "framework/bmp_layout.h"
 
+#include <memory>
+#include <type_traits>
+
 namespace fw {
 namespace {
 
 // A memory device context with one bitmap selected into it for its lifetime.
 class MemoryDc {
  public:
-  MemoryDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)) {
-    if (dc_) old_ = SelectObject(dc_, bitmap);
-  }
-  ~MemoryDc() {
-    if (!dc_) return;
-    SelectObject(dc_, old_);
-    DeleteDC(dc_);
-  }
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
-  HDC get() const { return dc_; }
+  MemoryDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)), selection_(dc_.get(), bitmap) {}
+  HDC get() const { return dc_.get(); }
 
  private:
-  HDC dc_;
-  HGDIOBJ old_ = nullptr;
+  struct DeleteDc {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+  };
+  std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDc> dc_;
+  Selection selection_;  // undone before the context goes
 };
 
 COLORREF fromBgra(std::uint32_t p) {

@@ -3,19 +3,17 @@
 // from. Drawn transparent, the colour of its bottom-left pixel is left out.
 #pragma once
 
+#include "framework/gdi.h"
 #include "framework/graphic.h"
 
 #include <cstdint>
-#include <memory>
 #include <span>
-#include <type_traits>
 #include <vector>
 
 namespace fw {
 
 class Bitmap : public Graphic {
  public:
-
   // Takes a BMP file. Anything GDI cannot draw (another format, a truncated
   // or lying file) leaves the bitmap empty and returns false.
   bool loadFromBytes(std::span<const std::uint8_t> file);
@@ -33,12 +31,8 @@ class Bitmap : public Graphic {
   COLORREF transparentColor() const { return pixel(0, height_ - 1); }
 
  private:
-  struct DeleteBitmap {
-    void operator()(HBITMAP h) const { DeleteObject(h); }
-  };
-
   std::vector<std::uint8_t> file_;
-  std::unique_ptr<std::remove_pointer_t<HBITMAP>, DeleteBitmap> section_;  // 32-bit top-down copy
+  GdiObject<HBITMAP> section_;             // 32-bit top-down copy of the pixels
   const std::uint32_t* pixels_ = nullptr;  // its memory, owned by the section
   int width_ = 0;
   int height_ = 0;

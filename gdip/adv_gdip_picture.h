@@ -29,8 +29,8 @@ class TAdvGDIPPicture : public Picture {
   KeyColorMode keyColorMode() const { return keyColorMode_; }
   void setKeyColorMode(KeyColorMode mode) { keyColorMode_ = mode; }
   // Taken fully opaque; system colours are resolved when drawing.
-  ColorValue keyColor() const { return keyColor_; }
-  void setKeyColor(ColorValue color) { keyColor_ = color; }
+  fw::Color keyColor() const { return keyColor_; }
+  void setKeyColor(fw::Color color) { keyColor_ = color; }
 
  protected:
   void drawBitmap(HDC dc, const RECT& rect, fw::Bitmap& bitmap) override {
@@ -41,7 +41,7 @@ class TAdvGDIPPicture : public Picture {
 
  private:
   KeyColorMode keyColorMode_ = KeyColorMode::Auto;
-  ColorValue keyColor_ = clWhite;
+  fw::Color keyColor_ = fw::clWhite;
 };
 
 }  // namespace gdip

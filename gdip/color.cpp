@@ -2,12 +2,12 @@
 
 namespace gdip {
 
-ColorValue resolveColor(ColorValue c, const SystemColorLookup& system) {
-  return isSystemColor(c) ? (system(static_cast<int>(c & 0xFF)) & 0xFFFFFF) : c;
+fw::Color resolveColor(fw::Color c, const SystemColorLookup& system) {
+  return c.isSystem() ? fw::Color{system(c.systemIndex()) & 0xFFFFFF} : c;
 }
 
-Argb makeArgb(ColorValue c, std::uint8_t opacity, const SystemColorLookup& system) {
-  const ColorValue rgb = resolveColor(c, system);
+Argb makeArgb(fw::Color c, std::uint8_t opacity, const SystemColorLookup& system) {
+  const std::uint32_t rgb = resolveColor(c, system).value;
   const Argb red = rgb & 0xFF, green = (rgb >> 8) & 0xFF, blue = (rgb >> 16) & 0xFF;
   return (Argb{opacity} << 24) | (red << 16) | (green << 8) | blue;
 }

@@ -2,7 +2,7 @@
 
 namespace gdip {
 
-Argb argb(ColorValue c, std::uint8_t opacity) {
+Argb argb(fw::Color c, std::uint8_t opacity) {
   return makeArgb(c, opacity, [](int index) { return static_cast<std::uint32_t>(GetSysColor(index)); });
 }
 

@@ -20,7 +20,7 @@ using Gdiplus::REAL;
 using Gdiplus::RectF;
 
 // The ARGB of a colour value, system colours read from Windows.
-Argb argb(ColorValue c, std::uint8_t opacity = 255);
+Argb argb(fw::Color c, std::uint8_t opacity = 255);
 
 template <class Native, auto Delete>
 class Owner {

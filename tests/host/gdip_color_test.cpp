@@ -12,10 +12,10 @@ std::uint32_t noSystemColour(int) {
 }
 
 TEST(GdipColor, PlainColourSwapsRedAndBlueUnderTheOpacity) {
-  EXPECT_EQ(makeArgb(0x00336699, 128, noSystemColour), 0x80996633u);
-  EXPECT_EQ(makeArgb(gdip::clBlack, 255, noSystemColour), 0xFF000000u);
-  EXPECT_EQ(makeArgb(0x000000FF, 0, noSystemColour), 0x00FF0000u);  // red, see-through
-  EXPECT_EQ(makeArgb(0x00800000, 255, noSystemColour), 0xFF000080u);  // navy
+  EXPECT_EQ(makeArgb(fw::Color{0x00336699}, 128, noSystemColour), 0x80996633u);
+  EXPECT_EQ(makeArgb(fw::clBlack, 255, noSystemColour), 0xFF000000u);
+  EXPECT_EQ(makeArgb(fw::clRed, 0, noSystemColour), 0x00FF0000u);  // see-through
+  EXPECT_EQ(makeArgb(fw::clNavy, 255, noSystemColour), 0xFF000080u);
 }
 
 TEST(GdipColor, SystemColoursAreResolvedByTheirIndex) {
@@ -24,20 +24,18 @@ TEST(GdipColor, SystemColoursAreResolvedByTheirIndex) {
     asked = index;
     return std::uint32_t{0x00C0D0E0};
   };
-  EXPECT_EQ(makeArgb(0x8000001B, 200, system), 0xC8E0D0C0u);  // clGradientInactiveCaption
-  EXPECT_EQ(asked, 0x1B);
-  EXPECT_EQ(gdip::resolveColor(0x80000008, system), 0x00C0D0E0u);  // clWindowText
+  EXPECT_EQ(makeArgb(fw::clGradientInactiveCaption, 200, system), 0xC8E0D0C0u);
+  EXPECT_EQ(asked, 0x1C);
+  EXPECT_EQ(gdip::resolveColor(fw::clWindowText, system), fw::Color{0x00C0D0E0});
   EXPECT_EQ(asked, 8);
   // Whatever the lookup adds above the RGB is not taken.
-  EXPECT_EQ(makeArgb(0x80000005, 255, [](int) { return std::uint32_t{0xAB123456}; }), 0xFF563412u);
+  EXPECT_EQ(makeArgb(fw::clWindow, 255, [](int) { return std::uint32_t{0xAB123456}; }), 0xFF563412u);
 }
 
 TEST(GdipColor, NoneAndOtherHighBytesAreNotLookedUp) {
-  EXPECT_EQ(gdip::resolveColor(gdip::clNone, noSystemColour), gdip::clNone);
-  EXPECT_EQ(makeArgb(gdip::clNone, 255, noSystemColour), 0xFFFFFFFFu);
-  EXPECT_EQ(makeArgb(0x02102030, 16, noSystemColour), 0x10302010u);
-  EXPECT_FALSE(gdip::isSystemColor(0x1FFFFFFF));
-  EXPECT_TRUE(gdip::isSystemColor(0x8000000F));
+  EXPECT_EQ(gdip::resolveColor(fw::clNone, noSystemColour), fw::clNone);
+  EXPECT_EQ(makeArgb(fw::clNone, 255, noSystemColour), 0xFFFFFFFFu);
+  EXPECT_EQ(makeArgb(fw::Color{0x02102030}, 16, noSystemColour), 0x10302010u);
 }
 
 }  // namespace

@@ -316,7 +316,7 @@ TEST_F(DrawOnGraphics, TransparentBmpLosesItsBottomLeftColour) {
 TEST_F(DrawOnGraphics, AFixedKeyColourRemovesThatColourInstead) {
   picture.setTransparent(true);
   picture.setKeyColorMode(gdip::KeyColorMode::Fixed);
-  picture.setKeyColor(0x0000FF);  // red, as a colour value
+  picture.setKeyColor(fw::clRed);
   picture.DrawOnGraphics(graphics, RECT{10, 10, 30, 30});
   ASSERT_EQ(graphics.status(), Gdiplus::Ok);
   ASSERT_EQ(gdip::flat::GdipFlush(graphics.get(), Gdiplus::FlushIntentionSync), Gdiplus::Ok);
