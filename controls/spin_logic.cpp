@@ -1,0 +1,44 @@
+#include "controls/spin_logic.h"
+
+#include <algorithm>
+
+#include "framework/number_text.h"
+
+namespace ctl::spin {
+
+std::int32_t clampValue(std::int32_t v, std::int32_t minValue, std::int32_t maxValue) {
+  if (minValue == maxValue) return v;
+  if (v < minValue) return minValue;
+  if (v > maxValue) return maxValue;
+  return v;
+}
+
+std::int32_t readValue(std::wstring_view text, std::int32_t minValue) {
+  return fw::parseInteger(text).value_or(minValue);
+}
+
+bool acceptsChar(wchar_t ch, wchar_t decimalSeparator, bool editorEnabled) {
+  constexpr wchar_t kBackspace = 8, kReturn = 13;
+  bool control = ch < 32 && ch != kReturn;
+  bool allowed = ch == L'+' || ch == L'-' || (ch >= L'0' && ch <= L'9') || ch == decimalSeparator || control;
+  if (!editorEnabled && allowed && (ch >= 32 || ch == kBackspace)) allowed = false;
+  return allowed;
+}
+
+Box pairBounds(int fieldWidth, int fieldHeight, int pairWidth, bool threeD) {
+  if (threeD) return {fieldWidth - pairWidth - 5, 0, pairWidth, fieldHeight - 5};
+  return {fieldWidth - pairWidth, 1, pairWidth, fieldHeight - 3};
+}
+
+ButtonBoxes fitButtons(int w, int h) {
+  w = std::max(w, kMinimumPairWidth);
+  Box up{0, 0, w, h / 2};
+  Box down{0, up.height - 1, w, h - up.height + 1};
+  return {w, up, down};
+}
+
+int minimumHeight(int screenCharHeight, int fieldCharHeight, int borderHeight) {
+  return fieldCharHeight + std::min(screenCharHeight, fieldCharHeight) / 4 + 4 * borderHeight + 2;
+}
+
+}  // namespace ctl::spin
