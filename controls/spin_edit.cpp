@@ -1,15 +1,229 @@
 #include "controls/spin_edit.h"
 
-#include "framework/number_text.h"
+#include <string>
+#include <utility>
+
+#include "framework/application.h"
+#include "framework/locale_win.h"
+#include "framework/print_handles.h"
 
 namespace ctl {
+
+namespace {
+
+std::function<void()>& beepHook() {
+  static std::function<void()> hook;
+  return hook;
+}
+
+void beep() {
+  if (beepHook()) beepHook()();
+  else MessageBeep(0);
+}
+
+constexpr wchar_t kPairClass[] = L"MorviSpinButton";
+constexpr COLORREF kGlyphBackground = RGB(128, 128, 0);
+
+HINSTANCE instance() { return GetModuleHandleW(nullptr); }
+
+fw::GdiObject<HBITMAP> loadGlyph(const wchar_t* name) {
+  return fw::GdiObject<HBITMAP>(static_cast<HBITMAP>(LoadImageW(instance(), name, IMAGE_BITMAP, 0, 0, 0)));
+}
+
+RECT toRect(const spin::Box& b) { return {b.left, b.top, b.left + b.width, b.top + b.height}; }
+
+}  // namespace
+
+void setBeepHook(std::function<void()> hook) { beepHook() = std::move(hook); }
+
+// ---- the button pair
+
+TSpinButton::TSpinButton(HWND parent, std::function<void()> onUpClick, std::function<void()> onDownClick)
+    : onUpClick_(std::move(onUpClick)), onDownClick_(std::move(onDownClick)) {
+  static const bool registered = [] {
+    WNDCLASSEXW wc{sizeof wc};
+    wc.lpfnWndProc = windowProc;
+    wc.hInstance = instance();
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kPairClass;
+    return RegisterClassExW(&wc) != 0;
+  }();
+  (void)registered;
+  up_.glyph = loadGlyph(L"SpinUp");
+  down_.glyph = loadGlyph(L"SpinDown");
+  window_.reset(CreateWindowExW(0, kPairClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 15, 17, parent,
+                                nullptr, instance(), this));
+}
+
+void TSpinButton::setBounds(int left, int top, int width, int height) {
+  spin::ButtonBoxes boxes = spin::fitButtons(width, height);
+  up_.bounds = boxes.up;
+  down_.bounds = boxes.down;
+  width_ = boxes.width;
+  MoveWindow(handle(), left, top, boxes.width, height, TRUE);
+}
+
+LRESULT CALLBACK TSpinButton::windowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* created = static_cast<TSpinButton*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    created->hwnd_ = w;
+    SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+  }
+  auto* pair = reinterpret_cast<TSpinButton*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+  if (!pair) return DefWindowProcW(w, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(w, GWLP_USERDATA, 0);
+    pair->hwnd_ = nullptr;
+    (void)pair->window_.release();  // the system destroyed it with its parent
+    return DefWindowProcW(w, msg, wp, lp);
+  }
+  try {
+    return pair->handleMessage(msg, wp, lp);
+  } catch (const std::exception& e) {
+    // A repeated click that fails stops the repeats.
+    KillTimer(w, 1);
+    KillTimer(w, 2);
+    fw::Application::showException(e);
+    return 0;
+  }
+}
+
+TTimerSpeedButton* TSpinButton::buttonAt(POINT p) {
+  for (TTimerSpeedButton* b : {&up_, &down_}) {
+    RECT r = toRect(b->bounds);
+    if (PtInRect(&r, p)) return b;
+  }
+  return nullptr;
+}
+
+void TSpinButton::click(const TTimerSpeedButton& b) {
+  const auto& handler = &b == &up_ ? onUpClick_ : onDownClick_;
+  if (handler) handler();
+}
+
+void TSpinButton::mouseDown(TTimerSpeedButton& b) {
+  // The field takes the focus; the pair itself never does.
+  if (focusControl_ && GetFocus() != focusControl_ && IsWindowEnabled(focusControl_) &&
+      (GetWindowLongW(focusControl_, GWL_STYLE) & WS_TABSTOP))
+    SetFocus(focusControl_);
+  b.pressed = true;
+  tracking_ = &b;
+  SetCapture(handle());
+  InvalidateRect(handle(), nullptr, FALSE);
+  if (b.repeatAllowed) SetTimer(handle(), timerOf(b, up_), spin::kInitialRepeatDelay, nullptr);
+}
+
+void TSpinButton::mouseMove(POINT p) {
+  if (!tracking_) return;
+  RECT r = toRect(tracking_->bounds);
+  bool over = PtInRect(&r, p) != FALSE;
+  if (over == tracking_->pressed) return;
+  tracking_->pressed = over;
+  InvalidateRect(handle(), nullptr, FALSE);
+}
+
+void TSpinButton::mouseUp(POINT p) {
+  if (!tracking_) return;
+  TTimerSpeedButton& b = *std::exchange(tracking_, nullptr);
+  KillTimer(handle(), timerOf(b, up_));
+  // Released inside: x from 0 to width - 1, y from 0 to height.
+  bool inside = p.x >= b.bounds.left && p.x < b.bounds.left + b.bounds.width && p.y >= b.bounds.top &&
+                p.y <= b.bounds.top + b.bounds.height;
+  b.pressed = false;
+  if (GetCapture() == handle()) ReleaseCapture();
+  InvalidateRect(handle(), nullptr, FALSE);
+  if (inside) click(b);
+}
+
+void TSpinButton::repeatTick(UINT_PTR timer) {
+  SetTimer(handle(), timer, spin::kRepeatInterval, nullptr);
+  TTimerSpeedButton& b = timer == 1 ? up_ : down_;
+  if (b.pressed && GetCapture() == handle()) click(b);
+}
+
+LRESULT TSpinButton::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  POINT p{short(LOWORD(lp)), short(HIWORD(lp))};
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (TTimerSpeedButton* b = buttonAt(p)) mouseDown(*b);
+      return 0;
+    case WM_MOUSEMOVE:
+      mouseMove(p);
+      return 0;
+    case WM_LBUTTONUP:
+      mouseUp(p);
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (tracking_ && reinterpret_cast<HWND>(lp) != handle()) {
+        KillTimer(handle(), timerOf(*tracking_, up_));
+        std::exchange(tracking_, nullptr)->pressed = false;
+        InvalidateRect(handle(), nullptr, FALSE);
+      }
+      return 0;
+    case WM_TIMER:
+      repeatTick(wp);
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      fw::PaintDC dc(handle());
+      paint(dc.dc());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      paint(reinterpret_cast<HDC>(wp));
+      return 0;
+  }
+  return DefWindowProcW(handle(), msg, wp, lp);
+}
+
+void TSpinButton::paint(HDC dc) {
+  paintButton(dc, up_);
+  paintButton(dc, down_);
+}
+
+void TSpinButton::paintButton(HDC dc, const TTimerSpeedButton& b) {
+  RECT r = toRect(b.bounds);
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  DrawEdge(dc, &r, b.pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  if (b.glyph) {
+    BITMAP bm{};
+    GetObjectW(b.glyph.get(), sizeof bm, &bm);
+    int w = bm.bmWidth / (b.numGlyphs > 0 ? b.numGlyphs : 1);
+    int shift = b.pressed ? 1 : 0;
+    int x = r.left + (b.bounds.width - w) / 2 + shift;
+    int y = r.top + (b.bounds.height - bm.bmHeight) / 2 + shift;
+    fw::DeviceContext memory(CreateCompatibleDC(dc));
+    fw::Selection selected(memory.get(), b.glyph.get());
+    TransparentBlt(dc, x, y, w, bm.bmHeight, memory.get(), 0, 0, w, bm.bmHeight, kGlyphBackground);
+  }
+  if (b.focusRectShown) {
+    RECT f = r;
+    InflateRect(&f, -3, -3);
+    if (b.pressed) OffsetRect(&f, 1, 1);
+    DrawFocusRect(dc, &f);
+  }
+}
+
+// ---- the field
+
+TSpinEdit::TSpinEdit() { setText(L"0"); }
 
 const fw::ClassInfo& TSpinEdit::info() {
   using S = TSpinEdit;
   static const fw::ClassInfo info("TSpinEdit", &fw::Control::info(), [] { return std::unique_ptr<fw::Control>(new S); },
                                   {
+                                      fw::property<S, bool>("AutoSelect", true, &S::autoSelect, &S::setAutoSelect),
+                                      fw::property<S, bool>("EditorEnabled", true, &S::editorEnabled,
+                                                            &S::setEditorEnabled),
+                                      fw::property<S, int>("Increment", 1, &S::increment, &S::setIncrement),
                                       fw::property<S, int>("MaxValue", 0, &S::maxValue, &S::setMaxValue),
                                       fw::property<S, int>("MinValue", 0, &S::minValue, &S::setMinValue),
+                                      fw::property<S, bool>("ReadOnly", false, &S::readOnly, &S::setReadOnly),
+                                      // After the limits, so a stored value is clamped on load.
                                       fw::property<S, int>("Value", 0, &S::value, &S::setValue, true),
                                       fw::property<S, bool>("TabStop", true, &S::tabStop, &S::setTabStop),
                                       fw::event("OnChange"),
@@ -17,11 +231,110 @@ const fw::ClassInfo& TSpinEdit::info() {
   return info;
 }
 
-int TSpinEdit::value() const { return fw::parseInteger(text()).value_or(minValue_); }
+void TSpinEdit::setReadOnly(bool v) {
+  if (v == readOnly_) return;
+  readOnly_ = v;
+  if (handle()) SendMessageW(handle(), EM_SETREADONLY, v, 0);
+}
 
-void TSpinEdit::setValue(int v) {
-  if (minValue_ != maxValue_) v = v < minValue_ ? minValue_ : v > maxValue_ ? maxValue_ : v;
-  setText(std::to_wstring(v));
+bool TSpinEdit::AcceptsChar(wchar_t ch) const {
+  return spin::acceptsChar(ch, fw::numberFormat().decimal, editorEnabled_);
+}
+
+void TSpinEdit::StepUp() {
+  if (readOnly_) beep();
+  else setValue(value() + increment_);
+}
+
+void TSpinEdit::StepDown() {
+  if (readOnly_) beep();
+  else setValue(value() - increment_);
+}
+
+fw::Control::WindowSpec TSpinEdit::windowSpec() const {
+  WindowSpec spec = Edit::windowSpec();
+  spec.style |= ES_MULTILINE | WS_CLIPCHILDREN | (readOnly_ ? ES_READONLY : 0);
+  return spec;
+}
+
+void TSpinEdit::windowCreated() {
+  pair_ = std::make_unique<TSpinButton>(handle(), [this] { StepUp(); }, [this] { StepDown(); });
+  pair_->setFocusControl(handle());
+  pair_->setBounds(0, 0, 15, 17);
+  if (height() < minimumHeight()) setHeight(minimumHeight());
+  placePair();
+  updateTextArea();
+}
+
+int TSpinEdit::minimumHeight() {
+  fw::ScreenDC screen;
+  TEXTMETRICW screenMetrics{}, fieldMetrics{};
+  {
+    fw::Selection s(screen.dc(), GetStockObject(DEFAULT_GUI_FONT));
+    GetTextMetricsW(screen.dc(), &screenMetrics);
+  }
+  {
+    fw::Selection s(screen.dc(), fontHandle());
+    GetTextMetricsW(screen.dc(), &fieldMetrics);
+  }
+  return spin::minimumHeight(screenMetrics.tmHeight, fieldMetrics.tmHeight, GetSystemMetrics(SM_CYBORDER));
+}
+
+void TSpinEdit::placePair() {
+  if (!pair_) return;
+  // Controls here always have the three-dimensional look.
+  spin::Box b = spin::pairBounds(width(), height(), pair_->width(), true);
+  pair_->setBounds(b.left, b.top, b.width, b.height);
+}
+
+void TSpinEdit::updateTextArea() {
+  RECT client{};
+  GetClientRect(handle(), &client);
+  RECT area{0, 0, spin::textAreaRight(client.right, pair_ ? pair_->width() : 0), client.bottom + 1};
+  SendMessageW(handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&area));
+}
+
+LRESULT TSpinEdit::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_KEYDOWN:
+      if (wp == VK_UP) StepUp();
+      else if (wp == VK_DOWN) StepDown();
+      break;  // the edit still sees the key
+    case WM_CHAR:
+      if (!AcceptsChar(wchar_t(wp))) {
+        beep();
+        return 0;
+      }
+      break;
+    case WM_PASTE:
+    case WM_CUT:
+      if (!editorEnabled_ || readOnly_) return 0;
+      break;
+    case WM_SETFOCUS: {
+      LRESULT r = Edit::handleMessage(msg, wp, lp);
+      if (autoSelect_ && !(GetKeyState(VK_LBUTTON) & 0x8000)) SendMessageW(handle(), EM_SETSEL, 0, -1);
+      return r;
+    }
+    case WM_KILLFOCUS: {
+      LRESULT r = Edit::handleMessage(msg, wp, lp);
+      int v = value();
+      if (spin::clampValue(v, minValue_, maxValue_) != v) setValue(v);
+      return r;
+    }
+    case WM_SIZE: {
+      LRESULT r = Edit::handleMessage(msg, wp, lp);
+      RECT w{};
+      GetWindowRect(handle(), &w);
+      if (int lowest = minimumHeight(); w.bottom - w.top < lowest) {
+        setHeight(lowest);
+      } else {
+        placePair();
+        updateTextArea();
+      }
+      return r;
+    }
+  }
+  return Edit::handleMessage(msg, wp, lp);
 }
 
 }  // namespace ctl

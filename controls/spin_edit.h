@@ -1,14 +1,80 @@
-// The calibration field: an integer between MinValue and MaxValue. For now a
-// plain edit with the spin edit's published values and its reading of the
+// The calibration field: a one-line integer field with a pair of small up
+// and down buttons at its right edge. The number is not kept apart from the
 // text: Value is the text read as an integer, MinValue when it is not one.
 #pragma once
 
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "controls/spin_logic.h"
 #include "framework/edit.h"
+#include "framework/gdi.h"
 
 namespace ctl {
 
+// Refused input is answered with the default beep; tests put a counter here.
+// An empty hook restores MessageBeep.
+void setBeepHook(std::function<void()> hook);
+
+// One button of the pair: windowless, painted and driven by the pair. A held
+// press clicks again after 400 ms, then every 100 ms while it shows pressed.
+struct TTimerSpeedButton {
+  spin::Box bounds{};
+  fw::GdiObject<HBITMAP> glyph;
+  int numGlyphs = 1;
+  bool pressed = false;  // shown down: held with the pointer over it
+  bool focusRectShown = false;
+  bool repeatAllowed = true;
+};
+
+struct DestroyWindowDeleter {
+  void operator()(HWND w) const { DestroyWindow(w); }
+};
+using Window = std::unique_ptr<std::remove_pointer_t<HWND>, DestroyWindowDeleter>;
+
+// The button pair, a child window of its own inside the field.
+class TSpinButton {
+ public:
+  TSpinButton(HWND parent, std::function<void()> onUpClick, std::function<void()> onDownClick);
+  TSpinButton(const TSpinButton&) = delete;
+  TSpinButton& operator=(const TSpinButton&) = delete;
+
+  HWND handle() const { return hwnd_; }
+  int width() const { return width_; }
+  // The buttons are fitted first; the pair takes the adjusted size.
+  void setBounds(int left, int top, int width, int height);
+  void setFocusControl(HWND control) { focusControl_ = control; }
+
+  const TTimerSpeedButton& upButton() const { return up_; }
+  const TTimerSpeedButton& downButton() const { return down_; }
+  void paint(HDC dc);
+
+ private:
+  static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  TTimerSpeedButton* buttonAt(POINT p);
+  void mouseDown(TTimerSpeedButton& b);
+  void mouseMove(POINT p);
+  void mouseUp(POINT p);
+  void repeatTick(UINT_PTR timer);
+  void click(const TTimerSpeedButton& b);
+  void paintButton(HDC dc, const TTimerSpeedButton& b);
+  static UINT_PTR timerOf(const TTimerSpeedButton& b, const TTimerSpeedButton& up) { return &b == &up ? 1 : 2; }
+
+  std::function<void()> onUpClick_, onDownClick_;
+  TTimerSpeedButton up_, down_;
+  TTimerSpeedButton* tracking_ = nullptr;
+  HWND focusControl_ = nullptr;
+  int width_ = 20;
+  HWND hwnd_ = nullptr;  // known from the first message on
+  Window window_;
+};
+
 class TSpinEdit : public fw::Edit {
  public:
+  TSpinEdit();
   static const fw::ClassInfo& info();
   const fw::ClassInfo& classInfo() const override { return info(); }
 
@@ -16,12 +82,41 @@ class TSpinEdit : public fw::Edit {
   void setMinValue(int v) { minValue_ = v; }
   int maxValue() const { return maxValue_; }
   void setMaxValue(int v) { maxValue_ = v; }
-  int value() const;
-  void setValue(int v);
+  int increment() const { return increment_; }
+  void setIncrement(int v) { increment_ = v; }
+  bool editorEnabled() const { return editorEnabled_; }
+  void setEditorEnabled(bool v) { editorEnabled_ = v; }
+  bool readOnly() const { return readOnly_; }
+  void setReadOnly(bool v);
+  bool autoSelect() const { return autoSelect_; }
+  void setAutoSelect(bool v) { autoSelect_ = v; }
+
+  int value() const { return spin::readValue(text(), minValue_); }
+  void setValue(int v) { setText(std::to_wstring(spin::clampValue(v, minValue_, maxValue_))); }
+
+  virtual bool AcceptsChar(wchar_t ch) const;
+  virtual void StepUp();
+  virtual void StepDown();
+
+  const TSpinButton* buttonPair() const { return pair_.get(); }
+  int minimumHeight();
+
+ protected:
+  WindowSpec windowSpec() const override;
+  void windowCreated() override;
+  LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  void placePair();
+  void updateTextArea();
+
   int minValue_ = 0;
   int maxValue_ = 0;
+  int increment_ = 1;
+  bool editorEnabled_ = true;
+  bool readOnly_ = false;
+  bool autoSelect_ = true;
+  std::unique_ptr<TSpinButton> pair_;
 };
 
 }  // namespace ctl
