@@ -32,7 +32,8 @@ bool startsWith(Bytes b, std::string_view prefix) {
 
 ImageSize sizeOf(std::optional<std::uint32_t> w, std::optional<std::uint32_t> h) {
   constexpr auto kMax = static_cast<std::uint32_t>(std::numeric_limits<int>::max());
-  if (!w || !h || *w > kMax || *h > kMax) return {};
+  // A zero side (a JPEG whose height comes later, say) is no size either.
+  if (!w || !h || *w == 0 || *h == 0 || *w > kMax || *h > kMax) return {};
   return {static_cast<int>(*w), static_cast<int>(*h)};
 }
 

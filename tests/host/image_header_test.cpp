@@ -103,6 +103,7 @@ TEST(ImageHeader, JpegSegmentLengthsThatCannotBeRight) {
   EXPECT_EQ(sizeOf(ImageFormat::Jpeg, shortFrame), ImageSize{});
   const Bytes onlyStart{0xFF, 0xD8};
   EXPECT_EQ(sizeOf(ImageFormat::Jpeg, onlyStart), ImageSize{});
+  EXPECT_EQ(sizeOf(ImageFormat::Jpeg, testfiles::jpegHeader(10, 0)), ImageSize{});  // height comes later
   Bytes allFill(4096, 0xFF);
   allFill[1] = 0xD8;
   EXPECT_EQ(sizeOf(ImageFormat::Jpeg, allFill), ImageSize{});
