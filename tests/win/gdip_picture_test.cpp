@@ -6,70 +6,22 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "tests/support/canvas.h"
 #include "tests/support/image_files.h"
 
 namespace {
 
 using testfiles::Bytes;
 
-constexpr std::uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kOlive = 0x808000, kGrey = 0xC0C0C0;
-
-// A 32-bit off-screen surface filled with grey, read back pixel by pixel.
-class Canvas {
- public:
-  Canvas(int w, int h) : w_(w), h_(h), dc_(CreateCompatibleDC(nullptr)) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
-    void* bits = nullptr;
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bits_ = static_cast<std::uint32_t*>(bits);
-    old_ = SelectObject(dc_, bitmap_);
-    for (int i = 0; i < w * h; ++i) bits_[i] = kGrey;
-  }
-  ~Canvas() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  HDC dc() const { return dc_; }
-  // 0x00RRGGBB
-  std::uint32_t at(int x, int y) const {
-    GdiFlush();
-    return bits_[y * w_ + x] & 0xFFFFFF;
-  }
-  bool untouched() const {
-    GdiFlush();
-    for (int i = 0; i < w_ * h_; ++i)
-      if ((bits_[i] & 0xFFFFFF) != kGrey) return false;
-    return true;
-  }
-
- private:
-  int w_, h_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-  std::uint32_t* bits_;
-};
-
-// Each channel within a small tolerance: scaling may blend a little.
-testing::AssertionResult closeTo(std::uint32_t got, std::uint32_t want, int tolerance = 12) {
-  for (int shift : {0, 8, 16}) {
-    const int a = (got >> shift) & 0xFF, b = (want >> shift) & 0xFF;
-    if (std::abs(a - b) > tolerance) {
-      char text[64];
-      std::snprintf(text, sizeof text, "got %06X, want %06X", unsigned(got), unsigned(want));
-      return testing::AssertionFailure() << text;
-    }
-  }
-  return testing::AssertionSuccess();
-}
+constexpr std::uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kOlive = 0x808000;
+using testcanvas::Canvas;
+using testcanvas::closeTo;
+using testcanvas::kGrey;
 
 // 8 × 8: red top-left quadrant, blue bottom-right quadrant, olive elsewhere
 // (so the bottom-left pixel, the see-through colour, is olive).
