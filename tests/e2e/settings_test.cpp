@@ -1,0 +1,194 @@
+// The settings file left behind by the real program: read at start, written
+// once when the window closes, untouched when the process is killed.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "morvi_process.h"
+
+using e2e::MorviProcess;
+
+namespace {
+
+std::wstring appDataDir() {
+  wchar_t path[MAX_PATH]{};
+  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
+  return path;
+}
+
+// Puts a settings file of the test's choosing in place and gives the user's
+// own one back afterwards.
+class SettingsFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir = appDataDir() + L"\\Plandrel";
+    file = dir + L"\\Plandrel.ini";
+    hadFile = readFile(saved);
+    DeleteFileW(file.c_str());
+    CreateDirectoryW(dir.c_str(), nullptr);
+  }
+  void TearDown() override {
+    if (GetFileAttributesW(dir.c_str()) != INVALID_FILE_ATTRIBUTES &&
+        !(GetFileAttributesW(dir.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
+      DeleteFileW(dir.c_str());
+    CreateDirectoryW(dir.c_str(), nullptr);
+    DeleteFileW(file.c_str());
+    if (hadFile) std::ofstream(std::filesystem::path(file), std::ios::binary) << saved;
+  }
+
+  bool readFile(std::string& content) const {
+    std::ifstream in(std::filesystem::path(file), std::ios::binary);
+    if (!in) return false;
+    std::stringstream s;
+    s << in.rdbuf();
+    content = s.str();
+    return true;
+  }
+  void writeFile(const std::string& content) const { std::ofstream(std::filesystem::path(file), std::ios::binary) << content; }
+  int stored(const wchar_t* key) const {
+    return int(GetPrivateProfileIntW(L"Morvi", key, -12345, file.c_str()));
+  }
+
+  static HWND spinField(const MorviProcess& morvi) {
+    HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
+    return morvi.childAt(printing, 68, 119);
+  }
+  static std::wstring textOf(HWND w) {
+    wchar_t t[256]{};
+    GetWindowTextW(w, t, 256);
+    return t;
+  }
+  // The orientation item that is checked, or an empty text.
+  static std::wstring checkedOrientation(const MorviProcess& morvi) {
+    HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
+    HWND group = morvi.childWithText(printing, L"Orientation");
+    for (const e2e::Child& c : morvi.children(group))
+      if (SendMessageW(c.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) return c.text;
+    return L"";
+  }
+
+  std::wstring dir, file;
+  bool hadFile = false;
+  std::string saved;
+};
+
+TEST_F(SettingsFileTest, StoredCalibrationAndOrientationAreShownAndKept) {
+  writeFile("[Other]\r\nKeep=1\r\n[Morvi]\r\nCoef=25\r\nOrientation=5\r\nNote=mine\r\n");
+  {
+    MorviProcess morvi;
+    EXPECT_EQ(textOf(spinField(morvi)), L"25");
+    EXPECT_NEAR(morvi.calibrationCoef(), 1.025, 1e-12);
+    EXPECT_EQ(checkedOrientation(morvi), L"Paysage");
+    ASSERT_TRUE(morvi.close());
+    EXPECT_EQ(morvi.exitCode(), 0u);
+  }
+  EXPECT_EQ(stored(L"Coef"), 25);
+  EXPECT_EQ(stored(L"Orientation"), 1);
+  // Other sections and keys are left alone.
+  EXPECT_EQ(GetPrivateProfileIntW(L"Other", L"Keep", 0, file.c_str()), 1u);
+  wchar_t note[16]{};
+  GetPrivateProfileStringW(L"Morvi", L"Note", L"", note, 16, file.c_str());
+  EXPECT_STREQ(note, L"mine");
+}
+
+TEST_F(SettingsFileTest, OutOfRangeValuesAreBroughtIntoRange) {
+  writeFile("[Morvi]\r\nCoef=-250\r\nOrientation=-7\r\n");
+  {
+    MorviProcess morvi;
+    EXPECT_EQ(textOf(spinField(morvi)), L"-100");
+    EXPECT_NEAR(morvi.calibrationCoef(), 0.9, 1e-12);
+    EXPECT_EQ(checkedOrientation(morvi), L"");
+    ASSERT_TRUE(morvi.close());
+  }
+  EXPECT_EQ(stored(L"Coef"), -100);
+  EXPECT_EQ(stored(L"Orientation"), -1);
+}
+
+TEST_F(SettingsFileTest, HexadecimalAndUnreadableValues) {
+  writeFile("[Morvi]\r\nCoef=0x10\r\nOrientation=abc\r\n");
+  MorviProcess morvi;
+  EXPECT_EQ(textOf(spinField(morvi)), L"16");
+  EXPECT_FALSE(checkedOrientation(morvi).empty());  // the printer's orientation
+}
+
+TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
+  writeFile("[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
+  {
+    MorviProcess morvi;
+    HWND field = spinField(morvi);
+    PostMessageW(field, WM_KEYDOWN, VK_UP, 1);
+    PostMessageW(field, WM_KEYDOWN, VK_UP, 1);
+    morvi.settle();
+    EXPECT_EQ(textOf(field), L"39");
+    EXPECT_EQ(stored(L"Coef"), 37);  // nothing is written during the run
+    morvi.kill();
+  }
+  EXPECT_EQ(stored(L"Coef"), 37);
+  {
+    MorviProcess morvi;
+    PostMessageW(spinField(morvi), WM_KEYDOWN, VK_DOWN, 1);
+    morvi.settle();
+    ASSERT_TRUE(morvi.close());
+  }
+  EXPECT_EQ(stored(L"Coef"), 36);
+}
+
+// A message box of the given process, waited for a few seconds.
+HWND messageBoxOf(DWORD processId) {
+  struct Search {
+    DWORD pid;
+    HWND found;
+  } search{processId, nullptr};
+  for (int i = 0; i < 100 && !search.found; ++i) {
+    e2e::pause(50);
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(p);
+          DWORD pid = 0;
+          GetWindowThreadProcessId(w, &pid);
+          wchar_t cls[16]{};
+          GetClassNameW(w, cls, 16);
+          if (pid != s->pid || std::wstring(cls) != L"#32770" || !IsWindowVisible(w)) return TRUE;
+          s->found = w;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+  }
+  return search.found;
+}
+
+std::wstring boxText(HWND box) {
+  std::wstring all;
+  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    wchar_t t[512]{};
+    GetWindowTextW(c, t, 512);
+    all += t;
+    all += L'\n';
+  }
+  return all;
+}
+
+TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
+  // A file where the folder should be: the folder cannot be made, the write fails.
+  RemoveDirectoryW(dir.c_str());
+  std::ofstream(std::filesystem::path(dir), std::ios::binary) << "not a folder";
+  MorviProcess morvi;
+  EXPECT_EQ(textOf(spinField(morvi)), L"0");
+  EXPECT_NEAR(morvi.calibrationCoef(), 1.0, 1e-12);
+  PostMessageW(morvi.window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+
+  HWND box = messageBoxOf(morvi.processId());
+  ASSERT_NE(box, nullptr) << "no error box";
+  EXPECT_NE(boxText(box).find(L"Impossible d'écrire dans " + file), std::wstring::npos) << boxText(box);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(morvi.close());
+  EXPECT_EQ(morvi.exitCode(), 0u);
+}
+
+}  // namespace
