@@ -21,7 +21,9 @@ inline void putLe(Bytes& b, std::uint32_t v, int size) {
 inline void putBe(Bytes& b, std::uint32_t v, int size) {
   for (int i = size - 1; i >= 0; --i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
-inline void putText(Bytes& b, std::string_view s) { b.insert(b.end(), s.begin(), s.end()); }
+inline void putText(Bytes& b, std::string_view s) {
+  for (char c : s) b.push_back(static_cast<std::uint8_t>(c));
+}
 
 // A bottom-up 24-bit BMP with a 40-byte info header.
 inline Bytes bmp24(int width, int height, const PixelAt& pixel) {
