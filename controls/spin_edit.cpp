@@ -252,9 +252,9 @@ void TSpinEdit::StepDown() {
 }
 
 fw::Control::WindowSpec TSpinEdit::windowSpec() const {
-  WindowSpec spec = Edit::windowSpec();
-  spec.style |= ES_MULTILINE | WS_CLIPCHILDREN | (readOnly_ ? ES_READONLY : 0);
-  return spec;
+  WindowSpec window = Edit::windowSpec();
+  window.style |= ES_MULTILINE | WS_CLIPCHILDREN | (readOnly_ ? ES_READONLY : 0);
+  return window;
 }
 
 void TSpinEdit::windowCreated() {

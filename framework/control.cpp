@@ -35,16 +35,16 @@ COLORREF toColorRef(Color c) {
   return c.value & 0xFFFFFF;
 }
 
-Font createFont(const FontSpec& spec) {
+Font createFont(const FontSpec& font) {
   LOGFONTW lf{};
-  lf.lfHeight = spec.height;
-  lf.lfWeight = (spec.style.bits & fsBold) ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = (spec.style.bits & fsItalic) != 0;
-  lf.lfUnderline = (spec.style.bits & fsUnderline) != 0;
-  lf.lfStrikeOut = (spec.style.bits & fsStrikeOut) != 0;
+  lf.lfHeight = font.height;
+  lf.lfWeight = (font.style.bits & fsBold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = (font.style.bits & fsItalic) != 0;
+  lf.lfUnderline = (font.style.bits & fsUnderline) != 0;
+  lf.lfStrikeOut = (font.style.bits & fsStrikeOut) != 0;
   lf.lfCharSet = DEFAULT_CHARSET;
   lf.lfQuality = DEFAULT_QUALITY;
-  lstrcpynW(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+  lstrcpynW(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
   return Font(CreateFontIndirectW(&lf));
 }
 
@@ -238,24 +238,21 @@ void Control::createHandle() {
 }
 
 void Control::createWindow(HWND parentWindow) {
-  WindowSpec spec = windowSpec();
-  DWORD style = spec.style;
+  WindowSpec kind = windowSpec();
+  DWORD style = kind.style;
   if (parent_) style |= WS_CHILD | WS_CLIPSIBLINGS;
   if (visible_ && parent_) style |= WS_VISIBLE;
   if (!enabled_) style |= WS_DISABLED;
-  if (spec.className) {
-    hwnd_ = CreateWindowExW(spec.exStyle, spec.className, caption_.c_str(), style, left(), top(), width(),
-                            height(), parentWindow, nullptr, instance(), nullptr);
-    if (!hwnd_) return;
-    SetPropW(hwnd_, kObjectProp, this);
+  if (!kind.className) registerOwnClass();
+  hwnd_ = CreateWindowExW(kind.exStyle, kind.className ? kind.className : kOwnClass, caption_.c_str(), style, left(),
+                          top(), width(), height(), parentWindow, nullptr, instance(), nullptr);
+  if (!hwnd_) return;
+  SetPropW(hwnd_, kObjectProp, this);
+  if (kind.className) {
+    // A system control: its own procedure runs under ours.
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
     subclassed_ = true;
   } else {
-    registerOwnClass();
-    hwnd_ = CreateWindowExW(spec.exStyle, kOwnClass, caption_.c_str(), style, left(), top(), width(),
-                            height(), parentWindow, nullptr, instance(), nullptr);
-    if (!hwnd_) return;
-    SetPropW(hwnd_, kObjectProp, this);
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
   }
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);

@@ -39,7 +39,7 @@ struct FontSpec {
 };
 
 COLORREF toColorRef(Color c);  // system colours resolved
-Font createFont(const FontSpec& spec);
+Font createFont(const FontSpec& font);
 
 class Control {
  public:
