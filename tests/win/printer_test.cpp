@@ -1,0 +1,158 @@
+// The printer object and the ruler printing on the default printer (the PDF
+// printer of tools/services.sh): orientation of our own, the state errors,
+// the default font, and no job left behind by a failure.
+#include "framework/printer.h"
+
+#include <windows.h>
+#include <winspool.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "framework/error.h"
+#include "ruler/print_ruler.h"
+
+namespace {
+
+using fw::Orientation;
+
+// The orientation the system itself holds for the default printer.
+short systemOrientation() {
+  wchar_t name[256];
+  DWORD size = 256;
+  if (!GetDefaultPrinterW(name, &size)) throw std::runtime_error("no default printer");
+  HANDLE printer = nullptr;
+  if (!OpenPrinterW(name, &printer, nullptr)) throw std::runtime_error("cannot open the printer");
+  const LONG bytes = DocumentPropertiesW(nullptr, printer, name, nullptr, nullptr, 0);
+  std::string buffer(static_cast<std::size_t>(bytes), '\0');
+  auto* mode = reinterpret_cast<DEVMODEW*>(buffer.data());
+  DocumentPropertiesW(nullptr, printer, name, mode, nullptr, DM_OUT_BUFFER);
+  ClosePrinter(printer);
+  return mode->dmOrientation;
+}
+
+// Counts the PDFs the printer has written so far.
+int pdfCount() {
+  const char* dir = std::getenv("MORVI_PDF_DIR");
+  if (!dir) throw std::runtime_error("MORVI_PDF_DIR is not set (tools/services.sh start)");
+  std::wstring pattern = L"Z:";
+  for (const char* c = dir; *c; ++c) pattern += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+  pattern += L"\\*.pdf";
+  int count = 0;
+  WIN32_FIND_DATAW data;
+  const HANDLE search = FindFirstFileW(pattern.c_str(), &data);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  do ++count;
+  while (FindNextFileW(search, &data));
+  FindClose(search);
+  return count;
+}
+
+// Waits, bounded, until the folder holds `expected` PDFs or the time is up.
+int pdfCountAfterSpooling(int expected) {
+  int count = pdfCount();
+  for (int i = 0; i < 60 && count < expected; ++i) {
+    Sleep(50);
+    count = pdfCount();
+  }
+  return count;
+}
+
+std::wstring messageOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const fw::PrinterError& e) {
+    return e.message();
+  }
+  return L"(no error)";
+}
+
+TEST(Printer, OrientationIsTheProgramsOwnAndSetsThePageBeforeMeasuring) {
+  fw::Printer printer;
+  const short system = systemOrientation();
+  printer.setOrientation(Orientation::Landscape);
+  EXPECT_EQ(printer.orientation(), Orientation::Landscape);
+  EXPECT_GT(printer.pageWidth(), printer.pageHeight());
+  EXPECT_GT(GetDeviceCaps(printer.handle(), HORZSIZE), GetDeviceCaps(printer.handle(), VERTSIZE));
+  EXPECT_EQ(systemOrientation(), system) << "the system's printer settings never change";
+
+  printer.setOrientation(Orientation::Portrait);
+  EXPECT_EQ(printer.orientation(), Orientation::Portrait);
+  EXPECT_LT(printer.pageWidth(), printer.pageHeight());
+  EXPECT_EQ(GetDeviceCaps(printer.handle(), LOGPIXELSY), 300) << "the PDF printer of the tests";
+}
+
+TEST(Printer, AnOpenDocumentRefusesChangesAndAnAbortedOneLeavesNothing) {
+  fw::Printer printer;
+  const Orientation initial = printer.orientation();
+  const int before = pdfCount();
+  printer.beginDoc();
+  EXPECT_TRUE(printer.printing());
+  EXPECT_EQ(messageOf([&] { printer.setOrientation(Orientation::Landscape); }), L"Impression en cours");
+  EXPECT_EQ(messageOf([&] { printer.beginDoc(); }), L"Impression en cours");
+  printer.moveTo(100, 100);
+  printer.lineTo(500, 100);
+  printer.abort();
+  EXPECT_FALSE(printer.printing());
+  EXPECT_EQ(printer.orientation(), initial);
+  Sleep(1500);  // time for a job that had been sent to arrive
+  EXPECT_EQ(pdfCount(), before) << "an aborted document prints nothing";
+  EXPECT_THROW(printer.lineTo(1, 1), std::logic_error) << "no drawing outside a document";
+}
+
+TEST(Printer, DrawsWithTheDialogFaceAtEightPointsOfThePrinter) {
+  fw::Printer printer;
+  const int before = pdfCount();
+  printer.beginDoc();
+  LOGFONTW font{};
+  GetObjectW(GetCurrentObject(printer.handle(), OBJ_FONT), sizeof font, &font);
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  EXPECT_EQ(font.lfHeight, -MulDiv(8, GetDeviceCaps(printer.handle(), LOGPIXELSY), 72));
+  EXPECT_STREQ(font.lfFaceName, metrics.lfMessageFont.lfFaceName);
+  printer.textOut(100, 100, L"0,5m");
+  printer.endDoc();
+  EXPECT_FALSE(printer.printing());
+  EXPECT_EQ(pdfCountAfterSpooling(before + 1), before + 1);
+}
+
+TEST(PrintRuler, PutsThePrintersOrientationBackAfterThePage) {
+  fw::Printer printer;
+  printer.setOrientation(Orientation::Portrait);
+  const ruler::Graduation& scale = ruler::scaleAt(4)->graduation;
+  const int before = pdfCount();
+  const long double coef = ruler::printRuler(printer, scale, 1.01L, 1, L',');
+  EXPECT_EQ(coef, 1.01L + 0.03L);
+  EXPECT_EQ(printer.orientation(), Orientation::Portrait);
+  EXPECT_FALSE(printer.printing());
+
+  // No orientation chosen: the printer's own, landscape here, stays.
+  printer.setOrientation(Orientation::Landscape);
+  EXPECT_EQ(ruler::printRuler(printer, scale, 1, -1, L','), 1.03L);
+  EXPECT_EQ(printer.orientation(), Orientation::Landscape);
+  EXPECT_EQ(pdfCountAfterSpooling(before + 2), before + 2);
+}
+
+TEST(PrintRuler, AFailureRestoresTheOrientationAndPrintsNothing) {
+  fw::Printer printer;
+  printer.setOrientation(Orientation::Portrait);
+  const int before = pdfCount();
+  EXPECT_THROW(ruler::printRuler(printer, {L"Echelle", 0, 100, 1}, 1, 1, L','), std::invalid_argument);
+  EXPECT_EQ(printer.orientation(), Orientation::Portrait);
+  EXPECT_FALSE(printer.printing());
+
+  printer.beginDoc();
+  EXPECT_EQ(messageOf([&] { ruler::printRuler(printer, ruler::scaleAt(5)->graduation, 1, 1, L','); }),
+            L"Impression en cours");
+  EXPECT_EQ(printer.orientation(), Orientation::Portrait) << "nothing changed";
+  printer.abort();
+  Sleep(1500);
+  EXPECT_EQ(pdfCount(), before);
+}
+
+}  // namespace
