@@ -33,7 +33,7 @@ struct Search {
 };
 
 HWND topLevel(DWORD pid, const std::wstring& caption) {
-  Search s{pid, caption, nullptr};
+  Search search{pid, caption, nullptr};
   EnumWindows(
       [](HWND w, LPARAM p) -> BOOL {
         auto* s = reinterpret_cast<Search*>(p);
@@ -47,12 +47,12 @@ HWND topLevel(DWORD pid, const std::wstring& caption) {
         }
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 HWND descendant(HWND parent, const std::wstring& text) {
-  Search s{0, text, nullptr};
+  Search search{0, text, nullptr};
   EnumChildWindows(
       parent,
       [](HWND w, LPARAM p) -> BOOL {
@@ -65,8 +65,8 @@ HWND descendant(HWND parent, const std::wstring& text) {
         }
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 template <class F>
