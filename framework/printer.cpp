@@ -9,18 +9,14 @@
 namespace fw {
 namespace {
 
-const wchar_t noDefaultPrinter[] = L"Aucune imprimante par défaut sélectionnée";
-const wchar_t notSupported[] = L"Opération non supportée par l'imprimante sélectionnée";
-const wchar_t printingInProgress[] = L"Impression en cours";
-
 constexpr int defaultFontPoints = 8;
 
 std::wstring defaultPrinterName() {
   DWORD size = 0;
   GetDefaultPrinterW(nullptr, &size);
-  if (size == 0) throw PrinterError(noDefaultPrinter);
+  if (size == 0) throw PrinterError(noDefaultPrinterText);
   std::vector<wchar_t> name(size);
-  if (!GetDefaultPrinterW(name.data(), &size)) throw PrinterError(noDefaultPrinter);
+  if (!GetDefaultPrinterW(name.data(), &size)) throw PrinterError(noDefaultPrinterText);
   return name.data();
 }
 
@@ -42,14 +38,14 @@ Printer::Device& Printer::device() {
   if (device_) return *device_;
   Device d{defaultPrinterName(), {}, {}};
   HANDLE opened = nullptr;
-  if (!OpenPrinterW(d.name.data(), &opened, nullptr)) throw PrinterError(noDefaultPrinter);
+  if (!OpenPrinterW(d.name.data(), &opened, nullptr)) throw PrinterError(noDefaultPrinterText);
   d.handle.reset(opened);
   // Our own copy of the printer's current settings, asked from the driver.
   const LONG size = DocumentPropertiesW(nullptr, opened, d.name.data(), nullptr, nullptr, 0);
-  if (size <= 0) throw PrinterError(notSupported);
+  if (size <= 0) throw PrinterError(notSupportedText);
   d.settings = DevModeBuffer(static_cast<std::size_t>(size));
   if (DocumentPropertiesW(nullptr, opened, d.name.data(), d.settings.get(), nullptr, DM_OUT_BUFFER) < 0) {
-    throw PrinterError(notSupported);
+    throw PrinterError(notSupportedText);
   }
   return device_.emplace(std::move(d));
 }
@@ -60,7 +56,7 @@ Orientation Printer::orientation() {
 
 void Printer::setOrientation(Orientation orientation) {
   Device& d = device();
-  if (printing_) throw PrinterError(printingInProgress);
+  if (printing_) throw PrinterError(printingInProgressText);
   const short wanted = orientation == Orientation::Landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
   if (d.settings->dmOrientation == wanted && (d.settings->dmFields & DM_ORIENTATION)) return;
   d.settings->dmOrientation = wanted;
@@ -72,7 +68,7 @@ HDC Printer::handle() {
   if (!dc_) {
     Device& d = device();
     dc_.reset(CreateDCW(L"WINSPOOL", d.name.c_str(), nullptr, d.settings.get()));
-    if (!dc_) throw PrinterError(notSupported);
+    if (!dc_) throw PrinterError(notSupportedText);
   }
   return dc_.get();
 }
@@ -81,7 +77,7 @@ int Printer::pageWidth() { return GetDeviceCaps(handle(), HORZRES); }
 int Printer::pageHeight() { return GetDeviceCaps(handle(), VERTRES); }
 
 void Printer::beginDoc() {
-  if (printing_) throw PrinterError(printingInProgress);
+  if (printing_) throw PrinterError(printingInProgressText);
   HDC dc = handle();
   // The spooler's refusals show as nothing printed, not as a message.
   DOCINFOW doc{};

@@ -16,6 +16,11 @@ namespace fw {
 
 enum class Orientation { Portrait, Landscape };
 
+// The printer errors' texts.
+inline constexpr wchar_t noDefaultPrinterText[] = L"Aucune imprimante par défaut sélectionnée";
+inline constexpr wchar_t notSupportedText[] = L"Opération non supportée par l'imprimante sélectionnée";
+inline constexpr wchar_t printingInProgressText[] = L"Impression en cours";
+
 class Printer {
  public:
   Printer() = default;

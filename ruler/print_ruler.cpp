@@ -12,7 +12,7 @@ PageMetrics measure(fw::Printer& printer) {
   const PageMetrics page{printer.pageWidth(), printer.pageHeight(), GetDeviceCaps(printer.handle(), HORZSIZE),
                          GetDeviceCaps(printer.handle(), VERTSIZE)};
   if (page.widthPixels <= 0 || page.heightPixels <= 0 || page.widthMm <= 0 || page.heightMm <= 0) {
-    throw fw::PrinterError(L"Opération non supportée par l'imprimante sélectionnée");
+    throw fw::PrinterError(fw::notSupportedText);  // a page the printer cannot measure
   }
   return page;
 }
