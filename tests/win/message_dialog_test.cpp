@@ -60,7 +60,8 @@ HWND visibleDialogOfThisThread() {
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND w, LPARAM p) -> BOOL {
-        if (IsWindowVisible(w) && textOf(w) != L"") {
+        // The program's own form, or the system's dialog class.
+        if (IsWindowVisible(w) && (classOf(w) == fw::dialogFormClass || classOf(w) == L"#32770")) {
           *reinterpret_cast<HWND*>(p) = w;
           return FALSE;
         }
