@@ -398,6 +398,7 @@ Sheet printAndMeasure(const MorviProcess& m, PdfFolder& folder) {
 TEST(PrintedRuler, EveryScaleAtCalibrationZeroMeasuresTrue) {
   PdfFolder folder;
   MorviProcess morvi;
+  calibrate(morvi, 0);  // whatever the settings file held
   chooseOrientation(morvi, L"Portrait");
   for (int index = 0; index < 17; ++index) {
     chooseScale(morvi, index);
@@ -467,8 +468,12 @@ std::vector<HWND> mainWindows() {
 }
 
 // With CUPS out of reach Wine has no printer at all. The program is started
-// from a Unix shell so that its own libcups sees the setting.
+// from a Unix shell so that its own libcups sees the setting. Wine copies the
+// CUPS printers into the prefix only in the first process to load winspool
+// while no other holds it: this test runs alone (ctest's e2e-noprinter, in a
+// prefix of its own) and this process must not have loaded it.
 TEST(NoPrinter, OuiShowsThePrinterErrorAfterTheDialogAndNothingIsPrinted) {
+  ASSERT_EQ(GetModuleHandleW(L"winspool.drv"), nullptr) << "run alone: --gtest_filter=NoPrinter.*";
   PdfFolder folder;
   ASSERT_TRUE(std::getenv("MORVI_EXE"));
   const std::vector<HWND> before = mainWindows();
