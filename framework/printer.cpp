@@ -1,6 +1,5 @@
 #include "framework/printer.h"
 
-
 #include <stdexcept>
 #include <vector>
 
