@@ -5,7 +5,9 @@
 # sourcing only sets variables.
 
 morvi_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="$morvi_repo/build/wineprefix"
+# A test that must not disturb the shared prefix (one without any printer)
+# names a prefix of its own in MORVI_WINEPREFIX.
+export WINEPREFIX="${MORVI_WINEPREFIX:-$morvi_repo/build/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono or Gecko: their install prompts would block a headless run.
@@ -27,6 +29,11 @@ morvi_prefix_registry() {
   for face in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
     printf '"%s"="DejaVu Sans"\r\n' "$face"
   done
+  # On our virtual display there is no window manager, and managed windows
+  # make Wine wait 2 s each time a dialog closes.
+  if [ "${MORVI_HEADLESS:-0}" = 1 ]; then
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
+  fi
   printf '\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows]\r\n'
   printf '"Device"="PDF,wineps.drv,CUPS:PDF"\r\n'
 }
@@ -50,6 +57,6 @@ if [ ! -f "$WINEPREFIX/.morvi-ready" ]; then
   (
     flock 9
     [ -f "$WINEPREFIX/.morvi-ready" ] || morvi_create_prefix
-  ) 9>"$morvi_repo/build/wineprefix.lock" || echo "wine-env: could not create the Wine prefix" >&2
+  ) 9>"$WINEPREFIX.lock" || echo "wine-env: could not create the Wine prefix" >&2
 fi
 unset -f morvi_prefix_registry morvi_create_prefix

@@ -59,9 +59,11 @@ class SettingsFileTest : public testing::Test {
     HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
     return morvi.childAt(printing, 68, 119);
   }
+  // What the field shows: asked of the field itself, since another
+  // process's GetWindowText sees only the text it was created with.
   static std::wstring textOf(HWND w) {
     wchar_t t[256]{};
-    GetWindowTextW(w, t, 256);
+    SendMessageW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(t));
     return t;
   }
   // The orientation item that is checked, or an empty text.
