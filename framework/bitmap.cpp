@@ -15,10 +15,7 @@ class MemoryDc {
   HDC get() const { return dc_.get(); }
 
  private:
-  struct DeleteDc {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-  };
-  std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDc> dc_;
+  DeviceContext dc_;
   Selection selection_;  // undone before the context goes
 };
 

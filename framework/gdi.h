@@ -17,6 +17,12 @@ using GdiObject = std::unique_ptr<std::remove_pointer_t<H>, DeleteGdiObject>;
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 
+struct DeleteDeviceContext {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+// A device context made with CreateDC or CreateCompatibleDC.
+using DeviceContext = std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDeviceContext>;
+
 // Selects an object into a device context for the scope.
 class Selection {
  public:

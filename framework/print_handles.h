@@ -16,12 +16,6 @@ struct ClosePrinterHandle {
 // A printer opened with OpenPrinter.
 using PrinterHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, ClosePrinterHandle>;
 
-struct DeleteDeviceContext {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-// A device context made with CreateDC.
-using DeviceContext = std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDeviceContext>;
-
 // A printer's settings: a DEVMODEW followed by the driver's private bytes.
 class DevModeBuffer {
  public:
