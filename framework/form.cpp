@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/application.h"
 #include "framework/error.h"
 #include "framework/value_codec.h"
 
@@ -235,11 +236,12 @@ LRESULT Form::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_DESTROY:
+      // The error box of a failed OnDestroy comes before the loop is told to
+      // end: a quit message waiting would close the box at once.
       try {
         fire("OnDestroy");
-      } catch (...) {
-        PostQuitMessage(0);
-        throw;
+      } catch (const std::exception& e) {
+        Application::showException(e);
       }
       PostQuitMessage(0);
       return 0;

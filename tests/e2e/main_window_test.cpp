@@ -126,7 +126,9 @@ TEST(MainWindow, TabVisitsTheControlsInTheirOrderAndComesBack) {
     if (s.expected == orientation) {
       // The selected item, or the group itself when nothing is selected.
       EXPECT_TRUE(f == orientation || GetParent(f) == orientation) << s.name;
-      if (GetParent(f) == orientation) EXPECT_EQ(SendMessageW(f, BM_GETCHECK, 0, 0), BST_CHECKED);
+      if (GetParent(f) == orientation) {
+        EXPECT_EQ(SendMessageW(f, BM_GETCHECK, 0, 0), BST_CHECKED);
+      }
     } else {
       EXPECT_EQ(f, s.expected) << s.name;
     }

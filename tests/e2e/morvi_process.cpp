@@ -23,27 +23,36 @@ void pause(DWORD ms) {
   }
 }
 
-namespace {
-
-struct Search {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK findMain(HWND w, LPARAM lp) {
-  auto* s = reinterpret_cast<Search*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(w, &pid);
-  wchar_t text[128] = {};
-  GetWindowTextW(w, text, 128);
-  if (pid == s->pid && IsWindowVisible(w) && std::wstring(text) == kCaption) {
-    s->found = w;
-    return FALSE;
-  }
-  return TRUE;
+HWND topLevelOf(DWORD processId, const std::wstring& caption) {
+  struct Search {
+    DWORD pid;
+    const std::wstring& caption;
+    HWND found;
+  } search{processId, caption, nullptr};
+  EnumWindows(
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        wchar_t text[128]{};
+        GetWindowTextW(w, text, 128);
+        if (pid == s->pid && IsWindowVisible(w) && text == s->caption) {
+          s->found = w;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
-}  // namespace
+HWND waitForTopLevel(DWORD processId, const std::wstring& caption) {
+  for (int i = 0; i < 200; ++i) {
+    if (const HWND w = topLevelOf(processId, caption)) return w;
+    pause(50);
+  }
+  return nullptr;
+}
 
 MorviProcess::MorviProcess() {
   std::wstring exe = morviExe();
@@ -52,12 +61,7 @@ MorviProcess::MorviProcess() {
   if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_))
     throw std::runtime_error("cannot start Morvi.exe");
   WaitForInputIdle(info_.hProcess, 10000);
-  for (int i = 0; i < 200 && !window_; ++i) {
-    Search s{info_.dwProcessId, nullptr};
-    EnumWindows(findMain, reinterpret_cast<LPARAM>(&s));
-    window_ = s.found;
-    if (!window_) Sleep(50);
-  }
+  window_ = waitForTopLevel(info_.dwProcessId, kCaption);
   if (!window_) {
     kill();
     throw std::runtime_error("Morvi's window did not appear");

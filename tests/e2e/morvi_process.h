@@ -56,6 +56,11 @@ class MorviProcess {
   HWND window_ = nullptr;
 };
 
+// A visible top-level window of a process with the given caption, or null;
+// the waiting form looks for a few seconds.
+HWND topLevelOf(DWORD processId, const std::wstring& caption);
+HWND waitForTopLevel(DWORD processId, const std::wstring& caption);
+
 // The path of Morvi.exe as Windows sees it.
 std::wstring morviExe();
 // Pumps this thread's messages and sleeps, for at most `ms`.

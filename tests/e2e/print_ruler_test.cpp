@@ -299,37 +299,6 @@ void calibrate(const MorviProcess& m, int value) {
   ASSERT_NEAR(m.calibrationCoef(), 1 + value / 1000.0, 1e-12);
 }
 
-HWND topLevelOf(DWORD processId, const std::wstring& caption) {
-  struct Search {
-    DWORD pid;
-    const std::wstring& caption;
-    HWND found;
-  } search{processId, caption, nullptr};
-  EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        wchar_t text[128]{};
-        GetWindowTextW(w, text, 128);
-        if (pid == s->pid && IsWindowVisible(w) && text == s->caption) {
-          s->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND waitForTopLevel(DWORD processId, const std::wstring& caption) {
-  for (int i = 0; i < 200; ++i) {
-    if (const HWND w = topLevelOf(processId, caption)) return w;
-    e2e::pause(50);
-  }
-  return nullptr;
-}
-
 HWND descendantWithText(HWND parent, const std::wstring& text) {
   struct Search {
     const std::wstring& text;
@@ -356,7 +325,7 @@ HWND askToPrint(const MorviProcess& m) {
   const HWND button = m.childWithText(printGroup(m), L"Imprimer le morvi");
   if (!button) return nullptr;
   m.click(button);
-  return waitForTopLevel(m.processId(), L"Confirmation");
+  return e2e::waitForTopLevel(m.processId(), L"Confirmation");
 }
 
 void pressWithAlt(WORD vk) {
@@ -505,7 +474,7 @@ TEST(NoPrinter, OuiShowsThePrinterErrorAfterTheDialogAndNothingIsPrinted) {
   // Reading the printer's orientation for the settings already fails at
   // start-up; that box comes before the window shows.
   for (int i = 0; i < 200 && !IsWindowVisible(window); ++i) {
-    if (const HWND startError = topLevelOf(pid, L"Morvi")) closeErrorBox(startError);
+    if (const HWND startError = e2e::topLevelOf(pid, L"Morvi")) closeErrorBox(startError);
     e2e::pause(50);
   }
   ASSERT_TRUE(IsWindowVisible(window));
@@ -515,7 +484,7 @@ TEST(NoPrinter, OuiShowsThePrinterErrorAfterTheDialogAndNothingIsPrinted) {
   const auto clickPrint = [&] {
     PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    return waitForTopLevel(pid, L"Confirmation");
+    return e2e::waitForTopLevel(pid, L"Confirmation");
   };
 
   // "Non" touches no printer: no error.
@@ -524,12 +493,12 @@ TEST(NoPrinter, OuiShowsThePrinterErrorAfterTheDialogAndNothingIsPrinted) {
   PostMessageW(descendantWithText(dialog, L"&Non"), BM_CLICK, 0, 0);
   waitUntilClosed(dialog);
   e2e::pause(500);
-  EXPECT_EQ(topLevelOf(pid, L"Morvi"), nullptr);
+  EXPECT_EQ(e2e::topLevelOf(pid, L"Morvi"), nullptr);
 
   dialog = clickPrint();
   ASSERT_TRUE(dialog);
   PostMessageW(descendantWithText(dialog, L"&Oui"), BM_CLICK, 0, 0);
-  const HWND error = waitForTopLevel(pid, L"Morvi");
+  const HWND error = e2e::waitForTopLevel(pid, L"Morvi");
   ASSERT_TRUE(error) << "no error box";
   EXPECT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "the error comes after the dialog";
   EXPECT_TRUE(descendantWithText(error, L"Aucune imprimante par défaut sélectionnée."));

@@ -141,30 +141,6 @@ TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
   EXPECT_EQ(stored(L"Coef"), 36);
 }
 
-// A message box of the given process, waited for a few seconds.
-HWND messageBoxOf(DWORD processId) {
-  struct Search {
-    DWORD pid;
-    HWND found;
-  } search{processId, nullptr};
-  for (int i = 0; i < 100 && !search.found; ++i) {
-    e2e::pause(50);
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(p);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(w, &pid);
-          wchar_t cls[16]{};
-          GetClassNameW(w, cls, 16);
-          if (pid != s->pid || std::wstring(cls) != L"#32770" || !IsWindowVisible(w)) return TRUE;
-          s->found = w;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-  }
-  return search.found;
-}
-
 std::wstring boxText(HWND box) {
   std::wstring all;
   for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -185,7 +161,7 @@ TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
   EXPECT_NEAR(morvi.calibrationCoef(), 1.0, 1e-12);
   PostMessageW(morvi.window(), WM_SYSCOMMAND, SC_CLOSE, 0);
 
-  HWND box = messageBoxOf(morvi.processId());
+  HWND box = e2e::waitForTopLevel(morvi.processId(), L"Morvi");
   ASSERT_NE(box, nullptr) << "no error box";
   EXPECT_NE(boxText(box).find(L"Impossible d'écrire dans " + file), std::wstring::npos) << boxText(box);
   PostMessageW(box, WM_COMMAND, IDOK, 0);
