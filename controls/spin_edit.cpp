@@ -5,7 +5,7 @@
 
 #include "framework/application.h"
 #include "framework/locale_win.h"
-#include "framework/print_handles.h"
+#include "framework/gdi.h"
 
 namespace ctl {
 
