@@ -33,10 +33,6 @@ std::uint32_t le(const Bytes& b, std::size_t at, int size) {
   return v;
 }
 
-std::uint32_t be32(const Bytes& b, std::size_t at) {
-  return std::uint32_t{b.at(at)} << 24 | b.at(at + 1) << 16 | b.at(at + 2) << 8 | b.at(at + 3);
-}
-
 struct Rgb {
   int r, g, b;
   bool operator==(const Rgb&) const = default;
@@ -139,59 +135,6 @@ TEST(ResourcesTest, LogoIs128By122TrueColourWithKeyedBackground) {
   EXPECT_EQ(keyedPixelsWithin(bmp, 10, 6, 118, 82), 0) << "holes in the plan";
   EXPECT_GT(keyedPixelsWithin(bmp, 0, 92, 128, 118), 0) << "the name sits on the background";
   EXPECT_LT(keyedPixelsWithin(bmp, 0, 92, 128, 118), 128 * 26) << "the name is missing";
-}
-
-TEST(ResourcesTest, SpinGlyphsAreBlackTrianglesOnOlive) {
-  const Rgb olive{128, 128, 0}, black{0, 0, 0};
-  // Black pixels in each row, top row first.
-  const std::array<int, 6> upWidths{0, 1, 3, 5, 7, 0}, downWidths{0, 7, 5, 3, 1, 0};
-  for (const bool up : {true, false}) {
-    SCOPED_TRACE(up ? "SpinUp" : "SpinDown");
-    const Bmp bmp = loadBmp(up ? "spinup.bmp" : "spindown.bmp");
-    expectPlainBmp(bmp, 9, 6, 4);
-    const std::uint32_t colours = le(bmp.data, 46, 4);
-    EXPECT_TRUE(colours == 0 || colours == 16) << colours;
-    for (int y = 0; y < 6; ++y) {
-      const int n = (up ? upWidths : downWidths)[y];
-      for (int x = 0; x < 9; ++x) {
-        const bool inked = x >= (9 - n) / 2 && x < (9 - n) / 2 + n;
-        EXPECT_EQ(bmp.at(x, y), inked ? black : olive) << "pixel " << x << "," << y;
-      }
-    }
-  }
-}
-
-TEST(ResourcesTest, IconHoldsSixSizesIn32Bits) {
-  const Bytes ico = readFile(kRoot / "resources" / "morvi.ico");
-  ASSERT_GE(ico.size(), 6u);
-  EXPECT_EQ(le(ico, 0, 2), 0u);
-  EXPECT_EQ(le(ico, 2, 2), 1u) << "not an icon";
-  ASSERT_EQ(le(ico, 4, 2), 6u);
-  const std::array<std::uint32_t, 6> sizes{256, 128, 64, 48, 24, 16};
-  for (std::size_t i = 0; i < sizes.size(); ++i) {
-    SCOPED_TRACE(sizes[i]);
-    const std::size_t entry = 6 + 16 * i;
-    EXPECT_EQ(ico.at(entry), sizes[i] % 256);
-    EXPECT_EQ(ico.at(entry + 1), sizes[i] % 256);
-    EXPECT_EQ(le(ico, entry + 6, 2), 32u);
-    const std::uint32_t length = le(ico, entry + 8, 4), offset = le(ico, entry + 12, 4);
-    ASSERT_LE(std::uint64_t{offset} + length, ico.size());
-    const Bytes image(ico.begin() + offset, ico.begin() + offset + length);
-    if (image.at(0) == 0x89) {  // PNG
-      EXPECT_EQ(std::string(image.begin() + 1, image.begin() + 4), "PNG");
-      EXPECT_EQ(be32(image, 16), sizes[i]);
-      EXPECT_EQ(be32(image, 20), sizes[i]);
-      EXPECT_EQ(image.at(24), 8) << "bits per channel";
-      EXPECT_EQ(image.at(25), 6) << "not RGBA";
-    } else {
-      const std::uint32_t mask = (sizes[i] + 31) / 32 * 4 * sizes[i];
-      EXPECT_EQ(le(image, 0, 4), 40u);
-      EXPECT_EQ(le(image, 4, 4), sizes[i]);
-      EXPECT_EQ(le(image, 8, 4), 2 * sizes[i]) << "height covers colour and mask";
-      EXPECT_EQ(le(image, 14, 2), 32u);
-      EXPECT_EQ(length, 40 + sizes[i] * sizes[i] * 4 + mask);
-    }
-  }
 }
 
 fs::path scratchDirectory() {
