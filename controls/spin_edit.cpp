@@ -21,7 +21,6 @@ void beep() {
   else MessageBeep(0);
 }
 
-constexpr wchar_t kPairClass[] = L"MorviSpinButton";
 constexpr COLORREF kGlyphBackground = RGB(128, 128, 0);
 
 HINSTANCE instance() { return GetModuleHandleW(nullptr); }
@@ -38,54 +37,19 @@ void setBeepHook(std::function<void()> hook) { beepHook() = std::move(hook); }
 
 // ---- the button pair
 
-TSpinButton::TSpinButton(HWND parent, std::function<void()> onUpClick, std::function<void()> onDownClick)
+TSpinButton::TSpinButton(std::function<void()> onUpClick, std::function<void()> onDownClick)
     : onUpClick_(std::move(onUpClick)), onDownClick_(std::move(onDownClick)) {
-  static const bool registered = [] {
-    WNDCLASSEXW wc{sizeof wc};
-    wc.lpfnWndProc = windowProc;
-    wc.hInstance = instance();
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPairClass;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
+  setPart(true);
   up_.glyph = loadGlyph(L"SpinUp");
   down_.glyph = loadGlyph(L"SpinDown");
-  window_.reset(CreateWindowExW(0, kPairClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 15, 17, parent,
-                                nullptr, instance(), this));
+  setBounds(0, 0, 20, 25);
 }
 
 void TSpinButton::setBounds(int left, int top, int width, int height) {
   spin::ButtonBoxes boxes = spin::fitButtons(width, height);
   up_.bounds = boxes.up;
   down_.bounds = boxes.down;
-  width_ = boxes.width;
-  MoveWindow(handle(), left, top, boxes.width, height, TRUE);
-}
-
-LRESULT CALLBACK TSpinButton::windowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* created = static_cast<TSpinButton*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    created->hwnd_ = w;
-    SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* pair = reinterpret_cast<TSpinButton*>(GetWindowLongPtrW(w, GWLP_USERDATA));
-  if (!pair) return DefWindowProcW(w, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrW(w, GWLP_USERDATA, 0);
-    pair->hwnd_ = nullptr;
-    (void)pair->window_.release();  // the system destroyed it with its parent
-    return DefWindowProcW(w, msg, wp, lp);
-  }
-  try {
-    return pair->handleMessage(msg, wp, lp);
-  } catch (const std::exception& e) {
-    // A repeated click that fails stops the repeats.
-    KillTimer(w, 1);
-    KillTimer(w, 2);
-    fw::Application::showException(e);
-    return 0;
-  }
+  fw::Control::setBounds(left, top, boxes.width, height);
 }
 
 TTimerSpeedButton* TSpinButton::buttonAt(POINT p) {
@@ -138,7 +102,14 @@ void TSpinButton::mouseUp(POINT p) {
 void TSpinButton::repeatTick(UINT_PTR timer) {
   SetTimer(handle(), timer, spin::kRepeatInterval, nullptr);
   TTimerSpeedButton& b = timer == 1 ? up_ : down_;
-  if (b.pressed && GetCapture() == handle()) click(b);
+  if (!b.pressed || GetCapture() != handle()) return;
+  try {
+    click(b);
+  } catch (...) {
+    // A repeated click that fails stops the repeats.
+    KillTimer(handle(), timer);
+    throw;
+  }
 }
 
 LRESULT TSpinButton::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -166,21 +137,11 @@ LRESULT TSpinButton::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      fw::PaintDC dc(handle());
-      paint(dc.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      paint(reinterpret_cast<HDC>(wp));
-      return 0;
   }
-  return DefWindowProcW(handle(), msg, wp, lp);
+  return fw::Control::handleMessage(msg, wp, lp);
 }
 
-void TSpinButton::paint(HDC dc) {
+void TSpinButton::paint(HDC dc, const RECT&) {
   paintButton(dc, up_);
   paintButton(dc, down_);
 }
@@ -210,7 +171,11 @@ void TSpinButton::paintButton(HDC dc, const TTimerSpeedButton& b) {
 
 // ---- the field
 
-TSpinEdit::TSpinEdit() { setText(L"0"); }
+TSpinEdit::TSpinEdit()
+    : pair_(static_cast<TSpinButton*>(
+          &add(std::make_unique<TSpinButton>([this] { StepUp(); }, [this] { StepDown(); })))) {
+  setText(L"0");
+}
 
 const fw::ClassInfo& TSpinEdit::info() {
   using S = TSpinEdit;
@@ -258,7 +223,7 @@ fw::Control::WindowSpec TSpinEdit::windowSpec() const {
 }
 
 void TSpinEdit::windowCreated() {
-  pair_ = std::make_unique<TSpinButton>(handle(), [this] { StepUp(); }, [this] { StepDown(); });
+  // The pair's window comes after the field's, in the field.
   pair_->setFocusControl(handle());
   pair_->setBounds(0, 0, 15, 17);
   if (height() < minimumHeight()) setHeight(minimumHeight());
@@ -281,7 +246,6 @@ int TSpinEdit::minimumHeight() {
 }
 
 void TSpinEdit::placePair() {
-  if (!pair_) return;
   // Controls here always have the three-dimensional look.
   spin::Box b = spin::pairBounds(width(), height(), pair_->width(), true);
   pair_->setBounds(b.left, b.top, b.width, b.height);
@@ -290,7 +254,7 @@ void TSpinEdit::placePair() {
 void TSpinEdit::updateTextArea() {
   RECT client{};
   GetClientRect(handle(), &client);
-  RECT area{0, 0, spin::textAreaRight(client.right, pair_ ? pair_->width() : 0), client.bottom + 1};
+  RECT area{0, 0, spin::textAreaRight(client.right, pair_->width()), client.bottom + 1};
   SendMessageW(handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&area));
 }
 

@@ -29,31 +29,23 @@ struct TTimerSpeedButton {
   bool repeatAllowed = true;
 };
 
-struct DestroyWindowDeleter {
-  void operator()(HWND w) const { DestroyWindow(w); }
-};
-using Window = std::unique_ptr<std::remove_pointer_t<HWND>, DestroyWindowDeleter>;
-
 // The button pair, a child window of its own inside the field.
-class TSpinButton {
+class TSpinButton : public fw::Control {
  public:
-  TSpinButton(HWND parent, std::function<void()> onUpClick, std::function<void()> onDownClick);
-  TSpinButton(const TSpinButton&) = delete;
-  TSpinButton& operator=(const TSpinButton&) = delete;
+  TSpinButton(std::function<void()> onUpClick, std::function<void()> onDownClick);
 
-  HWND handle() const { return hwnd_; }
-  int width() const { return width_; }
   // The buttons are fitted first; the pair takes the adjusted size.
-  void setBounds(int left, int top, int width, int height);
+  void setBounds(int left, int top, int width, int height) override;
   void setFocusControl(HWND control) { focusControl_ = control; }
 
   const TTimerSpeedButton& upButton() const { return up_; }
   const TTimerSpeedButton& downButton() const { return down_; }
-  void paint(HDC dc);
+  void paint(HDC dc, const RECT& client) override;
+
+ protected:
+  LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
-  LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp);
   TTimerSpeedButton* buttonAt(POINT p);
   void mouseDown(TTimerSpeedButton& b);
   void mouseMove(POINT p);
@@ -67,9 +59,6 @@ class TSpinButton {
   TTimerSpeedButton up_, down_;
   TTimerSpeedButton* tracking_ = nullptr;
   HWND focusControl_ = nullptr;
-  int width_ = 20;
-  HWND hwnd_ = nullptr;  // known from the first message on
-  Window window_;
 };
 
 class TSpinEdit : public fw::Edit {
@@ -98,7 +87,7 @@ class TSpinEdit : public fw::Edit {
   virtual void StepUp();
   virtual void StepDown();
 
-  const TSpinButton* buttonPair() const { return pair_.get(); }
+  const TSpinButton* buttonPair() const { return pair_; }
   int minimumHeight();
 
  protected:
@@ -116,7 +105,7 @@ class TSpinEdit : public fw::Edit {
   bool editorEnabled_ = true;
   bool readOnly_ = false;
   bool autoSelect_ = true;
-  std::unique_ptr<TSpinButton> pair_;
+  TSpinButton* pair_;  // a child control, owned as such
 };
 
 }  // namespace ctl

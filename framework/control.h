@@ -130,6 +130,11 @@ class Control {
   // Called once every property of the window description is set.
   virtual void loaded() {}
 
+  // A part of another control (a spin edit's buttons) is made by its owner
+  // and not written to the window description.
+  bool isPart() const { return part_; }
+  void setPart(bool v) { part_ = v; }
+
  protected:
   struct WindowSpec {
     const wchar_t* className = nullptr;  // null: the framework's own class
@@ -191,6 +196,7 @@ class Control {
   std::vector<std::pair<std::string, std::string>> events_;
   HWND hwnd_ = nullptr;
   bool subclassed_ = false;
+  bool part_ = false;
   Font hfont_;
   Brush brush_;
 };

@@ -89,7 +89,8 @@ desc::Object describeControl(const Control& c) {
     bool write = p->stored ? p->stored(c) : (p->schema.alwaysWritten || !(v == p->schema.defaultValue));
     if (write) o.properties.push_back({p->schema.name, std::move(v), 0});
   }
-  for (auto& child : c.controls()) o.children.push_back(describeControl(*child));
+  for (auto& child : c.controls())
+    if (!child->isPart()) o.children.push_back(describeControl(*child));
   return o;
 }
 
