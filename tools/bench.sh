@@ -18,7 +18,7 @@ mkdir -p "$out"
 echo "1 24 \"$repo/tools/bench/baseline.manifest\"" >"$out/baseline.rc"
 x86_64-w64-mingw32-windres "$out/baseline.rc" -o "$out/manifest.o"
 $cxx -mwindows -o "$out/baseline.exe" "$repo/tools/bench/baseline.cpp" "$out/manifest.o" -lcomctl32 -lwinspool -lgdi32
-$cxx -mconsole -o "$out/driver.exe" "$repo/tools/bench/driver.cpp" -lpsapi
+$cxx -mconsole -I"$repo" -o "$out/driver.exe" "$repo/tools/bench/driver.cpp" -lpsapi
 
 . "$repo/tools/wine-env.sh"
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }

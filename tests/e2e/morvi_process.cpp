@@ -1,5 +1,7 @@
 #include "morvi_process.h"
 
+#include "tests/support/window_search.h"
+
 #include <bit>
 #include <cstdlib>
 #include <stdexcept>
@@ -23,32 +25,9 @@ void pause(DWORD ms) {
   }
 }
 
-HWND topLevelOf(DWORD processId, const std::wstring& caption) {
-  struct Search {
-    DWORD pid;
-    const std::wstring& caption;
-    HWND found;
-  } search{processId, caption, nullptr};
-  EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        wchar_t text[128]{};
-        GetWindowTextW(w, text, 128);
-        if (pid == s->pid && IsWindowVisible(w) && text == s->caption) {
-          s->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 HWND waitForTopLevel(DWORD processId, const std::wstring& caption) {
   for (int i = 0; i < 200; ++i) {
-    if (const HWND w = topLevelOf(processId, caption)) return w;
+    if (const HWND w = automation::topLevelOf(processId, caption)) return w;
     pause(50);
   }
   return nullptr;

@@ -56,9 +56,8 @@ class MorviProcess {
   HWND window_ = nullptr;
 };
 
-// A visible top-level window of a process with the given caption, or null;
-// the waiting form looks for a few seconds.
-HWND topLevelOf(DWORD processId, const std::wstring& caption);
+// A visible top-level window of a process with the given caption, waited for
+// a few seconds; null when it does not come.
 HWND waitForTopLevel(DWORD processId, const std::wstring& caption);
 
 // The path of Morvi.exe as Windows sees it.

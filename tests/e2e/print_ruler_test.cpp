@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "morvi_process.h"
+#include "tests/support/window_search.h"
 #include "ruler/ruler_layout.h"
 #include "ruler/scale_catalogue.h"
 
@@ -299,27 +300,6 @@ void calibrate(const MorviProcess& m, int value) {
   ASSERT_NEAR(m.calibrationCoef(), 1 + value / 1000.0, 1e-12);
 }
 
-HWND descendantWithText(HWND parent, const std::wstring& text) {
-  struct Search {
-    const std::wstring& text;
-    HWND found;
-  } search{text, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        wchar_t t[256]{};
-        GetWindowTextW(w, t, 256);
-        if (t == s->text) {
-          s->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // Clicks the print button; the confirmation dialog that opens.
 HWND askToPrint(const MorviProcess& m) {
   const HWND button = m.childWithText(printGroup(m), L"Imprimer le morvi");
@@ -350,7 +330,7 @@ Sheet printAndMeasure(const MorviProcess& m, PdfFolder& folder) {
     ADD_FAILURE() << "no confirmation dialog";
     return {};
   }
-  const HWND yes = descendantWithText(dialog, L"&Oui");
+  const HWND yes = automation::descendantWithText(dialog, L"&Oui");
   if (!yes) {
     ADD_FAILURE() << "no Oui button";
     return {};
@@ -400,7 +380,7 @@ TEST(PrintedRuler, OnlyOuiPrints) {
     void (*close)(const MorviProcess&, HWND);
   };
   const Way ways[] = {
-      {"Non", [](const MorviProcess& m, HWND d) { m.click(descendantWithText(d, L"&Non")); }},
+      {"Non", [](const MorviProcess& m, HWND d) { m.click(automation::descendantWithText(d, L"&Non")); }},
       {"Alt+N", [](const MorviProcess&, HWND) { pressWithAlt('N'); }},
       {"Escape", [](const MorviProcess& m, HWND) { m.press(VK_ESCAPE); }},
       {"Alt+F4", [](const MorviProcess&, HWND) { pressWithAlt(VK_F4); }},
@@ -422,7 +402,7 @@ TEST(PrintedRuler, OnlyOuiPrints) {
 }
 
 void closeErrorBox(HWND box) {
-  PostMessageW(descendantWithText(box, L"OK"), BM_CLICK, 0, 0);
+  PostMessageW(automation::descendantWithText(box, L"OK"), BM_CLICK, 0, 0);
   waitUntilClosed(box);
 }
 
@@ -474,7 +454,7 @@ TEST(NoPrinter, OuiShowsThePrinterErrorAfterTheDialogAndNothingIsPrinted) {
   // Reading the printer's orientation for the settings already fails at
   // start-up; that box comes before the window shows.
   for (int i = 0; i < 200 && !IsWindowVisible(window); ++i) {
-    if (const HWND startError = e2e::topLevelOf(pid, L"Morvi")) closeErrorBox(startError);
+    if (const HWND startError = automation::topLevelOf(pid, L"Morvi")) closeErrorBox(startError);
     e2e::pause(50);
   }
   ASSERT_TRUE(IsWindowVisible(window));
@@ -490,18 +470,18 @@ TEST(NoPrinter, OuiShowsThePrinterErrorAfterTheDialogAndNothingIsPrinted) {
   // "Non" touches no printer: no error.
   HWND dialog = clickPrint();
   ASSERT_TRUE(dialog);
-  PostMessageW(descendantWithText(dialog, L"&Non"), BM_CLICK, 0, 0);
+  PostMessageW(automation::descendantWithText(dialog, L"&Non"), BM_CLICK, 0, 0);
   waitUntilClosed(dialog);
   e2e::pause(500);
-  EXPECT_EQ(e2e::topLevelOf(pid, L"Morvi"), nullptr);
+  EXPECT_EQ(automation::topLevelOf(pid, L"Morvi"), nullptr);
 
   dialog = clickPrint();
   ASSERT_TRUE(dialog);
-  PostMessageW(descendantWithText(dialog, L"&Oui"), BM_CLICK, 0, 0);
+  PostMessageW(automation::descendantWithText(dialog, L"&Oui"), BM_CLICK, 0, 0);
   const HWND error = e2e::waitForTopLevel(pid, L"Morvi");
   ASSERT_TRUE(error) << "no error box";
   EXPECT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "the error comes after the dialog";
-  EXPECT_TRUE(descendantWithText(error, L"Aucune imprimante par défaut sélectionnée."));
+  EXPECT_TRUE(automation::descendantWithText(error, L"Aucune imprimante par défaut sélectionnée."));
   closeErrorBox(error);
   EXPECT_EQ(folder.arrivedWithin(1500), std::vector<std::wstring>{});
 }

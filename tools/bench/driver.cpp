@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/window_search.h"
+
 namespace {
 
 double nowMs() {
@@ -24,49 +26,6 @@ double nowMs() {
   LARGE_INTEGER t;
   QueryPerformanceCounter(&t);
   return t.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
-struct Search {
-  DWORD pid;
-  std::wstring text;
-  HWND found;
-};
-
-HWND topLevel(DWORD pid, const std::wstring& caption) {
-  Search search{pid, caption, nullptr};
-  EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        wchar_t text[128]{};
-        GetWindowTextW(w, text, 128);
-        if (owner == s->pid && IsWindowVisible(w) && s->text == text) {
-          s->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND descendant(HWND parent, const std::wstring& text) {
-  Search search{0, text, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        wchar_t t[128]{};
-        GetWindowTextW(w, t, 128);
-        if (s->text == t) {
-          s->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 template <class F>
@@ -131,14 +90,14 @@ Run runOnce(const std::wstring& exe, const std::wstring& caption) {
   std::wstring cmd = L"\"" + exe + L"\"";
   const double start = nowMs();
   if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return run;
-  const HWND window = waitFor([&] { return topLevel(pi.dwProcessId, caption); });
+  const HWND window = waitFor([&] { return automation::topLevelOf(pi.dwProcessId, caption); });
   run.startupMs = nowMs() - start;
   if (window) {
-    const HWND button = waitFor([&] { return descendant(window, L"Imprimer le morvi"); });
+    const HWND button = waitFor([&] { return automation::descendantWithText(window, L"Imprimer le morvi"); });
     PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    const HWND dialog = waitFor([&] { return topLevel(pi.dwProcessId, L"Confirmation"); });
-    const HWND yes = dialog ? waitFor([&] { return descendant(dialog, L"&Oui"); }) : nullptr;
+    const HWND dialog = waitFor([&] { return automation::topLevelOf(pi.dwProcessId, L"Confirmation"); });
+    const HWND yes = dialog ? waitFor([&] { return automation::descendantWithText(dialog, L"&Oui"); }) : nullptr;
     if (yes) {
       const std::set<std::wstring> before = pdfs();
       const double answered = nowMs();
