@@ -227,14 +227,18 @@ HBRUSH Control::ctlColor(HDC dc) {
 
 void Control::createHandle() {
   createWindow(parent_ ? parent_->hwnd_ : nullptr);
+  // Creation order is the Z order.
+  for (Control* c : childrenInTabOrder()) c->createHandle();
+}
+
+std::vector<Control*> Control::childrenInTabOrder() const {
   std::vector<Control*> order;
   for (auto& c : children_) order.push_back(c.get());
-  // Creation order is the Z order: tab order first, the others after.
   std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) {
     auto key = [](Control* c) { return c->tabOrder_ < 0 ? INT_MAX : c->tabOrder_; };
     return key(a) < key(b);
   });
-  for (Control* c : order) c->createHandle();
+  return order;
 }
 
 void Control::createWindow(HWND parentWindow) {

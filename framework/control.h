@@ -58,6 +58,9 @@ class Control {
   Control& add(std::unique_ptr<Control> child);
   const std::vector<std::unique_ptr<Control>>& controls() const { return children_; }
   Control* find(std::string_view name);  // this control and its subtree
+  // The children in tab order, those without one last: the order of their
+  // windows and of the Tab key.
+  std::vector<Control*> childrenInTabOrder() const;
   Form* form();
 
   // Geometry, relative to the parent's client area.

@@ -157,13 +157,7 @@ void Form::close() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
 std::vector<Control*> Form::tabList() {
   std::vector<Control*> list;
   auto walk = [&](auto&& self, Control& parent) -> void {
-    std::vector<Control*> order;
-    for (auto& c : parent.controls()) order.push_back(c.get());
-    std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) {
-      auto key = [](Control* c) { return c->tabOrder() < 0 ? INT_MAX : c->tabOrder(); };
-      return key(a) < key(b);
-    });
-    for (Control* c : order) {
+    for (Control* c : parent.childrenInTabOrder()) {
       if (!c->visible() || !c->enabled()) continue;
       if (c->canTabTo()) list.push_back(c);
       self(self, *c);
