@@ -3,6 +3,8 @@
 #include <array>
 #include <limits>
 
+#include "framework/utf8.h"
+
 namespace fw {
 
 namespace {
@@ -50,21 +52,18 @@ void appendWide(std::wstring& out, char32_t c) {
 // here becomes U+FFFD rather than an error.
 std::wstring fromUtf8(std::string_view s) {
   std::wstring out;
-  size_t i = 0;
-  while (i < s.size()) {
-    unsigned char lead = static_cast<unsigned char>(s[i]);
-    size_t extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : 9;
-    char32_t c = extra == 0 ? lead : char32_t(lead & (0x3F >> extra));
-    size_t j = 1;
-    while (j <= extra && i + j < s.size() && (static_cast<unsigned char>(s[i + j]) & 0xC0) == 0x80)
-      c = (c << 6) | (static_cast<unsigned char>(s[i + j++]) & 0x3F);
-    if (j != extra + 1) {
+  while (!s.empty()) {
+    const std::size_t length = utf8SequenceLength(s);
+    if (length == 0) {
       appendWide(out, 0xFFFD);
-      ++i;
+      s.remove_prefix(1);
       continue;
     }
+    const auto lead = static_cast<unsigned char>(s[0]);
+    char32_t c = length == 1 ? lead : char32_t(lead & (0x7F >> length));
+    for (std::size_t i = 1; i < length; ++i) c = (c << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
     appendWide(out, c);
-    i += j;
+    s.remove_prefix(length);
   }
   return out;
 }
