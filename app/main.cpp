@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "app/main_window.h"
-#include "framework/application.h"
+#include "framework/ui/application.h"
 #include "gdip/session.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

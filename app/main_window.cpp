@@ -5,9 +5,9 @@
 #include <bit>
 
 #include "app/links.h"
-#include "framework/button.h"
-#include "framework/edit.h"
-#include "framework/error.h"
+#include "framework/ui/button.h"
+#include "framework/ui/edit.h"
+#include "framework/error/error.h"
 
 namespace {
 

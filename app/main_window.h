@@ -8,11 +8,11 @@
 #include "controls/edit_format.h"
 #include "controls/glow_button.h"
 #include "controls/spin_edit.h"
-#include "framework/form.h"
-#include "framework/group_box.h"
-#include "framework/image.h"
-#include "framework/label.h"
-#include "framework/radio_group.h"
+#include "framework/ui/form.h"
+#include "framework/ui/group_box.h"
+#include "framework/ui/image.h"
+#include "framework/ui/label.h"
+#include "framework/ui/radio_group.h"
 #include "gdip/smooth_label.h"
 
 class TFormmorvi : public fw::Form {

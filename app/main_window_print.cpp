@@ -1,8 +1,8 @@
 // The print button: confirm, then print the ruler of the selected scale.
 #include "app/main_window.h"
-#include "framework/locale_win.h"
-#include "framework/message_dialog.h"
-#include "framework/printer.h"
+#include "framework/system/locale_win.h"
+#include "framework/ui/message_dialog.h"
+#include "framework/system/printer.h"
 #include "ruler/print_ruler.h"
 #include "ruler/scale_catalogue.h"
 

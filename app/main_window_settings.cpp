@@ -7,10 +7,10 @@
 #include <utility>
 
 #include "app/main_window.h"
-#include "framework/application.h"
-#include "framework/error.h"
-#include "framework/ini_file.h"
-#include "framework/printer.h"
+#include "framework/ui/application.h"
+#include "framework/error/error.h"
+#include "framework/system/ini_file.h"
+#include "framework/system/printer.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // edit that carries the display format.
 #pragma once
 
-#include "framework/edit.h"
+#include "framework/ui/edit.h"
 
 namespace ctl {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/button.h"
+#include "framework/ui/button.h"
 
 namespace ctl {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <utility>
 
-#include "framework/application.h"
-#include "framework/locale_win.h"
-#include "framework/gdi.h"
+#include "framework/ui/application.h"
+#include "framework/system/locale_win.h"
+#include "framework/graphics/gdi.h"
 
 namespace ctl {
 

@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "controls/spin_logic.h"
-#include "framework/edit.h"
-#include "framework/gdi.h"
+#include "framework/ui/edit.h"
+#include "framework/graphics/gdi.h"
 
 namespace ctl {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/number_text.h"
+#include "framework/text/number_text.h"
 
 namespace ctl::spin {
 

@@ -1,6 +1,6 @@
 #include "gdip/image_stream.h"
 
-#include "framework/error.h"
+#include "framework/error/error.h"
 
 #include <memory>
 #include <type_traits>

@@ -3,9 +3,9 @@
 // decoded is cached), the empty flag, the measured size and the events.
 #pragma once
 
-#include "framework/bitmap.h"
-#include "framework/description.h"
-#include "framework/graphic.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/desc/description.h"
+#include "framework/graphics/graphic.h"
 #include "gdip/image_stream.h"
 #include "gdip/objects.h"
 

@@ -2,7 +2,7 @@
 // text call, in its caption's font and colour.
 #pragma once
 
-#include "framework/label.h"
+#include "framework/ui/label.h"
 
 namespace gdip {
 

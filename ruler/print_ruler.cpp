@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "framework/error.h"
+#include "framework/error/error.h"
 #include "ruler/ruler_layout.h"
 
 namespace ruler {

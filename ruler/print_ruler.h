@@ -1,7 +1,7 @@
 // Prints one ruler page on the printer.
 #pragma once
 
-#include "framework/printer.h"
+#include "framework/system/printer.h"
 #include "ruler/scale_catalogue.h"
 
 namespace ruler {

@@ -4,7 +4,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "framework/number_text.h"
+#include "framework/text/number_text.h"
 
 namespace ruler {
 namespace {

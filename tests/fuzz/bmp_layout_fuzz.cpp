@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "framework/bmp_layout.h"
+#include "framework/graphics/bmp_layout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto layout = fw::bmpLayout(std::span<const std::uint8_t>(data, size));

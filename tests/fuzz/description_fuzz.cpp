@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "framework/description.h"
+#include "framework/desc/description.h"
 #include "tests/host/description_test_schema.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,4 +1,4 @@
-#include "framework/bmp_layout.h"
+#include "framework/graphics/bmp_layout.h"
 
 #include <gtest/gtest.h>
 

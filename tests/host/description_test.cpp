@@ -1,4 +1,4 @@
-#include "framework/description.h"
+#include "framework/desc/description.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "framework/description.h"
+#include "framework/desc/description.h"
 
 namespace desc_test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/error_text.h"
+#include "framework/error/error_text.h"
 
 TEST(ErrorBoxText, AddsAFullStopOnlyAfterACharacterThatSortsAfterIt) {
   EXPECT_EQ(fw::errorBoxText(L"Impossible d'écrire dans C:\\Plandrel.ini"), L"Impossible d'écrire dans C:\\Plandrel.ini.");

@@ -1,5 +1,5 @@
 // Settings values: the texts a user may leave in the file.
-#include "framework/ini_value.h"
+#include "framework/system/ini_value.h"
 
 #include <gtest/gtest.h>
 

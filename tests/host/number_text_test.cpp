@@ -1,4 +1,4 @@
-#include "framework/number_text.h"
+#include "framework/text/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/utf8.h"
+#include "framework/text/utf8.h"
 
 #include <gtest/gtest.h>
 

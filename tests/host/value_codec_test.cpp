@@ -1,7 +1,7 @@
 // Property values between the window description's text and the program.
 #include <gtest/gtest.h>
 
-#include "framework/value_codec.h"
+#include "framework/desc/value_codec.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "framework/bitmap.h"
+#include "framework/graphics/bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "gdip/adv_gdip_picture.h"
 #include "gdip/gdip_picture.h"
 
-#include "framework/bitmap.h"
-#include "framework/error.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/error/error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The two forms of the message dialog, answered by posted keys, clicks and
 // window commands as the user's actions would arrive.
-#include "framework/message_dialog.h"
+#include "framework/ui/message_dialog.h"
 
 #include <windows.h>
 

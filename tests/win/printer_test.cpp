@@ -1,7 +1,7 @@
 // The printer object and the ruler printing on the default printer (the PDF
 // printer of tools/services.sh): orientation of our own, the state errors,
 // the default font, and no job left behind by a failure.
-#include "framework/printer.h"
+#include "framework/system/printer.h"
 
 #include <windows.h>
 #include <winspool.h>
@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "framework/error.h"
+#include "framework/error/error.h"
 #include "ruler/print_ruler.h"
 
 namespace {

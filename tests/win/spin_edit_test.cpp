@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "framework/form.h"
+#include "framework/ui/form.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "app/main_window.h"
-#include "framework/application.h"
-#include "framework/error.h"
+#include "framework/ui/application.h"
+#include "framework/error/error.h"
 
 namespace {
 

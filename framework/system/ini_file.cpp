@@ -1,0 +1,24 @@
+#include "framework/system/ini_file.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "framework/error/error.h"
+#include "framework/system/ini_value.h"
+
+namespace fw {
+
+std::int32_t IniFile::readInteger(const std::wstring& section, const std::wstring& key, std::int32_t fallback) const {
+  std::vector<wchar_t> buffer(kIniValueMaxLength + 1, L'\0');
+  DWORD n = GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer.data(), DWORD(buffer.size()),
+                                     path_.c_str());
+  return iniInteger(std::wstring_view(buffer.data(), n), fallback);
+}
+
+void IniFile::writeInteger(const std::wstring& section, const std::wstring& key, std::int32_t value) const {
+  if (!WritePrivateProfileStringW(section.c_str(), key.c_str(), std::to_wstring(value).c_str(), path_.c_str()))
+    throw IniFileError(L"Impossible d'écrire dans " + path_);
+}
+
+}  // namespace fw

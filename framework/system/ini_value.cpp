@@ -1,0 +1,52 @@
+#include "framework/system/ini_value.h"
+
+#include <optional>
+
+namespace fw {
+
+namespace {
+
+std::optional<unsigned> digitValue(wchar_t c, unsigned base) {
+  unsigned d;
+  if (c >= L'0' && c <= L'9') d = unsigned(c - L'0');
+  else if (c >= L'a' && c <= L'f') d = unsigned(c - L'a') + 10;
+  else if (c >= L'A' && c <= L'F') d = unsigned(c - L'A') + 10;
+  else return std::nullopt;
+  if (d >= base) return std::nullopt;
+  return d;
+}
+
+// Hexadecimal fills the 32 bits as they come ("$FFFFFFFF" is -1); decimal
+// must stay within the signed range.
+std::optional<std::int32_t> digits(std::wstring_view text, unsigned base, bool negative) {
+  if (text.empty()) return std::nullopt;
+  std::uint64_t v = 0;
+  const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+  for (wchar_t c : text) {
+    auto d = digitValue(c, base);
+    if (!d) return std::nullopt;
+    v = v * base + *d;
+    if (v > limit) return std::nullopt;
+  }
+  auto u = static_cast<std::uint32_t>(v);
+  if (negative) u = 0u - u;
+  return static_cast<std::int32_t>(u);
+}
+
+}  // namespace
+
+std::int32_t iniInteger(std::wstring_view text, std::int32_t fallback) {
+  text = text.substr(0, kIniValueMaxLength);
+  bool negative = false;
+  if (!text.empty() && (text[0] == L'-' || text[0] == L'+')) {
+    negative = text[0] == L'-';
+    text.remove_prefix(1);
+  }
+  std::optional<std::int32_t> v;
+  if (text.starts_with(L'$')) v = digits(text.substr(1), 16, negative);
+  else if (text.starts_with(L"0x") || text.starts_with(L"0X")) v = digits(text.substr(2), 16, negative);
+  else v = digits(text, 10, negative);
+  return v.value_or(fallback);
+}
+
+}  // namespace fw

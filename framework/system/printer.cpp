@@ -1,0 +1,129 @@
+#include "framework/system/printer.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "framework/error/error.h"
+
+namespace fw {
+namespace {
+
+constexpr int defaultFontPoints = 8;
+
+std::wstring defaultPrinterName() {
+  DWORD size = 0;
+  GetDefaultPrinterW(nullptr, &size);
+  if (size == 0) throw PrinterError(noDefaultPrinterText);
+  std::vector<wchar_t> name(size);
+  if (!GetDefaultPrinterW(name.data(), &size)) throw PrinterError(noDefaultPrinterText);
+  return name.data();
+}
+
+// The system's usual dialog face, the one message boxes use.
+std::wstring dialogFace() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return L"Tahoma";
+  return metrics.lfMessageFont.lfFaceName;
+}
+
+}  // namespace
+
+Printer::~Printer() {
+  if (printing_) abort();
+}
+
+Printer::Device& Printer::device() {
+  if (device_) return *device_;
+  Device d{defaultPrinterName(), {}, {}};
+  HANDLE opened = nullptr;
+  if (!OpenPrinterW(d.name.data(), &opened, nullptr)) throw PrinterError(noDefaultPrinterText);
+  d.handle.reset(opened);
+  // Our own copy of the printer's current settings, asked from the driver.
+  const LONG size = DocumentPropertiesW(nullptr, opened, d.name.data(), nullptr, nullptr, 0);
+  if (size <= 0) throw PrinterError(notSupportedText);
+  d.settings = DevModeBuffer(static_cast<std::size_t>(size));
+  if (DocumentPropertiesW(nullptr, opened, d.name.data(), d.settings.get(), nullptr, DM_OUT_BUFFER) < 0) {
+    throw PrinterError(notSupportedText);
+  }
+  return device_.emplace(std::move(d));
+}
+
+Orientation Printer::orientation() {
+  return device().settings->dmOrientation == DMORIENT_LANDSCAPE ? Orientation::Landscape : Orientation::Portrait;
+}
+
+void Printer::setOrientation(Orientation orientation) {
+  Device& d = device();
+  if (printing_) throw PrinterError(printingInProgressText);
+  const short wanted = orientation == Orientation::Landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+  if (d.settings->dmOrientation == wanted && (d.settings->dmFields & DM_ORIENTATION)) return;
+  d.settings->dmOrientation = wanted;
+  d.settings->dmFields |= DM_ORIENTATION;
+  dc_.reset();  // the next measurement sees the new page
+}
+
+HDC Printer::handle() {
+  if (!dc_) {
+    Device& d = device();
+    dc_.reset(CreateDCW(L"WINSPOOL", d.name.c_str(), nullptr, d.settings.get()));
+    if (!dc_) throw PrinterError(notSupportedText);
+  }
+  return dc_.get();
+}
+
+int Printer::pageWidth() { return GetDeviceCaps(handle(), HORZRES); }
+int Printer::pageHeight() { return GetDeviceCaps(handle(), VERTRES); }
+
+void Printer::beginDoc() {
+  if (printing_) throw PrinterError(printingInProgressText);
+  HDC dc = handle();
+  // The spooler's refusals show as nothing printed, not as a message.
+  DOCINFOW doc{};
+  doc.cbSize = sizeof doc;
+  doc.lpszDocName = L"";
+  StartDocW(dc, &doc);
+  StartPage(dc);
+  printing_ = true;
+  LOGFONTW face{};
+  face.lfHeight = -MulDiv(defaultFontPoints, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  face.lfWeight = FW_NORMAL;
+  face.lfCharSet = DEFAULT_CHARSET;
+  const std::wstring name = dialogFace();
+  name.copy(face.lfFaceName, LF_FACESIZE - 1);
+  font_.reset(CreateFontIndirectW(&face));
+  fontSelection_.emplace(dc, font_.get());
+}
+
+void Printer::endDoc() {
+  EndPage(page());
+  closeDocument(EndDoc);
+}
+
+void Printer::abort() { closeDocument(AbortDoc); }
+
+void Printer::closeDocument(int(WINAPI* finish)(HDC)) {
+  finish(page());
+  fontSelection_.reset();
+  font_.reset();
+  dc_.reset();  // the next document starts on a fresh device context
+  printing_ = false;
+}
+
+HDC Printer::page() {
+  if (!printing_) throw std::logic_error("no document is open on the printer");
+  return dc_.get();
+}
+
+void Printer::moveTo(int x, int y) { MoveToEx(page(), x, y, nullptr); }
+void Printer::lineTo(int x, int y) { LineTo(page(), x, y); }
+void Printer::textOut(int x, int y, std::wstring_view text) {
+  TextOutW(page(), x, y, text.data(), static_cast<int>(text.size()));
+}
+
+Printer& printer() {
+  static Printer instance;
+  return instance;
+}
+
+}  // namespace fw

@@ -1,0 +1,349 @@
+#include "framework/ui/control.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "framework/ui/application.h"
+#include "framework/ui/form.h"
+
+namespace fw {
+
+namespace {
+
+constexpr wchar_t kObjectProp[] = L"Morvi.Control";
+constexpr wchar_t kOwnClass[] = L"MorviControl";
+
+HINSTANCE instance() { return GetModuleHandleW(nullptr); }
+
+void registerOwnClass() {
+  static bool done = [] {
+    WNDCLASSEXW wc{sizeof wc};
+    wc.lpfnWndProc = DefWindowProcW;  // replaced per window below
+    wc.hInstance = instance();
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kOwnClass;
+    return RegisterClassExW(&wc) != 0;
+  }();
+  (void)done;
+}
+
+}  // namespace
+
+COLORREF toColorRef(Color c) {
+  if (c.isSystem()) return GetSysColor(c.systemIndex());
+  return c.value & 0xFFFFFF;
+}
+
+Font createFont(const FontSpec& font) {
+  LOGFONTW lf{};
+  lf.lfHeight = font.height;
+  lf.lfWeight = (font.style.bits & fsBold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = (font.style.bits & fsItalic) != 0;
+  lf.lfUnderline = (font.style.bits & fsUnderline) != 0;
+  lf.lfStrikeOut = (font.style.bits & fsStrikeOut) != 0;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lf.lfQuality = DEFAULT_QUALITY;
+  lstrcpynW(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
+  return Font(CreateFontIndirectW(&lf));
+}
+
+PropertyDef event(std::string name) {
+  PropertyDef def;
+  def.schema = {name, desc::Kind::Ident, desc::Ident{""}, false};
+  def.isEvent = true;
+  def.set = [name](Control& c, const desc::Value& v) { c.setHandler(name, {std::get<desc::Ident>(v).name}); };
+  def.get = [name](const Control& c) -> desc::Value { return desc::Ident{c.handler(name).name}; };
+  return def;
+}
+
+const ClassInfo& Control::info() {
+  static const ClassInfo info("TControl", nullptr, nullptr, {
+      property<Control, int>("Left", 0, &Control::left, &Control::setLeft),
+      property<Control, int>("Top", 0, &Control::top, &Control::setTop),
+      property<Control, int>("Width", 0, &Control::width, &Control::setWidth),
+      property<Control, int>("Height", 0, &Control::height, &Control::setHeight),
+      property<Control, Color>("Color", clBtnFace, &Control::color, &Control::setColor,
+                               [](const Control& c) { return !c.parentColor() && !(c.color_ == c.defaultColor_); }),
+      property<Control, std::wstring>("Font.Name", L"", [](const Control& c) { return c.font().name; },
+                                      &Control::setFontName, &Control::ownFont_),
+      property<Control, int>("Font.Height", 0, [](const Control& c) { return c.font().height; },
+                             &Control::setFontHeight, &Control::ownFont_),
+      property<Control, Color>("Font.Color", clWindowText, [](const Control& c) { return c.font().color; },
+                               &Control::setFontColor, &Control::ownFont_),
+      property<Control, FontStyles>("Font.Style", {}, [](const Control& c) { return c.font().style; },
+                                    &Control::setFontStyle, &Control::ownFont_),
+      property<Control, bool>("Visible", true, &Control::visible, &Control::setVisible),
+      property<Control, bool>("Enabled", true, &Control::enabled, &Control::setEnabled),
+      property<Control, int>("TabOrder", -1, &Control::tabOrder, &Control::setTabOrder),
+  });
+  return info;
+}
+
+Control::Control() = default;
+
+Control::~Control() {
+  if (hwnd_) {
+    HWND w = hwnd_;
+    hwnd_ = nullptr;
+    RemovePropW(w, kObjectProp);
+    if (subclassed_) RemoveWindowSubclass(w, subclassProc, 1);
+    else SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcW));
+    DestroyWindow(w);
+  }
+}
+
+Control& Control::add(std::unique_ptr<Control> child) {
+  child->parent_ = this;
+  children_.push_back(std::move(child));
+  return *children_.back();
+}
+
+Control* Control::find(std::string_view name) {
+  if (name_ == name) return this;
+  for (auto& c : children_)
+    if (Control* found = c->find(name)) return found;
+  return nullptr;
+}
+
+Form* Control::form() {
+  Control* c = this;
+  while (c->parent_) c = c->parent_;
+  return dynamic_cast<Form*>(c);
+}
+
+void Control::setBounds(int l, int t, int w, int h) {
+  RECT r{l, t, l + w, t + h};
+  if (EqualRect(&r, &bounds_)) return;
+  bounds_ = r;
+  if (hwnd_) MoveWindow(hwnd_, l, t, w, h, TRUE);
+}
+
+RECT Control::clientRect() const {
+  RECT r{0, 0, width(), height()};
+  if (hwnd_) GetClientRect(hwnd_, &r);
+  return r;
+}
+
+void Control::setCaption(std::wstring text) {
+  if (text == caption_) return;
+  caption_ = std::move(text);
+  captionChanged();
+}
+
+void Control::captionChanged() {
+  if (hwnd_) SetWindowTextW(hwnd_, caption_.c_str());
+  invalidate();
+}
+
+const FontSpec& Control::font() const {
+  if (ownFont_ || !parent_) return font_;
+  return parent_->font();
+}
+
+void Control::setParentFont(bool value) {
+  if (value == !ownFont_) return;
+  ownFont_ = !value;
+  fontChanged();
+}
+
+HFONT Control::fontHandle() {
+  if (!hfont_) hfont_ = createFont(font());
+  return hfont_.get();
+}
+
+void Control::fontChanged() {
+  hfont_.reset();
+  if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), TRUE);
+  for (auto& c : children_)
+    if (c->parentFont()) c->fontChanged();
+  invalidate();
+}
+
+Color Control::color() const {
+  if (ownColor_ || !parent_) return color_;
+  return parent_->color();
+}
+
+void Control::setColor(Color c) {
+  if (ownColor_ && c == color_) return;
+  color_ = c;
+  ownColor_ = true;
+  brush_.reset();
+  invalidate();
+}
+
+HBRUSH Control::backgroundBrush() {
+  if (!brush_) brush_ = Brush(CreateSolidBrush(colorRef()));
+  return brush_.get();
+}
+
+void Control::setVisible(bool v) {
+  if (v == visible_) return;
+  visible_ = v;
+  if (hwnd_) ShowWindow(hwnd_, v ? SW_SHOW : SW_HIDE);
+}
+
+void Control::setEnabled(bool v) {
+  if (v == enabled_) return;
+  enabled_ = v;
+  if (hwnd_) EnableWindow(hwnd_, v);
+}
+
+HandlerName Control::handler(std::string_view event) const {
+  for (auto& [e, h] : events_)
+    if (e == event) return {h};
+  return {};
+}
+
+void Control::setHandler(std::string_view event, HandlerName name) {
+  for (auto& [e, h] : events_)
+    if (e == event) {
+      h = std::move(name.name);
+      return;
+    }
+  events_.emplace_back(std::string(event), std::move(name.name));
+}
+
+void Control::fire(std::string_view event) {
+  std::string name = handler(event).name;
+  if (name.empty()) return;
+  if (Form* f = form()) f->invoke(name, *this);
+}
+
+void Control::invalidate() {
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Control::paintBackground(HDC dc, const RECT& r) { FillRect(dc, &r, backgroundBrush()); }
+
+void Control::paint(HDC dc, const RECT& client) { paintBackground(dc, client); }
+
+HBRUSH Control::ctlColor(HDC dc) {
+  SetBkColor(dc, colorRef());
+  SetTextColor(dc, toColorRef(font().color));
+  return backgroundBrush();
+}
+
+void Control::createHandle() {
+  createWindow(parent_ ? parent_->hwnd_ : nullptr);
+  // Creation order is the Z order.
+  for (Control* c : childrenInTabOrder()) c->createHandle();
+}
+
+std::vector<Control*> Control::childrenInTabOrder() const {
+  std::vector<Control*> order;
+  for (auto& c : children_) order.push_back(c.get());
+  std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) {
+    auto key = [](Control* c) { return c->tabOrder_ < 0 ? INT_MAX : c->tabOrder_; };
+    return key(a) < key(b);
+  });
+  return order;
+}
+
+void Control::createWindow(HWND parentWindow) {
+  WindowSpec kind = windowSpec();
+  DWORD style = kind.style;
+  if (parent_) style |= WS_CHILD | WS_CLIPSIBLINGS;
+  if (visible_ && parent_) style |= WS_VISIBLE;
+  if (!enabled_) style |= WS_DISABLED;
+  if (!kind.className) registerOwnClass();
+  hwnd_ = CreateWindowExW(kind.exStyle, kind.className ? kind.className : kOwnClass, caption_.c_str(), style, left(),
+                          top(), width(), height(), parentWindow, nullptr, instance(), nullptr);
+  if (!hwnd_) return;
+  SetPropW(hwnd_, kObjectProp, this);
+  if (kind.className) {
+    // A system control: its own procedure runs under ours.
+    SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    subclassed_ = true;
+  } else {
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
+  }
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
+  windowCreated();
+}
+
+Control* Control::fromHandle(HWND window) {
+  return window ? static_cast<Control*>(GetPropW(window, kObjectProp)) : nullptr;
+}
+
+LRESULT Control::defaultHandling(UINT msg, WPARAM wp, LPARAM lp) {
+  if (subclassed_) return DefSubclassProc(hwnd_, msg, wp, lp);
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+LRESULT Control::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (!subclassed_) {
+    switch (msg) {
+      case WM_ERASEBKGND:
+        return 1;
+      case WM_PAINT: {
+        PaintDC p(hwnd_);
+        paint(p.dc(), clientRect());
+        return 0;
+      }
+      case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wp), clientRect());
+        return 0;
+    }
+  }
+  return defaultHandling(msg, wp, lp);
+}
+
+LRESULT Control::dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+      if (Control* child = fromHandle(reinterpret_cast<HWND>(lp)); child && child != this) {
+        child->command(HIWORD(wp));
+        return 0;
+      }
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+      if (Control* child = fromHandle(reinterpret_cast<HWND>(lp)); child && child != this)
+        return reinterpret_cast<LRESULT>(child->ctlColor(reinterpret_cast<HDC>(wp)));
+      break;
+  }
+  return handleMessage(msg, wp, lp);
+}
+
+namespace {
+
+// An exception must not cross the system's frames: it is shown here, as the
+// program's top-level handler, and the message loop goes on.
+template <class F>
+LRESULT guarded(F call) {
+  try {
+    return call();
+  } catch (const std::exception& e) {
+    Application::showException(e);
+    return 0;
+  }
+}
+
+}  // namespace
+
+LRESULT CALLBACK Control::windowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  Control* c = fromHandle(w);
+  if (!c) return DefWindowProcW(w, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    RemovePropW(w, kObjectProp);
+    c->hwnd_ = nullptr;
+    return DefWindowProcW(w, msg, wp, lp);
+  }
+  return guarded([&] { return c->dispatch(msg, wp, lp); });
+}
+
+LRESULT CALLBACK Control::subclassProc(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+  Control* c = reinterpret_cast<Control*>(data);
+  if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(w, subclassProc, 1);
+    RemovePropW(w, kObjectProp);
+    c->hwnd_ = nullptr;
+    return DefSubclassProc(w, msg, wp, lp);
+  }
+  return guarded([&] { return c->dispatch(msg, wp, lp); });
+}
+
+}  // namespace fw

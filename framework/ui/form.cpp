@@ -1,0 +1,247 @@
+#include "framework/ui/form.h"
+
+#include <algorithm>
+
+#include "framework/ui/application.h"
+#include "framework/error/error.h"
+#include "framework/desc/value_codec.h"
+
+namespace fw {
+
+const ClassInfo& Form::info() {
+  static const ClassInfo info("TForm", &Control::info(), nullptr, {
+      property<Form, std::wstring>("Caption", L"", &Form::caption, &Form::setCaption),
+      property<Form, int>("ClientWidth", 0, &Form::clientWidth, &Form::setClientWidth),
+      property<Form, int>("ClientHeight", 0, &Form::clientHeight, &Form::setClientHeight),
+      field<Form>("BorderStyle", BorderStyle::Sizeable, &Form::borderStyle_),
+      field<Form>("BorderIcons", BorderIcons{biSystemMenu | biMinimize | biMaximize}, &Form::borderIcons_),
+      field<Form>("Position", Position::Designed, &Form::position_),
+      field<Form>("PixelsPerInch", 96, &Form::pixelsPerInch_),
+      event("OnCreate"),
+      event("OnShow"),
+      event("OnDestroy"),
+  });
+  return info;
+}
+
+namespace {
+
+[[noreturn]] void fail(int line, const std::string& what) {
+  throw DescriptionError(L"Description de fenêtre, ligne " + std::to_wstring(line) + L" : " + fromUtf8(what));
+}
+
+}  // namespace
+
+void Form::create(std::string_view description) {
+  load(description);
+  createHandle();
+  fire("OnCreate");
+}
+
+void Form::load(std::string_view description) {
+  desc::Object root;
+  try {
+    root = desc::parse(description, Registry::instance());
+  } catch (const desc::Error& e) {
+    fail(e.line(), e.what());
+  }
+  if (root.className != classInfo().name()) fail(root.line, "the window is a " + classInfo().name());
+  build(*this, root, handlerTable());
+}
+
+void Form::createFromResource(const wchar_t* resourceName) {
+  HRSRC res = FindResourceW(nullptr, resourceName, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  HGLOBAL data = res ? LoadResource(nullptr, res) : nullptr;
+  if (!data) throw DescriptionError(L"Description de fenêtre introuvable");
+  create(std::string_view(static_cast<const char*>(LockResource(data)), SizeofResource(nullptr, res)));
+}
+
+void Form::build(Control& control, const desc::Object& object, const std::vector<HandlerEntry>& handlers) {
+  control.setName(object.name);
+  for (const desc::Property& p : object.properties) {
+    const PropertyDef* def = control.classInfo().find(p.name);
+    if (!def) fail(p.line, "unknown property " + p.name);
+    if (def->isEvent) {
+      const std::string& h = std::get<desc::Ident>(p.value).name;
+      if (std::none_of(handlers.begin(), handlers.end(), [&](const HandlerEntry& e) { return h == e.name; }))
+        fail(p.line, "no handler " + h);
+    }
+    try {
+      def->set(control, p.value);
+    } catch (const BadValue& e) {
+      fail(p.line, e.message);
+    }
+  }
+  for (const desc::Object& child : object.children) {
+    const ClassInfo* info = Registry::instance().info(child.className);
+    if (!info || !info->factory()) fail(child.line, "cannot create a " + child.className);
+    build(control.add(info->factory()()), child, handlers);
+  }
+  control.loaded();
+}
+
+namespace {
+
+desc::Object describeControl(const Control& c) {
+  desc::Object o{c.name(), c.classInfo().name(), {}, {}, 0};
+  for (const PropertyDef* p : c.classInfo().allProperties()) {
+    desc::Value v = p->get(c);
+    bool write = p->stored ? p->stored(c) : (p->schema.alwaysWritten || !(v == p->schema.defaultValue));
+    if (write) o.properties.push_back({p->schema.name, std::move(v), 0});
+  }
+  for (auto& child : c.controls())
+    if (!child->isPart()) o.children.push_back(describeControl(*child));
+  return o;
+}
+
+}  // namespace
+
+desc::Object Form::describe() const { return describeControl(*this); }
+
+void Form::invoke(std::string_view name, Control& sender) {
+  for (const HandlerEntry& e : handlerTable())
+    if (name == e.name) return e.call(*this, sender);
+}
+
+Control::WindowSpec Form::windowSpec() const {
+  DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_CAPTION;
+  DWORD ex = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+  if (borderIcons_.bits & biSystemMenu) style |= WS_SYSMENU;
+  if (borderStyle_ == BorderStyle::Dialog) {
+    ex |= WS_EX_DLGMODALFRAME;
+  } else {
+    if (borderStyle_ == BorderStyle::Sizeable) style |= WS_THICKFRAME;
+    if (borderIcons_.bits & biMinimize) style |= WS_MINIMIZEBOX;
+    if (borderIcons_.bits & biMaximize) style |= WS_MAXIMIZEBOX;
+  }
+  return {nullptr, style, ex};
+}
+
+void Form::windowCreated() {
+  // The window is as large as its client area needs.
+  RECT r{0, 0, clientWidth_, clientHeight_};
+  AdjustWindowRectEx(&r, DWORD(GetWindowLongW(handle(), GWL_STYLE)), FALSE,
+                     DWORD(GetWindowLongW(handle(), GWL_EXSTYLE)));
+  SetWindowPos(handle(), nullptr, left(), top(), r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (borderStyle_ == BorderStyle::Dialog) {
+    // A dialog frame has a close box and nothing else in its system menu.
+    HMENU menu = GetSystemMenu(handle(), FALSE);
+    for (UINT item : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE}) DeleteMenu(menu, item, MF_BYCOMMAND);
+  }
+}
+
+void Form::show() {
+  if (position_ == Position::ScreenCenter) {
+    RECT work, w;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(handle(), &w);
+    int x = work.left + ((work.right - work.left) - (w.right - w.left)) / 2;
+    int y = work.top + ((work.bottom - work.top) - (w.bottom - w.top)) / 2;
+    SetWindowPos(handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  }
+  ShowWindow(handle(), SW_SHOW);
+  SetForegroundWindow(handle());
+  if (!shown_) {
+    shown_ = true;
+    fire("OnShow");
+  }
+  if (!focusedControl()) {
+    std::vector<Control*> list = tabList();
+    if (!list.empty()) list.front()->focus();
+  }
+}
+
+void Form::close() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
+
+std::vector<Control*> Form::tabList() {
+  std::vector<Control*> list;
+  auto walk = [&](auto&& self, Control& parent) -> void {
+    for (Control* c : parent.childrenInTabOrder()) {
+      if (!c->visible() || !c->enabled()) continue;
+      if (c->canTabTo()) list.push_back(c);
+      self(self, *c);
+    }
+  };
+  walk(walk, *this);
+  return list;
+}
+
+Control* Form::focusedControl() {
+  HWND focus = GetFocus();
+  if (!focus) return nullptr;
+  Control* found = nullptr;
+  auto walk = [&](auto&& self, Control& c) -> void {
+    if (c.holdsFocus(focus)) found = &c;
+    for (auto& child : c.controls()) self(self, *child);
+  };
+  for (auto& child : controls()) walk(walk, *child);
+  return found;
+}
+
+void Form::moveFocus(bool forward) {
+  std::vector<Control*> list = tabList();
+  if (list.empty()) return;
+  auto at = std::find(list.begin(), list.end(), focusedControl());
+  size_t i;
+  if (at == list.end()) i = forward ? 0 : list.size() - 1;
+  else i = (size_t(at - list.begin()) + (forward ? 1 : list.size() - 1)) % list.size();
+  list[i]->focus();
+}
+
+bool Form::preTranslate(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || (msg.hwnd != handle() && !IsChild(handle(), msg.hwnd))) return false;
+  if (msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
+    moveFocus(GetKeyState(VK_SHIFT) >= 0);
+    return true;
+  }
+  if (msg.wParam == VK_RETURN) {
+    Control* focused = focusedControl();
+    if (focused && focused->takesEnter()) return false;
+    if (focused && focused->isButton()) {
+      focused->click();
+      return true;
+    }
+    Control* target = nullptr;
+    auto walk = [&](auto&& self, Control& c) -> void {
+      for (auto& child : c.controls()) {
+        if (target) return;
+        if (child->isDefaultButton() && child->visible() && child->enabled()) target = child.get();
+        self(self, *child);
+      }
+    };
+    walk(walk, *this);
+    if (!target) return false;
+    target->click();
+    return true;
+  }
+  return false;
+}
+
+LRESULT Form::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ACTIVATE:
+      // Give the focus back to the control that had it before a dialog.
+      if (LOWORD(wp) == WA_INACTIVE) {
+        HWND f = GetFocus();
+        if (f && IsChild(handle(), f)) lastFocus_ = f;
+      } else if (lastFocus_ && IsWindow(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
+    case WM_DESTROY:
+      // The error box of a failed OnDestroy comes before the loop is told to
+      // end: a quit message waiting would close the box at once.
+      try {
+        fire("OnDestroy");
+      } catch (const std::exception& e) {
+        Application::showException(e);
+      }
+      PostQuitMessage(0);
+      return 0;
+  }
+  return Control::handleMessage(msg, wp, lp);
+}
+
+}  // namespace fw

@@ -1,0 +1,106 @@
+// A top-level window built from its window description. It holds the table
+// of its handlers (the events of its controls are bound to them by name),
+// moves the focus with Tab and Shift+Tab through its controls in tab order,
+// and gives Enter to the first willing default button.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "framework/ui/control.h"
+#include "framework/desc/description.h"
+
+namespace fw {
+
+enum class BorderStyle { None, Single, Sizeable, Dialog };
+template <>
+struct EnumNames<BorderStyle> {
+  static constexpr std::pair<BorderStyle, const char*> table[] = {
+      {BorderStyle::None, "bsNone"}, {BorderStyle::Single, "bsSingle"},
+      {BorderStyle::Sizeable, "bsSizeable"}, {BorderStyle::Dialog, "bsDialog"}};
+};
+enum class Position { Designed, ScreenCenter };
+template <>
+struct EnumNames<Position> {
+  static constexpr std::pair<Position, const char*> table[] = {{Position::Designed, "poDesigned"},
+                                                               {Position::ScreenCenter, "poScreenCenter"}};
+};
+enum BorderIconBit : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+struct BorderIcons {
+  unsigned bits = 0;
+  bool operator==(const BorderIcons&) const = default;
+};
+template <>
+struct FlagNames<BorderIcons> {
+  static constexpr std::pair<unsigned, const char*> table[] = {
+      {biSystemMenu, "biSystemMenu"}, {biMinimize, "biMinimize"}, {biMaximize, "biMaximize"}};
+};
+
+class Form : public Control {
+ public:
+  using Handler = std::function<void(Form&, Control&)>;
+  struct HandlerEntry {
+    const char* name;
+    Handler call;
+  };
+
+  static const ClassInfo& info();
+  const ClassInfo& classInfo() const override { return info(); }
+
+  // Reads the description (the root object must be of this form's class),
+  // creates the controls, binds their events, creates the windows and runs
+  // OnCreate. Throws DescriptionError naming the line.
+  void create(std::string_view description);
+  // The first half of create: the controls and their properties, no windows.
+  void load(std::string_view description);
+  // Reads a description stored as an RCDATA resource of the program.
+  void createFromResource(const wchar_t* resourceName);
+  // The description of the form as it stands.
+  desc::Object describe() const;
+
+  void show();
+  void close();
+  void invoke(std::string_view handler, Control& sender);
+
+  // Dialog keys; true when the message was used.
+  bool preTranslate(const MSG& msg);
+  // The control that holds the keyboard focus, if any.
+  Control* focusedControl();
+  // Controls that Tab visits, in order.
+  std::vector<Control*> tabList();
+
+  int clientWidth() const { return clientWidth_; }
+  void setClientWidth(int v) { clientWidth_ = v; }
+  int clientHeight() const { return clientHeight_; }
+  void setClientHeight(int v) { clientHeight_ = v; }
+
+ protected:
+  // The published methods of the derived form.
+  virtual std::vector<HandlerEntry> handlerTable() const { return {}; }
+  template <class F, void (F::*Method)(Control&)>
+  static HandlerEntry handler(const char* name) {
+    return {name, [](Form& f, Control& sender) { (static_cast<F&>(f).*Method)(sender); }};
+  }
+
+  WindowSpec windowSpec() const override;
+  void windowCreated() override;
+  LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void build(Control& control, const desc::Object& object, const std::vector<HandlerEntry>& handlers);
+  void moveFocus(bool forward);
+
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
+  BorderStyle borderStyle_ = BorderStyle::Sizeable;
+  BorderIcons borderIcons_{biSystemMenu | biMinimize | biMaximize};
+  Position position_ = Position::Designed;
+  int pixelsPerInch_ = 96;
+  HWND lastFocus_ = nullptr;
+  bool shown_ = false;
+};
+
+}  // namespace fw

@@ -1,0 +1,43 @@
+#include "framework/ui/image.h"
+
+namespace fw {
+
+const ClassInfo& Image::info() {
+  static const ClassInfo info(
+      "TImage", &Control::info(), [] { return std::unique_ptr<Control>(new Image); },
+      {
+          property<Image, bool>("AutoSize", false, [](const Image& i) { return i.autoSize_; },
+                                [](Image& i, bool v) { i.autoSize_ = v; i.fitToPicture(); }),
+          property<Image, desc::Bytes>("Picture.Data", {}, &Image::pictureData, &Image::setPictureData),
+          property<Image, bool>("Stretch", false, [](const Image& i) { return i.stretch_; },
+                                [](Image& i, bool v) { i.stretch_ = v; i.invalidate(); }),
+          property<Image, bool>("Transparent", false, [](const Image& i) { return i.picture_.transparent(); },
+                                [](Image& i, bool v) { i.picture_.setTransparent(v); }),
+      });
+  return info;
+}
+
+desc::Bytes Image::pictureData() const {
+  desc::Bytes bytes;
+  picture_.saveToStream(bytes);
+  return bytes;
+}
+
+void Image::setPictureData(const desc::Bytes& bytes) {
+  picture_.loadFromBytes(bytes);
+  fitToPicture();
+  invalidate();
+}
+
+void Image::fitToPicture() {
+  if (autoSize_ && !picture_.empty()) setBounds(left(), top(), picture_.width(), picture_.height());
+}
+
+void Image::paint(HDC dc, const RECT& client) {
+  paintBackground(dc, client);
+  if (picture_.empty()) return;
+  RECT r = stretch_ ? client : RECT{0, 0, picture_.width(), picture_.height()};
+  picture_.draw(dc, r);
+}
+
+}  // namespace fw

@@ -1,0 +1,74 @@
+#include "framework/ui/label.h"
+
+namespace fw {
+
+const ClassInfo& Label::info() {
+  static const ClassInfo info("TLabel", &Control::info(), [] { return std::unique_ptr<Control>(new Label); },
+                              {
+                                  property<Label, std::wstring>("Caption", L"", &Label::caption, &Label::setCaption),
+                                  property<Label, bool>("AutoSize", true, &Label::autoSize, &Label::setAutoSize),
+                                  event("OnClick"),
+                                  event("OnMouseEnter"),
+                                  event("OnMouseLeave"),
+                              });
+  return info;
+}
+
+void Label::setAutoSize(bool v) {
+  if (v == autoSize_) return;
+  autoSize_ = v;
+  fitToText();
+}
+
+void Label::windowCreated() { fitToText(); }
+
+void Label::fontChanged() {
+  Control::fontChanged();
+  fitToText();
+}
+
+void Label::captionChanged() {
+  Control::captionChanged();
+  fitToText();
+}
+
+void Label::fitToText() {
+  if (!autoSize_ || !handle()) return;
+  ScreenDC screen;
+  Selection selectFont(screen.dc(), fontHandle());
+  RECT r{0, 0, 0, 0};
+  DrawTextW(screen.dc(), caption().c_str(), int(caption().size()), &r, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+  setBounds(left(), top(), r.right, r.bottom);
+}
+
+void Label::paint(HDC dc, const RECT& client) {
+  paintBackground(dc, client);
+  Selection selectFont(dc, fontHandle());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, toColorRef(this->font().color));
+  RECT r = client;
+  DrawTextW(dc, caption().c_str(), int(caption().size()), &r, DT_NOPREFIX | DT_SINGLELINE);
+}
+
+LRESULT Label::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_MOUSEMOVE:
+      if (!mouseInside_) {
+        mouseInside_ = true;
+        TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, handle(), 0};
+        TrackMouseEvent(&t);
+        fire("OnMouseEnter");
+      }
+      return 0;
+    case WM_MOUSELEAVE:
+      mouseInside_ = false;
+      fire("OnMouseLeave");
+      return 0;
+    case WM_LBUTTONUP:
+      fire("OnClick");
+      return 0;
+  }
+  return Control::handleMessage(msg, wp, lp);
+}
+
+}  // namespace fw

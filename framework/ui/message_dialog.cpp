@@ -1,0 +1,307 @@
+#include "framework/ui/message_dialog.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+namespace fw {
+namespace {
+
+struct ButtonFace {
+  DialogButton button;
+  const wchar_t* caption;
+  ModalResult result;
+};
+constexpr ButtonFace buttonFaces[] = {
+    {DialogButton::Yes, L"&Oui", ModalResult::Yes},
+    {DialogButton::No, L"&Non", ModalResult::No},
+    {DialogButton::OK, L"OK", ModalResult::OK},
+    {DialogButton::Cancel, L"Annuler", ModalResult::Cancel},
+};
+
+// Command ids of the buttons, clear of IDOK and IDCANCEL which the dialog
+// manager sends for Enter and Escape.
+constexpr int firstButtonId = 100;
+int commandId(ModalResult r) { return firstButtonId + static_cast<int>(r); }
+ModalResult resultOf(int id) { return static_cast<ModalResult>(id - firstButtonId); }
+
+std::vector<ButtonFace> shownButtons(DialogButtons buttons) {
+  std::vector<ButtonFace> shown;
+  for (const ButtonFace& face : buttonFaces) {
+    if (buttons.has(face.button)) shown.push_back(face);
+  }
+  if (shown.empty()) shown.push_back(buttonFaces[2]);  // a dialog always has a way out
+  return shown;
+}
+
+const wchar_t* captionOf(DialogType type) {
+  switch (type) {
+    case DialogType::Warning: return L"Avertissement";
+    case DialogType::Error: return L"Erreur";
+    case DialogType::Information: return L"Information";
+    case DialogType::Confirmation: break;
+  }
+  return L"Confirmation";
+}
+
+using TaskDialogIndirectFn = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
+
+// Only version 6 of the common controls has the task dialog; looking it up
+// keeps the program starting where an older one is loaded.
+TaskDialogIndirectFn taskDialogEntry() {
+  const HMODULE controls = GetModuleHandleW(L"comctl32.dll");
+  if (!controls) return nullptr;
+  return reinterpret_cast<TaskDialogIndirectFn>(
+      reinterpret_cast<void*>(GetProcAddress(controls, "TaskDialogIndirect")));
+}
+
+// Escape arrives at the task dialog as the dialog manager's IDCANCEL. Windows
+// ends the dialog with the cancel result; Wine ignores it unless a Cancel
+// button is shown. Closing the window instead gives that result on both.
+const wchar_t originalProcProperty[] = L"MorviTaskDialogProc";
+
+LRESULT CALLBACK escapeClosesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto original = reinterpret_cast<WNDPROC>(GetPropW(window, originalProcProperty));
+  if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL && lParam == 0) {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    RemovePropW(window, originalProcProperty);
+  }
+  return CallWindowProcW(original, window, message, wParam, lParam);
+}
+
+HRESULT CALLBACK taskDialogEvents(HWND window, UINT notification, WPARAM, LPARAM, LONG_PTR) {
+  if (notification == TDN_CREATED) {
+    SetPropW(window, originalProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(escapeClosesProc));
+  }
+  return S_OK;
+}
+
+int windowsMajorVersion() {
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  return GetVersionExW(&version) ? static_cast<int>(version.dwMajorVersion) : 0;
+}
+
+// The program's own dialog form.
+
+struct FormState {
+  ModalResult result = ModalResult::None;
+  ModalResult escapeResult;  // the cancel button's: Cancel, else No, else OK
+  int defaultId;
+};
+
+ModalResult escapeResultOf(const std::vector<ButtonFace>& shown) {
+  for (const DialogButton b : {DialogButton::Cancel, DialogButton::No}) {
+    for (const ButtonFace& face : shown) {
+      if (face.button == b) return face.result;
+    }
+  }
+  return shown.front().result;
+}
+
+LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* state = reinterpret_cast<FormState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!state) return DefWindowProcW(window, message, wParam, lParam);
+  switch (message) {
+    case WM_COMMAND:
+      // Escape reaches here as IDCANCEL from the dialog manager.
+      if (LOWORD(wParam) == IDCANCEL) {
+        state->result = state->escapeResult;
+      } else if (LOWORD(wParam) >= firstButtonId) {
+        state->result = resultOf(LOWORD(wParam));
+      }
+      return 0;
+    case DM_GETDEFID:
+      return MAKELRESULT(state->defaultId, DC_HASDEFID);
+    case WM_CLOSE:  // the close box and Alt+F4
+      state->result = ModalResult::Cancel;
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+void registerFormClass() {
+  static const bool registered = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = formProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = dialogFormClass;
+    return RegisterClassExW(&wc) != 0;
+  }();
+  (void)registered;
+}
+
+struct DestroyWindowDeleter {
+  void operator()(HWND w) const { DestroyWindow(w); }
+};
+using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, DestroyWindowDeleter>;
+
+const wchar_t* iconOf(DialogType type) {
+  switch (type) {
+    case DialogType::Warning: return IDI_WARNING;
+    case DialogType::Error: return IDI_ERROR;
+    case DialogType::Information: return IDI_INFORMATION;
+    case DialogType::Confirmation: break;
+  }
+  return IDI_QUESTION;
+}
+
+// Sizes at 96 dots per inch, scaled to the screen.
+struct FormMetrics {
+  int margin, icon, gap, textWidth, buttonWidth, buttonHeight, buttonGap;
+};
+
+FormMetrics scaledMetrics() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  const auto s = [dpi](int v) { return MulDiv(v, dpi, 96); };
+  return {s(12), GetSystemMetrics(SM_CXICON), s(12), s(360), s(75), s(25), s(6)};
+}
+
+SIZE measureText(std::wstring_view text, HFONT font, int maxWidth) {
+  HDC screen = GetDC(nullptr);
+  const HGDIOBJ old = SelectObject(screen, font);
+  RECT r{0, 0, maxWidth, 0};
+  DrawTextW(screen, text.data(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return {r.right, r.bottom};
+}
+
+HWND addChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, RECT r, int id, HFONT font) {
+  HWND child = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
+                               r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return child;
+}
+
+// Runs until a result is set; a quit message ends the dialog with Cancel and
+// goes on to the outer loop.
+ModalResult runModal(HWND dialog, FormState& state) {
+  MSG msg;
+  while (state.result == ModalResult::None) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      return ModalResult::Cancel;
+    }
+    if (!IsDialogMessageW(dialog, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  return state.result;
+}
+
+}  // namespace
+
+bool taskDialogAvailable() {
+  return IsThemeActive() && IsAppThemed() && windowsMajorVersion() >= 6 && taskDialogEntry() != nullptr;
+}
+
+ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons) {
+  const std::vector<ButtonFace> shown = shownButtons(buttons);
+  std::vector<TASKDIALOG_BUTTON> taskButtons;
+  for (const ButtonFace& face : shown) taskButtons.push_back({commandId(face.result), face.caption});
+  const std::wstring content(text);
+
+  TASKDIALOGCONFIG config{};
+  config.cbSize = sizeof config;
+  config.hwndParent = GetActiveWindow();
+  config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION;
+  config.pszWindowTitle = captionOf(type);
+  config.pszMainIcon = type == DialogType::Warning ? TD_WARNING_ICON
+                       : type == DialogType::Error ? TD_ERROR_ICON
+                                                   : TD_INFORMATION_ICON;
+  config.pszContent = content.c_str();
+  config.cButtons = static_cast<UINT>(taskButtons.size());
+  config.pButtons = taskButtons.data();
+  config.nDefaultButton = taskButtons.front().nButtonID;
+  config.pfCallback = taskDialogEvents;
+
+  int pressed = 0;
+  const TaskDialogIndirectFn show = taskDialogEntry();
+  if (!show || FAILED(show(&config, &pressed, nullptr, nullptr))) return dialogForm(text, type, buttons);
+  return pressed >= firstButtonId ? resultOf(pressed) : ModalResult::Cancel;
+}
+
+ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons buttons) {
+  registerFormClass();
+  const std::vector<ButtonFace> shown = shownButtons(buttons);
+  FormState state{ModalResult::None, escapeResultOf(shown), commandId(shown.front().result)};
+
+  const FormMetrics m = scaledMetrics();
+  const auto font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  const SIZE textSize = measureText(text, font, m.textWidth);
+  const int buttonsWidth = static_cast<int>(shown.size()) * (m.buttonWidth + m.buttonGap) - m.buttonGap;
+  const int clientWidth =
+      std::max<int>(m.margin + m.icon + m.gap + textSize.cx + m.margin, m.margin + buttonsWidth + m.margin);
+  const int buttonTop = m.margin + std::max<int>(m.icon, textSize.cy) + m.margin;
+  const int clientHeight = buttonTop + m.buttonHeight + m.margin;
+
+  constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  constexpr DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  RECT frame{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  const HWND owner = GetActiveWindow();
+  OwnedWindow dialog(CreateWindowExW(exStyle, dialogFormClass, captionOf(type), style,
+                                     (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, owner, nullptr,
+                                     GetModuleHandleW(nullptr), &state));
+  if (!dialog) return ModalResult::Cancel;
+
+  const HWND icon = addChild(dialog.get(), L"STATIC", nullptr, SS_ICON,
+                             {m.margin, m.margin, m.margin + m.icon, m.margin + m.icon}, -1, font);
+  SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, iconOf(type))), 0);
+  const int textLeft = m.margin + m.icon + m.gap;
+  const std::wstring label(text);
+  addChild(dialog.get(), L"STATIC", label.c_str(), SS_LEFT | SS_NOPREFIX,
+           {textLeft, m.margin, textLeft + textSize.cx, m.margin + textSize.cy}, -1, font);
+  int left = (clientWidth - buttonsWidth) / 2;
+  HWND first = nullptr;
+  for (const ButtonFace& face : shown) {
+    const DWORD kind = first ? BS_PUSHBUTTON : BS_DEFPUSHBUTTON;
+    const HWND button = addChild(dialog.get(), L"BUTTON", face.caption, kind | WS_TABSTOP,
+                                 {left, buttonTop, left + m.buttonWidth, buttonTop + m.buttonHeight},
+                                 commandId(face.result), font);
+    if (!first) first = button;
+    left += m.buttonWidth + m.buttonGap;
+  }
+
+  if (owner) EnableWindow(owner, FALSE);
+  ShowWindow(dialog.get(), SW_SHOW);
+  SetFocus(first);
+  const ModalResult result = runModal(dialog.get(), state);
+  // The owner is enabled again before the dialog goes, so it gets the focus back.
+  if (owner) EnableWindow(owner, TRUE);
+  dialog.reset();
+  return result;
+}
+
+ModalResult messageDialog(std::wstring_view text, DialogType type, DialogButtons buttons, int /*helpContext*/) {
+  return taskDialogAvailable() ? taskDialog(text, type, buttons) : dialogForm(text, type, buttons);
+}
+
+}  // namespace fw

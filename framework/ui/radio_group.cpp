@@ -1,0 +1,130 @@
+#include "framework/ui/radio_group.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "framework/ui/radio_layout.h"
+
+namespace fw {
+
+RadioGroup::RadioGroup() { setTabStop(true); }
+
+const ClassInfo& RadioGroup::info() {
+  static const ClassInfo info(
+      "TRadioGroup", &GroupBox::info(), [] { return std::unique_ptr<Control>(new RadioGroup); },
+      {
+          property<RadioGroup, int>("Columns", 1, &RadioGroup::columns, &RadioGroup::setColumns),
+          property<RadioGroup, std::vector<std::wstring>>("Items", {}, &RadioGroup::items, &RadioGroup::setItems),
+          property<RadioGroup, int>("ItemIndex", -1, &RadioGroup::itemIndex, &RadioGroup::setItemIndex),
+          property<RadioGroup, bool>("TabStop", true, &RadioGroup::tabStop, &RadioGroup::setTabStop),
+      });
+  return info;
+}
+
+void RadioGroup::setItems(std::vector<std::wstring> items) {
+  if (items == items_) return;
+  items_ = std::move(items);
+  itemIndex_ = std::min(itemIndex_, int(items_.size()) - 1);
+  rebuildButtons();
+}
+
+void RadioGroup::setColumns(int v) {
+  v = std::clamp(v, 1, 16);
+  if (v == columns_) return;
+  columns_ = v;
+  arrange();
+}
+
+void RadioGroup::setItemIndex(int v) {
+  v = std::clamp(v, -1, int(items_.size()) - 1);
+  if (v == itemIndex_) return;
+  itemIndex_ = v;
+  for (size_t i = 0; i < buttons_.size(); ++i)
+    SendMessageW(buttons_[i], BM_SETCHECK, int(i) == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void RadioGroup::select(int i) {
+  setItemIndex(i);
+  focus();
+}
+
+void RadioGroup::focus() {
+  if (HWND item = itemHandle(itemIndex_)) SetFocus(item);
+  else SetFocus(handle());
+}
+
+bool RadioGroup::holdsFocus(HWND focus) const {
+  return focus == handle() || std::find(buttons_.begin(), buttons_.end(), focus) != buttons_.end();
+}
+
+void RadioGroup::windowCreated() { rebuildButtons(); }
+
+void RadioGroup::fontChanged() {
+  GroupBox::fontChanged();
+  for (HWND b : buttons_) SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), TRUE);
+  arrange();
+}
+
+void RadioGroup::rebuildButtons() {
+  if (!handle()) return;
+  for (HWND b : buttons_) DestroyWindow(b);
+  buttons_.clear();
+  for (size_t i = 0; i < items_.size(); ++i) {
+    HWND b = CreateWindowExW(0, L"BUTTON", items_[i].c_str(), WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, 0, 0, 0, 0,
+                             handle(), reinterpret_cast<HMENU>(i + 1), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
+    SendMessageW(b, BM_SETCHECK, int(i) == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
+    SetWindowSubclass(b, itemProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    buttons_.push_back(b);
+  }
+  arrange();
+}
+
+void RadioGroup::arrange() {
+  if (!handle()) return;
+  std::vector<Cell> cells = radioItemCells(int(items_.size()), columns_, width(), height(), captionHeight());
+  for (size_t i = 0; i < buttons_.size(); ++i)
+    MoveWindow(buttons_[i], cells[i].left, cells[i].top, cells[i].width, cells[i].height, TRUE);
+}
+
+LRESULT RadioGroup::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+      if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) >= 1 && LOWORD(wp) <= items_.size()) {
+        setItemIndex(LOWORD(wp) - 1);
+        return 0;
+      }
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      SetBkColor(dc, colorRef());
+      SetTextColor(dc, toColorRef(font().color));
+      return reinterpret_cast<LRESULT>(backgroundBrush());
+    }
+    case WM_KEYDOWN:  // the group itself has the focus when nothing is selected
+      if (wp == VK_DOWN || wp == VK_RIGHT || wp == VK_UP || wp == VK_LEFT) {
+        if (!items_.empty()) select(0);
+        return 0;
+      }
+      break;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+  }
+  return GroupBox::handleMessage(msg, wp, lp);
+}
+
+LRESULT CALLBACK RadioGroup::itemProc(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+  auto* group = reinterpret_cast<RadioGroup*>(data);
+  if (msg == WM_KEYDOWN && (wp == VK_DOWN || wp == VK_RIGHT || wp == VK_UP || wp == VK_LEFT)) {
+    int count = int(group->items_.size());
+    int step = (wp == VK_DOWN || wp == VK_RIGHT) ? 1 : count - 1;
+    group->select((group->itemIndex_ + step) % count);
+    return 0;
+  }
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(w, itemProc, 1);
+  return DefSubclassProc(w, msg, wp, lp);
+}
+
+}  // namespace fw

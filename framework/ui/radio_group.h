@@ -1,0 +1,48 @@
+// A group of radio items laid out in columns; one or none is selected.
+// Tab reaches the group at its selected item; the arrow keys move the
+// selection through the items.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/ui/group_box.h"
+
+namespace fw {
+
+class RadioGroup : public GroupBox {
+ public:
+  RadioGroup();
+  static const ClassInfo& info();
+  const ClassInfo& classInfo() const override { return info(); }
+
+  const std::vector<std::wstring>& items() const { return items_; }
+  void setItems(std::vector<std::wstring> items);
+  int columns() const { return columns_; }
+  void setColumns(int v);
+  // −1 when nothing is selected; kept within −1 .. count − 1.
+  int itemIndex() const { return itemIndex_; }
+  void setItemIndex(int v);
+  HWND itemHandle(int i) const { return i >= 0 && size_t(i) < buttons_.size() ? buttons_[size_t(i)] : nullptr; }
+
+  void focus() override;
+  bool holdsFocus(HWND focus) const override;
+
+ protected:
+  void windowCreated() override;
+  LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void fontChanged() override;
+
+ private:
+  void rebuildButtons();
+  void arrange();
+  void select(int i);  // by the user: select and focus
+  static LRESULT CALLBACK itemProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+  std::vector<std::wstring> items_;
+  int columns_ = 1;
+  int itemIndex_ = -1;
+  std::vector<HWND> buttons_;
+};
+
+}  // namespace fw
