@@ -36,6 +36,7 @@ enum class Kind {
   StringList,  // ["a", "b"]
   Set,         // [akLeft, akTop]
   Binary,      // < hex lines >
+  Number,      // 12.5, -3, 1.5E-7 (decimal text, kept as written)
   Color,       // an Integer (16111818) or an Ident (clNavy): either is accepted
 };
 
@@ -49,8 +50,12 @@ struct Set {
 };
 using StringList = std::vector<std::string>;
 using Bytes = std::vector<std::uint8_t>;
+struct Number {
+  std::string text;
+  bool operator==(const Number&) const = default;
+};
 
-using Value = std::variant<std::int64_t, std::string, Ident, StringList, Set, Bytes>;
+using Value = std::variant<std::int64_t, std::string, Ident, StringList, Set, Bytes, Number>;
 Kind kindOf(const Value& v);
 
 struct Property {
