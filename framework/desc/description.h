@@ -35,8 +35,8 @@ enum class Kind {
   Ident,       // clNone, true, taCenter, FormCreate (enumerations, booleans, colours, handlers)
   StringList,  // ["a", "b"]
   Set,         // [akLeft, akTop]
-  Binary,      // < hex lines >
   Number,      // 12.5, -3, 1.5E-7 (decimal text, kept as written)
+  Binary,      // < hex lines >
   Color,       // an Integer (16111818) or an Ident (clNavy): either is accepted
 };
 
@@ -55,7 +55,7 @@ struct Number {
   bool operator==(const Number&) const = default;
 };
 
-using Value = std::variant<std::int64_t, std::string, Ident, StringList, Set, Bytes, Number>;
+using Value = std::variant<std::int64_t, std::string, Ident, StringList, Set, Number, Bytes>;
 Kind kindOf(const Value& v);
 
 struct Property {
