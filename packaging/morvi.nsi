@@ -3,7 +3,8 @@
 ; VERSION, PUBLISHER, PROGRAM (Morvi.exe), ICON and OUTFILE (packaging/CMakeLists.txt).
 ; /S installs without a question; a setup started while Morvi runs asks to
 ; close it first, and in silent mode ends with exit code 2 before touching anything.
-Unicode true
+; Morvi is a 64-bit program, and so is its setup.
+Target amd64-unicode
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
