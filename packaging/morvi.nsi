@@ -56,7 +56,7 @@ VIAddVersionKey /LANG=${LANG_FRENCH} "LegalCopyright" "© ${PUBLISHER}"
       Quit
   ask:
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-      "Morvi est ouvert. Fermez Morvi, puis cliquez sur Réessayer." /SD IDCANCEL IDRETRY check
+      "Morvi est ouvert. Fermez Morvi, puis réessayez." /SD IDCANCEL IDRETRY check
     SetErrorLevel 1
     Quit
   closed:
