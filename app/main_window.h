@@ -75,4 +75,6 @@ class TFormmorvi : public fw::Form {
   long double PrintCoef = 0;
   std::wstring SettingsFile;
   std::wstring SettingsDir;
+  // Whether the settings file or the printer gave an orientation at start.
+  bool OrientationKnown = false;
 };

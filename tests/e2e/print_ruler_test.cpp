@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -44,20 +43,6 @@ std::string narrow(std::wstring_view text) {
 std::string repoRoot() {
   const std::string source = __FILE__;
   return source.substr(0, source.rfind("tests/e2e/"));
-}
-
-// Starts a shell command line on the Unix side: Wine starts Unix programs
-// too, but gives no handle to wait on or to read an exit code from.
-bool startUnix(const std::string& commandLine) {
-  std::wstring cmd = L"/bin/sh -c \"";
-  for (const char c : commandLine) cmd += static_cast<wchar_t>(static_cast<unsigned char>(c));
-  cmd += L"\"";
-  STARTUPINFOW si{sizeof si};
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return true;
 }
 
 std::string readFile(const std::wstring& path) {
@@ -140,8 +125,8 @@ Sheet measure(const std::string& pdf) {
   // exit status as its last line.
   const std::string out = "/tmp/morvi-measure-" + std::to_string(GetCurrentProcessId()) + ".txt";
   DeleteFileW(windowsPath(out).c_str());
-  EXPECT_TRUE(startUnix("/usr/bin/python3 '" + repoRoot() + "tools/measure_ruler.py' '" + pdf + "' > '" + out +
-                        ".part' 2>&1; echo exit $? >> '" + out + ".part'; mv '" + out + ".part' '" + out + "'"));
+  EXPECT_TRUE(e2e::startUnix("/usr/bin/python3 '" + repoRoot() + "tools/measure_ruler.py' '" + pdf + "' > '" + out +
+                             ".part' 2>&1; echo exit $? >> '" + out + ".part'; mv '" + out + ".part' '" + out + "'"));
   std::string report;
   for (int i = 0; i < 600 && report.empty(); ++i) {
     report = readFile(windowsPath(out));
@@ -319,10 +304,6 @@ void pressWithAlt(WORD vk) {
   SendInput(4, in, sizeof(INPUT));
 }
 
-void waitUntilClosed(HWND dialog) {
-  for (int i = 0; i < 200 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) e2e::pause(50);
-}
-
 // Prints with "Oui" and measures the sheet that comes out.
 Sheet printAndMeasure(const MorviProcess& m, PdfFolder& folder) {
   const HWND dialog = askToPrint(m);
@@ -391,7 +372,7 @@ TEST(PrintedRuler, OnlyOuiPrints) {
     const HWND dialog = askToPrint(morvi);
     ASSERT_TRUE(dialog);
     way.close(morvi, dialog);
-    waitUntilClosed(dialog);
+    e2e::waitUntilClosed(dialog);
     ASSERT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "the dialog stays open";
     morvi.settle();
     // A job that had been sent would be in the folder within a second.
@@ -401,88 +382,35 @@ TEST(PrintedRuler, OnlyOuiPrints) {
   EXPECT_EQ(printAndMeasure(morvi, folder).title, "Echelle 1:100");
 }
 
-void closeErrorBox(HWND box) {
-  PostMessageW(automation::descendantWithText(box, L"OK"), BM_CLICK, 0, 0);
-  waitUntilClosed(box);
-}
-
-// Every main window of the program now open, whichever process shows it.
-std::vector<HWND> mainWindows() {
-  std::vector<HWND> found;
-  for (HWND w = FindWindowExW(nullptr, nullptr, nullptr, e2e::kCaption); w;
-       w = FindWindowExW(nullptr, w, nullptr, e2e::kCaption)) {
-    found.push_back(w);
-  }
-  return found;
-}
-
-// With CUPS out of reach Wine has no printer at all. The program is started
-// from a Unix shell so that its own libcups sees the setting. Wine copies the
-// CUPS printers into the prefix only in the first process to load winspool
-// while no other holds it: this test runs alone (ctest's e2e-noprinter, in a
-// prefix of its own) and this process must not have loaded it.
+// With CUPS out of reach Wine has no printer at all; the error of start-up
+// is the settings' business.
 TEST(NoPrinter, OuiShowsThePrinterErrorAfterTheDialogAndNothingIsPrinted) {
-  ASSERT_EQ(GetModuleHandleW(L"winspool.drv"), nullptr) << "run alone: --gtest_filter=NoPrinter.*";
   PdfFolder folder;
-  ASSERT_TRUE(std::getenv("MORVI_EXE"));
-  const std::vector<HWND> before = mainWindows();
-  ASSERT_TRUE(startUnix(std::string("CUPS_SERVER=/nonexistent/cups.sock exec wine '") + std::getenv("MORVI_EXE") + "'"));
-  HWND window = nullptr;
-  for (int i = 0; i < 400 && !window; ++i) {
-    for (const HWND w : mainWindows()) {
-      if (std::find(before.begin(), before.end(), w) == before.end()) window = w;
-    }
-    if (!window) e2e::pause(50);
-  }
-  ASSERT_TRUE(window) << "the program did not start";
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  // Whatever happens below, the program started here ends with the test.
-  struct Ending {
-    HWND window;
-    DWORD pid;
-    ~Ending() {
-      PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-      for (int i = 0; i < 100 && IsWindow(window); ++i) e2e::pause(50);
-      if (!IsWindow(window)) return;
-      if (const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid)) {
-        TerminateProcess(process, 9);
-        CloseHandle(process);
-      }
-    }
-  } ending{window, pid};
-  // Reading the printer's orientation for the settings already fails at
-  // start-up; that box comes before the window shows.
-  for (int i = 0; i < 200 && !IsWindowVisible(window); ++i) {
-    if (const HWND startError = automation::topLevelOf(pid, L"Morvi")) closeErrorBox(startError);
-    e2e::pause(50);
-  }
-  ASSERT_TRUE(IsWindowVisible(window));
-  const HWND button = FindWindowExW(FindWindowExW(window, nullptr, nullptr, kPrintGroup), nullptr, nullptr,
-                                    L"Imprimer le morvi");
+  MorviProcess morvi(e2e::Printers::None);
+  const HWND button = morvi.childWithText(printGroup(morvi), L"Imprimer le morvi");
   ASSERT_TRUE(button);
   const auto clickPrint = [&] {
     PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    return e2e::waitForTopLevel(pid, L"Confirmation");
+    return e2e::waitForTopLevel(morvi.processId(), L"Confirmation");
   };
 
   // "Non" touches no printer: no error.
   HWND dialog = clickPrint();
   ASSERT_TRUE(dialog);
   PostMessageW(automation::descendantWithText(dialog, L"&Non"), BM_CLICK, 0, 0);
-  waitUntilClosed(dialog);
+  e2e::waitUntilClosed(dialog);
   e2e::pause(500);
-  EXPECT_EQ(automation::topLevelOf(pid, L"Morvi"), nullptr);
+  EXPECT_EQ(automation::topLevelOf(morvi.processId(), L"Morvi"), nullptr);
 
   dialog = clickPrint();
   ASSERT_TRUE(dialog);
   PostMessageW(automation::descendantWithText(dialog, L"&Oui"), BM_CLICK, 0, 0);
-  const HWND error = e2e::waitForTopLevel(pid, L"Morvi");
+  const HWND error = e2e::waitForTopLevel(morvi.processId(), L"Morvi");
   ASSERT_TRUE(error) << "no error box";
   EXPECT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "the error comes after the dialog";
   EXPECT_TRUE(automation::descendantWithText(error, L"Aucune imprimante par défaut sélectionnée."));
-  closeErrorBox(error);
+  e2e::answerBox(error);
   EXPECT_EQ(folder.arrivedWithin(1500), std::vector<std::wstring>{});
 }
 

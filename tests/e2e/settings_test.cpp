@@ -54,6 +54,11 @@ class SettingsFileTest : public testing::Test {
   int stored(const wchar_t* key) const {
     return int(GetPrivateProfileIntW(L"Morvi", key, -12345, file.c_str()));
   }
+  std::wstring storedText(const wchar_t* key) const {
+    wchar_t text[64]{};
+    GetPrivateProfileStringW(L"Morvi", key, L"(absent)", text, 64, file.c_str());
+    return text;
+  }
 
   static HWND spinField(const MorviProcess& morvi) {
     HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
@@ -141,17 +146,6 @@ TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
   EXPECT_EQ(stored(L"Coef"), 36);
 }
 
-std::wstring boxText(HWND box) {
-  std::wstring all;
-  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    wchar_t t[512]{};
-    GetWindowTextW(c, t, 512);
-    all += t;
-    all += L'\n';
-  }
-  return all;
-}
-
 TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
   // A file where the folder should be: the folder cannot be made, the write fails.
   RemoveDirectoryW(dir.c_str());
@@ -163,10 +157,41 @@ TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
 
   HWND box = e2e::waitForTopLevel(morvi.processId(), L"Morvi");
   ASSERT_NE(box, nullptr) << "no error box";
-  EXPECT_NE(boxText(box).find(L"Impossible d'écrire dans " + file), std::wstring::npos) << boxText(box);
+  EXPECT_NE(e2e::boxText(box).find(L"Impossible d'écrire dans " + file), std::wstring::npos) << e2e::boxText(box);
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(morvi.close());
   EXPECT_EQ(morvi.exitCode(), 0u);
+}
+
+// With no printer at all the printer's error is shown once at start-up, and
+// what the file holds is neither lost nor overwritten: an orientation that
+// neither the file nor the printer gave is not written.
+using NoPrinterSettings = SettingsFileTest;
+
+TEST_F(NoPrinterSettings, StoredSettingsAreShownAndKept) {
+  struct Case {
+    const char* content;  // nullptr: no file, a first run
+    const wchar_t *field, *orientation, *storedCoef, *storedOrientation;
+  };
+  for (const Case& c : {Case{"[Morvi]\r\nCoef=25\r\nOrientation=1\r\n", L"25", L"Paysage", L"25", L"1"},
+                        Case{nullptr, L"0", L"", L"0", L"(absent)"},
+                        Case{"[Morvi]\r\nCoef=-7\r\nOrientation=abc\r\n", L"-7", L"", L"-7", L"abc"}}) {
+    SCOPED_TRACE(c.content ? c.content : "no file");
+    DeleteFileW(file.c_str());
+    if (c.content) writeFile(c.content);
+    {
+      MorviProcess morvi(e2e::Printers::None);
+      ASSERT_EQ(morvi.startErrors().size(), 1u);
+      EXPECT_NE(morvi.startErrors()[0].find(L"Aucune imprimante par défaut sélectionnée."), std::wstring::npos);
+      EXPECT_EQ(textOf(spinField(morvi)), c.field);
+      EXPECT_NEAR(morvi.calibrationCoef(), 1 + std::stoi(c.field) / 1000.0, 1e-12);
+      EXPECT_EQ(checkedOrientation(morvi), c.orientation);
+      ASSERT_TRUE(morvi.close());
+      EXPECT_EQ(morvi.exitCode(), 0u);
+    }
+    EXPECT_EQ(storedText(L"Coef"), c.storedCoef);
+    EXPECT_EQ(storedText(L"Orientation"), c.storedOrientation);
+  }
 }
 
 }  // namespace
