@@ -4,6 +4,7 @@
 // puts it, every labelled mark within a tenth of a millimetre of its true
 // place, and the labels must read as the scale catalogue says.
 #include <windows.h>
+#include <winspool.h>
 
 #include <gtest/gtest.h>
 
@@ -359,6 +360,54 @@ TEST(PrintedRuler, CalibrationStretchesAndLandscapeTurnsThePage) {
     chooseOrientation(morvi, c.landscape ? L"Paysage" : L"Portrait");
     expectMeasuresTrue(printAndMeasure(morvi, folder), c.scale, 1 + c.calibration / 1000.0L, c.landscape);
   }
+}
+
+// The system's default printer, changed as a user would for the length of a
+// test and put back afterwards. Wine also takes the CUPS default back each
+// time it copies the printers into the prefix, so nothing outlives the run.
+// winspool is loaded only here: the no-printer tests need it unloaded.
+class DefaultPrinter {
+ public:
+  explicit DefaultPrinter(const wchar_t* name)
+      : winspool_(LoadLibraryW(L"winspool.drv")),
+        get_(function<decltype(GetDefaultPrinterW)>("GetDefaultPrinterW")),
+        set_(function<decltype(SetDefaultPrinterW)>("SetDefaultPrinterW")) {
+    if (!get_ || !set_) throw std::runtime_error("winspool.drv is missing");
+    wchar_t current[256]{};
+    DWORD size = 256;
+    if (get_(current, &size)) saved_ = current;
+    if (!set_(name)) throw std::runtime_error("no such printer; run tools/services.sh start");
+  }
+  ~DefaultPrinter() {
+    set_(saved_.c_str());
+    FreeLibrary(winspool_);
+  }
+  DefaultPrinter(const DefaultPrinter&) = delete;
+  DefaultPrinter& operator=(const DefaultPrinter&) = delete;
+
+ private:
+  template <class F>
+  F* function(const char* name) const {
+    return winspool_ ? reinterpret_cast<F*>(reinterpret_cast<void*>(GetProcAddress(winspool_, name))) : nullptr;
+  }
+
+  HMODULE winspool_;
+  decltype(GetDefaultPrinterW)* get_;
+  decltype(SetDefaultPrinterW)* set_;
+  std::wstring saved_;
+};
+
+TEST(PrintedRuler, OnLetterPaperTheLabelsMeasureTrue) {
+  PdfFolder folder;
+  const DefaultPrinter letter(L"PDF-Letter");  // tools/services.sh
+  MorviProcess morvi;
+  calibrate(morvi, 0);
+  chooseOrientation(morvi, L"Portrait");
+  chooseScale(morvi, 5);
+  const Sheet sheet = printAndMeasure(morvi, folder);
+  EXPECT_NEAR(sheet.paperWidthMm, 215.9, 0.1);
+  EXPECT_NEAR(sheet.paperHeightMm, 279.4, 0.1);
+  expectMeasuresTrue(sheet, 5, 1.0L, false);
 }
 
 TEST(PrintedRuler, OnlyOuiPrints) {
