@@ -38,19 +38,20 @@ void waitUntilClosed(HWND dialog) {
   for (int i = 0; i < 200 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) pause(50);
 }
 
-std::wstring boxText(HWND box) {
+std::wstring textOf(HWND w) {
+  wchar_t t[512]{};
+  SendMessageW(w, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(t));
+  return t;
+}
+
+std::wstring dialogText(HWND dialog) {
   std::wstring all;
-  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    wchar_t t[512]{};
-    GetWindowTextW(c, t, 512);
-    all += t;
-    all += L'\n';
-  }
+  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) all += textOf(c) + L'\n';
   return all;
 }
 
 std::wstring answerBox(HWND box) {
-  std::wstring text = boxText(box);
+  std::wstring text = dialogText(box);
   // As the OK button does, whether or not the box is the active window.
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   waitUntilClosed(box);

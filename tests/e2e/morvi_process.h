@@ -74,14 +74,19 @@ class MorviProcess {
 // a few seconds; null when it does not come.
 HWND waitForTopLevel(DWORD processId, const std::wstring& caption);
 
+// What a window of the program shows: asked of the window itself, since
+// another process's GetWindowText sees only the text an edit was created with.
+std::wstring textOf(HWND w);
+// The texts of a dialog's children, one a line.
+std::wstring dialogText(HWND dialog);
+
 // The path of Morvi.exe as Windows sees it.
 std::wstring morviExe();
 // Pumps this thread's messages and sleeps, for at most `ms`.
 void pause(DWORD ms);
 // Waits, bounded, until a dialog has closed.
 void waitUntilClosed(HWND dialog);
-// The texts of a message box, one a line; answering it with OK gives them too.
-std::wstring boxText(HWND box);
+// Answers a message box with OK; gives its texts, one a line.
 std::wstring answerBox(HWND box);
 
 // Starts a shell command line on the Unix side: Wine starts Unix programs

@@ -64,13 +64,6 @@ class SettingsFileTest : public testing::Test {
     HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
     return morvi.childAt(printing, 68, 119);
   }
-  // What the field shows: asked of the field itself, since another
-  // process's GetWindowText sees only the text it was created with.
-  static std::wstring textOf(HWND w) {
-    wchar_t t[256]{};
-    SendMessageW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(t));
-    return t;
-  }
   // The orientation item that is checked, or an empty text.
   static std::wstring checkedOrientation(const MorviProcess& morvi) {
     HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
@@ -89,7 +82,7 @@ TEST_F(SettingsFileTest, StoredCalibrationAndOrientationAreShownAndKept) {
   writeFile("[Other]\r\nKeep=1\r\n[Morvi]\r\nCoef=25\r\nOrientation=5\r\nNote=mine\r\n");
   {
     MorviProcess morvi;
-    EXPECT_EQ(textOf(spinField(morvi)), L"25");
+    EXPECT_EQ(e2e::textOf(spinField(morvi)), L"25");
     EXPECT_NEAR(morvi.calibrationCoef(), 1.025, 1e-12);
     EXPECT_EQ(checkedOrientation(morvi), L"Paysage");
     ASSERT_TRUE(morvi.close());
@@ -108,7 +101,7 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreBroughtIntoRange) {
   writeFile("[Morvi]\r\nCoef=-250\r\nOrientation=-7\r\n");
   {
     MorviProcess morvi;
-    EXPECT_EQ(textOf(spinField(morvi)), L"-100");
+    EXPECT_EQ(e2e::textOf(spinField(morvi)), L"-100");
     EXPECT_NEAR(morvi.calibrationCoef(), 0.9, 1e-12);
     EXPECT_EQ(checkedOrientation(morvi), L"");
     ASSERT_TRUE(morvi.close());
@@ -120,7 +113,7 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreBroughtIntoRange) {
 TEST_F(SettingsFileTest, HexadecimalAndUnreadableValues) {
   writeFile("[Morvi]\r\nCoef=0x10\r\nOrientation=abc\r\n");
   MorviProcess morvi;
-  EXPECT_EQ(textOf(spinField(morvi)), L"16");
+  EXPECT_EQ(e2e::textOf(spinField(morvi)), L"16");
   EXPECT_FALSE(checkedOrientation(morvi).empty());  // the printer's orientation
 }
 
@@ -132,7 +125,7 @@ TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
     PostMessageW(field, WM_KEYDOWN, VK_UP, 1);
     PostMessageW(field, WM_KEYDOWN, VK_UP, 1);
     morvi.settle();
-    EXPECT_EQ(textOf(field), L"39");
+    EXPECT_EQ(e2e::textOf(field), L"39");
     EXPECT_EQ(stored(L"Coef"), 37);  // nothing is written during the run
     morvi.kill();
   }
@@ -151,13 +144,13 @@ TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
   RemoveDirectoryW(dir.c_str());
   std::ofstream(std::filesystem::path(dir), std::ios::binary) << "not a folder";
   MorviProcess morvi;
-  EXPECT_EQ(textOf(spinField(morvi)), L"0");
+  EXPECT_EQ(e2e::textOf(spinField(morvi)), L"0");
   EXPECT_NEAR(morvi.calibrationCoef(), 1.0, 1e-12);
   PostMessageW(morvi.window(), WM_SYSCOMMAND, SC_CLOSE, 0);
 
   HWND box = e2e::waitForTopLevel(morvi.processId(), L"Morvi");
   ASSERT_NE(box, nullptr) << "no error box";
-  EXPECT_NE(e2e::boxText(box).find(L"Impossible d'écrire dans " + file), std::wstring::npos) << e2e::boxText(box);
+  EXPECT_NE(e2e::dialogText(box).find(L"Impossible d'écrire dans " + file), std::wstring::npos) << e2e::dialogText(box);
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(morvi.close());
   EXPECT_EQ(morvi.exitCode(), 0u);
@@ -166,32 +159,38 @@ TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
 // With no printer at all the printer's error is shown once at start-up, and
 // what the file holds is neither lost nor overwritten: an orientation that
 // neither the file nor the printer gave is not written.
-using NoPrinterSettings = SettingsFileTest;
-
-TEST_F(NoPrinterSettings, StoredSettingsAreShownAndKept) {
-  struct Case {
-    const char* content;  // nullptr: no file, a first run
-    const wchar_t *field, *orientation, *storedCoef, *storedOrientation;
-  };
-  for (const Case& c : {Case{"[Morvi]\r\nCoef=25\r\nOrientation=1\r\n", L"25", L"Paysage", L"25", L"1"},
-                        Case{nullptr, L"0", L"", L"0", L"(absent)"},
-                        Case{"[Morvi]\r\nCoef=-7\r\nOrientation=abc\r\n", L"-7", L"", L"-7", L"abc"}}) {
-    SCOPED_TRACE(c.content ? c.content : "no file");
-    DeleteFileW(file.c_str());
-    if (c.content) writeFile(c.content);
-    {
-      MorviProcess morvi(e2e::Printers::None);
-      ASSERT_EQ(morvi.startErrors().size(), 1u);
-      EXPECT_NE(morvi.startErrors()[0].find(L"Aucune imprimante par défaut sélectionnée."), std::wstring::npos);
-      EXPECT_EQ(textOf(spinField(morvi)), c.field);
-      EXPECT_NEAR(morvi.calibrationCoef(), 1 + std::stoi(c.field) / 1000.0, 1e-12);
-      EXPECT_EQ(checkedOrientation(morvi), c.orientation);
-      ASSERT_TRUE(morvi.close());
-      EXPECT_EQ(morvi.exitCode(), 0u);
-    }
-    EXPECT_EQ(storedText(L"Coef"), c.storedCoef);
-    EXPECT_EQ(storedText(L"Orientation"), c.storedOrientation);
+class NoPrinterSettings : public SettingsFileTest {
+ protected:
+  void runWithoutPrinter(const wchar_t* field, const wchar_t* orientation) {
+    MorviProcess morvi(e2e::Printers::None);
+    ASSERT_EQ(morvi.startErrors().size(), 1u);
+    EXPECT_NE(morvi.startErrors()[0].find(L"Aucune imprimante par défaut sélectionnée."), std::wstring::npos);
+    EXPECT_EQ(e2e::textOf(spinField(morvi)), field);
+    EXPECT_NEAR(morvi.calibrationCoef(), 1 + std::stoi(field) / 1000.0, 1e-12);
+    EXPECT_EQ(checkedOrientation(morvi), orientation);
+    ASSERT_TRUE(morvi.close());
+    EXPECT_EQ(morvi.exitCode(), 0u);
   }
+};
+
+TEST_F(NoPrinterSettings, StoredCalibrationAndOrientationAreShownAndKept) {
+  writeFile("[Morvi]\r\nCoef=25\r\nOrientation=1\r\n");
+  runWithoutPrinter(L"25", L"Paysage");
+  EXPECT_EQ(storedText(L"Coef"), L"25");
+  EXPECT_EQ(storedText(L"Orientation"), L"1");
+}
+
+TEST_F(NoPrinterSettings, AFirstRunStoresNoOrientation) {
+  runWithoutPrinter(L"0", L"");
+  EXPECT_EQ(storedText(L"Coef"), L"0");
+  EXPECT_EQ(storedText(L"Orientation"), L"(absent)");
+}
+
+TEST_F(NoPrinterSettings, AnUnreadableOrientationIsLeftAsItWas) {
+  writeFile("[Morvi]\r\nCoef=-7\r\nOrientation=abc\r\n");
+  runWithoutPrinter(L"-7", L"");
+  EXPECT_EQ(storedText(L"Coef"), L"-7");
+  EXPECT_EQ(storedText(L"Orientation"), L"abc");
 }
 
 }  // namespace
