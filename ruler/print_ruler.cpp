@@ -8,13 +8,14 @@
 namespace ruler {
 namespace {
 
-PageMetrics measure(fw::Printer& printer) {
-  const PageMetrics page{printer.pageWidth(), printer.pageHeight(), GetDeviceCaps(printer.handle(), HORZSIZE),
-                         GetDeviceCaps(printer.handle(), VERTSIZE)};
-  if (page.widthPixels <= 0 || page.heightPixels <= 0 || page.widthMm <= 0 || page.heightMm <= 0) {
+// The resolution is exact where the page size in millimetres is cut down to
+// whole ones.
+Resolution measure(fw::Printer& printer) {
+  const Resolution resolution{GetDeviceCaps(printer.handle(), LOGPIXELSX), GetDeviceCaps(printer.handle(), LOGPIXELSY)};
+  if (resolution.dpiX <= 0 || resolution.dpiY <= 0) {
     throw fw::PrinterError(fw::notSupportedText);  // a page the printer cannot measure
   }
-  return page;
+  return resolution;
 }
 
 void draw(fw::Printer& printer, const RulerPage& page) {

@@ -8,13 +8,17 @@ prints, one item a line:
 
     orientation portrait|landscape    (as the sheet is seen, rotation applied)
     rotation 0|90|180|270             (the page rotation stored in the PDF)
+    paper 215.9 279.4                 (the paper's width and height in mm, unrotated)
     title Echelle 1:100
     mark 8.467                        (a tick: y of its centre in mm from the top)
     mark 9.313 labelled 0m            (a labelled mark and its label)
 
-The sheet is rendered at 300 dpi in grey (pdftoppm applies the page
-rotation), a column at 60 mm is scanned for the ticks and one at 72.5 mm for
-the longer labelled marks; each dark run's centroid is a mark. Texts come from
+The sheet is rendered at 600 dpi in grey (pdftoppm applies the page
+rotation): the printer draws one-pixel lines at 300 dpi, and where they fall
+on a boundary of the rendered rows, as on Letter paper, a 300 dpi rendering
+puts them half a pixel either way. A column at 60 mm is scanned for the
+ticks and one at 72.5 mm for the longer labelled marks; each dark run's
+centroid is a mark. Texts come from
 pdftotext: words from 85 mm on are the title, words from 75 mm the labels.
 """
 import re
@@ -23,7 +27,7 @@ import sys
 import tempfile
 from pathlib import Path
 
-DPI = 300
+DPI = 600
 MM_PER_INCH = 25.4
 TICK_COLUMN_MM = (59.5, 60.5)     # ticks run from 50 to 70 mm
 LABELLED_COLUMN_MM = (72.0, 73.0)  # only labelled marks reach 75 mm
@@ -87,10 +91,14 @@ def words(pdf):
     return found
 
 
-def rotation(pdf):
+def page_info(pdf):
+    """(rotation, width mm, height mm) as the PDF stores its page."""
     info = subprocess.run(["pdfinfo", str(pdf)], check=True, capture_output=True, text=True).stdout
     found = re.search(r"^Page rot:\s+(\d+)", info, re.M)
-    return int(found.group(1)) if found else 0
+    size = re.search(r"^Page size:\s+([\d.]+) x ([\d.]+) pts", info, re.M)
+    points_to_mm = MM_PER_INCH / 72
+    return (int(found.group(1)) if found else 0, float(size.group(1)) * points_to_mm,
+            float(size.group(2)) * points_to_mm)
 
 
 def measure(pdf):
@@ -111,8 +119,9 @@ def measure(pdf):
             mark = min(labelled, key=lambda y: abs(y - middle))
             labels[mark] = labels.get(mark, "") + text
 
-    lines = [f"orientation {'landscape' if width > height else 'portrait'}", f"rotation {rotation(pdf)}",
-             f"title {' '.join(title)}"]
+    turn, paper_width, paper_height = page_info(pdf)
+    lines = [f"orientation {'landscape' if width > height else 'portrait'}", f"rotation {turn}",
+             f"paper {paper_width:.1f} {paper_height:.1f}", f"title {' '.join(title)}"]
     # Every mark crosses the tick column; the labelled ones also the other.
     for y in ticks:
         mark = next((m for m in labelled if abs(m - y) <= SAME_LINE_PX), None)

@@ -33,10 +33,8 @@ class Printer {
   Orientation orientation();
   void setOrientation(Orientation orientation);
 
-  // The printable area of the current orientation in device pixels.
-  int pageWidth();
-  int pageHeight();
-  // The printer's device context, for GetDeviceCaps.
+  // The printer's device context in the current orientation, for
+  // GetDeviceCaps.
   HDC handle();
 
   // One page, no document name. A document that is open when the printer
