@@ -91,6 +91,12 @@ int ValueCodec<int>::decode(const desc::Value& v) {
   return int(n);
 }
 
+std::uint8_t ValueCodec<std::uint8_t>::decode(const desc::Value& v) {
+  std::int64_t n = std::get<std::int64_t>(v);
+  if (n < 0 || n > 255) throw BadValue{"number out of range 0 to 255"};
+  return std::uint8_t(n);
+}
+
 bool ValueCodec<bool>::decode(const desc::Value& v) {
   const std::string& s = std::get<desc::Ident>(v).name;
   if (s == "true") return true;
