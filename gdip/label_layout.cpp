@@ -65,6 +65,15 @@ int fontPoints(int height, int pixelsPerInch) { return -mulDiv(height, 72, pixel
 
 int fontHeight(int points, int pixelsPerInch) { return -mulDiv(points, pixelsPerInch, 72); }
 
+std::string versionText(std::uint32_t version) {
+  std::string text;
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    if (!text.empty()) text += '.';
+    text += std::to_string((version >> shift) & 0xFF);
+  }
+  return text;
+}
+
 ISize autoSize(FSize text) { return {fw::roundHalfEven(text.w + 2), fw::roundHalfEven(text.h + 2)}; }
 
 }  // namespace gdip

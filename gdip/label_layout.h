@@ -3,6 +3,9 @@
 // on when it fits its caption. Portable.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "gdip/fill_geometry.h"
 
 namespace gdip {
@@ -47,5 +50,9 @@ struct ISize {
   bool operator==(const ISize&) const = default;
 };
 ISize autoSize(FSize text);
+
+// A version number's four bytes, from the highest, in decimal, joined by
+// dots: 0x01060002 gives "1.6.0.2".
+std::string versionText(std::uint32_t version);
 
 }  // namespace gdip
