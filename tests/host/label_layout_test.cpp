@@ -57,13 +57,15 @@ TEST(LabelLayout, TextBrushByGradientKind) {
   for (TAdvGradientType none : {gtRadial, gtAngle, gtPath, gtNone}) EXPECT_EQ(textBrushKind(none), TextBrushKind::None);
 }
 
-TEST(LabelLayout, FontSizeStyleAndAutoSize) {
+TEST(LabelLayout, FontSizeStyleAutoSizeAndVersion) {
   EXPECT_EQ(fontPoints(-12, 96), 9);
   EXPECT_EQ(fontPoints(-27, 96), 20);
   EXPECT_EQ(fontHeight(20, 96), -27);  // 26.67
   EXPECT_EQ(fontHeight(9, 96), -12);
   EXPECT_EQ(gdipFontStyle(1 | 2 | 4 | 8), 7);  // strike-out dropped
   EXPECT_EQ(autoSize({10.5f, 3.5f}), (ISize{12, 6}));  // 12.5 → 12, 5.5 → 6
+  EXPECT_EQ(versionText(0x01060002), "1.6.0.2");
+  EXPECT_EQ(versionText(0xFF0A0100), "255.10.1.0");
 }
 
 }  // namespace
