@@ -45,7 +45,7 @@ void TAdvGDIPPicture::DrawOnGraphics(Graphics& graphics, const RECT& rect) {
   });
 }
 
-void TAdvGDIPPicture::withTexture(const std::function<void(Gdiplus::GpBrush* brush)>& use) {
+void TAdvGDIPPicture::withTexture(const std::function<void(Gdiplus::GpBrush* brush)>& use) const {
   decode([&](Image& image, ImageStream&) {
     TextureBrush brush(image);
     use(brush.get());

@@ -61,10 +61,10 @@ UINT fillClipboardFormat() { return clipboardFormat; }
 const std::vector<fw::MemberDef<TGDIPFill>>& TGDIPFill::members() {
   using F = TGDIPFill;
   using V = FillValues;
-  auto picture = [](const char* name, TAdvGDIPPicture& (F::*get)()) {
+  auto picture = [](const char* name, auto access) {
     return fw::member<F, desc::Bytes>(
-        name, {}, [get](const F& f) { return (const_cast<F&>(f).*get)().writeData(); },
-        [get](F& f, const desc::Bytes& data) { (f.*get)().readData(data); });
+        name, {}, [access](const F& f) { return access(f).writeData(); },
+        [access](F& f, const desc::Bytes& data) { access(f).readData(data); });
   };
   static const std::vector<fw::MemberDef<F>> members{
       fw::valueMember<F>("Color", &V::Color),
@@ -77,12 +77,12 @@ const std::vector<fw::MemberDef<TGDIPFill>>& TGDIPFill::members() {
       fw::valueMember<F>("HatchStyleMirror", &V::HatchStyleMirror),
       fw::valueMember<F>("BackGroundPictureAspectRatio", &V::BackGroundPictureAspectRatio),
       fw::valueMember<F>("BackGroundPictureMode", &V::BackGroundPictureMode),
-      picture("BackGroundPicture.Data", &F::BackGroundPicture),
+      picture("BackGroundPicture.Data", [](auto& f) -> auto& { return f.BackGroundPicture(); }),
       fw::valueMember<F>("BackGroundPicturePosition", &V::BackGroundPicturePosition),
       fw::valueMember<F>("BackGroundPictureLeft", &V::BackGroundPictureLeft),
       fw::valueMember<F>("BackGroundPictureTop", &V::BackGroundPictureTop),
       fw::valueMember<F>("BackGroundPictureAspectMode", &V::BackGroundPictureAspectMode),
-      picture("Picture.Data", &F::Picture),
+      picture("Picture.Data", [](auto& f) -> auto& { return f.Picture(); }),
       fw::valueMember<F>("PicturePosition", &V::PicturePosition),
       fw::valueMember<F>("PictureLeft", &V::PictureLeft),
       fw::valueMember<F>("PictureTop", &V::PictureTop),

@@ -251,7 +251,7 @@ void TAdvSmoothLabel::drawCaption(Graphics& graphics, const TAdvSmoothLabelCapti
       break;
     }
     case TextBrushKind::Texture:
-      const_cast<TAdvGDIPPicture&>(caption.Picture()).withTexture(draw);
+      caption.Picture().withTexture(draw);
       break;
     case TextBrushKind::None:
       break;
