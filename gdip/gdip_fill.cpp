@@ -169,13 +169,13 @@ struct TGDIPFill::Painter {
     const Argb shade = argb(v.ShadowColor, 180);
     const std::array<Gdiplus::ARGB, 3> colors{argb(fw::clBlack, 0), shade, shade};
     const std::array<REAL, 3> positions{0.0f, 0.1f, 1.0f};
-    if (brush.setPresetBlend(colors, positions) != Gdiplus::Ok) {
-      // Without a preset blend (Wine has none) the brush would keep its
-      // white centre: the same fade from the edge in two colours instead.
-      const Gdiplus::ARGB edge = colors[0];
-      brush.setCenterColor(shade);
-      brush.setSurroundColors({&edge, 1});
-    }
+    // The preset blend stands for the centre and edge colours; where it is
+    // not drawn (Wine takes it and ignores it), the same fade from the edge
+    // comes from those two colours.
+    const Gdiplus::ARGB edge = colors[0];
+    brush.setCenterColor(shade);
+    brush.setSurroundColors({&edge, 1});
+    brush.setPresetBlend(colors, positions);
     g.fillPath(brush.get(), path);
   }
 

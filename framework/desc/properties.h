@@ -115,6 +115,14 @@ PropertyDef property(std::string name, V defaultValue, Get get, Set set, bool al
                     [](auto& t) -> auto& { return t; });
 }
 
+template <class T, class V, class Get, class Set, class Stored>
+PropertyDef property(std::string name, V defaultValue, Get get, Set set, Stored stored) {
+  PropertyDef def = property<T, V>(std::move(name), std::move(defaultValue), get, set);
+  def.schema.alwaysWritten = true;  // written exactly when stored
+  def.stored = [stored](const Control& c) { return std::invoke(stored, static_cast<const T&>(c)); };
+  return def;
+}
+
 // A property kept in a plain data member.
 template <class T, class V>
 PropertyDef field(std::string name, V defaultValue, V T::*member, bool alwaysWritten = false) {
