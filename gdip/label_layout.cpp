@@ -65,6 +65,13 @@ int fontPoints(int height, int pixelsPerInch) { return -mulDiv(height, 72, pixel
 
 int fontHeight(int points, int pixelsPerInch) { return -mulDiv(points, pixelsPerInch, 72); }
 
+std::wstring drawnText(std::wstring_view text) {
+  std::wstring out;
+  for (size_t i = 0; i < text.size(); ++i)
+    if (!(text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')) out += text[i];
+  return out;
+}
+
 std::string versionText(std::uint32_t version) {
   std::string text;
   for (int shift = 24; shift >= 0; shift -= 8) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "gdip/fill_geometry.h"
 
@@ -50,6 +51,10 @@ struct ISize {
   bool operator==(const ISize&) const = default;
 };
 ISize autoSize(FSize text);
+
+// The text handed to GDI+: each CR LF pair as a single LF. Both break the
+// line alike on Windows; Wine's GDI+ draws the CR as a missing glyph.
+std::wstring drawnText(std::wstring_view text);
 
 // A version number's four bytes, from the highest, in decimal, joined by
 // dots: 0x01060002 gives "1.6.0.2".

@@ -200,7 +200,8 @@ void TAdvSmoothLabel::fitToCaption() {
   fw::ScreenDC screen;
   Graphics graphics(screen.dc());
   const CaptionText text(caption_, values_.WordWrap);
-  const RectF box = graphics.measureString(caption_.values().Text, text.font, RectF(0, 0, 10000, 10000), text.format);
+  const RectF box =
+      graphics.measureString(drawnText(caption_.values().Text), text.font, RectF(0, 0, 10000, 10000), text.format);
   const ISize size = autoSize({box.Width, box.Height});
   fw::Control::setBounds(left(), top(), size.w, size.h);
 }
@@ -221,7 +222,8 @@ void TAdvSmoothLabel::paint(HDC dc, const RECT& client) {
 void TAdvSmoothLabel::drawCaption(Graphics& graphics, const TAdvSmoothLabelCaption& caption, FRect r, FPoint offset) {
   const CaptionValues& v = caption.values();
   const CaptionText text(caption, values_.WordWrap);
-  const RectF box = graphics.measureString(v.Text, text.font, rectF(r), text.format);
+  const std::wstring shown = drawnText(v.Text);
+  const RectF box = graphics.measureString(shown, text.font, rectF(r), text.format);
   const FSize size{box.Width, box.Height};
   // A custom place is the label's Caption's, for the shadow too.
   const FPoint custom{static_cast<float>(caption_.values().Left), static_cast<float>(caption_.values().Top)};
@@ -232,7 +234,7 @@ void TAdvSmoothLabel::drawCaption(Graphics& graphics, const TAdvSmoothLabelCapti
   graphics.setTextRenderingHint(values_.TextRendering == tClearType ? Gdiplus::TextRenderingHintClearTypeGridFit
                                                                     : Gdiplus::TextRenderingHintAntiAliasGridFit);
   const RectF layout(at.x, at.y, size.w, size.h);
-  auto draw = [&](Gdiplus::GpBrush* brush) { graphics.drawString(v.Text, text.font, layout, text.format, brush); };
+  auto draw = [&](Gdiplus::GpBrush* brush) { graphics.drawString(shown, text.font, layout, text.format, brush); };
   switch (textBrushKind(v.GradientType)) {
     case TextBrushKind::Solid: {
       SolidBrush brush(start);

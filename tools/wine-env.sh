@@ -21,16 +21,17 @@ fi
 # Debian's Wine leaves the prefix without fonts, so GDI+ draws no text at all:
 # Wine's own fonts are copied in (its Tahoma has Tahoma's metrics, and Wine
 # maps "MS Shell Dlg" to it by itself), and the other Windows faces are mapped
-# to fonts Debian installs whose widths come closest: Liberation Sans is
-# Arial's, and Lato's widths are within 2 % of Segoe UI's for the window's
-# texts (tools/font_widths.py), so every text fits where it does on Windows.
+# to fonts Debian installs: Liberation Sans has Arial's metrics, and FreeSans
+# comes closest to Segoe UI's widths for the window's texts among the faces
+# that both GDI and Wine's GDI+ find (tools/font_widths.py; GDI+ finds no
+# "Lato" nor "Noto Sans"), so every text fits where it does on Windows.
 morvi_prefix_registry() {
   local face
   printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
   for face in "Arial" "MS Sans Serif"; do
     printf '"%s"="Liberation Sans"\r\n' "$face"
   done
-  printf '"Segoe UI"="Lato"\r\n'
+  printf '"Segoe UI"="FreeSans"\r\n'
   # On our virtual display there is no window manager, and managed windows
   # make Wine wait 2 s each time a dialog closes.
   if [ "${MORVI_HEADLESS:-0}" = 1 ]; then

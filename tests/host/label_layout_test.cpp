@@ -65,6 +65,7 @@ TEST(LabelLayout, FontSizeStyleAutoSizeAndVersion) {
   EXPECT_EQ(gdipFontStyle(1 | 2 | 4 | 8), 7);  // strike-out dropped
   EXPECT_EQ(autoSize({10.5f, 3.5f}), (ISize{12, 6}));  // 12.5 → 12, 5.5 → 6
   EXPECT_EQ(versionText(0x01060002), "1.6.0.2");
+  EXPECT_EQ(drawnText(L"\r\n  a\r\rb\r\n\r"), L"\n  a\r\rb\n\r");
   EXPECT_EQ(versionText(0xFF0A0100), "255.10.1.0");
 }
 

@@ -169,7 +169,7 @@ TEST(WindowDescription, SmoothLabelKeepsItsAlwaysWrittenPropertiesAndDropsDefaul
       "    Fill.BorderColor = clBlue\n"
       "    Caption.Text = \"a\"\n"
       "    Caption.Location = plCustom\n"
-      "    Caption.ColorEnd = 7688960\n"
+      "    Caption.ColorEnd = 7687936\n"
       "    CaptionShadow.OpacityStart = 255\n"
       "    Version = \"9.9\"\n"
       "    Transparent = false\n"
