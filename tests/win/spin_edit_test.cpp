@@ -9,6 +9,7 @@
 #include <string>
 
 #include "framework/ui/form.h"
+#include "tests/support/pump.h"
 
 namespace {
 
@@ -61,18 +62,7 @@ constexpr char kDescription[] = R"(Test: TSpinTestForm {
 }
 )";
 
-// Handles what is queued, for at most `ms`.
-void pump(DWORD ms) {
-  DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(1);
-  } while (GetTickCount() - start < ms);
-}
+using testpump::pump;
 
 class SpinEditTest : public testing::Test {
  protected:
