@@ -206,9 +206,9 @@ void TAdvSmoothLabel::fitToCaption() {
   fw::Control::setBounds(left(), top(), size.w, size.h);
 }
 
-void TAdvSmoothLabel::paint(HDC dc, const RECT& client) {
-  // See-through: what lies under the label is its parent's colour.
-  paintBackground(dc, client);
+void TAdvSmoothLabel::paint(HDC dc, const RECT&) {
+  // See-through: the parent's own image shows under the text.
+  paintParentBackground(dc);
   if (width() < 2 || height() < 2) return;
   Graphics graphics(dc);
   FRect r{0, 0, static_cast<float>(width() - 1), static_cast<float>(height() - 1)};

@@ -265,7 +265,10 @@ TEST(MainWindow, SmoothLabelsShowTheirTextsWholeInTheirColours) {
     EXPECT_LE(ink.box.bottom - ink.box.top, 16);
     const int red = GetRValue(ink.darkest), green = GetGValue(ink.darkest), blue = GetBValue(ink.darkest);
     EXPECT_LT(std::max(red, green), 0x40);
-    if (l.navy) EXPECT_GT(blue, 0x60) << "navy";
-    else EXPECT_LT(blue, 0x40) << "black";
+    if (l.navy) {
+      EXPECT_GT(blue, 0x60) << "navy";
+    } else {
+      EXPECT_LT(blue, 0x40) << "black";
+    }
   }
 }

@@ -18,7 +18,6 @@ constexpr int kWidth = 200, kHeight = 80;
 // A label over the grey of the canvas with a large bold "HH" at the top left.
 struct Painted {
   explicit Painted(const std::function<void(TAdvSmoothLabel&)>& setUp = {}) {
-    label.setColor(fw::Color{0xC0C0C0});
     label.setBounds(0, 0, kWidth, kHeight);
     label.Caption().setFont({L"Tahoma", -40, fw::clWindowText, {fw::fsBold}});
     label.Caption().setText(L"HH");
@@ -71,7 +70,9 @@ TEST(SmoothLabel, TextColoursFollowTheCaption) {
     // stem's ends lean to the two colours.
     EXPECT_TRUE(closeTo(top, c.top, 110)) << std::hex << top;
     EXPECT_TRUE(closeTo(bottom, c.bottom, 110)) << std::hex << bottom;
-    if (c.end == fw::clNone) EXPECT_EQ(top, bottom);
+    if (c.end == fw::clNone) {
+      EXPECT_EQ(top, bottom);
+    }
   }
 }
 
