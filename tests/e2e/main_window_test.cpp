@@ -243,7 +243,7 @@ TEST(MainWindow, SmoothLabelsShowTheirTextsWholeInTheirColours) {
   } labels[] = {
       {"AdvSmoothLabel1", finder, 3, 20, 288, 200, false},
       {"AdvSmoothLabel2", finder, 9, 46, 289, 200, false},
-      {"AdvSmoothLabel3", info, 184, 18, 184 + 284, 180, true},
+      {"AdvSmoothLabel3", info, 184, 18, 184 + 284, 140, true},
   };
   for (const auto& l : labels) {
     SCOPED_TRACE(l.name);
