@@ -76,9 +76,16 @@ struct MemberDef {
 // setter (member functions or any callables taking Sub).
 template <class Sub, class V, class Get, class Set>
 MemberDef<Sub> member(std::string name, V defaultValue, Get get, Set set, bool alwaysWritten = false) {
-  return {{std::move(name), ValueCodec<V>::kind, ValueCodec<V>::encode(defaultValue), alwaysWritten},
-          [set](Sub& s, const desc::Value& v) { std::invoke(set, s, ValueCodec<V>::decode(v)); },
-          [get](const Sub& s) -> desc::Value { return ValueCodec<V>::encode(V(std::invoke(get, s))); }};
+  MemberDef<Sub> def;
+  // Member by member: GCC 12 takes the destruction of a whole temporary
+  // schema for a free of memory it did not allocate.
+  def.schema.name = std::move(name);
+  def.schema.kind = ValueCodec<V>::kind;
+  def.schema.defaultValue = ValueCodec<V>::encode(defaultValue);
+  def.schema.alwaysWritten = alwaysWritten;
+  def.set = [set](Sub& s, const desc::Value& v) { std::invoke(set, s, ValueCodec<V>::decode(v)); };
+  def.get = [get](const Sub& s) -> desc::Value { return ValueCodec<V>::encode(V(std::invoke(get, s))); };
+  return def;
 }
 
 // A value kept in a plain struct that Sub hands out by values() and changes

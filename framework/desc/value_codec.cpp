@@ -3,6 +3,7 @@
 #include <array>
 #include <limits>
 
+#include "framework/text/decimal.h"
 #include "framework/text/utf8.h"
 
 namespace fw {
@@ -95,6 +96,14 @@ std::uint8_t ValueCodec<std::uint8_t>::decode(const desc::Value& v) {
   std::int64_t n = std::get<std::int64_t>(v);
   if (n < 0 || n > 255) throw BadValue{"number out of range 0 to 255"};
   return std::uint8_t(n);
+}
+
+desc::Value ValueCodec<long double>::encode(long double v) { return desc::Number{shortestText(v)}; }
+
+long double ValueCodec<long double>::decode(const desc::Value& v) {
+  const std::optional<long double> n = decimalValue(std::get<desc::Number>(v).text);
+  if (!n) throw BadValue{"not a decimal number"};
+  return *n;
 }
 
 bool ValueCodec<bool>::decode(const desc::Value& v) {

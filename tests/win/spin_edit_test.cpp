@@ -8,12 +8,14 @@
 
 #include <string>
 
+#include "controls/beep.h"
 #include "framework/ui/form.h"
-#include "tests/support/pump.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 
 namespace spin = ctl::spin;
+using testpump::pump;
 
 class SpinTestForm : public fw::Form {
  public:
@@ -62,8 +64,6 @@ constexpr char kDescription[] = R"(Test: TSpinTestForm {
 }
 )";
 
-using testpump::pump;
-
 class SpinEditTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -74,7 +74,7 @@ class SpinEditTest : public testing::Test {
       return true;
     }();
     (void)registered;
-    ctl::setBeepHook([this] { ++beeps; });
+    ctl::setBeepHook([this](UINT) { ++beeps; });
     form.create(kDescription);
     form.show();
     spin = dynamic_cast<ctl::TSpinEdit*>(form.find("Spin"));
