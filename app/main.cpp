@@ -5,12 +5,14 @@
 
 #include "app/main_window.h"
 #include "framework/ui/application.h"
+#include "gdip/gdip_fill.h"
 #include "gdip/session.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
   gdip::Session gdiplus;  // before the window exists, shut down after it
+  gdip::registerFillClipboardFormat();
   TFormmorvi::registerClasses();
   TFormmorvi form;
   try {

@@ -45,18 +45,19 @@ void TAdvGDIPPicture::DrawOnGraphics(Graphics& graphics, const RECT& rect) {
   });
 }
 
-void TAdvGDIPPicture::TextureFillPath(Graphics& graphics, const Path& path) {
+void TAdvGDIPPicture::withTexture(const std::function<void(Gdiplus::GpBrush* brush)>& use) const {
   decode([&](Image& image, ImageStream&) {
     TextureBrush brush(image);
-    graphics.fillPath(brush.get(), path);
+    use(brush.get());
   });
 }
 
+void TAdvGDIPPicture::TextureFillPath(Graphics& graphics, const Path& path) {
+  withTexture([&](Gdiplus::GpBrush* brush) { graphics.fillPath(brush, path); });
+}
+
 void TAdvGDIPPicture::TextureFillRect(Graphics& graphics, const RectF& rect) {
-  decode([&](Image& image, ImageStream&) {
-    TextureBrush brush(image);
-    graphics.fillRectangle(brush.get(), rect);
-  });
+  withTexture([&](Gdiplus::GpBrush* brush) { graphics.fillRectangle(brush, rect); });
 }
 
 }  // namespace gdip

@@ -1,7 +1,5 @@
 #include "ruler/ruler_layout.h"
 
-#include <cmath>
-#include <limits>
 #include <stdexcept>
 
 #include "framework/text/number_text.h"
@@ -28,13 +26,6 @@ long double intervalStretch(const Graduation& graduation) {
 }
 
 }  // namespace
-
-int roundHalfEven(long double v) {
-  // The default floating-point environment rounds to nearest, ties to even.
-  const long double nearest = std::nearbyint(v);
-  constexpr long double lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
-  return static_cast<int>(std::fmin(std::fmax(nearest, lowest), highest));
-}
 
 RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
                       wchar_t decimalSeparator) {

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "framework/graphics/rounding.h"
 #include "ruler/scale_catalogue.h"
 
 namespace ruler {
@@ -41,8 +42,7 @@ struct RulerPage {
   std::vector<DrawOp> ops;  // in drawing order
 };
 
-// The processor's default rounding: to nearest, a half to the even neighbour.
-int roundHalfEven(long double v);
+using fw::roundHalfEven;
 
 // Lays out one page: the title at 90 mm across and 50 pixels down, then for
 // p = 0 to 2500 a tick (50 to 70 mm) and, over it, a labelled mark (50 to
