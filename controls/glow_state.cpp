@@ -53,12 +53,13 @@ Effects fadeTick(GlowState& s) {
   return kFreeFadeTimer;
 }
 
-Effects pressStart(GlowState& s, const GroupOptions& g) {
+Effects pressStart(GlowState& s, const GroupOptions& g, bool onDropDown) {
   s.pressed = s.mouseHeld = true;
   s.hoverTracking = false;
   Effects e = startFade(s);
   s.fadeStep = kFadeStep;
   s.fadeChannel = FadeChannel::Press;
+  if (onDropDown) return e;
   const bool check = g.style == TAdvButtonStyle::bsCheck;
   if (check) e |= setDown(s, g, !s.down, false);
   if (!s.down) {
@@ -161,6 +162,24 @@ Effects buttonPressed(GlowState& s, const GroupOptions& g, int groupIndex, bool 
   s.down = false;
   s.buttonState = ButtonState::StateUp;
   return kInvalidate;
+}
+
+namespace {
+
+// Whether (x, y) lies within `strip` pixels of the drop-down edge.
+bool nearDropDownEdge(const DropDownOptions& d, int x, int y, int width, int height, int strip) {
+  return d.position == TDropDownPosition::dpRight ? x >= width - strip : y >= height - strip;
+}
+
+}  // namespace
+
+bool pressOnDropDown(const DropDownOptions& d, const GroupOptions& g, int x, int y, int width, int height) {
+  if (!d.button) return false;
+  return d.split ? nearDropDownEdge(d, x, y, width, height, 14) : dropDownOnly(d, g);
+}
+
+bool overDropDownArrow(const DropDownOptions& d, int x, int y, int width, int height) {
+  return d.button && nearDropDownEdge(d, x, y, width, height, 12);
 }
 
 wchar_t accelerator(std::wstring_view caption) {

@@ -13,6 +13,7 @@ enum class ButtonState { StateUp = 0, StateDisabled = 1, StateDown = 2, StateExc
 enum class FadeChannel { Idle, Hover, Press };
 enum class TAdvButtonStyle { bsButton, bsCheck };
 enum class TButtonSizeState { bsGlyph, bsLabel, bsLarge };
+enum class TDropDownPosition { dpRight, dpBottom };
 
 // Milliseconds between two fade frames, shared by every glow button; 0 or
 // less: no fading at all.
@@ -68,8 +69,9 @@ Effects fadeTick(GlowState& s);
 // Starts the fade timer when there is none and fading is on.
 Effects startFade(GlowState& s);
 
-// Left button down on the face (not on the drop-down part).
-Effects pressStart(GlowState& s, const GroupOptions& g);
+// Left button down: pressed and held, the press fade; on the face (not on
+// the drop-down part) the press itself.
+Effects pressStart(GlowState& s, const GroupOptions& g, bool onDropDown = false);
 // While tracking a press, the state the pointer at (x, y) shows.
 ButtonState trackedState(const GlowState& s, const GroupOptions& g, bool inside);
 // The pressed look counts the row just below the button as inside.
@@ -90,6 +92,21 @@ Effects keyUp(GlowState& s, const GroupOptions& g);
 Effects setDown(GlowState& s, const GroupOptions& g, bool value, bool beforeWindow);
 // A sibling of group `groupIndex` went down.
 Effects buttonPressed(GlowState& s, const GroupOptions& g, int groupIndex, bool senderDown);
+
+// The drop-down part: a strip at the right or bottom edge.
+struct DropDownOptions {
+  bool button = false;
+  bool split = true;
+  TDropDownPosition position = TDropDownPosition::dpRight;
+};
+// A button that is all drop-down: Enter opens it too.
+inline bool dropDownOnly(const DropDownOptions& d, const GroupOptions& g) {
+  return d.button && !d.split && g.style == TAdvButtonStyle::bsButton && g.groupIndex <= 0;
+}
+// Whether a press at (x, y) opens the drop-down part rather than pressing.
+bool pressOnDropDown(const DropDownOptions& d, const GroupOptions& g, int x, int y, int width, int height);
+// Whether the pointer is over the drop-down arrow.
+bool overDropDownArrow(const DropDownOptions& d, int x, int y, int width, int height);
 
 // Enter goes to this button when the focus moves to `focusedIsGlow`
 // (whether it is a glow button) `focusedIsThis`; else to a default one.

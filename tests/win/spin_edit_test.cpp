@@ -9,10 +9,12 @@
 #include <string>
 
 #include "framework/ui/form.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 
 namespace spin = ctl::spin;
+using testpump::pump;
 
 class SpinTestForm : public fw::Form {
  public:
@@ -60,19 +62,6 @@ constexpr char kDescription[] = R"(Test: TSpinTestForm {
   }
 }
 )";
-
-// Handles what is queued, for at most `ms`.
-void pump(DWORD ms) {
-  DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(1);
-  } while (GetTickCount() - start < ms);
-}
 
 class SpinEditTest : public testing::Test {
  protected:
