@@ -21,13 +21,6 @@ double pixelsPerTenth(int pixels, int millimetres, long double coef) {
 
 }  // namespace
 
-int roundHalfEven(long double v) {
-  // The default floating-point environment rounds to nearest, ties to even.
-  const long double nearest = std::nearbyint(v);
-  constexpr long double lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
-  return static_cast<int>(std::fmin(std::fmax(nearest, lowest), highest));
-}
-
 RulerPage layoutRuler(const PageMetrics& page, const Graduation& graduation, long double calibrationCoef,
                       wchar_t decimalSeparator) {
   if (graduation.tickStep == 0 || graduation.labelInterval == 0) throw std::invalid_argument("zero graduation step");

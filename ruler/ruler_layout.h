@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "framework/graphics/round.h"
 #include "ruler/scale_catalogue.h"
 
 namespace ruler {
@@ -42,8 +43,7 @@ struct RulerPage {
   std::vector<DrawOp> ops;  // in drawing order
 };
 
-// The processor's default rounding: to nearest, a half to the even neighbour.
-int roundHalfEven(long double v);
+using fw::roundHalfEven;
 
 // Lays out one page: the title at 90 mm across and 50 pixels down, then for
 // p = 0 to 2500 a tick (50 to 70 mm) and, over it, a labelled mark (50 to
