@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "controls/glow_appearance.h"
+#include "controls/glow_paint.h"
 #include "controls/glow_state.h"
 #include "framework/ui/control.h"
 #include "framework/ui/form.h"
@@ -15,22 +17,9 @@
 
 namespace ctl {
 
-enum class TButtonLayout {
-  blGlyphLeft, blGlyphTop, blGlyphRight, blGlyphBottom,
-  blGlyphLeftAdjusted, blGlyphRightAdjusted, blGlyphTopAdjusted, blGlyphBottomAdjusted
-};
-enum class TAntiAlias { aaNone, aaClearType, aaAntiAlias };
-enum class TFocusType { ftBorder, ftHot, ftHotBorder, ftNone };
 enum class TImageListType { ipActionList, ipOwnLists };
-enum class TButtonPosition { bpStandalone, bpLeft, bpMiddle, bpRight };
 enum class TShortCutHintPos { shpLeft, shpTop, shpRight, shpBottom };
 enum class TDropDownDirection { ddDown, ddRight };
-enum class TGlowButtonState { gsNormal, gsHot, gsDown };
-// GDI+'s trimming of text that does not fit, with its values.
-enum class StringTrimming {
-  StringTrimmingNone, StringTrimmingCharacter, StringTrimmingWord,
-  StringTrimmingEllipsisCharacter, StringTrimmingEllipsisWord, StringTrimmingEllipsisPath
-};
 
 // Rich hint data. Kept and copied; nothing shows it.
 class TAdvHintInfo : public fw::Persistent {
@@ -65,8 +54,8 @@ class TAdvCustomGlowButton : public fw::Control {
   void setGroupIndex(int v);
   bool allowAllUp() const { return group_.allowAllUp; }
   void setAllowAllUp(bool v);
-  glow::TAdvButtonStyle style() const { return group_.style; }
-  void setStyle(glow::TAdvButtonStyle v) { group_.style = v; }
+  TAdvButtonStyle style() const { return group_.style; }
+  void setStyle(TAdvButtonStyle v) { group_.style = v; }
   TButtonLayout layout() const { return layout_; }
   void setLayout(TButtonLayout v);
   bool autoSize() const { return autoSize_; }
@@ -78,11 +67,13 @@ class TAdvCustomGlowButton : public fw::Control {
   glow::TButtonSizeState sizeState() const { return sizeStates_.current; }
   std::wstring version() const { return glow::versionText(0x02020305); }
   TAdvHintInfo& officeHint() { return officeHint_; }
+  TGlowButtonAppearance& appearance() { return appearance_; }
+  void setAppearance(const TGlowButtonAppearance& v) { appearance_.Assign(&v); }
   gdip::TGDIPPicture& picture() { return picture_; }
   const std::vector<std::wstring>& notes() const { return notes_; }
 
   // The state between messages, as painting and tests see it.
-  const glow::GlowState& state() const { return state_; }
+  const glow::InternalState& state() const { return state_; }
 
   // The control's click: the parent form's modal result, then OnClick.
   void click() override;
@@ -121,6 +112,7 @@ class TAdvCustomGlowButton : public fw::Control {
   fw::FontSpec notesFont_{L"Tahoma", -11, fw::clWindowText, {}};
   TAdvHintInfo officeHint_;
   gdip::TGDIPPicture picture_, disabledPicture_, hotPicture_;
+  TGlowButtonAppearance appearance_;
   TButtonPosition position_ = TButtonPosition::bpStandalone;
   int initRepeatPause_ = 400;
   int repeatPause_ = 100;
@@ -157,6 +149,10 @@ class TAdvCustomGlowButton : public fw::Control {
   void mouseMove(POINT p);
   void repeatTick();
   LRESULT accessibleObject(WPARAM flags);
+  // What painting reads: the state of the moment and every input.
+  GlowState lookState() const;
+  GlowButtonPaint paintInputs();
+  void paintParentInto(HDC dc);
   void showDropDown();
   // Whether the pointer, at a point of the client area or where the cursor
   // is, is over this button and not over another window.
@@ -165,7 +161,7 @@ class TAdvCustomGlowButton : public fw::Control {
   bool modifiersHeld() const;
   void applySizeState(glow::TButtonSizeState before);
 
-  glow::GlowState state_;
+  glow::InternalState state_;
   glow::GroupOptions group_;
   glow::SizeStates sizeStates_;
   TButtonLayout largeLayout_ = TButtonLayout::blGlyphLeft;  // remembered below bsLarge

@@ -4,13 +4,13 @@
 
 namespace ctl::glow {
 
-Effects startFade(GlowState& s) {
+Effects startFade(InternalState& s) {
   if (s.fadeTimer || FadeInterval <= 0) return kNothing;
   s.fadeTimer = true;
   return kCreateFadeTimer;
 }
 
-Effects enter(GlowState& s) {
+Effects enter(InternalState& s) {
   if (s.mouseInControl) return kNothing;
   s.hotLook = true;
   // Back over the button it still holds: pressed again.
@@ -25,7 +25,7 @@ Effects enter(GlowState& s) {
   return e | kInvalidate;
 }
 
-Effects leave(GlowState& s) {
+Effects leave(InternalState& s) {
   if (!s.mouseInControl) return kNothing;
   s.mouseInControl = s.hotLook = s.dropDownHot = false;
   s.hoverTracking = false;
@@ -40,7 +40,7 @@ Effects leave(GlowState& s) {
   return kInvalidate | startFade(s);
 }
 
-Effects fadeTick(GlowState& s) {
+Effects fadeTick(InternalState& s) {
   if (s.fadeChannel == FadeChannel::Idle) return kNothing;
   int& value = s.fadeChannel == FadeChannel::Hover ? s.hoverFade : s.pressFade;
   value += s.fadeStep;
@@ -53,7 +53,7 @@ Effects fadeTick(GlowState& s) {
   return kFreeFadeTimer;
 }
 
-Effects pressStart(GlowState& s, const GroupOptions& g, bool onDropDown) {
+Effects pressStart(InternalState& s, const GroupOptions& g, bool onDropDown) {
   s.pressed = s.mouseHeld = true;
   s.hoverTracking = false;
   Effects e = startFade(s);
@@ -74,13 +74,13 @@ Effects pressStart(GlowState& s, const GroupOptions& g, bool onDropDown) {
   return e;
 }
 
-ButtonState trackedState(const GlowState& s, const GroupOptions& g, bool inside) {
+ButtonState trackedState(const InternalState& s, const GroupOptions& g, bool inside) {
   if (g.style == TAdvButtonStyle::bsCheck && s.down) return ButtonState::StateDown;
   if (s.down) return ButtonState::StateExclusive;
   return inside ? ButtonState::StateDown : ButtonState::StateUp;
 }
 
-Effects release(GlowState& s, const GroupOptions& g, bool inside) {
+Effects release(InternalState& s, const GroupOptions& g, bool inside) {
   s.fadeStep = -kFadeStep;
   s.fadeChannel = FadeChannel::Press;
   s.mouseHeld = s.pressFadeMarker = false;
@@ -111,20 +111,20 @@ Effects release(GlowState& s, const GroupOptions& g, bool inside) {
   return e;
 }
 
-Effects updateTracking(GlowState& s, bool overThis) {
+Effects updateTracking(InternalState& s, bool overThis) {
   const bool elsewhere = !overThis;
   if (elsewhere == s.hoverTracking) return kNothing;
   s.hoverTracking = elsewhere;
   return overThis ? enter(s) : leave(s);
 }
 
-Effects keyDown(GlowState& s) {
+Effects keyDown(InternalState& s) {
   s.pressed = true;
   s.buttonState = ButtonState::StateDown;
   return kRepaintNow;
 }
 
-Effects keyUp(GlowState& s, const GroupOptions& g) {
+Effects keyUp(InternalState& s, const GroupOptions& g) {
   if (g.groupIndex == 0) {
     s.pressed = false;
     s.buttonState = ButtonState::StateUp;
@@ -137,7 +137,7 @@ Effects keyUp(GlowState& s, const GroupOptions& g) {
   return kRepaintNow | kBroadcastPressed;
 }
 
-Effects setDown(GlowState& s, const GroupOptions& g, bool value, bool beforeWindow) {
+Effects setDown(InternalState& s, const GroupOptions& g, bool value, bool beforeWindow) {
   if (beforeWindow) s.downWhileLoading = value;
   // A plain push button outside a group is never down.
   if (g.groupIndex == 0 && g.style == TAdvButtonStyle::bsButton) value = false;
@@ -157,7 +157,7 @@ Effects setDown(GlowState& s, const GroupOptions& g, bool value, bool beforeWind
   return e | kBroadcastPressed;
 }
 
-Effects buttonPressed(GlowState& s, const GroupOptions& g, int groupIndex, bool senderDown) {
+Effects buttonPressed(InternalState& s, const GroupOptions& g, int groupIndex, bool senderDown) {
   if (groupIndex != g.groupIndex || !s.down || !senderDown) return kNothing;
   s.down = false;
   s.buttonState = ButtonState::StateUp;

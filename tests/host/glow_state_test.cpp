@@ -5,6 +5,7 @@
 
 namespace {
 
+using namespace ctl;
 using namespace ctl::glow;
 using BS = ButtonState;
 constexpr GroupOptions kPlain{};
@@ -17,10 +18,10 @@ struct Interval {
   int saved;
 };
 
-TEST(GlowState, HoverFadeRepaintsFiveTimesAndEndsOnTheSixthTick) {
+TEST(GlowBehaviour, HoverFadeRepaintsFiveTimesAndEndsOnTheSixthTick) {
   Interval interval(20);
   for (bool entering : {true, false}) {
-    GlowState s;
+    InternalState s;
     s.mouseInControl = !entering;  // resting over the button, to leave it
     const Effects start = entering ? enter(s) : leave(s);
     EXPECT_EQ(start, kCreateFadeTimer | kInvalidate);
@@ -37,9 +38,9 @@ TEST(GlowState, HoverFadeRepaintsFiveTimesAndEndsOnTheSixthTick) {
   }
 }
 
-TEST(GlowState, NoFadeIntervalNoTimer) {
+TEST(GlowBehaviour, NoFadeIntervalNoTimer) {
   Interval interval(0);
-  GlowState s;
+  InternalState s;
   EXPECT_EQ(enter(s), kInvalidate);
   EXPECT_EQ(pressStart(s, kPlain) & kCreateFadeTimer, 0u);
   EXPECT_EQ(release(s, kPlain, true) & kCreateFadeTimer, 0u);
@@ -47,7 +48,7 @@ TEST(GlowState, NoFadeIntervalNoTimer) {
   EXPECT_FALSE(s.fadeTimer);
 }
 
-TEST(GlowState, HeldPressFollowsThePointerAndComesBackPressed) {
+TEST(GlowBehaviour, HeldPressFollowsThePointerAndComesBackPressed) {
   struct Case {
     GroupOptions g;
     bool down, inside;
@@ -58,7 +59,7 @@ TEST(GlowState, HeldPressFollowsThePointerAndComesBackPressed) {
       {kCheck, true, false, BS::StateDown},
   };
   for (const Case& c : cases) {
-    GlowState s;
+    InternalState s;
     s.down = c.down;
     EXPECT_EQ(trackedState(s, c.g, c.inside), c.shown) << c.down << c.inside;
   }
@@ -67,7 +68,7 @@ TEST(GlowState, HeldPressFollowsThePointerAndComesBackPressed) {
   EXPECT_FALSE(insideForPress(183, 10, 183, 52));
   EXPECT_FALSE(insideForPress(-1, 10, 183, 52));
 
-  GlowState s;
+  InternalState s;
   enter(s);
   pressStart(s, kPlain);
   leave(s);
@@ -80,9 +81,9 @@ TEST(GlowState, HeldPressFollowsThePointerAndComesBackPressed) {
   EXPECT_FALSE(s.pressFadeMarker);
 }
 
-TEST(GlowState, PressFadeRunsUpWhileHeldAndEndsUnpressed) {
+TEST(GlowBehaviour, PressFadeRunsUpWhileHeldAndEndsUnpressed) {
   Interval interval(20);
-  GlowState s;
+  InternalState s;
   enter(s);
   s.fadeChannel = FadeChannel::Idle;
   s.fadeTimer = false;
@@ -98,12 +99,12 @@ TEST(GlowState, PressFadeRunsUpWhileHeldAndEndsUnpressed) {
   EXPECT_EQ(s.pressFade, 0);
 }
 
-TEST(GlowState, DownAndGroups) {
-  GlowState plain;
+TEST(GlowBehaviour, DownAndGroups) {
+  InternalState plain;
   EXPECT_EQ(setDown(plain, kPlain, true, false), kNothing);
   EXPECT_FALSE(plain.down);
 
-  GlowState a, b;
+  InternalState a, b;
   EXPECT_EQ(setDown(a, kRadio, true, false), kInvalidate | kBroadcastPressed);
   EXPECT_EQ(a.buttonState, BS::StateExclusive);
   EXPECT_EQ(setDown(a, kRadio, false, false), kNothing);  // no AllowAllUp: stays down
@@ -119,22 +120,22 @@ TEST(GlowState, DownAndGroups) {
   EXPECT_FALSE(b.down);
   EXPECT_FALSE(b.downWhileLoading);
 
-  GlowState c;
+  InternalState c;
   pressStart(c, kCheck);
   EXPECT_TRUE(c.down);
   release(c, kCheck, false);  // released outside: taken back
   EXPECT_FALSE(c.down);
 }
 
-TEST(GlowState, KeysPressAndReleaseOrToggleInAGroup) {
-  GlowState s;
+TEST(GlowBehaviour, KeysPressAndReleaseOrToggleInAGroup) {
+  InternalState s;
   keyDown(s);
   EXPECT_EQ(s.buttonState, BS::StateDown);
   keyUp(s, kPlain);
   EXPECT_EQ(s.buttonState, BS::StateUp);
   EXPECT_FALSE(s.pressed);
 
-  GlowState g;
+  InternalState g;
   EXPECT_EQ(keyUp(g, kRadio), kRepaintNow | kBroadcastPressed);
   EXPECT_TRUE(g.down);
   EXPECT_EQ(g.buttonState, BS::StateExclusive);
@@ -144,7 +145,7 @@ TEST(GlowState, KeysPressAndReleaseOrToggleInAGroup) {
   EXPECT_TRUE(activeDefaultAfterFocus(false, false, true));
 }
 
-TEST(GlowState, AcceleratorsVersionAndSizeStates) {
+TEST(GlowBehaviour, AcceleratorsVersionAndSizeStates) {
   EXPECT_EQ(accelerator(L"&Aide"), L'A');
   EXPECT_EQ(accelerator(L"Pierre && &fils"), L'F');
   EXPECT_EQ(accelerator(L"Aide &&"), 0);
