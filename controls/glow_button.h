@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/glow_paint.h"
 #include "controls/glow_state.h"
 #include "framework/ui/control.h"
 #include "framework/ui/form.h"
@@ -15,22 +16,9 @@
 
 namespace ctl {
 
-enum class TButtonLayout {
-  blGlyphLeft, blGlyphTop, blGlyphRight, blGlyphBottom,
-  blGlyphLeftAdjusted, blGlyphRightAdjusted, blGlyphTopAdjusted, blGlyphBottomAdjusted
-};
-enum class TAntiAlias { aaNone, aaClearType, aaAntiAlias };
-enum class TFocusType { ftBorder, ftHot, ftHotBorder, ftNone };
 enum class TImageListType { ipActionList, ipOwnLists };
-enum class TButtonPosition { bpStandalone, bpLeft, bpMiddle, bpRight };
 enum class TShortCutHintPos { shpLeft, shpTop, shpRight, shpBottom };
 enum class TDropDownDirection { ddDown, ddRight };
-enum class TGlowButtonState { gsNormal, gsHot, gsDown };
-// GDI+'s trimming of text that does not fit, with its values.
-enum class StringTrimming {
-  StringTrimmingNone, StringTrimmingCharacter, StringTrimmingWord,
-  StringTrimmingEllipsisCharacter, StringTrimmingEllipsisWord, StringTrimmingEllipsisPath
-};
 
 // Rich hint data. Kept and copied; nothing shows it.
 class TAdvHintInfo : public fw::Persistent {

@@ -66,11 +66,11 @@ int round(double v) { return fw::roundHalfEven(v); }
 }  // namespace
 
 ButtonState normalisedState(const GlowState& s) {
-  ButtonState state = s.buttonState;
+  ButtonState state = s.state.buttonState;
   if (!s.enabled) return ButtonState::StateDisabled;
   if (state == ButtonState::StateDisabled)
-    state = s.down && s.groupIndex != 0 ? ButtonState::StateExclusive : ButtonState::StateUp;
-  if (s.style == TAdvButtonStyle::bsCheck && s.down) state = ButtonState::StateDown;
+    state = s.state.down && s.group.groupIndex != 0 ? ButtonState::StateExclusive : ButtonState::StateUp;
+  if (s.group.style == TAdvButtonStyle::bsCheck && s.state.down) state = ButtonState::StateDown;
   return state;
 }
 
@@ -91,7 +91,7 @@ fw::Color BlendColor(fw::Color a, fw::Color b, int p, const gdip::SystemColorLoo
 
 GlowColors glowColors(const GlowState& s, const GlowAppearanceValues& a, const gdip::SystemColorLookup& system) {
   const ButtonState state = normalisedState(s);
-  const bool check = s.style == TAdvButtonStyle::bsCheck;
+  const bool check = s.group.style == TAdvButtonStyle::bsCheck;
   const bool checkDown = check && state == ButtonState::StateDown;
   const bool disabled = (state == ButtonState::StateDisabled || !s.enabled) && s.showDisabled;
   GlowColors c;
@@ -101,25 +101,25 @@ GlowColors glowColors(const GlowState& s, const GlowAppearanceValues& a, const g
     c = downSet(a);
   } else if (state == ButtonState::StateExclusive || checkDown) {
     c = checkedSet(a);
-    if (s.fading && (s.trackingFlag || (!check && (s.groupIndex <= 0 || state == ButtonState::StateDown)) ||
-                     (s.mouseInControl && check && s.down)))
-      c = blended(c, checkedSet(a), downSet(a), s.pressFade, false, system);
+    if (s.state.fadeTimer && (s.state.hoverTracking || (!check && (s.group.groupIndex <= 0 || state == ButtonState::StateDown)) ||
+                     (s.state.mouseInControl && check && s.state.down)))
+      c = blended(c, checkedSet(a), downSet(a), s.state.pressFade, false, system);
   } else {
-    c = s.hotLook ? hotSet(a) : normalSet(a);
+    c = s.state.hotLook ? hotSet(a) : normalSet(a);
   }
   if (c.colorMirror == fw::clNone) c.colorMirror = c.color;
 
-  if (s.fading) {
-    if (!s.pressed && !s.transparent && state != ButtonState::StateExclusive && !checkDown)
-      c = blended(c, hotSet(a), normalSet(a), s.hoverFade, true, system);
-    else if (checkDown && s.pressed)
-      c = s.mouseInControl ? blended(c, checkedSet(a), downSet(a), s.pressFade, false, system)
-                           : blended(c, downSet(a), checkedSet(a), s.pressFade, false, system);
-    else if (s.pressed && state != ButtonState::StateExclusive)
-      c = blended(c, downSet(a), hotSet(a), s.pressFade, true, system);
+  if (s.state.fadeTimer) {
+    if (!s.state.pressed && !s.transparent && state != ButtonState::StateExclusive && !checkDown)
+      c = blended(c, hotSet(a), normalSet(a), s.state.hoverFade, true, system);
+    else if (checkDown && s.state.pressed)
+      c = s.state.mouseInControl ? blended(c, checkedSet(a), downSet(a), s.state.pressFade, false, system)
+                           : blended(c, downSet(a), checkedSet(a), s.state.pressFade, false, system);
+    else if (s.state.pressed && state != ButtonState::StateExclusive)
+      c = blended(c, downSet(a), hotSet(a), s.state.pressFade, true, system);
   }
   if (disabled) c = disabledSet(a);
-  if (s.focused && (s.focusType == TFocusType::ftHot || s.focusType == TFocusType::ftHotBorder) && !s.pressed)
+  if (s.state.focused && (s.focusType == TFocusType::ftHot || s.focusType == TFocusType::ftHotBorder) && !s.state.pressed)
     c = hotSet(a);
   return c;
 }
@@ -128,25 +128,25 @@ fw::Color captionColor(const GlowState& s, fw::Color fontColor, const GlowAppear
   if (!s.enabled) return fw::Color{0x808080};
   const ButtonState state = normalisedState(s);
   fw::Color c = fontColor;
-  if (s.hotLook) c = a.TextColorHot;
+  if (s.state.hotLook) c = a.TextColorHot;
   if (state == ButtonState::StateDown) c = a.TextColorDown;
-  if (s.style == TAdvButtonStyle::bsCheck && state == ButtonState::StateDown) c = a.TextColorChecked;
+  if (s.group.style == TAdvButtonStyle::bsCheck && state == ButtonState::StateDown) c = a.TextColorChecked;
   return c;
 }
 
 GlowPicture glowPicture(const GlowState& s, bool hasHotPicture, bool hasDisabledPicture) {
   if (!s.enabled && hasDisabledPicture) return GlowPicture::Disabled;
-  if (s.hotLook && hasHotPicture) return GlowPicture::Hot;
+  if (s.state.hotLook && hasHotPicture) return GlowPicture::Hot;
   return GlowPicture::Normal;
 }
 
 bool wantsFocusOutline(const GlowState& s) {
-  return s.focused && (s.focusType == TFocusType::ftBorder || s.focusType == TFocusType::ftHotBorder);
+  return s.state.focused && (s.focusType == TFocusType::ftBorder || s.focusType == TFocusType::ftHotBorder);
 }
 
 TGlowButtonState drawButtonState(const GlowState& s) {
   if (normalisedState(s) == ButtonState::StateDown) return TGlowButtonState::gsDown;
-  return s.mouseInControl ? TGlowButtonState::gsHot : TGlowButtonState::gsNormal;
+  return s.state.mouseInControl ? TGlowButtonState::gsHot : TGlowButtonState::gsNormal;
 }
 
 std::pair<GlowPart, GlowPart> glowFace(const GlowColors& c, int x, int y, int w, int h) {

@@ -7,12 +7,10 @@
 #include <utility>
 
 #include "controls/glow_appearance.h"
+#include "controls/glow_state.h"
 
 namespace ctl {
 
-// The visual press state; StateExclusive is down as a member of a group.
-enum class ButtonState { StateUp = 0, StateDisabled = 1, StateDown = 2, StateExclusive = 4 };
-enum class TAdvButtonStyle { bsButton, bsCheck };
 enum class TButtonLayout {
   blGlyphLeft, blGlyphTop, blGlyphRight, blGlyphBottom,
   blGlyphLeftAdjusted, blGlyphRightAdjusted, blGlyphTopAdjusted, blGlyphBottomAdjusted
@@ -20,7 +18,7 @@ enum class TButtonLayout {
 enum class TFocusType { ftBorder, ftHot, ftHotBorder, ftNone };
 enum class TButtonPosition { bpStandalone, bpLeft, bpMiddle, bpRight };
 enum class TAntiAlias { aaNone, aaClearType, aaAntiAlias };
-// GDI+'s values.
+// GDI+'s trimming of text that does not fit, with its values.
 enum class StringTrimming {
   StringTrimmingNone, StringTrimmingCharacter, StringTrimmingWord,
   StringTrimmingEllipsisCharacter, StringTrimmingEllipsisWord, StringTrimmingEllipsisPath
@@ -28,21 +26,14 @@ enum class StringTrimming {
 // What OnDrawButton is told.
 enum class TGlowButtonState { gsNormal, gsHot, gsDown };
 
-// The button's state of the moment, as painting reads it.
+using glow::ButtonState;
+using glow::TAdvButtonStyle;
+
+// What painting reads of the button besides its colours and content.
 struct GlowState {
-  ButtonState buttonState = ButtonState::StateUp;
+  glow::GlowState state;     // between messages
+  glow::GroupOptions group;  // style and group
   bool enabled = true;
-  bool mouseInControl = false;  // the pointer is over the button
-  bool hotLook = false;         // hot colours and hot picture
-  bool pressed = false;         // drives the press fade
-  bool focused = false;
-  bool trackingFlag = false;    // the flag UpdateTracking keeps (not Tracking)
-  bool down = false;            // Down
-  bool fading = false;          // FadeTimer exists
-  int hoverFade = 0;            // 0..100
-  int pressFade = 0;            // 0..100
-  TAdvButtonStyle style = TAdvButtonStyle::bsButton;
-  int groupIndex = 0;
   bool showDisabled = true;
   bool transparent = false;
   TFocusType focusType = TFocusType::ftBorder;
