@@ -30,8 +30,8 @@ using glow::ButtonState;
 using glow::TAdvButtonStyle;
 
 // What painting reads of the button besides its colours and content.
-struct GlowState {
-  glow::GlowState state;     // between messages
+struct GlowPaintState {
+  glow::GlowState button;    // between messages
   glow::GroupOptions group;  // style and group
   bool enabled = true;
   bool showDisabled = true;
@@ -43,7 +43,7 @@ struct GlowState {
 // one still marked so comes back as StateExclusive (down in a group) or
 // StateUp; a bsCheck button that is down is StateDown. The button keeps what
 // this answers (and stops tracking a press while disabled).
-ButtonState normalisedState(const GlowState& s);
+ButtonState normalisedState(const GlowPaintState& s);
 
 // p percent of a and the rest of b, channel by channel (Round, at most 255):
 // p >= 100 gives a, p < 1 gives b; a clNone gives b, a clNone b gives a.
@@ -56,18 +56,18 @@ struct GlowColors {
   TGDIPGradient gradient, gradientMirror;
   bool operator==(const GlowColors&) const = default;
 };
-GlowColors glowColors(const GlowState& s, const GlowAppearanceValues& a, const gdip::SystemColorLookup& system);
+GlowColors glowColors(const GlowPaintState& s, const GlowAppearanceValues& a, const gdip::SystemColorLookup& system);
 
 // The caption's brush colour: the font's, or the state's text colour (hot,
 // then down, then checked win); 0x808080 when disabled.
-fw::Color captionColor(const GlowState& s, fw::Color fontColor, const GlowAppearanceValues& a);
+fw::Color captionColor(const GlowPaintState& s, fw::Color fontColor, const GlowAppearanceValues& a);
 
 enum class GlowPicture { Normal, Hot, Disabled };
-GlowPicture glowPicture(const GlowState& s, bool hasHotPicture, bool hasDisabledPicture);
+GlowPicture glowPicture(const GlowPaintState& s, bool hasHotPicture, bool hasDisabledPicture);
 
-bool wantsFocusOutline(const GlowState& s);
+bool wantsFocusOutline(const GlowPaintState& s);
 // What OnDrawButton is told.
-TGlowButtonState drawButtonState(const GlowState& s);
+TGlowButtonState drawButtonState(const GlowPaintState& s);
 
 // One half of the face, as GDI+ fills it: a solid fill, then a radial
 // gradient over an ellipse (outside it the solid fill stays) or a linear one
@@ -97,6 +97,9 @@ struct TextBox {
   bool operator==(const TextBox&) const = default;
 };
 enum class TextAlign { Near, Center, Far };
+
+// Horizontal and vertical alignment of the text in its area.
+std::pair<TextAlign, TextAlign> textAlignment(TButtonLayout layout);
 
 // Notes lay out as blGlyphLeftAdjusted whatever the layout says.
 TButtonLayout effectiveLayout(TButtonLayout layout, bool hasNotes);

@@ -56,26 +56,26 @@ TEST(GlowLook, StateAndFadesPickTheColours) {
   using S = ButtonState;
   struct Case {
     const char* what;
-    GlowState s;
+    GlowPaintState s;
     GlowColors want;
   } cases[] = {
       {"idle", {}, normal},
-      {"hot", {.state = {.hotLook = true}}, hot},
-      {"pressed", {.state = {.buttonState = S::StateDown, .hotLook = true, .pressed = true}}, down},
+      {"hot", {.button = {.hotLook = true}}, hot},
+      {"pressed", {.button = {.buttonState = S::StateDown, .hotLook = true, .pressed = true}}, down},
       {"down in a group",
-       {.state = {.buttonState = S::StateExclusive, .down = true}, .group = {.groupIndex = 1}}, checked},
+       {.button = {.buttonState = S::StateExclusive, .down = true}, .group = {.groupIndex = 1}}, checked},
       {"disabled, even pressed and fading",
-       {.state = {.buttonState = S::StateDown, .pressed = true, .pressFade = 40, .fadeTimer = true},
+       {.button = {.buttonState = S::StateDown, .pressed = true, .pressFade = 40, .fadeTimer = true},
         .enabled = false},
        disabled},
       {"disabled without its colours", {.enabled = false, .showDisabled = false}, normal},
-      {"hover fade at 20", {.state = {.hotLook = true, .hoverFade = 20, .fadeTimer = true}},
+      {"hover fade at 20", {.button = {.hotLook = true, .hoverFade = 20, .fadeTimer = true}},
        mix(hot, hot, normal, 20)},
-      {"hover fade out at 60", {.state = {.hoverFade = 60, .fadeTimer = true}}, mix(normal, hot, normal, 60)},
+      {"hover fade out at 60", {.button = {.hoverFade = 60, .fadeTimer = true}}, mix(normal, hot, normal, 60)},
       {"press fade at 40",
-       {.state = {.buttonState = S::StateDown, .hotLook = true, .pressed = true, .pressFade = 40, .fadeTimer = true}},
+       {.button = {.buttonState = S::StateDown, .hotLook = true, .pressed = true, .pressFade = 40, .fadeTimer = true}},
        mix(down, down, hot, 40)},
-      {"focused with ftHot", {.state = {.focused = true}, .focusType = TFocusType::ftHot}, hot},
+      {"focused with ftHot", {.button = {.focused = true}, .focusType = TFocusType::ftHot}, hot},
   };
   for (const Case& c : cases) EXPECT_EQ(glowColors(c.s, a, noSystemColour), c.want) << c.what;
 
@@ -89,26 +89,26 @@ TEST(GlowLook, CaptionColourPictureAndOutlineFollowTheState) {
   a.TextColorHot = fw::clRed;
   a.TextColorDown = fw::clNavy;
   EXPECT_EQ(captionColor({}, fw::clBlue, a), fw::clBlue);
-  EXPECT_EQ(captionColor({.state = {.hotLook = true}}, fw::clBlue, a), fw::clRed);
-  EXPECT_EQ(captionColor({.state = {.buttonState = ButtonState::StateDown, .hotLook = true}}, fw::clBlue, a),
+  EXPECT_EQ(captionColor({.button = {.hotLook = true}}, fw::clBlue, a), fw::clRed);
+  EXPECT_EQ(captionColor({.button = {.buttonState = ButtonState::StateDown, .hotLook = true}}, fw::clBlue, a),
             fw::clNavy);
   EXPECT_EQ(captionColor({.enabled = false}, fw::clBlue, a), fw::Color{0x808080});
 
   EXPECT_EQ(glowPicture({.enabled = false}, true, false), GlowPicture::Normal);
   EXPECT_EQ(glowPicture({.enabled = false}, true, true), GlowPicture::Disabled);
-  EXPECT_EQ(glowPicture({.state = {.hotLook = true}}, true, true), GlowPicture::Hot);
-  EXPECT_EQ(glowPicture({.state = {.hotLook = true}}, false, true), GlowPicture::Normal);
+  EXPECT_EQ(glowPicture({.button = {.hotLook = true}}, true, true), GlowPicture::Hot);
+  EXPECT_EQ(glowPicture({.button = {.hotLook = true}}, false, true), GlowPicture::Normal);
 
-  EXPECT_TRUE(wantsFocusOutline({.state = {.focused = true}}));
-  EXPECT_FALSE(wantsFocusOutline({.state = {.focused = true}, .focusType = TFocusType::ftHot}));
+  EXPECT_TRUE(wantsFocusOutline({.button = {.focused = true}}));
+  EXPECT_FALSE(wantsFocusOutline({.button = {.focused = true}, .focusType = TFocusType::ftHot}));
   EXPECT_FALSE(wantsFocusOutline({}));
-  EXPECT_EQ(normalisedState({.state = {.buttonState = ButtonState::StateDisabled, .down = true},
+  EXPECT_EQ(normalisedState({.button = {.buttonState = ButtonState::StateDisabled, .down = true},
                              .group = {.groupIndex = 2}}),
             ButtonState::StateExclusive);
-  EXPECT_EQ(normalisedState({.state = {.buttonState = ButtonState::StateDisabled}}), ButtonState::StateUp);
-  EXPECT_EQ(normalisedState({.state = {.down = true}, .group = {.style = TAdvButtonStyle::bsCheck}}),
+  EXPECT_EQ(normalisedState({.button = {.buttonState = ButtonState::StateDisabled}}), ButtonState::StateUp);
+  EXPECT_EQ(normalisedState({.button = {.down = true}, .group = {.style = TAdvButtonStyle::bsCheck}}),
             ButtonState::StateDown);
-  EXPECT_EQ(normalisedState({.state = {.buttonState = ButtonState::StateDown}, .enabled = false}),
+  EXPECT_EQ(normalisedState({.button = {.buttonState = ButtonState::StateDown}, .enabled = false}),
             ButtonState::StateDisabled);
 }
 
