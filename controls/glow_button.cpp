@@ -397,25 +397,8 @@ LRESULT TAdvCustomGlowButton::accessibleObject(WPARAM flags) {
   return result;
 }
 
-GlowState TAdvCustomGlowButton::lookState() const {
-  GlowState s;
-  s.buttonState = state_.buttonState;
-  s.enabled = enabled();
-  s.mouseInControl = state_.mouseInControl;
-  s.hotLook = state_.hotLook;
-  s.pressed = state_.pressed;
-  s.focused = state_.focused;
-  s.trackingFlag = state_.hoverTracking;
-  s.down = state_.down;
-  s.fading = state_.fadeTimer;
-  s.hoverFade = state_.hoverFade;
-  s.pressFade = state_.pressFade;
-  s.style = group_.style;
-  s.groupIndex = group_.groupIndex;
-  s.showDisabled = showDisabled_;
-  s.transparent = transparent_;
-  s.focusType = focusType_;
-  return s;
+GlowPaintState TAdvCustomGlowButton::lookState() const {
+  return {state_, group_, enabled(), showDisabled_, transparent_, focusType_};
 }
 
 GlowButtonPaint TAdvCustomGlowButton::paintInputs() {

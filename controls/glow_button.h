@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "controls/glow_appearance.h"
 #include "controls/glow_paint.h"
 #include "controls/glow_state.h"
 #include "framework/ui/control.h"
@@ -73,7 +72,7 @@ class TAdvCustomGlowButton : public fw::Control {
   const std::vector<std::wstring>& notes() const { return notes_; }
 
   // The state between messages, as painting and tests see it.
-  const glow::InternalState& state() const { return state_; }
+  const glow::GlowState& state() const { return state_; }
 
   // The control's click: the parent form's modal result, then OnClick.
   void click() override;
@@ -150,7 +149,7 @@ class TAdvCustomGlowButton : public fw::Control {
   void repeatTick();
   LRESULT accessibleObject(WPARAM flags);
   // What painting reads: the state of the moment and every input.
-  GlowState lookState() const;
+  GlowPaintState lookState() const;
   GlowButtonPaint paintInputs();
   void paintParentInto(HDC dc);
   void showDropDown();
@@ -161,7 +160,7 @@ class TAdvCustomGlowButton : public fw::Control {
   bool modifiersHeld() const;
   void applySizeState(glow::TButtonSizeState before);
 
-  glow::InternalState state_;
+  glow::GlowState state_;
   glow::GroupOptions group_;
   glow::SizeStates sizeStates_;
   TButtonLayout largeLayout_ = TButtonLayout::blGlyphLeft;  // remembered below bsLarge

@@ -1,6 +1,7 @@
 #include "controls/glow_look.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "framework/graphics/round.h"
 
@@ -65,12 +66,12 @@ int round(double v) { return fw::roundHalfEven(v); }
 
 }  // namespace
 
-ButtonState normalisedState(const GlowState& s) {
-  ButtonState state = s.buttonState;
+ButtonState normalisedState(const GlowPaintState& s) {
+  ButtonState state = s.button.buttonState;
   if (!s.enabled) return ButtonState::StateDisabled;
   if (state == ButtonState::StateDisabled)
-    state = s.down && s.groupIndex != 0 ? ButtonState::StateExclusive : ButtonState::StateUp;
-  if (s.style == TAdvButtonStyle::bsCheck && s.down) state = ButtonState::StateDown;
+    state = s.button.down && s.group.groupIndex != 0 ? ButtonState::StateExclusive : ButtonState::StateUp;
+  if (s.group.style == TAdvButtonStyle::bsCheck && s.button.down) state = ButtonState::StateDown;
   return state;
 }
 
@@ -89,9 +90,9 @@ fw::Color BlendColor(fw::Color a, fw::Color b, int p, const gdip::SystemColorLoo
   return fw::Color{out};
 }
 
-GlowColors glowColors(const GlowState& s, const GlowAppearanceValues& a, const gdip::SystemColorLookup& system) {
+GlowColors glowColors(const GlowPaintState& s, const GlowAppearanceValues& a, const gdip::SystemColorLookup& system) {
   const ButtonState state = normalisedState(s);
-  const bool check = s.style == TAdvButtonStyle::bsCheck;
+  const bool check = s.group.style == TAdvButtonStyle::bsCheck;
   const bool checkDown = check && state == ButtonState::StateDown;
   const bool disabled = (state == ButtonState::StateDisabled || !s.enabled) && s.showDisabled;
   GlowColors c;
@@ -101,58 +102,68 @@ GlowColors glowColors(const GlowState& s, const GlowAppearanceValues& a, const g
     c = downSet(a);
   } else if (state == ButtonState::StateExclusive || checkDown) {
     c = checkedSet(a);
-    if (s.fading && (s.trackingFlag || (!check && (s.groupIndex <= 0 || state == ButtonState::StateDown)) ||
-                     (s.mouseInControl && check && s.down)))
-      c = blended(c, checkedSet(a), downSet(a), s.pressFade, false, system);
+    if (s.button.fadeTimer && (s.button.hoverTracking || (!check && (s.group.groupIndex <= 0 || state == ButtonState::StateDown)) ||
+                     (s.button.mouseInControl && check && s.button.down)))
+      c = blended(c, checkedSet(a), downSet(a), s.button.pressFade, false, system);
   } else {
-    c = s.hotLook ? hotSet(a) : normalSet(a);
+    c = s.button.hotLook ? hotSet(a) : normalSet(a);
   }
   if (c.colorMirror == fw::clNone) c.colorMirror = c.color;
 
-  if (s.fading) {
-    if (!s.pressed && !s.transparent && state != ButtonState::StateExclusive && !checkDown)
-      c = blended(c, hotSet(a), normalSet(a), s.hoverFade, true, system);
-    else if (checkDown && s.pressed)
-      c = s.mouseInControl ? blended(c, checkedSet(a), downSet(a), s.pressFade, false, system)
-                           : blended(c, downSet(a), checkedSet(a), s.pressFade, false, system);
-    else if (s.pressed && state != ButtonState::StateExclusive)
-      c = blended(c, downSet(a), hotSet(a), s.pressFade, true, system);
+  if (s.button.fadeTimer) {
+    if (!s.button.pressed && !s.transparent && state != ButtonState::StateExclusive && !checkDown)
+      c = blended(c, hotSet(a), normalSet(a), s.button.hoverFade, true, system);
+    else if (checkDown && s.button.pressed)
+      c = s.button.mouseInControl ? blended(c, checkedSet(a), downSet(a), s.button.pressFade, false, system)
+                           : blended(c, downSet(a), checkedSet(a), s.button.pressFade, false, system);
+    else if (s.button.pressed && state != ButtonState::StateExclusive)
+      c = blended(c, downSet(a), hotSet(a), s.button.pressFade, true, system);
   }
   if (disabled) c = disabledSet(a);
-  if (s.focused && (s.focusType == TFocusType::ftHot || s.focusType == TFocusType::ftHotBorder) && !s.pressed)
+  if (s.button.focused && (s.focusType == TFocusType::ftHot || s.focusType == TFocusType::ftHotBorder) && !s.button.pressed)
     c = hotSet(a);
   return c;
 }
 
-fw::Color captionColor(const GlowState& s, fw::Color fontColor, const GlowAppearanceValues& a) {
+fw::Color captionColor(const GlowPaintState& s, fw::Color fontColor, const GlowAppearanceValues& a) {
   if (!s.enabled) return fw::Color{0x808080};
   const ButtonState state = normalisedState(s);
   fw::Color c = fontColor;
-  if (s.hotLook) c = a.TextColorHot;
+  if (s.button.hotLook) c = a.TextColorHot;
   if (state == ButtonState::StateDown) c = a.TextColorDown;
-  if (s.style == TAdvButtonStyle::bsCheck && state == ButtonState::StateDown) c = a.TextColorChecked;
+  if (s.group.style == TAdvButtonStyle::bsCheck && state == ButtonState::StateDown) c = a.TextColorChecked;
   return c;
 }
 
-GlowPicture glowPicture(const GlowState& s, bool hasHotPicture, bool hasDisabledPicture) {
+GlowPicture glowPicture(const GlowPaintState& s, bool hasHotPicture, bool hasDisabledPicture) {
   if (!s.enabled && hasDisabledPicture) return GlowPicture::Disabled;
-  if (s.hotLook && hasHotPicture) return GlowPicture::Hot;
+  if (s.button.hotLook && hasHotPicture) return GlowPicture::Hot;
   return GlowPicture::Normal;
 }
 
-bool wantsFocusOutline(const GlowState& s) {
-  return s.focused && (s.focusType == TFocusType::ftBorder || s.focusType == TFocusType::ftHotBorder);
+bool wantsFocusOutline(const GlowPaintState& s) {
+  return s.button.focused && (s.focusType == TFocusType::ftBorder || s.focusType == TFocusType::ftHotBorder);
 }
 
-TGlowButtonState drawButtonState(const GlowState& s) {
+TGlowButtonState drawButtonState(const GlowPaintState& s) {
   if (normalisedState(s) == ButtonState::StateDown) return TGlowButtonState::gsDown;
-  return s.mouseInControl ? TGlowButtonState::gsHot : TGlowButtonState::gsNormal;
+  return s.button.mouseInControl ? TGlowButtonState::gsHot : TGlowButtonState::gsNormal;
 }
 
 std::pair<GlowPart, GlowPart> glowFace(const GlowColors& c, int x, int y, int w, int h) {
   const int half = h / 2;
   return {glowPart(x, y + half - 1, w, h - half + 1, c.colorMirror, c.colorMirrorTo, false, c.gradientMirror),
           glowPart(x, y, w, h - half, c.colorTo, c.color, true, c.gradient)};
+}
+
+std::pair<TextAlign, TextAlign> textAlignment(TButtonLayout layout) {
+  using L = TButtonLayout;
+  return {layout == L::blGlyphLeftAdjusted    ? TextAlign::Near
+          : layout == L::blGlyphRightAdjusted ? TextAlign::Far
+                                              : TextAlign::Center,
+          layout == L::blGlyphTopAdjusted      ? TextAlign::Near
+          : layout == L::blGlyphBottomAdjusted ? TextAlign::Far
+                                               : TextAlign::Center};
 }
 
 TButtonLayout effectiveLayout(TButtonLayout layout, bool hasNotes) {
@@ -228,12 +239,7 @@ GlowLayout layoutGlowButton(const GlowLayoutInput& in, const TextBox& caption, d
     out.pictureX = in.left + (in.width - pw) / 2;
     out.pictureY = in.top + (in.height - ph) / 2;
   }
-  out.align = in.layout == L::blGlyphLeftAdjusted ? TextAlign::Near
-              : in.layout == L::blGlyphRightAdjusted ? TextAlign::Far
-                                                      : TextAlign::Center;
-  out.lineAlign = in.layout == L::blGlyphTopAdjusted ? TextAlign::Near
-                  : in.layout == L::blGlyphBottomAdjusted ? TextAlign::Far
-                                                           : TextAlign::Center;
+  std::tie(out.align, out.lineAlign) = textAlignment(in.layout);
   // Caption and notes form one block centred in the height.
   if (in.hasNotes) {
     out.lineAlign = TextAlign::Near;

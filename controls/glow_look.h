@@ -7,12 +7,10 @@
 #include <utility>
 
 #include "controls/glow_appearance.h"
+#include "controls/glow_state.h"
 
 namespace ctl {
 
-// The visual press state; StateExclusive is down as a member of a group.
-enum class ButtonState { StateUp = 0, StateDisabled = 1, StateDown = 2, StateExclusive = 4 };
-enum class TAdvButtonStyle { bsButton, bsCheck };
 enum class TButtonLayout {
   blGlyphLeft, blGlyphTop, blGlyphRight, blGlyphBottom,
   blGlyphLeftAdjusted, blGlyphRightAdjusted, blGlyphTopAdjusted, blGlyphBottomAdjusted
@@ -20,7 +18,7 @@ enum class TButtonLayout {
 enum class TFocusType { ftBorder, ftHot, ftHotBorder, ftNone };
 enum class TButtonPosition { bpStandalone, bpLeft, bpMiddle, bpRight };
 enum class TAntiAlias { aaNone, aaClearType, aaAntiAlias };
-// GDI+'s values.
+// GDI+'s trimming of text that does not fit, with its values.
 enum class StringTrimming {
   StringTrimmingNone, StringTrimmingCharacter, StringTrimmingWord,
   StringTrimmingEllipsisCharacter, StringTrimmingEllipsisWord, StringTrimmingEllipsisPath
@@ -28,21 +26,14 @@ enum class StringTrimming {
 // What OnDrawButton is told.
 enum class TGlowButtonState { gsNormal, gsHot, gsDown };
 
-// The button's state of the moment, as painting reads it.
-struct GlowState {
-  ButtonState buttonState = ButtonState::StateUp;
+using glow::ButtonState;
+using glow::TAdvButtonStyle;
+
+// What painting reads of the button besides its colours and content.
+struct GlowPaintState {
+  glow::GlowState button;    // between messages
+  glow::GroupOptions group;  // style and group
   bool enabled = true;
-  bool mouseInControl = false;  // the pointer is over the button
-  bool hotLook = false;         // hot colours and hot picture
-  bool pressed = false;         // drives the press fade
-  bool focused = false;
-  bool trackingFlag = false;    // the flag UpdateTracking keeps (not Tracking)
-  bool down = false;            // Down
-  bool fading = false;          // FadeTimer exists
-  int hoverFade = 0;            // 0..100
-  int pressFade = 0;            // 0..100
-  TAdvButtonStyle style = TAdvButtonStyle::bsButton;
-  int groupIndex = 0;
   bool showDisabled = true;
   bool transparent = false;
   TFocusType focusType = TFocusType::ftBorder;
@@ -52,7 +43,7 @@ struct GlowState {
 // one still marked so comes back as StateExclusive (down in a group) or
 // StateUp; a bsCheck button that is down is StateDown. The button keeps what
 // this answers (and stops tracking a press while disabled).
-ButtonState normalisedState(const GlowState& s);
+ButtonState normalisedState(const GlowPaintState& s);
 
 // p percent of a and the rest of b, channel by channel (Round, at most 255):
 // p >= 100 gives a, p < 1 gives b; a clNone gives b, a clNone b gives a.
@@ -65,18 +56,18 @@ struct GlowColors {
   TGDIPGradient gradient, gradientMirror;
   bool operator==(const GlowColors&) const = default;
 };
-GlowColors glowColors(const GlowState& s, const GlowAppearanceValues& a, const gdip::SystemColorLookup& system);
+GlowColors glowColors(const GlowPaintState& s, const GlowAppearanceValues& a, const gdip::SystemColorLookup& system);
 
 // The caption's brush colour: the font's, or the state's text colour (hot,
 // then down, then checked win); 0x808080 when disabled.
-fw::Color captionColor(const GlowState& s, fw::Color fontColor, const GlowAppearanceValues& a);
+fw::Color captionColor(const GlowPaintState& s, fw::Color fontColor, const GlowAppearanceValues& a);
 
 enum class GlowPicture { Normal, Hot, Disabled };
-GlowPicture glowPicture(const GlowState& s, bool hasHotPicture, bool hasDisabledPicture);
+GlowPicture glowPicture(const GlowPaintState& s, bool hasHotPicture, bool hasDisabledPicture);
 
-bool wantsFocusOutline(const GlowState& s);
+bool wantsFocusOutline(const GlowPaintState& s);
 // What OnDrawButton is told.
-TGlowButtonState drawButtonState(const GlowState& s);
+TGlowButtonState drawButtonState(const GlowPaintState& s);
 
 // One half of the face, as GDI+ fills it: a solid fill, then a radial
 // gradient over an ellipse (outside it the solid fill stays) or a linear one
@@ -106,6 +97,9 @@ struct TextBox {
   bool operator==(const TextBox&) const = default;
 };
 enum class TextAlign { Near, Center, Far };
+
+// Horizontal and vertical alignment of the text in its area.
+std::pair<TextAlign, TextAlign> textAlignment(TButtonLayout layout);
 
 // Notes lay out as blGlyphLeftAdjusted whatever the layout says.
 TButtonLayout effectiveLayout(TButtonLayout layout, bool hasNotes);

@@ -21,7 +21,7 @@ class TGDIPPicture;
 namespace ctl {
 
 struct GlowButtonPaint {
-  GlowState state;
+  GlowPaintState state;
   GlowAppearanceValues appearance;
 
   std::wstring caption;             // empty when ShowCaption is false

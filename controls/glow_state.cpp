@@ -4,13 +4,13 @@
 
 namespace ctl::glow {
 
-Effects startFade(InternalState& s) {
+Effects startFade(GlowState& s) {
   if (s.fadeTimer || FadeInterval <= 0) return kNothing;
   s.fadeTimer = true;
   return kCreateFadeTimer;
 }
 
-Effects enter(InternalState& s) {
+Effects enter(GlowState& s) {
   if (s.mouseInControl) return kNothing;
   s.hotLook = true;
   // Back over the button it still holds: pressed again.
@@ -25,7 +25,7 @@ Effects enter(InternalState& s) {
   return e | kInvalidate;
 }
 
-Effects leave(InternalState& s) {
+Effects leave(GlowState& s) {
   if (!s.mouseInControl) return kNothing;
   s.mouseInControl = s.hotLook = s.dropDownHot = false;
   s.hoverTracking = false;
@@ -40,7 +40,7 @@ Effects leave(InternalState& s) {
   return kInvalidate | startFade(s);
 }
 
-Effects fadeTick(InternalState& s) {
+Effects fadeTick(GlowState& s) {
   if (s.fadeChannel == FadeChannel::Idle) return kNothing;
   int& value = s.fadeChannel == FadeChannel::Hover ? s.hoverFade : s.pressFade;
   value += s.fadeStep;
@@ -53,7 +53,7 @@ Effects fadeTick(InternalState& s) {
   return kFreeFadeTimer;
 }
 
-Effects pressStart(InternalState& s, const GroupOptions& g, bool onDropDown) {
+Effects pressStart(GlowState& s, const GroupOptions& g, bool onDropDown) {
   s.pressed = s.mouseHeld = true;
   s.hoverTracking = false;
   Effects e = startFade(s);
@@ -74,13 +74,13 @@ Effects pressStart(InternalState& s, const GroupOptions& g, bool onDropDown) {
   return e;
 }
 
-ButtonState trackedState(const InternalState& s, const GroupOptions& g, bool inside) {
+ButtonState trackedState(const GlowState& s, const GroupOptions& g, bool inside) {
   if (g.style == TAdvButtonStyle::bsCheck && s.down) return ButtonState::StateDown;
   if (s.down) return ButtonState::StateExclusive;
   return inside ? ButtonState::StateDown : ButtonState::StateUp;
 }
 
-Effects release(InternalState& s, const GroupOptions& g, bool inside) {
+Effects release(GlowState& s, const GroupOptions& g, bool inside) {
   s.fadeStep = -kFadeStep;
   s.fadeChannel = FadeChannel::Press;
   s.mouseHeld = s.pressFadeMarker = false;
@@ -111,20 +111,20 @@ Effects release(InternalState& s, const GroupOptions& g, bool inside) {
   return e;
 }
 
-Effects updateTracking(InternalState& s, bool overThis) {
+Effects updateTracking(GlowState& s, bool overThis) {
   const bool elsewhere = !overThis;
   if (elsewhere == s.hoverTracking) return kNothing;
   s.hoverTracking = elsewhere;
   return overThis ? enter(s) : leave(s);
 }
 
-Effects keyDown(InternalState& s) {
+Effects keyDown(GlowState& s) {
   s.pressed = true;
   s.buttonState = ButtonState::StateDown;
   return kRepaintNow;
 }
 
-Effects keyUp(InternalState& s, const GroupOptions& g) {
+Effects keyUp(GlowState& s, const GroupOptions& g) {
   if (g.groupIndex == 0) {
     s.pressed = false;
     s.buttonState = ButtonState::StateUp;
@@ -137,7 +137,7 @@ Effects keyUp(InternalState& s, const GroupOptions& g) {
   return kRepaintNow | kBroadcastPressed;
 }
 
-Effects setDown(InternalState& s, const GroupOptions& g, bool value, bool beforeWindow) {
+Effects setDown(GlowState& s, const GroupOptions& g, bool value, bool beforeWindow) {
   if (beforeWindow) s.downWhileLoading = value;
   // A plain push button outside a group is never down.
   if (g.groupIndex == 0 && g.style == TAdvButtonStyle::bsButton) value = false;
@@ -157,7 +157,7 @@ Effects setDown(InternalState& s, const GroupOptions& g, bool value, bool before
   return e | kBroadcastPressed;
 }
 
-Effects buttonPressed(InternalState& s, const GroupOptions& g, int groupIndex, bool senderDown) {
+Effects buttonPressed(GlowState& s, const GroupOptions& g, int groupIndex, bool senderDown) {
   if (groupIndex != g.groupIndex || !s.down || !senderDown) return kNothing;
   s.down = false;
   s.buttonState = ButtonState::StateUp;

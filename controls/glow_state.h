@@ -7,10 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "controls/glow_look.h"
-
 namespace ctl::glow {
 
+// The visual press state; StateExclusive is down as a member of a group.
+enum class ButtonState { StateUp = 0, StateDisabled = 1, StateDown = 2, StateExclusive = 4 };
+enum class TAdvButtonStyle { bsButton, bsCheck };
 enum class FadeChannel { Idle, Hover, Press };
 enum class TButtonSizeState { bsGlyph, bsLabel, bsLarge };
 enum class TDropDownPosition { dpRight, dpBottom };
@@ -39,7 +40,7 @@ struct GroupOptions {
 };
 
 // What the button keeps between messages.
-struct InternalState {
+struct GlowState {
   ButtonState buttonState = ButtonState::StateUp;
   bool down = false;
   bool mouseInControl = false;
@@ -63,36 +64,36 @@ struct InternalState {
 };
 
 // The pointer comes over the button / goes away (ignored when already so).
-Effects enter(InternalState& s);
-Effects leave(InternalState& s);
+Effects enter(GlowState& s);
+Effects leave(GlowState& s);
 // One tick of the fade timer.
-Effects fadeTick(InternalState& s);
+Effects fadeTick(GlowState& s);
 // Starts the fade timer when there is none and fading is on.
-Effects startFade(InternalState& s);
+Effects startFade(GlowState& s);
 
 // Left button down: pressed and held, the press fade; on the face (not on
 // the drop-down part) the press itself.
-Effects pressStart(InternalState& s, const GroupOptions& g, bool onDropDown = false);
+Effects pressStart(GlowState& s, const GroupOptions& g, bool onDropDown = false);
 // While tracking a press, the state the pointer at (x, y) shows.
-ButtonState trackedState(const InternalState& s, const GroupOptions& g, bool inside);
+ButtonState trackedState(const GlowState& s, const GroupOptions& g, bool inside);
 // The pressed look counts the row just below the button as inside.
 inline bool insideForPress(int x, int y, int width, int height) {
   return x >= 0 && x < width && y >= 0 && y <= height;
 }
 // Left button up, before the framework's click.
-Effects release(InternalState& s, const GroupOptions& g, bool inside);
+Effects release(GlowState& s, const GroupOptions& g, bool inside);
 // Compares the tracking flag with whether the pointer is over the button,
 // and enters or leaves when they disagree.
-Effects updateTracking(InternalState& s, bool overThis);
+Effects updateTracking(GlowState& s, bool overThis);
 
 // Enter or Space: down, then up.
-Effects keyDown(InternalState& s);
-Effects keyUp(InternalState& s, const GroupOptions& g);
+Effects keyDown(GlowState& s);
+Effects keyUp(GlowState& s, const GroupOptions& g);
 
 // The Down setter. `beforeWindow`: loading, or the window does not exist yet.
-Effects setDown(InternalState& s, const GroupOptions& g, bool value, bool beforeWindow);
+Effects setDown(GlowState& s, const GroupOptions& g, bool value, bool beforeWindow);
 // A sibling of group `groupIndex` went down.
-Effects buttonPressed(InternalState& s, const GroupOptions& g, int groupIndex, bool senderDown);
+Effects buttonPressed(GlowState& s, const GroupOptions& g, int groupIndex, bool senderDown);
 
 // The drop-down part: a strip at the right or bottom edge.
 struct DropDownOptions {

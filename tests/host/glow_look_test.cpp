@@ -56,22 +56,26 @@ TEST(GlowLook, StateAndFadesPickTheColours) {
   using S = ButtonState;
   struct Case {
     const char* what;
-    GlowState s;
+    GlowPaintState s;
     GlowColors want;
   } cases[] = {
       {"idle", {}, normal},
-      {"hot", {.hotLook = true}, hot},
-      {"pressed", {.buttonState = S::StateDown, .hotLook = true, .pressed = true}, down},
-      {"down in a group", {.buttonState = S::StateExclusive, .down = true, .groupIndex = 1}, checked},
+      {"hot", {.button = {.hotLook = true}}, hot},
+      {"pressed", {.button = {.buttonState = S::StateDown, .hotLook = true, .pressed = true}}, down},
+      {"down in a group",
+       {.button = {.buttonState = S::StateExclusive, .down = true}, .group = {.groupIndex = 1}}, checked},
       {"disabled, even pressed and fading",
-       {.buttonState = S::StateDown, .enabled = false, .pressed = true, .fading = true, .pressFade = 40}, disabled},
+       {.button = {.buttonState = S::StateDown, .pressed = true, .pressFade = 40, .fadeTimer = true},
+        .enabled = false},
+       disabled},
       {"disabled without its colours", {.enabled = false, .showDisabled = false}, normal},
-      {"hover fade at 20", {.hotLook = true, .fading = true, .hoverFade = 20}, mix(hot, hot, normal, 20)},
-      {"hover fade out at 60", {.fading = true, .hoverFade = 60}, mix(normal, hot, normal, 60)},
+      {"hover fade at 20", {.button = {.hotLook = true, .hoverFade = 20, .fadeTimer = true}},
+       mix(hot, hot, normal, 20)},
+      {"hover fade out at 60", {.button = {.hoverFade = 60, .fadeTimer = true}}, mix(normal, hot, normal, 60)},
       {"press fade at 40",
-       {.buttonState = S::StateDown, .hotLook = true, .pressed = true, .fading = true, .pressFade = 40},
+       {.button = {.buttonState = S::StateDown, .hotLook = true, .pressed = true, .pressFade = 40, .fadeTimer = true}},
        mix(down, down, hot, 40)},
-      {"focused with ftHot", {.focused = true, .focusType = TFocusType::ftHot}, hot},
+      {"focused with ftHot", {.button = {.focused = true}, .focusType = TFocusType::ftHot}, hot},
   };
   for (const Case& c : cases) EXPECT_EQ(glowColors(c.s, a, noSystemColour), c.want) << c.what;
 
@@ -85,22 +89,27 @@ TEST(GlowLook, CaptionColourPictureAndOutlineFollowTheState) {
   a.TextColorHot = fw::clRed;
   a.TextColorDown = fw::clNavy;
   EXPECT_EQ(captionColor({}, fw::clBlue, a), fw::clBlue);
-  EXPECT_EQ(captionColor({.hotLook = true}, fw::clBlue, a), fw::clRed);
-  EXPECT_EQ(captionColor({.buttonState = ButtonState::StateDown, .hotLook = true}, fw::clBlue, a), fw::clNavy);
+  EXPECT_EQ(captionColor({.button = {.hotLook = true}}, fw::clBlue, a), fw::clRed);
+  EXPECT_EQ(captionColor({.button = {.buttonState = ButtonState::StateDown, .hotLook = true}}, fw::clBlue, a),
+            fw::clNavy);
   EXPECT_EQ(captionColor({.enabled = false}, fw::clBlue, a), fw::Color{0x808080});
 
   EXPECT_EQ(glowPicture({.enabled = false}, true, false), GlowPicture::Normal);
   EXPECT_EQ(glowPicture({.enabled = false}, true, true), GlowPicture::Disabled);
-  EXPECT_EQ(glowPicture({.hotLook = true}, true, true), GlowPicture::Hot);
-  EXPECT_EQ(glowPicture({.hotLook = true}, false, true), GlowPicture::Normal);
+  EXPECT_EQ(glowPicture({.button = {.hotLook = true}}, true, true), GlowPicture::Hot);
+  EXPECT_EQ(glowPicture({.button = {.hotLook = true}}, false, true), GlowPicture::Normal);
 
-  EXPECT_TRUE(wantsFocusOutline({.focused = true}));
-  EXPECT_FALSE(wantsFocusOutline({.focused = true, .focusType = TFocusType::ftHot}));
+  EXPECT_TRUE(wantsFocusOutline({.button = {.focused = true}}));
+  EXPECT_FALSE(wantsFocusOutline({.button = {.focused = true}, .focusType = TFocusType::ftHot}));
   EXPECT_FALSE(wantsFocusOutline({}));
-  EXPECT_EQ(normalisedState({.buttonState = ButtonState::StateDisabled, .down = true, .groupIndex = 2}),
+  EXPECT_EQ(normalisedState({.button = {.buttonState = ButtonState::StateDisabled, .down = true},
+                             .group = {.groupIndex = 2}}),
             ButtonState::StateExclusive);
-  EXPECT_EQ(normalisedState({.buttonState = ButtonState::StateDisabled}), ButtonState::StateUp);
-  EXPECT_EQ(normalisedState({.down = true, .style = TAdvButtonStyle::bsCheck}), ButtonState::StateDown);
+  EXPECT_EQ(normalisedState({.button = {.buttonState = ButtonState::StateDisabled}}), ButtonState::StateUp);
+  EXPECT_EQ(normalisedState({.button = {.down = true}, .group = {.style = TAdvButtonStyle::bsCheck}}),
+            ButtonState::StateDown);
+  EXPECT_EQ(normalisedState({.button = {.buttonState = ButtonState::StateDown}, .enabled = false}),
+            ButtonState::StateDisabled);
 }
 
 TEST(GlowLook, TheLowerHalfGoesFirstAndTheUpperHalfCoversTheOverlap) {

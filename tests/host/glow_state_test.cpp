@@ -21,7 +21,7 @@ struct Interval {
 TEST(GlowBehaviour, HoverFadeRepaintsFiveTimesAndEndsOnTheSixthTick) {
   Interval interval(20);
   for (bool entering : {true, false}) {
-    InternalState s;
+    GlowState s;
     s.mouseInControl = !entering;  // resting over the button, to leave it
     const Effects start = entering ? enter(s) : leave(s);
     EXPECT_EQ(start, kCreateFadeTimer | kInvalidate);
@@ -40,7 +40,7 @@ TEST(GlowBehaviour, HoverFadeRepaintsFiveTimesAndEndsOnTheSixthTick) {
 
 TEST(GlowBehaviour, NoFadeIntervalNoTimer) {
   Interval interval(0);
-  InternalState s;
+  GlowState s;
   EXPECT_EQ(enter(s), kInvalidate);
   EXPECT_EQ(pressStart(s, kPlain) & kCreateFadeTimer, 0u);
   EXPECT_EQ(release(s, kPlain, true) & kCreateFadeTimer, 0u);
@@ -59,7 +59,7 @@ TEST(GlowBehaviour, HeldPressFollowsThePointerAndComesBackPressed) {
       {kCheck, true, false, BS::StateDown},
   };
   for (const Case& c : cases) {
-    InternalState s;
+    GlowState s;
     s.down = c.down;
     EXPECT_EQ(trackedState(s, c.g, c.inside), c.shown) << c.down << c.inside;
   }
@@ -68,7 +68,7 @@ TEST(GlowBehaviour, HeldPressFollowsThePointerAndComesBackPressed) {
   EXPECT_FALSE(insideForPress(183, 10, 183, 52));
   EXPECT_FALSE(insideForPress(-1, 10, 183, 52));
 
-  InternalState s;
+  GlowState s;
   enter(s);
   pressStart(s, kPlain);
   leave(s);
@@ -83,7 +83,7 @@ TEST(GlowBehaviour, HeldPressFollowsThePointerAndComesBackPressed) {
 
 TEST(GlowBehaviour, PressFadeRunsUpWhileHeldAndEndsUnpressed) {
   Interval interval(20);
-  InternalState s;
+  GlowState s;
   enter(s);
   s.fadeChannel = FadeChannel::Idle;
   s.fadeTimer = false;
@@ -100,11 +100,11 @@ TEST(GlowBehaviour, PressFadeRunsUpWhileHeldAndEndsUnpressed) {
 }
 
 TEST(GlowBehaviour, DownAndGroups) {
-  InternalState plain;
+  GlowState plain;
   EXPECT_EQ(setDown(plain, kPlain, true, false), kNothing);
   EXPECT_FALSE(plain.down);
 
-  InternalState a, b;
+  GlowState a, b;
   EXPECT_EQ(setDown(a, kRadio, true, false), kInvalidate | kBroadcastPressed);
   EXPECT_EQ(a.buttonState, BS::StateExclusive);
   EXPECT_EQ(setDown(a, kRadio, false, false), kNothing);  // no AllowAllUp: stays down
@@ -120,7 +120,7 @@ TEST(GlowBehaviour, DownAndGroups) {
   EXPECT_FALSE(b.down);
   EXPECT_FALSE(b.downWhileLoading);
 
-  InternalState c;
+  GlowState c;
   pressStart(c, kCheck);
   EXPECT_TRUE(c.down);
   release(c, kCheck, false);  // released outside: taken back
@@ -128,14 +128,14 @@ TEST(GlowBehaviour, DownAndGroups) {
 }
 
 TEST(GlowBehaviour, KeysPressAndReleaseOrToggleInAGroup) {
-  InternalState s;
+  GlowState s;
   keyDown(s);
   EXPECT_EQ(s.buttonState, BS::StateDown);
   keyUp(s, kPlain);
   EXPECT_EQ(s.buttonState, BS::StateUp);
   EXPECT_FALSE(s.pressed);
 
-  InternalState g;
+  GlowState g;
   EXPECT_EQ(keyUp(g, kRadio), kRepaintNow | kBroadcastPressed);
   EXPECT_TRUE(g.down);
   EXPECT_EQ(g.buttonState, BS::StateExclusive);
