@@ -2,6 +2,8 @@
 
 #include <oleacc.h>
 
+#include "framework/graphics/gdi.h"
+
 namespace ctl {
 
 namespace {
@@ -33,6 +35,7 @@ TAdvCustomGlowButton::TAdvCustomGlowButton() {
   setBounds(0, 0, 100, 41);
   picture_.OnChange = [this] { refreshSize(); };
   disabledPicture_.OnChange = [this] { refreshSize(); };
+  appearance_.OnChange = [this](TGlowButtonAppearance&) { invalidate(); };
 }
 
 TAdvCustomGlowButton::~TAdvCustomGlowButton() {
@@ -49,7 +52,7 @@ void TAdvCustomGlowButton::windowCreated() {
   state_.pressFadeMarker = state_.hoverTracking = state_.mouseInControl = false;
   state_.mouseHeld = state_.hotLook = false;
   if (!state_.downWhileLoading) {
-    state_.buttonState = glow::ButtonState::StateUp;
+    state_.buttonState = ButtonState::StateUp;
     state_.pressed = false;
   }
   state_.tracking = false;
@@ -81,7 +84,14 @@ void TAdvCustomGlowButton::repaint() {
 }
 
 void TAdvCustomGlowButton::refreshSize() {
-  // Measuring for AutoSize comes with the painting; until then a repaint.
+  if (!autoSize_ || !handle()) {
+    invalidate();
+    return;
+  }
+  fw::ScreenDC screen;
+  SIZE size = GlowButtonSize(screen.dc(), paintInputs());
+  if (dropDown_.button) (dropDown_.position == glow::TDropDownPosition::dpRight ? size.cx : size.cy) += 14;
+  setBounds(left(), top(), size.cx, size.cy);
   invalidate();
 }
 
@@ -182,15 +192,15 @@ bool TAdvCustomGlowButton::dialogKey(WPARAM key) {
   if (glow::dropDownOnly(dropDown_, group_)) {
     showDropDown();
   } else {
-    if (group_.style == glow::TAdvButtonStyle::bsCheck) {
+    if (group_.style == TAdvButtonStyle::bsCheck) {
       apply(glow::setDown(state_, group_, !state_.down, false));
-      state_.buttonState = glow::ButtonState::StateDown;
+      state_.buttonState = ButtonState::StateDown;
       repaint();
     }
     click();
   }
   if (group_.groupIndex == 0) {
-    state_.buttonState = glow::ButtonState::StateUp;
+    state_.buttonState = ButtonState::StateUp;
     invalidate();
   }
   return true;
@@ -275,7 +285,7 @@ void TAdvCustomGlowButton::mouseMove(POINT p) {
     invalidate();
   }
   if (state_.tracking) {
-    const glow::ButtonState shown =
+    const ButtonState shown =
         glow::trackedState(state_, group_, glow::insideForPress(p.x, p.y, r.right, r.bottom));
     if (shown != state_.buttonState) {
       state_.buttonState = shown;
@@ -299,7 +309,7 @@ void TAdvCustomGlowButton::leftUp(POINT p) {
   if (GetCapture() == handle()) ReleaseCapture();
   KillTimer(handle(), kRepeatTimer);
   if (clicked && !pressOnDropDown_ && PtInRect(&r, p)) click();
-  if (group_.style == glow::TAdvButtonStyle::bsCheck || group_.groupIndex > 0) repaint();
+  if (group_.style == TAdvButtonStyle::bsCheck || group_.groupIndex > 0) repaint();
   invalidate();
 }
 
@@ -357,7 +367,7 @@ LRESULT TAdvCustomGlowButton::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       state_.focused = false;
       if (group_.groupIndex == 0) {
         state_.pressed = false;
-        state_.buttonState = glow::ButtonState::StateUp;
+        state_.buttonState = ButtonState::StateUp;
       }
       fire("OnExit");
       invalidate();
@@ -387,6 +397,62 @@ LRESULT TAdvCustomGlowButton::accessibleObject(WPARAM flags) {
   return result;
 }
 
-void TAdvCustomGlowButton::paint(HDC dc, const RECT& client) { fw::Control::paint(dc, client); }
+GlowPaintState TAdvCustomGlowButton::lookState() const {
+  return {state_, group_, enabled(), showDisabled_, transparent_, focusType_};
+}
+
+GlowButtonPaint TAdvCustomGlowButton::paintInputs() {
+  GlowButtonPaint p;
+  p.state = lookState();
+  p.appearance = appearance_.values();
+  if (showCaption_ && !(autoSize_ && sizeStates_.current == glow::TButtonSizeState::bsGlyph)) p.caption = caption();
+  p.notes = notes_;
+  p.font = font();
+  p.notesFont = notesFont_;
+  if (fw::Form* f = form(); f && f->handle())
+    p.hidePrefix = (SendMessageW(f->handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
+  p.picture = &picture_;
+  p.hotPicture = &hotPicture_;
+  p.disabledPicture = &disabledPicture_;
+  p.smallPicture = autoSize_ && sizeStates_.current != glow::TButtonSizeState::bsLarge;
+  p.layout = layout_;
+  p.position = position_;
+  p.antiAlias = antiAlias_;
+  p.trimming = trimming_;
+  p.wordWrap = wordWrap_;
+  p.rounded = rounded_;
+  p.borderSingle = borderStyle_ == fw::BorderStyle::Single;
+  p.marginHorz = marginHorz_;
+  p.marginVert = marginVert_;
+  p.spacing = spacing_;
+  if (parent() && parent()->handle()) p.paintParent = [this](HDC dc) { paintParentInto(dc); };
+  if (OnDrawButton)
+    p.onDrawButton = [this](HDC dc, const RECT& r, TGlowButtonState s) { OnDrawButton(*this, dc, r, s); };
+  return p;
+}
+
+void TAdvCustomGlowButton::paintParentInto(HDC dc) {
+  // The parent draws itself with its origin where this button sits.
+  POINT old;
+  OffsetViewportOrgEx(dc, -left(), -top(), &old);
+  SendMessageW(parent()->handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+  SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+void TAdvCustomGlowButton::paint(HDC dc, const RECT& client) {
+  if (painting_) return;
+  painting_ = true;
+  try {
+    // Painting settles the state: disabled shows StateDisabled and ends a
+    // tracked press; enabled again comes back up (or down in its group).
+    state_.buttonState = normalisedState(lookState());
+    if (!enabled()) state_.tracking = false;
+    DrawGlowButton(dc, client, paintInputs());
+  } catch (...) {
+    painting_ = false;
+    throw;
+  }
+  painting_ = false;
+}
 
 }  // namespace ctl

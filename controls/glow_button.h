@@ -53,8 +53,8 @@ class TAdvCustomGlowButton : public fw::Control {
   void setGroupIndex(int v);
   bool allowAllUp() const { return group_.allowAllUp; }
   void setAllowAllUp(bool v);
-  glow::TAdvButtonStyle style() const { return group_.style; }
-  void setStyle(glow::TAdvButtonStyle v) { group_.style = v; }
+  TAdvButtonStyle style() const { return group_.style; }
+  void setStyle(TAdvButtonStyle v) { group_.style = v; }
   TButtonLayout layout() const { return layout_; }
   void setLayout(TButtonLayout v);
   bool autoSize() const { return autoSize_; }
@@ -66,6 +66,8 @@ class TAdvCustomGlowButton : public fw::Control {
   glow::TButtonSizeState sizeState() const { return sizeStates_.current; }
   std::wstring version() const { return glow::versionText(0x02020305); }
   TAdvHintInfo& officeHint() { return officeHint_; }
+  TGlowButtonAppearance& appearance() { return appearance_; }
+  void setAppearance(const TGlowButtonAppearance& v) { appearance_.Assign(&v); }
   gdip::TGDIPPicture& picture() { return picture_; }
   const std::vector<std::wstring>& notes() const { return notes_; }
 
@@ -109,6 +111,7 @@ class TAdvCustomGlowButton : public fw::Control {
   fw::FontSpec notesFont_{L"Tahoma", -11, fw::clWindowText, {}};
   TAdvHintInfo officeHint_;
   gdip::TGDIPPicture picture_, disabledPicture_, hotPicture_;
+  TGlowButtonAppearance appearance_;
   TButtonPosition position_ = TButtonPosition::bpStandalone;
   int initRepeatPause_ = 400;
   int repeatPause_ = 100;
@@ -145,6 +148,10 @@ class TAdvCustomGlowButton : public fw::Control {
   void mouseMove(POINT p);
   void repeatTick();
   LRESULT accessibleObject(WPARAM flags);
+  // What painting reads: the state of the moment and every input.
+  GlowPaintState lookState() const;
+  GlowButtonPaint paintInputs();
+  void paintParentInto(HDC dc);
   void showDropDown();
   // Whether the pointer, at a point of the client area or where the cursor
   // is, is over this button and not over another window.

@@ -67,8 +67,8 @@ struct fw::EnumNames<ctl::glow::TDropDownPosition> {
   static constexpr std::pair<D, const char*> table[] = {{D::dpRight, "dpRight"}, {D::dpBottom, "dpBottom"}};
 };
 template <>
-struct fw::EnumNames<ctl::glow::TAdvButtonStyle> {
-  using S = ctl::glow::TAdvButtonStyle;
+struct fw::EnumNames<ctl::TAdvButtonStyle> {
+  using S = ctl::TAdvButtonStyle;
   static constexpr std::pair<S, const char*> table[] = {{S::bsButton, "bsButton"}, {S::bsCheck, "bsCheck"}};
 };
 template <>
@@ -128,8 +128,8 @@ std::vector<fw::PropertyDef> TAdvGlowButton::properties() {
           b.changeDropDown(d);
         });
   };
-  using glow::TAdvButtonStyle, glow::TButtonSizeState, glow::TDropDownPosition;
-  return {
+  using glow::TButtonSizeState, glow::TDropDownPosition;
+  std::vector<fw::PropertyDef> table{
       fw::property<B, std::wstring>("Caption", L"", &B::caption, &B::setCaption),
       repainting("AntiAlias", TAntiAlias::aaClearType, &B::antiAlias_),
       fw::property<B, bool>("AutoSize", false, &B::autoSize, &B::setAutoSize),
@@ -198,6 +198,9 @@ std::vector<fw::PropertyDef> TAdvGlowButton::properties() {
       repainting("DropDownDirection", TDropDownDirection::ddDown, &B::dropDownDirection_),
       dropDown("DropDownSplit", true, &glow::DropDownOptions::split),
   };
+  for (fw::PropertyDef& p : appearancePropertyDefs<B>([](auto& b) -> auto& { return b.appearance_; }))
+    table.push_back(std::move(p));
+  return table;
 }
 
 const fw::ClassInfo& TAdvGlowButton::info() {

@@ -9,9 +9,10 @@
 
 namespace ctl::glow {
 
+// The visual press state; StateExclusive is down as a member of a group.
 enum class ButtonState { StateUp = 0, StateDisabled = 1, StateDown = 2, StateExclusive = 4 };
-enum class FadeChannel { Idle, Hover, Press };
 enum class TAdvButtonStyle { bsButton, bsCheck };
+enum class FadeChannel { Idle, Hover, Press };
 enum class TButtonSizeState { bsGlyph, bsLabel, bsLarge };
 enum class TDropDownPosition { dpRight, dpBottom };
 
@@ -38,6 +39,7 @@ struct GroupOptions {
   bool allowAllUp = false;
 };
 
+// What the button keeps between messages.
 struct GlowState {
   ButtonState buttonState = ButtonState::StateUp;
   bool down = false;

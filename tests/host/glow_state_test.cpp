@@ -5,6 +5,7 @@
 
 namespace {
 
+using namespace ctl;
 using namespace ctl::glow;
 using BS = ButtonState;
 constexpr GroupOptions kPlain{};
@@ -17,7 +18,7 @@ struct Interval {
   int saved;
 };
 
-TEST(GlowState, HoverFadeRepaintsFiveTimesAndEndsOnTheSixthTick) {
+TEST(GlowBehaviour, HoverFadeRepaintsFiveTimesAndEndsOnTheSixthTick) {
   Interval interval(20);
   for (bool entering : {true, false}) {
     GlowState s;
@@ -37,7 +38,7 @@ TEST(GlowState, HoverFadeRepaintsFiveTimesAndEndsOnTheSixthTick) {
   }
 }
 
-TEST(GlowState, NoFadeIntervalNoTimer) {
+TEST(GlowBehaviour, NoFadeIntervalNoTimer) {
   Interval interval(0);
   GlowState s;
   EXPECT_EQ(enter(s), kInvalidate);
@@ -47,7 +48,7 @@ TEST(GlowState, NoFadeIntervalNoTimer) {
   EXPECT_FALSE(s.fadeTimer);
 }
 
-TEST(GlowState, HeldPressFollowsThePointerAndComesBackPressed) {
+TEST(GlowBehaviour, HeldPressFollowsThePointerAndComesBackPressed) {
   struct Case {
     GroupOptions g;
     bool down, inside;
@@ -80,7 +81,7 @@ TEST(GlowState, HeldPressFollowsThePointerAndComesBackPressed) {
   EXPECT_FALSE(s.pressFadeMarker);
 }
 
-TEST(GlowState, PressFadeRunsUpWhileHeldAndEndsUnpressed) {
+TEST(GlowBehaviour, PressFadeRunsUpWhileHeldAndEndsUnpressed) {
   Interval interval(20);
   GlowState s;
   enter(s);
@@ -98,7 +99,7 @@ TEST(GlowState, PressFadeRunsUpWhileHeldAndEndsUnpressed) {
   EXPECT_EQ(s.pressFade, 0);
 }
 
-TEST(GlowState, DownAndGroups) {
+TEST(GlowBehaviour, DownAndGroups) {
   GlowState plain;
   EXPECT_EQ(setDown(plain, kPlain, true, false), kNothing);
   EXPECT_FALSE(plain.down);
@@ -126,7 +127,7 @@ TEST(GlowState, DownAndGroups) {
   EXPECT_FALSE(c.down);
 }
 
-TEST(GlowState, KeysPressAndReleaseOrToggleInAGroup) {
+TEST(GlowBehaviour, KeysPressAndReleaseOrToggleInAGroup) {
   GlowState s;
   keyDown(s);
   EXPECT_EQ(s.buttonState, BS::StateDown);
@@ -144,7 +145,7 @@ TEST(GlowState, KeysPressAndReleaseOrToggleInAGroup) {
   EXPECT_TRUE(activeDefaultAfterFocus(false, false, true));
 }
 
-TEST(GlowState, AcceleratorsVersionAndSizeStates) {
+TEST(GlowBehaviour, AcceleratorsVersionAndSizeStates) {
   EXPECT_EQ(accelerator(L"&Aide"), L'A');
   EXPECT_EQ(accelerator(L"Pierre && &fils"), L'F');
   EXPECT_EQ(accelerator(L"Aide &&"), 0);

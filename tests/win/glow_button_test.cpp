@@ -15,7 +15,7 @@
 
 namespace {
 
-using ctl::glow::ButtonState;
+using ctl::ButtonState;
 
 class GlowTestForm : public fw::Form {
  public:
