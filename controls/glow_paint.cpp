@@ -163,7 +163,11 @@ struct Measured {
 class GdipText {
  public:
   GdipText(HDC dc, gdip::Graphics& g, const GlowButtonPaint& p, const GlowLayoutInput& in)
-      : g_(g), p_(p), in_(in), font_(gdipFont(dc, p.font, captionFace(p))), notesFont_(gdipFont(dc, p.notesFont, p.notesFont.name)) {}
+      : g_(g), p_(p), in_(in), font_(gdipFont(dc, p.font, captionFace(p))),
+        notesFont_(gdipFont(dc, p.notesFont, p.notesFont.name)) {
+    g_.setTextRenderingHint(p.antiAlias == TAntiAlias::aaClearType ? Gdiplus::TextRenderingHintClearTypeGridFit
+                                                                   : Gdiplus::TextRenderingHintAntiAlias);
+  }
 
   Measured measure() {
     const auto [align, lineAlign] = textAlignment(in_.layout);
@@ -179,8 +183,6 @@ class GdipText {
   }
 
   void draw(const GlowLayout& layout, fw::Color captionColour) {
-    g_.setTextRenderingHint(p_.antiAlias == TAntiAlias::aaClearType ? Gdiplus::TextRenderingHintClearTypeGridFit
-                                                                    : Gdiplus::TextRenderingHintAntiAlias);
     const gdip::StringFormat format = stringFormat(p_, layout.align, layout.lineAlign);
     gdip::SolidBrush caption(argb(captionColour));
     g_.drawString(p_.caption, font_, rectF(layout.captionArea), format, caption.get());

@@ -59,7 +59,8 @@ struct GlowButtonPaint {
 void DrawGlowButton(HDC dc, const RECT& rect, const GlowButtonPaint& paint);
 
 // What AutoSize makes of the button: the width and height its picture and
-// texts need, margins and spacing included.
+// texts need, margins and spacing included (a drop-down part is the
+// button's to add).
 SIZE GlowButtonSize(HDC dc, const GlowButtonPaint& paint);
 
 }  // namespace ctl

@@ -88,23 +88,27 @@ TEST(GlowPaint, FacesOfTheNormalHotAndDownStates) {
 
 TEST(GlowPaint, DisabledShowsGreyTextDisabledColoursAndTheNormalPicture) {
   const GlowAppearanceValues a{};
-  PrintButton button;
-  button.paint.state.enabled = false;
-  Canvas canvas(kW, kH);
-  button.draw(canvas);
-  EXPECT_TRUE(closeTo(canvas.at(178, 12), rgb(a.ColorDisabled)));
-  EXPECT_TRUE(closeTo(canvas.at(178, 26), rgb(a.ColorMirrorDisabled)));
-  EXPECT_TRUE(closeTo(canvas.at(91, 0), rgb(a.BorderColorDisabled)));
-  EXPECT_TRUE(closeTo(canvas.at(27, 26), kRed)) << "the picture as it is";
-  // The caption's line: grey ink, and nothing darker.
-  int grey = 0;
-  for (int y = 2; y < 18; ++y)
-    for (int x = 50; x < 150; ++x) {
-      const std::uint32_t c = canvas.at(x, y);
-      grey += closeTo(c, 0x808080, 8) ? 1 : 0;
-      ASSERT_GE(c & 0xFF, 0x70u) << x << "," << y;
-    }
-  EXPECT_GT(grey, 20);
+  // GDI+ text, and the system's text call without anti-aliasing.
+  for (TAntiAlias antiAlias : {TAntiAlias::aaClearType, TAntiAlias::aaNone}) {
+    PrintButton button;
+    button.paint.state.enabled = false;
+    button.paint.antiAlias = antiAlias;
+    Canvas canvas(kW, kH);
+    button.draw(canvas);
+    EXPECT_TRUE(closeTo(canvas.at(178, 12), rgb(a.ColorDisabled)));
+    EXPECT_TRUE(closeTo(canvas.at(178, 26), rgb(a.ColorMirrorDisabled)));
+    EXPECT_TRUE(closeTo(canvas.at(91, 0), rgb(a.BorderColorDisabled)));
+    EXPECT_TRUE(closeTo(canvas.at(27, 26), kRed)) << "the picture as it is";
+    // The caption's line: grey ink, and nothing darker.
+    int grey = 0;
+    for (int y = 2; y < 18; ++y)
+      for (int x = 50; x < 150; ++x) {
+        const std::uint32_t c = canvas.at(x, y);
+        grey += closeTo(c, 0x808080, 8) ? 1 : 0;
+        ASSERT_GE(c & 0xFF, 0x70u) << x << "," << y << " " << int(antiAlias);
+      }
+    EXPECT_GT(grey, 20) << int(antiAlias);
+  }
 }
 
 TEST(GlowPaint, ThePictureLosesItsBottomLeftColour) {
