@@ -399,7 +399,8 @@ LRESULT TAdvCustomGlowButton::accessibleObject(WPARAM flags) {
     return defaultHandling(WM_GETOBJECT, flags, OBJID_CLIENT);
   const LRESULT result = LresultFromObject(IID_IAccessible, flags, accessible);
   accessible->Release();
-  return result;
+  // A failure (COM cannot hand the object over): the system's default object.
+  return result < 0 ? defaultHandling(WM_GETOBJECT, flags, OBJID_CLIENT) : result;
 }
 
 GlowPaintState TAdvCustomGlowButton::lookState() const {
