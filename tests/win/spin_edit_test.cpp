@@ -9,7 +9,7 @@
 #include <string>
 
 #include "framework/ui/form.h"
-#include "tests/support/message_pump.h"
+#include "tests/support/pump.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
-// Handles this thread's queued messages for a while, as the program's loop
-// does: a form's dialog keys first, then translation and dispatch.
+// A bounded message pump for the Windows tests, never a blocking loop: it
+// handles what is queued as the program's loop does (a form's dialog keys
+// first, then translation and dispatch).
 #pragma once
 
 #include <windows.h>
