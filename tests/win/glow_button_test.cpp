@@ -11,7 +11,7 @@
 #include <string>
 
 #include "framework/ui/edit.h"
-#include "tests/support/pump.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "framework/ui/application.h"
 #include "framework/ui/button.h"
 #include "framework/error/error.h"
-#include "tests/support/pump.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "framework/ui/application.h"
 #include "framework/ui/control.h"
 #include "tests/support/canvas.h"
-#include "tests/support/pump.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 
