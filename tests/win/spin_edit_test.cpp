@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "controls/beep.h"
 #include "framework/ui/form.h"
 #include "tests/support/message_pump.h"
 
@@ -73,7 +74,7 @@ class SpinEditTest : public testing::Test {
       return true;
     }();
     (void)registered;
-    ctl::setBeepHook([this] { ++beeps; });
+    ctl::setBeepHook([this](UINT) { ++beeps; });
     form.create(kDescription);
     form.show();
     spin = dynamic_cast<ctl::TSpinEdit*>(form.find("Spin"));
