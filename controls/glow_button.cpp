@@ -1,5 +1,6 @@
 #include "controls/glow_button.h"
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include "framework/graphics/gdi.h"
@@ -378,6 +379,10 @@ LRESULT TAdvCustomGlowButton::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case BM_CLICK:  // what assistive technology sends to press a button
       click();
       return 0;
+    case BM_GETSTATE:  // and how it reads the state, as of a system button
+      return (state_.buttonState == ButtonState::StateDown ? BST_PUSHED : 0) |
+             (state_.down ? BST_CHECKED : 0) | (state_.focused ? BST_FOCUS : 0) |
+             (state_.mouseInControl ? BST_HOT : 0);
     case WM_GETOBJECT:
       if (LONG(lp) == OBJID_CLIENT) return accessibleObject(wp);
       break;

@@ -87,7 +87,6 @@ class TAdvCustomGlowButton : public fw::Control {
   void loaded() override;
 
  protected:
-  WindowSpec windowSpec() const override { return {nullptr, 0, 0}; }
   void windowCreated() override;
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void captionChanged() override;

@@ -54,6 +54,7 @@ constexpr char kDescription[] = R"(Test: TGlowTestForm {
     TabOrder = 1
     Caption = "Ok"
     Default = true
+    ModalResult = 1
     TabStop = true
     OnClick = Clicked
   }
@@ -182,12 +183,14 @@ TEST_F(GlowButtonTest, KeysClickOnceAndEnterGoesToTheFocusedOrTheDefaultButton) 
   };
   for (const Case& c : cases) {
     form.clicks.clear();
+    form.setModalResult(-1);
     fw::Control* focus = form.find(c.focus);
     SetFocus(focus->handle());
     pump(20);
     key(focus->handle(), c.key);
     EXPECT_EQ(form.clicks[c.clicked], 1) << c.focus << " " << c.key;
     EXPECT_EQ(form.clicks.size(), 1u) << c.focus << " " << c.key;
+    EXPECT_EQ(form.modalResult(), button(c.clicked)->modalResult());  // written by every click
     EXPECT_EQ(button(c.clicked)->state().buttonState, ButtonState::StateUp);
   }
 }
