@@ -431,18 +431,11 @@ GlowButtonPaint TAdvCustomGlowButton::paintInputs() {
   p.marginHorz = marginHorz_;
   p.marginVert = marginVert_;
   p.spacing = spacing_;
-  if (parent() && parent()->handle()) p.paintParent = [this](HDC dc) { paintParentInto(dc); };
+  if (parent() && parent()->handle())
+    p.paintParent = [this](HDC dc, std::span<const RECT> areas) { paintParentBackground(dc, areas); };
   if (OnDrawButton)
     p.onDrawButton = [this](HDC dc, const RECT& r, TGlowButtonState s) { OnDrawButton(*this, dc, r, s); };
   return p;
-}
-
-void TAdvCustomGlowButton::paintParentInto(HDC dc) {
-  // The parent draws itself with its origin where this button sits.
-  POINT old;
-  OffsetViewportOrgEx(dc, -left(), -top(), &old);
-  SendMessageW(parent()->handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-  SetViewportOrgEx(dc, old.x, old.y, nullptr);
 }
 
 void TAdvCustomGlowButton::paint(HDC dc, const RECT& client) {

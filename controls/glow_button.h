@@ -150,7 +150,6 @@ class TAdvCustomGlowButton : public fw::Control {
   // What painting reads: the state of the moment and every input.
   GlowPaintState lookState() const;
   GlowButtonPaint paintInputs();
-  void paintParentInto(HDC dc);
   void showDropDown();
   // Whether the pointer, at a point of the client area or where the cursor
   // is, is over this button and not over another window.

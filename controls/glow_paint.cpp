@@ -279,21 +279,13 @@ void drawPicture(HDC dc, gdip::Graphics& g, const GlowButtonPaint& p, gdip::TGDI
 
 // The parent's background in the corner pixels a rounded border leaves.
 void handCornersToParent(HDC dc, const RECT& r, const GlowButtonPaint& p) {
-  const int x0 = r.left, y0 = r.top, x1 = r.right - 1, y1 = r.bottom - 1;
   const bool left = p.position == TButtonPosition::bpStandalone || p.position == TButtonPosition::bpLeft;
   const bool right = p.position == TButtonPosition::bpStandalone || p.position == TButtonPosition::bpRight;
-  if (!left && !right) return;
-  fw::GdiObject<HRGN> corners(CreateRectRgn(0, 0, 0, 0));
-  auto add = [&](int x, int y) {
-    fw::GdiObject<HRGN> pixel(CreateRectRgn(x, y, x + 1, y + 1));
-    CombineRgn(corners.get(), corners.get(), pixel.get(), RGN_OR);
-  };
-  if (left) add(x0, y0), add(x0, y1);
-  if (right) add(x1, y0), add(x1, y1);
-  const int saved = SaveDC(dc);
-  SelectClipRgn(dc, corners.get());
-  p.paintParent(dc);
-  RestoreDC(dc, saved);
+  std::vector<RECT> corners;
+  auto add = [&](LONG x, LONG y) { corners.push_back(RECT{x, y, x + 1, y + 1}); };
+  if (left) add(r.left, r.top), add(r.left, r.bottom - 1);
+  if (right) add(r.right - 1, r.top), add(r.right - 1, r.bottom - 1);
+  if (!corners.empty()) p.paintParent(dc, corners);
 }
 
 }  // namespace
@@ -302,12 +294,7 @@ void DrawGlowButton(HDC dc, const RECT& rect, const GlowButtonPaint& p) {
   const glow::GlowState& b = p.state.button;
   const bool hot = b.mouseInControl || b.hotLook;
   const bool down = normalisedState(p.state) == ButtonState::StateDown;
-  if (p.state.transparent && !hot && p.paintParent) {
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-    p.paintParent(dc);
-    RestoreDC(dc, saved);
-  }
+  if (p.state.transparent && !hot && p.paintParent) p.paintParent(dc, std::span<const RECT>(&rect, 1));
   const GlowColors colours = glowColors(p.state, p.appearance, systemColour);
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   {

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -47,10 +48,11 @@ struct GlowButtonPaint {
   int marginVert = 1;
   int spacing = 2;
 
-  // The parent paints itself into dc with the origin moved to the button's
-  // position (its non-windowed controls too); empty when there is no parent.
-  // Used for the corner pixels of a rounded button and for Transparent.
-  std::function<void(HDC dc)> paintParent;
+  // The parent paints its own image into dc at the button's place, within
+  // `areas` of the client area (none: all of it); empty when there is no
+  // parent. Used for the corner pixels of a rounded button and for
+  // Transparent.
+  std::function<void(HDC dc, std::span<const RECT> areas)> paintParent;
   // OnDrawButton: called after the button is painted.
   std::function<void(HDC dc, const RECT& rect, TGlowButtonState state)> onDrawButton;
 };

@@ -127,10 +127,9 @@ TEST(GlowPaint, ThePictureLosesItsBottomLeftColour) {
 
 TEST(GlowPaint, FocusOutlineAndTheParentsCorners) {
   PrintButton button({.focused = true});
-  button.paint.paintParent = [](HDC dc) {
+  button.paint.paintParent = [](HDC dc, std::span<const RECT> areas) {
     fw::Brush green(CreateSolidBrush(RGB(0, 255, 0)));
-    RECT all{0, 0, kW, kH};
-    FillRect(dc, &all, green.get());
+    for (const RECT& r : areas) FillRect(dc, &r, green.get());
   };
   Canvas canvas(kW, kH);
   button.draw(canvas);
