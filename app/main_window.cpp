@@ -4,6 +4,7 @@
 
 #include <bit>
 
+#include "app/about_box.h"
 #include "app/links.h"
 #include "app/scale_message.h"
 #include "framework/ui/button.h"
@@ -86,6 +87,11 @@ void TFormmorvi::loaded() {
   AdvSmoothLabel3 = bind<gdip::TAdvSmoothLabel>(*this, "AdvSmoothLabel3");
 }
 
+void TFormmorvi::windowCreated() {
+  fw::Form::windowCreated();
+  about::addToSystemMenu(handle());
+}
+
 void TFormmorvi::TBChange(fw::Control&) { CalibrationCoef = SpinEdit->value() / 1000.0L + 1; }
 
 void TFormmorvi::FormShow(fw::Control&) {
@@ -123,5 +129,6 @@ LRESULT TFormmorvi::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   // answer is the bits of the double.
   static const UINT askCoefficient = RegisterWindowMessageW(L"Morvi.CalibrationCoef");
   if (msg == askCoefficient) return std::bit_cast<LRESULT>(double(CalibrationCoef));
+  if (msg == WM_SYSCOMMAND && about::onSystemCommand(handle(), wp)) return 0;
   return fw::Form::handleMessage(msg, wp, lp);
 }

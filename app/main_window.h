@@ -65,6 +65,7 @@ class TFormmorvi : public fw::Form {
  protected:
   std::vector<HandlerEntry> handlerTable() const override;
   void loaded() override;
+  void windowCreated() override;
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:

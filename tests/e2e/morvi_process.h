@@ -20,9 +20,15 @@ struct Child {
   RECT rect;  // relative to the parent's client area
 };
 
+// The path of Morvi.exe as Windows sees it.
+std::wstring morviExe();
+// The Windows path of a file that the test's environment names by its Linux path.
+std::wstring pathFromEnvironment(const char* variable);
+
 class MorviProcess {
  public:
-  MorviProcess();  // starts the program and waits for its window
+  // Starts the program (by default the one under test) and waits for its window.
+  explicit MorviProcess(const std::wstring& exe = morviExe());
   ~MorviProcess();  // closes the window (or kills the process) and waits
   MorviProcess(const MorviProcess&) = delete;
   MorviProcess& operator=(const MorviProcess&) = delete;
@@ -68,9 +74,6 @@ HWND waitForTopLevel(DWORD processId, const std::wstring& caption);
 std::wstring textOf(HWND w);
 // The texts of a dialog's children, one a line.
 std::wstring dialogText(HWND dialog);
-
-// The path of Morvi.exe as Windows sees it.
-std::wstring morviExe();
 // Pumps this thread's messages and sleeps, for at most `ms`.
 void pause(DWORD ms);
 
