@@ -4,6 +4,12 @@ namespace fw {
 
 Button::Button() { setTabStop(true); }
 
+bool Button::dialogKey(WPARAM key) {
+  if (key != VK_RETURN || !active_ || !canFocus()) return false;
+  click();
+  return true;
+}
+
 const ClassInfo& Button::info() {
   static const ClassInfo info("TButton", &Control::info(), [] { return std::unique_ptr<Control>(new Button); },
                               {

@@ -12,10 +12,14 @@ class Button : public Control {
   const ClassInfo& classInfo() const override { return info(); }
 
   bool isDefault() const { return default_; }
-  void setDefault(bool v) { default_ = v; }
-  bool isDefaultButton() const override { return default_; }
-  bool isButton() const override { return true; }
+  void setDefault(bool v) { default_ = active_ = v; }
   void click() override { fire("OnClick"); }
+  // Enter presses the focused button, or a default one when the focus is
+  // not on a button.
+  void focusMoved(Control& focused) override {
+    active_ = dynamic_cast<Button*>(&focused) ? &focused == this : default_;
+  }
+  bool dialogKey(WPARAM key) override;
 
  protected:
   WindowSpec windowSpec() const override { return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0}; }
@@ -25,6 +29,7 @@ class Button : public Control {
 
  private:
   bool default_ = false;
+  bool active_ = false;
 };
 
 }  // namespace fw

@@ -198,31 +198,34 @@ void Form::moveFocus(bool forward) {
   list[i]->focus();
 }
 
+bool Form::offer(const std::function<bool(Control&)>& take) {
+  auto walk = [&](auto&& self, Control& parent) -> bool {
+    for (auto& child : parent.controls())
+      if (take(*child) || self(self, *child)) return true;
+    return false;
+  };
+  return walk(walk, *this);
+}
+
+void Form::focusChanged(Control& focused) {
+  offer([&](Control& c) {
+    c.focusMoved(focused);
+    return false;
+  });
+}
+
 bool Form::preTranslate(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || (msg.hwnd != handle() && !IsChild(handle(), msg.hwnd))) return false;
+  if (msg.hwnd != handle() && !IsChild(handle(), msg.hwnd)) return false;
+  if (msg.message == WM_SYSCHAR) return offer([&](Control& c) { return c.dialogChar(wchar_t(msg.wParam)); });
+  if (msg.message != WM_KEYDOWN) return false;
   if (msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
     moveFocus(GetKeyState(VK_SHIFT) >= 0);
     return true;
   }
-  if (msg.wParam == VK_RETURN) {
+  if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) {
     Control* focused = focusedControl();
-    if (focused && focused->takesEnter()) return false;
-    if (focused && focused->isButton()) {
-      focused->click();
-      return true;
-    }
-    Control* target = nullptr;
-    auto walk = [&](auto&& self, Control& c) -> void {
-      for (auto& child : c.controls()) {
-        if (target) return;
-        if (child->isDefaultButton() && child->visible() && child->enabled()) target = child.get();
-        self(self, *child);
-      }
-    };
-    walk(walk, *this);
-    if (!target) return false;
-    target->click();
-    return true;
+    if (msg.wParam == VK_RETURN && focused && focused->takesEnter()) return false;
+    return offer([&](Control& c) { return c.dialogKey(msg.wParam); });
   }
   return false;
 }

@@ -67,6 +67,11 @@ class Form : public Control {
 
   // Dialog keys; true when the message was used.
   bool preTranslate(const MSG& msg);
+  // Tells every control of the window where the focus went.
+  void focusChanged(Control& focused);
+  // Set by the buttons that close a modal window; 0 while it runs.
+  int modalResult() const { return modalResult_; }
+  void setModalResult(int v) { modalResult_ = v; }
   // The control that holds the keyboard focus, if any.
   Control* focusedControl();
   // Controls that Tab visits, in order.
@@ -92,6 +97,8 @@ class Form : public Control {
  private:
   void build(Control& control, const desc::Object& object, const std::vector<HandlerEntry>& handlers);
   void moveFocus(bool forward);
+  // Offers a key to the controls in turn; true when one took it.
+  bool offer(const std::function<bool(Control&)>& take);
 
   int clientWidth_ = 0;
   int clientHeight_ = 0;
@@ -100,6 +107,7 @@ class Form : public Control {
   Position position_ = Position::Designed;
   int pixelsPerInch_ = 96;
   HWND lastFocus_ = nullptr;
+  int modalResult_ = 0;
   bool shown_ = false;
 };
 

@@ -225,19 +225,41 @@ void MorviProcess::type(const std::wstring& text) const {
   settle();
 }
 
-void MorviProcess::click(HWND target) const {
+void MorviProcess::moveTo(HWND target) const {
   RECT r;
   GetWindowRect(target, &r);
   int sx = GetSystemMetrics(SM_CXSCREEN) - 1, sy = GetSystemMetrics(SM_CYSCREEN) - 1;
   int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
-  INPUT in[3]{};
-  for (INPUT& i : in) i.type = INPUT_MOUSE;
-  in[0].mi.dx = x * 65535 / sx;
-  in[0].mi.dy = y * 65535 / sy;
-  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(3, in, sizeof(INPUT));
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = x * 65535 / sx;
+  in.mi.dy = y * 65535 / sy;
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof(INPUT));
+  settle();
+}
+
+void MorviProcess::leftButton(bool down) const {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof(INPUT));
+  settle();
+}
+
+void MorviProcess::click(HWND target) const {
+  moveTo(target);
+  leftButton(true);
+  leftButton(false);
+}
+
+void MorviProcess::key(WORD vk, bool down) const {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.wScan = WORD(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &in, sizeof(INPUT));
   settle();
 }
 

@@ -61,6 +61,9 @@ class MorviProcess {
   void press(WORD vk, bool shift = false) const;
   void type(const std::wstring& text) const;
   void click(HWND target) const;  // left click in the middle of a window
+  void moveTo(HWND target) const;  // the pointer to the middle of a window
+  void leftButton(bool down) const;
+  void key(WORD vk, bool down) const;  // one key event, held or let go
   // Waits until the program has handled what was sent.
   void settle() const;
 

@@ -11,6 +11,7 @@
 
 #include "app/main_window.h"
 #include "framework/ui/application.h"
+#include "framework/ui/button.h"
 #include "framework/error/error.h"
 #include "tests/support/message_pump.h"
 
