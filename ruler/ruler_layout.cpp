@@ -9,17 +9,20 @@
 namespace ruler {
 namespace {
 
-constexpr std::int32_t rulerEnd = 2500;        // tenths of a millimetre
 constexpr long double intervalRaise = 0.03L;   // 130 stands for 133.3 tenths
 constexpr std::int32_t raisedInterval = 130;
-constexpr int titleX = 900, tickStartX = 500, tickEndX = 700, markEndX = 750, labelX = 800;
-constexpr int titleY = 50, rulerTop = 100, labelRise = 20;  // device pixels
 
 double pixelsPerTenth(int pixels, int millimetres, long double coef) {
   return static_cast<double>(static_cast<long double>(pixels) / (static_cast<long double>(millimetres) * 10) * coef);
 }
 
 }  // namespace
+
+double pixelsPerTenthAcross(const PageMetrics& page) { return pixelsPerTenth(page.widthPixels, page.widthMm, 1); }
+
+double pixelsPerTenthDown(const PageMetrics& page, long double coef) {
+  return pixelsPerTenth(page.heightPixels, page.heightMm, coef);
+}
 
 int roundHalfEven(long double v) {
   // The default floating-point environment rounds to nearest, ties to even.
@@ -34,8 +37,8 @@ RulerPage layoutRuler(const PageMetrics& page, const Graduation& graduation, lon
   RulerPage out{};
   out.printCoef = calibrationCoef;
   if (graduation.labelInterval == raisedInterval) out.printCoef += intervalRaise;
-  out.yScale = pixelsPerTenth(page.heightPixels, page.heightMm, out.printCoef);
-  out.xScale = pixelsPerTenth(page.widthPixels, page.widthMm, 1);
+  out.yScale = pixelsPerTenthDown(page, out.printCoef);
+  out.xScale = pixelsPerTenthAcross(page);
 
   const auto across = [&](int tenths) { return roundHalfEven(tenths * static_cast<long double>(out.xScale)); };
   const auto down = [&](std::int32_t p) { return roundHalfEven(p * static_cast<long double>(out.yScale) + rulerTop); };
