@@ -22,5 +22,6 @@ struct PrinterError : Error { using Error::Error; };
 struct IniFileError : Error { using Error::Error; };
 struct InOutError : Error { using Error::Error; };
 struct DescriptionError : Error { using Error::Error; };
+struct ConvertError : Error { using Error::Error; };
 
 }  // namespace fw

@@ -9,6 +9,12 @@
 
 namespace fw {
 
+// The user's number separators, as the regional settings give them.
+struct NumberFormat {
+  wchar_t decimal;    // ',' in French
+  wchar_t thousands;  // U+00A0 or U+202F in French
+};
+
 // The shortest text of v with at most 15 significant digits, the last one
 // rounded half away from zero from the exact binary value: no trailing zeros,
 // no trailing separator ("0", "1,2", "76", "-0,5"). Fixed notation while the

@@ -1,0 +1,10 @@
+// The answer of the scale finder: the scale of a plan from a dimension read
+// on it (metres) and the same dimension measured on the paper (centimetres).
+#pragma once
+
+#include <optional>
+#include <string>
+
+// " Echelle : 1/N ème" with N = plan / measure × 100 to the unit, written in
+// full; nothing when either value is 0 (the only refused input).
+std::optional<std::wstring> scaleMessage(long double plan, long double measure);
