@@ -19,5 +19,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     fw::Application::showException(e);
     if (!form.handle()) return 1;
   }
+  form.offerCalibration();
   return fw::Application::run(form);
 }

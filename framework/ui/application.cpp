@@ -30,19 +30,21 @@ int Application::run(Form& mainForm) {
     showException(e);
   }
   MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    bool used = false;
-    try {
-      used = mainForm.handle() && mainForm.preTranslate(msg);
-    } catch (const std::exception& e) {
-      showException(e);
-      used = true;
-    }
-    if (used) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) dispatch(mainForm, msg);
   return int(msg.wParam);
+}
+
+void Application::dispatch(Form& form, const MSG& msg) {
+  bool used = false;
+  try {
+    used = form.handle() && form.preTranslate(msg);
+  } catch (const std::exception& e) {
+    showException(e);
+    used = true;
+  }
+  if (used) return;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
 }
 
 }  // namespace fw

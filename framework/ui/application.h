@@ -1,6 +1,8 @@
 // The application: its title, the top-level error box and the message loop.
 #pragma once
 
+#include <windows.h>
+
 #include <exception>
 #include <string>
 
@@ -17,6 +19,8 @@ class Application {
   static void showException(const std::exception& e);
   // Shows the main form and runs the message loop until it is destroyed.
   static int run(Form& mainForm);
+  // One message of a loop: the form's dialog keys first, else its window.
+  static void dispatch(Form& form, const MSG& msg);
 };
 
 }  // namespace fw

@@ -1,5 +1,7 @@
 #include "framework/ui/button.h"
 
+#include "framework/ui/form.h"
+
 namespace fw {
 
 Button::Button() { setTabStop(true); }
@@ -9,10 +11,18 @@ const ClassInfo& Button::info() {
                               {
                                   property<Button, std::wstring>("Caption", L"", &Button::caption, &Button::setCaption),
                                   property<Button, bool>("Default", false, &Button::isDefault, &Button::setDefault),
+                                  property<Button, bool>("Cancel", false, &Button::cancel, &Button::setCancel),
+                                  field<Button>("ModalResult", ModalResult::None, &Button::modalResult_),
                                   property<Button, bool>("TabStop", true, &Button::tabStop, &Button::setTabStop),
                                   event("OnClick"),
                               });
   return info;
+}
+
+void Button::click() {
+  fire("OnClick");
+  if (modalResult_ == ModalResult::None) return;
+  if (Form* f = form()) f->setModalResult(modalResult_);
 }
 
 }  // namespace fw

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/ui/control.h"
+#include "framework/ui/modal_result.h"
 
 namespace fw {
 
@@ -14,17 +15,26 @@ class Button : public Control {
   bool isDefault() const { return default_; }
   void setDefault(bool v) { default_ = v; }
   bool isDefaultButton() const override { return default_; }
+  bool cancel() const { return cancel_; }
+  void setCancel(bool v) { cancel_ = v; }
+  bool isCancelButton() const override { return cancel_; }
   bool isButton() const override { return true; }
-  void click() override { fire("OnClick"); }
+  // A button with a modal result closes its modal window with it, after
+  // its OnClick.
+  void click() override;
 
  protected:
-  WindowSpec windowSpec() const override { return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0}; }
+  WindowSpec windowSpec() const override {
+    return {L"BUTTON", DWORD(WS_TABSTOP | (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)), 0};
+  }
   void command(WORD code) override {
     if (code == BN_CLICKED) click();
   }
 
  private:
   bool default_ = false;
+  bool cancel_ = false;
+  ModalResult modalResult_ = ModalResult::None;
 };
 
 }  // namespace fw

@@ -113,6 +113,8 @@ class Control {
   virtual bool takesEnter() const { return false; }
   virtual bool isButton() const { return false; }
   virtual bool isDefaultButton() const { return false; }
+  // Escape goes to the first cancel button of the window that is willing.
+  virtual bool isCancelButton() const { return false; }
   virtual void click() {}
 
   // Events, bound by handler name.
@@ -145,6 +147,8 @@ class Control {
     DWORD exStyle = 0;
   };
   virtual WindowSpec windowSpec() const { return {}; }
+  // The window that owns a top-level one.
+  virtual HWND ownerWindow() const { return nullptr; }
   virtual void windowCreated() {}
   virtual LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT defaultHandling(UINT msg, WPARAM wp, LPARAM lp);

@@ -105,7 +105,7 @@ void Form::invoke(std::string_view name, Control& sender) {
 
 Control::WindowSpec Form::windowSpec() const {
   DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_CAPTION;
-  DWORD ex = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+  DWORD ex = (owner_ ? 0 : WS_EX_APPWINDOW) | WS_EX_CONTROLPARENT;
   if (borderIcons_.bits & biSystemMenu) style |= WS_SYSMENU;
   if (borderStyle_ == BorderStyle::Dialog) {
     ex |= WS_EX_DLGMODALFRAME;
@@ -154,6 +154,27 @@ void Form::show() {
 
 void Form::close() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
 
+ModalResult Form::showModal() {
+  modalResult_ = ModalResult::None;
+  if (owner_) EnableWindow(owner_, FALSE);
+  show();
+  MSG msg;
+  while (modalResult_ == ModalResult::None) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program is ending: the outer loop gets the quit message back.
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      modalResult_ = ModalResult::Cancel;
+      break;
+    }
+    Application::dispatch(*this, msg);
+  }
+  // The owner is enabled again before the form hides, so it gets the focus back.
+  if (owner_) EnableWindow(owner_, TRUE);
+  ShowWindow(handle(), SW_HIDE);
+  return modalResult_;
+}
+
 std::vector<Control*> Form::tabList() {
   std::vector<Control*> list;
   auto walk = [&](auto&& self, Control& parent) -> void {
@@ -189,8 +210,33 @@ void Form::moveFocus(bool forward) {
   list[i]->focus();
 }
 
+Control* Form::firstWilling(bool (Control::*is)() const) {
+  Control* found = nullptr;
+  auto walk = [&](auto&& self, Control& c) -> void {
+    for (auto& child : c.controls()) {
+      if (found) return;
+      if (((*child).*is)() && child->visible() && child->enabled()) found = child.get();
+      self(self, *child);
+    }
+  };
+  walk(walk, *this);
+  return found;
+}
+
 bool Form::preTranslate(const MSG& msg) {
   if (msg.message != WM_KEYDOWN || (msg.hwnd != handle() && !IsChild(handle(), msg.hwnd))) return false;
+  if (GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0 && shortCut(msg.wParam)) return true;
+  if (msg.wParam == VK_ESCAPE) {
+    if (Control* cancel = firstWilling(&Control::isCancelButton)) {
+      cancel->click();
+      return true;
+    }
+    if (owner_) {
+      modalResult_ = ModalResult::Cancel;
+      return true;
+    }
+    return false;
+  }
   if (msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
     moveFocus(GetKeyState(VK_SHIFT) >= 0);
     return true;
@@ -202,15 +248,7 @@ bool Form::preTranslate(const MSG& msg) {
       focused->click();
       return true;
     }
-    Control* target = nullptr;
-    auto walk = [&](auto&& self, Control& c) -> void {
-      for (auto& child : c.controls()) {
-        if (target) return;
-        if (child->isDefaultButton() && child->visible() && child->enabled()) target = child.get();
-        self(self, *child);
-      }
-    };
-    walk(walk, *this);
+    Control* target = firstWilling(&Control::isDefaultButton);
     if (!target) return false;
     target->click();
     return true;
@@ -230,6 +268,13 @@ LRESULT Form::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
+    case WM_CLOSE:
+      // An owned form's close box cancels it; it is destroyed with its object.
+      if (owner_) {
+        modalResult_ = ModalResult::Cancel;
+        return 0;
+      }
+      break;
     case WM_DESTROY:
       // The error box of a failed OnDestroy comes before the loop is told to
       // end: a quit message waiting would close the box at once.
@@ -238,7 +283,7 @@ LRESULT Form::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       } catch (const std::exception& e) {
         Application::showException(e);
       }
-      PostQuitMessage(0);
+      if (!owner_) PostQuitMessage(0);
       return 0;
   }
   return Control::handleMessage(msg, wp, lp);
