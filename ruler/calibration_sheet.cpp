@@ -48,9 +48,10 @@ CalibrationSheet layoutCalibrationSheet(const PageMetrics& page, const SheetHead
       sheet.ops.emplace_back(Text{{x(labelX), y(p) - labelRise}, label});
     }
   }
-  sheet.ops.emplace_back(Text{{x(tickStartX), y(end + instructionGap)},
+  // Clear of the columns where the marks are read.
+  sheet.ops.emplace_back(Text{{x(labelX), y(end + instructionGap)},
                               L"Mesurez la barre du trait 0 au trait " + std::to_wstring(*barMm) +
-                                  L" mm, puis saisissez cette longueur dans l'assistant (Ctrl+E)."});
+                                  L" mm et saisissez cette longueur dans l'assistant (Ctrl+E)."});
   return sheet;
 }
 

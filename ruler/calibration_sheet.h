@@ -35,7 +35,7 @@ std::optional<int> calibrationBarMm(const PageMetrics& page);
 // Lays out the sheet: the heading at the title's place, one line under the
 // other; the bar from the ruler's top, a mark every 10 mm (ruler ticks), a
 // labelled mark every 50 mm and at its end ("0", "50", ..., "250 mm"); the
-// instruction line under it. Throws fw::PrinterError(pageTooShortText) when
+// instruction line under it, where the labels begin. Throws fw::PrinterError(pageTooShortText) when
 // no bar fits.
 CalibrationSheet layoutCalibrationSheet(const PageMetrics& page, const SheetHeading& heading);
 

@@ -110,7 +110,7 @@ void MorviProcess::settle() const {
   SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
 }
 
-void MorviProcess::press(WORD vk, bool shift) const {
+void MorviProcess::press(WORD vk, WORD modifier) const {
   std::vector<INPUT> in;
   auto key = [&](WORD k, bool up) {
     INPUT i{};
@@ -120,10 +120,10 @@ void MorviProcess::press(WORD vk, bool shift) const {
     i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     in.push_back(i);
   };
-  if (shift) key(VK_SHIFT, false);
+  if (modifier) key(modifier, false);
   key(vk, false);
   key(vk, true);
-  if (shift) key(VK_SHIFT, true);
+  if (modifier) key(modifier, true);
   SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
   settle();
 }
@@ -141,19 +141,27 @@ void MorviProcess::type(const std::wstring& text) const {
   settle();
 }
 
-void MorviProcess::click(HWND target) const {
+void MorviProcess::hover(HWND target) const {
   RECT r;
   GetWindowRect(target, &r);
   int sx = GetSystemMetrics(SM_CXSCREEN) - 1, sy = GetSystemMetrics(SM_CYSCREEN) - 1;
   int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
-  INPUT in[3]{};
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = x * 65535 / sx;
+  in.mi.dy = y * 65535 / sy;
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof(INPUT));
+  settle();
+}
+
+void MorviProcess::click(HWND target) const {
+  hover(target);
+  INPUT in[2]{};
   for (INPUT& i : in) i.type = INPUT_MOUSE;
-  in[0].mi.dx = x * 65535 / sx;
-  in[0].mi.dy = y * 65535 / sy;
-  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(3, in, sizeof(INPUT));
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, in, sizeof(INPUT));
   settle();
 }
 

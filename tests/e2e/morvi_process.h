@@ -43,8 +43,10 @@ class MorviProcess {
   HWND focus() const;  // the program's keyboard focus
 
   // Real input through the system's input queue.
-  void press(WORD vk, bool shift = false) const;
+  // A key, alone or with a modifier held (VK_SHIFT, VK_CONTROL, VK_MENU).
+  void press(WORD vk, WORD modifier = 0) const;
   void type(const std::wstring& text) const;
+  void hover(HWND target) const;  // the mouse to the middle of a window
   void click(HWND target) const;  // left click in the middle of a window
   // Waits until the program has handled what was sent.
   void settle() const;

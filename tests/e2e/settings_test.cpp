@@ -141,6 +141,27 @@ TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
   EXPECT_EQ(stored(L"Coef"), 36);
 }
 
+TEST_F(SettingsFileTest, EscapeInTheCalibrationAssistantChangesNothing) {
+  writeFile("[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
+  {
+    MorviProcess morvi;
+    morvi.press('E', VK_CONTROL);
+    const HWND assistant = e2e::waitForTopLevel(morvi.processId(), L"Étalonner l'imprimante");
+    ASSERT_TRUE(assistant);
+    morvi.press(VK_TAB);
+    morvi.type(L"248");  // a proposal of +8 stands ready
+    morvi.press(VK_ESCAPE);
+    for (int i = 0; i < 100 && IsWindowVisible(assistant); ++i) e2e::pause(50);
+    ASSERT_FALSE(IsWindow(assistant) && IsWindowVisible(assistant));
+    EXPECT_EQ(textOf(spinField(morvi)), L"37");
+    EXPECT_NEAR(morvi.calibrationCoef(), 1.037, 1e-12);
+    ASSERT_TRUE(morvi.close());
+  }
+  std::string after;
+  ASSERT_TRUE(readFile(after));
+  EXPECT_EQ(after, "[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
+}
+
 std::wstring boxText(HWND box) {
   std::wstring all;
   for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
