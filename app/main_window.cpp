@@ -6,9 +6,11 @@
 
 #include "app/calibration_dialog.h"
 #include "app/links.h"
+#include "app/scale_message.h"
 #include "framework/ui/button.h"
 #include "framework/ui/edit.h"
 #include "framework/error/error.h"
+#include "framework/ui/message_dialog.h"
 
 namespace {
 
@@ -79,9 +81,19 @@ void TFormmorvi::loaded() {
 
 void TFormmorvi::TBChange(fw::Control&) { CalibrationCoef = SpinEdit->value() / 1000.0L + 1; }
 
-void TFormmorvi::FormShow(fw::Control&) { RG_Morvi->focus(); }
+void TFormmorvi::FormShow(fw::Control&) {
+  for (ctl::TEditFormat* field : {CotePlan, CoteMesure}) field->setDisplayFormat(L",0.00 ;,0.00");
+  for (ctl::TEditFormat* field : {CotePlan, CoteMesure}) field->setValue(0);
+  for (ctl::TEditFormat* field : {CotePlan, CoteMesure}) field->Validate();
+  RG_Morvi->focus();
+}
 
-void TFormmorvi::BtEchelleClick(fw::Control&) {}
+void TFormmorvi::BtEchelleClick(fw::Control&) {
+  // What was typed since the focus last moved counts.
+  CotePlan->Validate();
+  CoteMesure->Validate();
+  if (const auto message = scaleMessage(CotePlan->value(), CoteMesure->value())) fw::showMessage(*message);
+}
 
 void TFormmorvi::Label2Click(fw::Control& sender) { openAddress(handle(), L"mailto:" + sender.caption()); }
 

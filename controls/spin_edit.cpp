@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "controls/beep.h"
 #include "framework/ui/application.h"
 #include "framework/system/locale_win.h"
 #include "framework/graphics/gdi.h"
@@ -10,16 +11,6 @@
 namespace ctl {
 
 namespace {
-
-std::function<void()>& beepHook() {
-  static std::function<void()> hook;
-  return hook;
-}
-
-void beep() {
-  if (beepHook()) beepHook()();
-  else MessageBeep(0);
-}
 
 constexpr COLORREF kGlyphBackground = RGB(128, 128, 0);
 
@@ -32,8 +23,6 @@ fw::GdiObject<HBITMAP> loadGlyph(const wchar_t* name) {
 RECT toRect(const spin::Box& b) { return {b.left, b.top, b.left + b.width, b.top + b.height}; }
 
 }  // namespace
-
-void setBeepHook(std::function<void()> hook) { beepHook() = std::move(hook); }
 
 // ---- the button pair
 
@@ -207,12 +196,12 @@ bool TSpinEdit::AcceptsChar(wchar_t ch) const {
 }
 
 void TSpinEdit::StepUp() {
-  if (readOnly_) beep();
+  if (readOnly_) beep(0);
   else setValue(value() + increment_);
 }
 
 void TSpinEdit::StepDown() {
-  if (readOnly_) beep();
+  if (readOnly_) beep(0);
   else setValue(value() - increment_);
 }
 
@@ -266,7 +255,7 @@ LRESULT TSpinEdit::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;  // the edit still sees the key
     case WM_CHAR:
       if (!AcceptsChar(wchar_t(wp))) {
-        beep();
+        beep(0);
         return 0;
       }
       break;

@@ -14,10 +14,6 @@
 
 namespace ctl {
 
-// Refused input is answered with the default beep; tests put a counter here.
-// An empty hook restores MessageBeep.
-void setBeepHook(std::function<void()> hook);
-
 // One button of the pair: windowless, painted and driven by the pair. A held
 // press clicks again after 400 ms, then every 100 ms while it shows pressed.
 struct TTimerSpeedButton {

@@ -5,6 +5,7 @@
 #include <type_traits>
 #include <unordered_set>
 
+#include "framework/text/decimal.h"
 #include "framework/text/utf8.h"
 
 namespace desc {
@@ -16,6 +17,7 @@ static_assert(std::is_same_v<std::variant_alternative_t<size_t(Kind::Ident), Val
 static_assert(std::is_same_v<std::variant_alternative_t<size_t(Kind::StringList), Value>, StringList>);
 static_assert(std::is_same_v<std::variant_alternative_t<size_t(Kind::Set), Value>, Set>);
 static_assert(std::is_same_v<std::variant_alternative_t<size_t(Kind::Binary), Value>, Bytes>);
+static_assert(std::is_same_v<std::variant_alternative_t<size_t(Kind::Number), Value>, Number>);
 
 Kind kindOf(const Value& v) { return static_cast<Kind>(v.index()); }
 
@@ -82,6 +84,7 @@ const char* kindName(Kind kind) {
     case Kind::StringList: return "a list of strings";
     case Kind::Set: return "a set";
     case Kind::Binary: return "binary data";
+    case Kind::Number: return "a decimal number";
     case Kind::Color: return "a colour (an integer or an identifier)";
   }
   return "a value";
@@ -138,6 +141,14 @@ class ValueReader {
     }
     if (negative && magnitude == 0) fail("-0 is written 0");
     return negative ? std::int64_t(0 - magnitude) : std::int64_t(magnitude);
+  }
+
+  // The rest of the value, in the plain decimal syntax.
+  Number number() {
+    const std::string_view text = text_.substr(pos_);
+    if (!fw::decimalValue(text)) wrongKind(Kind::Number);
+    pos_ = text_.size();
+    return Number{std::string(text)};
   }
 
   std::string ident(Kind kind) {
@@ -356,6 +367,7 @@ class Parser {
         break;
       case Kind::StringList: result = reader.stringList(); break;
       case Kind::Set: result = reader.set(); break;
+      case Kind::Number: result = reader.number(); break;
       case Kind::Binary:
         if (reader.accept("<>")) {
           result = Bytes{};
@@ -492,6 +504,11 @@ void writeValue(std::string& out, const Value& value, const std::string& indent)
                  },
                  [&](const Set& set) { writeList(out, set.names, writeIdent); },
                  [&](const Bytes& bytes) { writeBinary(out, bytes, indent); },
+                 [&](const Number& number) {
+                   if (!fw::decimalValue(number.text))
+                     throw std::invalid_argument("not a decimal number: " + quoted(number.text));
+                   out += number.text;
+                 },
              },
              value);
 }

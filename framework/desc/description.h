@@ -35,6 +35,7 @@ enum class Kind {
   Ident,       // clNone, true, taCenter, FormCreate (enumerations, booleans, colours, handlers)
   StringList,  // ["a", "b"]
   Set,         // [akLeft, akTop]
+  Number,      // 12.5, -3, 1.5E-7 (decimal text, kept as written)
   Binary,      // < hex lines >
   Color,       // an Integer (16111818) or an Ident (clNavy): either is accepted
 };
@@ -49,8 +50,12 @@ struct Set {
 };
 using StringList = std::vector<std::string>;
 using Bytes = std::vector<std::uint8_t>;
+struct Number {
+  std::string text;
+  bool operator==(const Number&) const = default;
+};
 
-using Value = std::variant<std::int64_t, std::string, Ident, StringList, Set, Bytes>;
+using Value = std::variant<std::int64_t, std::string, Ident, StringList, Set, Number, Bytes>;
 Kind kindOf(const Value& v);
 
 struct Property {

@@ -67,7 +67,12 @@ class Registry : public desc::Schema {
 template <class T, class V, class Get, class Set>
 PropertyDef property(std::string name, V defaultValue, Get get, Set set, bool alwaysWritten = false) {
   PropertyDef def;
-  def.schema = {name, ValueCodec<V>::kind, ValueCodec<V>::encode(defaultValue), alwaysWritten};
+  // Member by member: GCC 12 takes the destruction of a whole temporary
+  // schema for a free of memory it did not allocate.
+  def.schema.name = std::move(name);
+  def.schema.kind = ValueCodec<V>::kind;
+  def.schema.defaultValue = ValueCodec<V>::encode(defaultValue);
+  def.schema.alwaysWritten = alwaysWritten;
   def.set = [set](Control& c, const desc::Value& v) {
     std::invoke(set, static_cast<T&>(c), ValueCodec<V>::decode(v));
   };

@@ -3,6 +3,7 @@
 #include <array>
 #include <limits>
 
+#include "framework/text/decimal.h"
 #include "framework/text/utf8.h"
 
 namespace fw {
@@ -89,6 +90,14 @@ int ValueCodec<int>::decode(const desc::Value& v) {
   if (n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
     throw BadValue{"number out of range"};
   return int(n);
+}
+
+desc::Value ValueCodec<long double>::encode(long double v) { return desc::Number{shortestText(v)}; }
+
+long double ValueCodec<long double>::decode(const desc::Value& v) {
+  const std::optional<long double> n = decimalValue(std::get<desc::Number>(v).text);
+  if (!n) throw BadValue{"not a decimal number"};
+  return *n;
 }
 
 bool ValueCodec<bool>::decode(const desc::Value& v) {

@@ -47,6 +47,14 @@ struct ValueCodec<std::wstring> {
   static std::wstring decode(const desc::Value& v) { return fromUtf8(std::get<std::string>(v)); }
 };
 
+// Extended floats as the shortest decimal text that reads back exactly.
+template <>
+struct ValueCodec<long double> {
+  static constexpr desc::Kind kind = desc::Kind::Number;
+  static desc::Value encode(long double v);
+  static long double decode(const desc::Value& v);
+};
+
 template <>
 struct ValueCodec<std::vector<std::wstring>> {
   static constexpr desc::Kind kind = desc::Kind::StringList;

@@ -130,12 +130,15 @@ FixedDigits fixedDigits(const Decimal& d, int decimals) {
 std::string fixedText(const Decimal& d) {
   const int decimals = std::max(0, static_cast<int>(d.digits.size()) - 1 - d.exponent);
   const FixedDigits f = fixedDigits(d, decimals);
-  return (f.integer.empty() ? "0" : f.integer) + (decimals > 0 ? "." + f.fraction : "");
+  std::string text = f.integer.empty() ? "0" : f.integer;
+  if (decimals > 0) text.append(".").append(f.fraction);
+  return text;
 }
 
 std::string exponentText(const Decimal& d) {
-  return d.digits.substr(0, 1) + (d.digits.size() > 1 ? "." + d.digits.substr(1) : "") + "E" +
-         std::to_string(d.exponent);
+  std::string text = d.digits.substr(0, 1);
+  if (d.digits.size() > 1) text.append(".").append(d.digits, 1);
+  return text.append("E").append(std::to_string(d.exponent));
 }
 
 std::optional<long double> decimalValue(std::string_view text) {

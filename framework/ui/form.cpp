@@ -258,6 +258,11 @@ bool Form::preTranslate(const MSG& msg) {
 
 LRESULT Form::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_NEXTDLGCTL:
+      // As in a dialog: the control given, or the next (wp 0) or previous one.
+      if (LOWORD(lp)) SetFocus(reinterpret_cast<HWND>(wp));
+      else moveFocus(wp == 0);
+      return 0;
     case WM_ACTIVATE:
       // Give the focus back to the control that had it before a dialog.
       if (LOWORD(wp) == WA_INACTIVE) {

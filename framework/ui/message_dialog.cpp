@@ -10,6 +10,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "framework/ui/application.h"
+
 namespace fw {
 namespace {
 
@@ -302,6 +304,10 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
 
 ModalResult messageDialog(std::wstring_view text, DialogType type, DialogButtons buttons, int /*helpContext*/) {
   return taskDialogAvailable() ? taskDialog(text, type, buttons) : dialogForm(text, type, buttons);
+}
+
+void showMessage(std::wstring_view text) {
+  MessageBoxW(GetActiveWindow(), std::wstring(text).c_str(), Application::title().c_str(), MB_OK);
 }
 
 }  // namespace fw

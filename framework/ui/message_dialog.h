@@ -35,6 +35,10 @@ class DialogButtons {
 // file, so the help context only travels with the call.
 ModalResult messageDialog(std::wstring_view text, DialogType type, DialogButtons buttons, int helpContext);
 
+// The plain message box: the text, the program's title as caption, no icon
+// and one OK button.
+void showMessage(std::wstring_view text);
+
 // The two forms, for the choice above and for tests.
 bool taskDialogAvailable();
 ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons);

@@ -36,6 +36,7 @@ constexpr std::string_view kRich = R"desc(Formmorvi: TForm {
     }
     RgOrient: TRadioGroup {
       Items = []
+      Zoom = -1.5E-7
     }
   }
   Image0: TImage {
@@ -133,13 +134,14 @@ TEST(DescriptionRead, GivesEveryKindOfValueWithItsLine) {
   // `[]` is read as the kind the property has.
   EXPECT_EQ(valueOf(scales, "Anchors"), desc::Value(desc::Set{}));
   EXPECT_EQ(valueOf(group.children[1], "Items"), desc::Value(desc::StringList{}));
+  EXPECT_EQ(valueOf(group.children[1], "Zoom"), desc::Value(desc::Number{"-1.5E-7"}));
 
   const std::size_t sizes[] = {0, 31, 32, 33, 70};
   for (std::size_t i = 0; i < std::size(sizes); ++i)
     EXPECT_EQ(valueOf(form.children[i + 1], "Picture.Data"), desc::Value(pictureBytes(sizes[i])))
         << sizes[i] << " bytes";
-  EXPECT_EQ(form.children[2].properties[0].line, 28);
-  EXPECT_EQ(form.children[2].properties[1].line, 31);  // after the binary lines
+  EXPECT_EQ(form.children[2].properties[0].line, 29);
+  EXPECT_EQ(form.children[2].properties[1].line, 32);  // after the binary lines
 }
 
 TEST(DescriptionWrite, BuildsTheCanonicalTextThatReadsBack) {
@@ -201,6 +203,7 @@ TEST(DescriptionWrite, RefusesWhatCouldNotBeReadBack) {
       {"F", "TForm", {{"Font..Name", std::int64_t{1}}}, {}},
       {"F", "TForm", {{"OnCreate", desc::Ident{"Form Create"}}}, {}},
       {"F", "TForm", {{"Anchors", desc::Set{{"akLeft", "9"}}}}, {}},
+      {"F", "TForm", {{"Zoom", desc::Number{"1,5"}}}, {}},
   };
   for (const desc::Object& object : badObjects)
     EXPECT_THROW(desc::write(object), std::invalid_argument) << testing::PrintToString(object.name);
@@ -265,6 +268,10 @@ const Malformed kMalformed[] = {
     {"F: TForm {\n  Left = -\n}\n", 2, "digits after '-'"},
     {"F: TForm {\n  Left = 1.5\n}\n", 2, "unexpected text after the value of 'Left'"},
     {"F: TForm {\n  Color = -\n}\n", 2, "digits after '-'"},
+    // Decimal numbers.
+    {"F: TForm {\n  G: TRadioGroup {\n    Zoom = 1,5\n  }\n}\n", 3, "'Zoom' takes a decimal number"},
+    {"F: TForm {\n  G: TRadioGroup {\n    Zoom = 1e5\n  }\n}\n", 3, "'Zoom' takes a decimal number"},
+    {"F: TForm {\n  G: TRadioGroup {\n    Zoom = 1E99999\n  }\n}\n", 3, "'Zoom' takes a decimal number"},
     // Strings.
     {"F: TForm {\n  Caption = \"a\\qb\"\n}\n", 2, "bad escape \\q"},
     {"F: TForm {\n  Caption = \"\\u0041\"\n}\n", 2, "bad escape"},

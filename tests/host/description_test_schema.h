@@ -38,7 +38,8 @@ class TestSchema final : public desc::Schema {
                                 {{"Caption", K::String, std::string()},
                                  {"Items", K::StringList, desc::StringList{}},
                                  {"Columns", K::Integer, std::int64_t{1}},
-                                 {"ItemIndex", K::Integer, std::int64_t{-1}, true}}};
+                                 {"ItemIndex", K::Integer, std::int64_t{-1}, true},
+                                 {"Zoom", K::Number, desc::Number{"0"}}}};
   desc::ClassSchema image_{"TImage", &control_,
                            {{"Picture.Data", K::Binary, desc::Bytes{}},
                             {"Stretch", K::Ident, desc::Ident{"false"}}}};

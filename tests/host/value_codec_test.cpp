@@ -3,6 +3,8 @@
 
 #include "framework/desc/value_codec.h"
 
+#include <limits>
+
 namespace {
 
 enum class Layout { Left, Top };
@@ -40,6 +42,19 @@ TEST(ValueCodec, NamedColoursAreWrittenByNameOthersAsNumbers) {
   EXPECT_THROW(Codec::decode(desc::Ident{"clPurpleHaze"}), fw::BadValue);
   EXPECT_THROW(Codec::decode(std::int64_t{-1}), fw::BadValue);
   EXPECT_THROW(Codec::decode(std::int64_t{0x100000000}), fw::BadValue);
+}
+
+TEST(ValueCodec, ExtendedFloatsAreWrittenShortestAndReadBackExactly) {
+  using Codec = fw::ValueCodec<long double>;
+  const std::pair<long double, const char*> cases[] = {
+      {0, "0"}, {12.5L, "12.5"}, {-3, "-3"}, {0.1L, "0.1"}, {1.005L, "1.005"}, {1e-7L, "1E-7"},
+      {1e21L, "1E21"}, {123456789012345678901.0L, "123456789012345678904"}, {1.0L / 3, "0.33333333333333333334"},
+      {std::numeric_limits<long double>::max(), "1.189731495357231765E4932"},
+  };
+  for (const auto& [value, text] : cases) {
+    EXPECT_EQ(Codec::encode(value), desc::Value(desc::Number{text}));
+    EXPECT_EQ(Codec::decode(desc::Number{text}), value) << text;
+  }
 }
 
 TEST(ValueCodec, NumbersBooleansEnumerationsAndSetsAreChecked) {

@@ -8,11 +8,14 @@
 
 #include <string>
 
+#include "controls/beep.h"
 #include "framework/ui/form.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 
 namespace spin = ctl::spin;
+using testpump::pump;
 
 class SpinTestForm : public fw::Form {
  public:
@@ -61,19 +64,6 @@ constexpr char kDescription[] = R"(Test: TSpinTestForm {
 }
 )";
 
-// Handles what is queued, for at most `ms`.
-void pump(DWORD ms) {
-  DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(1);
-  } while (GetTickCount() - start < ms);
-}
-
 class SpinEditTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -84,7 +74,7 @@ class SpinEditTest : public testing::Test {
       return true;
     }();
     (void)registered;
-    ctl::setBeepHook([this] { ++beeps; });
+    ctl::setBeepHook([this](UINT) { ++beeps; });
     form.create(kDescription);
     form.show();
     spin = dynamic_cast<ctl::TSpinEdit*>(form.find("Spin"));

@@ -1,0 +1,237 @@
+// The dimension field in a window of its own, driven by real messages: keys,
+// focus, the clipboard; the beeps counted and the text colour read as the
+// field's parent hands it to the edit.
+#include "controls/edit_format.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/beep.h"
+#include "framework/error/error.h"
+#include "framework/ui/form.h"
+#include "tests/support/message_pump.h"
+
+namespace {
+
+using testpump::pump;
+
+class FieldTestForm : public fw::Form {
+ public:
+  static const fw::ClassInfo& info() {
+    static const fw::ClassInfo info("TFieldTestForm", &fw::Form::info(), nullptr, {});
+    return info;
+  }
+  const fw::ClassInfo& classInfo() const override { return info(); }
+  int changes = 0;
+
+ protected:
+  std::vector<HandlerEntry> handlerTable() const override {
+    return {handler<FieldTestForm, &FieldTestForm::Changed>("Changed")};
+  }
+
+ private:
+  void Changed(fw::Control&) { ++changes; }
+};
+
+constexpr char kDescription[] = R"(Test: TFieldTestForm {
+  Caption = "Champ"
+  ClientWidth = 200
+  ClientHeight = 100
+  Field: TEditFormat {
+    Left = 10
+    Top = 10
+    Width = 80
+    Height = 21
+    Font.Name = "Tahoma"
+    Font.Height = -11
+    Font.Color = clNavy
+    Font.Style = []
+    TabOrder = 0
+    OnChange = Changed
+  }
+  Other: TEdit {
+    Left = 100
+    Top = 10
+    Width = 60
+    Height = 21
+    TabOrder = 1
+  }
+}
+)";
+
+class EditFormatTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    static bool registered = [] {
+      for (const fw::ClassInfo* c : {&FieldTestForm::info(), &ctl::TEditFormat::info(), &fw::Edit::info()})
+        fw::Registry::instance().add(*c);
+      return true;
+    }();
+    (void)registered;
+    ctl::setBeepHook([this](UINT type) { beeps.push_back(type); });
+    form.create(kDescription);
+    form.show();
+    field = dynamic_cast<ctl::TEditFormat*>(form.find("Field"));
+    other = form.find("Other");
+    ASSERT_NE(field, nullptr);
+    ASSERT_NE(other, nullptr);
+    SetForegroundWindow(form.handle());
+    leave();
+    form.changes = 0;
+  }
+  void TearDown() override { ctl::setBeepHook({}); }
+
+  void enter() {
+    SetFocus(field->handle());
+    pump(20);
+  }
+  void leave() {
+    SetFocus(other->handle());
+    pump(20);
+  }
+  void type(const std::wstring& text) {
+    for (wchar_t ch : text) PostMessageW(field->handle(), WM_CHAR, ch, 1);
+    pump(30);
+  }
+  void paste(const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(form.handle()));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    SendMessageW(field->handle(), WM_PASTE, 0, 0);
+    pump(20);
+  }
+  std::wstring shown() const {
+    wchar_t t[128]{};
+    GetWindowTextW(field->handle(), t, 128);
+    return t;
+  }
+  // The text colour the edit draws with, as its parent gives it.
+  COLORREF textColour() const {
+    HDC dc = CreateCompatibleDC(nullptr);
+    SendMessageW(GetParent(field->handle()), WM_CTLCOLOREDIT, WPARAM(dc), LPARAM(field->handle()));
+    COLORREF c = GetTextColor(dc);
+    DeleteDC(dc);
+    return c;
+  }
+
+  FieldTestForm form;
+  ctl::TEditFormat* field = nullptr;
+  fw::Control* other = nullptr;
+  std::vector<UINT> beeps;
+};
+
+constexpr COLORREF kNavy = RGB(0, 0, 128), kRed = RGB(255, 0, 0), kBlack = RGB(0, 0, 0);
+
+TEST_F(EditFormatTest, TypedKeysAreFilteredAndLeavingReadsFormatsAndColours) {
+  EXPECT_EQ(shown(), L"+0,00 ");
+  EXPECT_EQ(textColour(), kNavy);
+  enter();
+  EXPECT_EQ(textColour(), kBlack);
+  DWORD start = 0, end = 0;
+  SendMessageW(field->handle(), EM_GETSEL, WPARAM(&start), LPARAM(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, shown().size());
+
+  type(L"a-1b2,5 +(\t");  // replaces the selected text
+  EXPECT_EQ(shown(), L"-12,5");
+  EXPECT_EQ(field->value(), 0);  // not read while typing
+  leave();
+  EXPECT_EQ(field->value(), -12.5L);
+  EXPECT_EQ(shown(), L"-12,50 ");
+  EXPECT_EQ(textColour(), kRed);
+
+  enter();
+  type(L"1.5");
+  leave();
+  EXPECT_EQ(field->value(), 1.5L);
+  EXPECT_EQ(shown(), L"+1,50 ");
+  EXPECT_EQ(textColour(), kNavy);
+  EXPECT_TRUE(beeps.empty());
+  EXPECT_GT(form.changes, 0);
+}
+
+TEST_F(EditFormatTest, ReturnMovesTheFocusOnAndInsertsNothing) {
+  enter();
+  type(L"7\r");
+  EXPECT_EQ(GetFocus(), other->handle());
+  EXPECT_EQ(shown(), L"+7,00 ");
+  EXPECT_EQ(field->value(), 7);
+}
+
+TEST_F(EditFormatTest, UnreadableTextBeepsAndTheLastGoodValueComesBack) {
+  field->setValue(3);
+  for (const wchar_t* bad : {L"abc", L"", L"1,2,3"}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(bad)));
+    enter();
+    paste(bad);
+    leave();
+    EXPECT_EQ(field->value(), 3);
+    EXPECT_EQ(shown(), L"+3,00 ");
+  }
+  EXPECT_EQ(beeps, std::vector<UINT>(3, MB_ICONASTERISK));
+  // What the field wrote itself reads back, grouping included.
+  field->setValue(1234567.5L);
+  field->Validate();
+  EXPECT_EQ(field->value(), 1234567.5L);
+  enter();
+  paste(L"1,5");
+  leave();
+  EXPECT_EQ(field->value(), 1.5L);
+  EXPECT_EQ(beeps.size(), 3u);
+}
+
+TEST_F(EditFormatTest, SettersChangeOnlyWhatDiffers) {
+  field->setValue(3);
+  enter();
+  type(L"9");
+  field->setValue(3);  // the value it has: the typed text stays
+  EXPECT_EQ(shown(), L"9");
+  field->setValue(4);
+  EXPECT_EQ(shown(), L"+4,00 ");
+
+  field->setMonnaie(L"EUR");
+  EXPECT_EQ(field->monnaie(), L"E");
+  EXPECT_EQ(field->displayFormat(), L"+,0.00 E;-,0.00 E");
+  EXPECT_EQ(shown(), L"+4,00 E");
+  field->setDisplayFormat(L"0");
+  field->setMonnaie(L"EUR");  // differs from the stored "E": rebuilt again
+  EXPECT_EQ(field->displayFormat(), L"+,0.00 E;-,0.00 E");
+
+  const std::wstring before = shown();
+  EXPECT_THROW(field->setDisplayFormat(std::wstring(225, L'0')), fw::ConvertError);
+  EXPECT_EQ(shown(), before);
+}
+
+TEST_F(EditFormatTest, TheDescriptionSetsAndWritesItsOwnProperties) {
+  FieldTestForm loaded;
+  loaded.load(
+      "Test: TFieldTestForm {\n"
+      "  Field: TEditFormat {\n"
+      "    Alignment = taCenter\n"
+      "    Monnaie = \"€\"\n"
+      "    DisplayFormat = \"0.0 €\"\n"
+      "    MaxLength = 12\n"
+      "    Value = 12.25\n"
+      "    OnChange = Changed\n"
+      "  }\n"
+      "}\n");
+  auto* f = dynamic_cast<ctl::TEditFormat*>(loaded.find("Field"));
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->text(), L"12,3 €");
+  const desc::Object written = loaded.describe().children.at(0);
+  std::vector<std::string> names;
+  for (const desc::Property& p : written.properties) names.push_back(p.name);
+  const std::vector<std::string> own = {"Alignment", "Monnaie", "DisplayFormat", "MaxLength", "Value", "OnChange"};
+  EXPECT_EQ(std::vector<std::string>(names.end() - 6, names.end()), own);
+  EXPECT_EQ(written.properties[names.size() - 2].value, desc::Value(desc::Number{"12.25"}));
+}
+
+}  // namespace
