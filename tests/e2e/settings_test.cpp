@@ -141,6 +141,17 @@ TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
   EXPECT_EQ(stored(L"Coef"), 36);
 }
 
+std::wstring boxText(HWND box) {
+  std::wstring all;
+  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    wchar_t t[512]{};
+    GetWindowTextW(c, t, 512);
+    all += t;
+    all += L'\n';
+  }
+  return all;
+}
+
 TEST_F(SettingsFileTest, EscapeInTheCalibrationAssistantChangesNothing) {
   writeFile("[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
   {
@@ -149,7 +160,8 @@ TEST_F(SettingsFileTest, EscapeInTheCalibrationAssistantChangesNothing) {
     const HWND assistant = e2e::waitForTopLevel(morvi.processId(), L"Étalonner l'imprimante");
     ASSERT_TRUE(assistant);
     morvi.press(VK_TAB);
-    morvi.type(L"248");  // a proposal of +8 stands ready
+    morvi.type(L"248");
+    ASSERT_NE(boxText(assistant).find(L"Étalonnage proposé : +8"), std::wstring::npos) << "nothing to apply";
     morvi.press(VK_ESCAPE);
     for (int i = 0; i < 100 && IsWindowVisible(assistant); ++i) e2e::pause(50);
     ASSERT_FALSE(IsWindow(assistant) && IsWindowVisible(assistant));
@@ -160,17 +172,6 @@ TEST_F(SettingsFileTest, EscapeInTheCalibrationAssistantChangesNothing) {
   std::string after;
   ASSERT_TRUE(readFile(after));
   EXPECT_EQ(after, "[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
-}
-
-std::wstring boxText(HWND box) {
-  std::wstring all;
-  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    wchar_t t[512]{};
-    GetWindowTextW(c, t, 512);
-    all += t;
-    all += L'\n';
-  }
-  return all;
 }
 
 TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
