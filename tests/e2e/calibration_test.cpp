@@ -22,13 +22,6 @@ namespace {
 
 constexpr wchar_t kAssistant[] = L"Étalonner l'imprimante";
 
-// Every text the window and its children show, one a line.
-std::wstring textsOf(const MorviProcess& m, HWND window) {
-  std::wstring all;
-  for (const Child& c : m.children(window)) all += c.text + L"\n";
-  return all;
-}
-
 TEST(Calibration, OneMeasuredSheetMakesTheRulerTrueInBothOrientations) {
   PdfFolder folder;
   MorviProcess morvi;
@@ -39,7 +32,7 @@ TEST(Calibration, OneMeasuredSheetMakesTheRulerTrueInBothOrientations) {
     morvi.press('E', VK_CONTROL);
     const HWND assistant = waitForTopLevel(morvi.processId(), kAssistant);
     ASSERT_TRUE(assistant);
-    EXPECT_NE(textsOf(morvi, assistant).find(landscape ? L"Orientation : Paysage" : L"Orientation : Portrait"),
+    EXPECT_NE(dialogText(assistant).find(landscape ? L"Orientation : Paysage" : L"Orientation : Portrait"),
               std::wstring::npos);
 
     morvi.press(VK_SPACE);  // the first control prints the sheet
@@ -65,7 +58,7 @@ TEST(Calibration, OneMeasuredSheetMakesTheRulerTrueInBothOrientations) {
     morvi.type(typed);
     const ruler::CalibrationProposal proposal = ruler::proposeCalibration(nominal, measured);
     ASSERT_TRUE(proposal.permille);
-    EXPECT_NE(textsOf(morvi, assistant).find(proposal.text), std::wstring::npos) << "shown as it is typed";
+    EXPECT_NE(dialogText(assistant).find(proposal.text), std::wstring::npos) << "shown as it is typed";
     std::printf("[ %s ] bar of %d mm measured %s mm: %+d per thousand proposed\n",
                 landscape ? "landscape" : "portrait", nominal, narrow(typed).c_str(), *proposal.permille);
 
@@ -105,11 +98,8 @@ TEST(Calibration, TheSystemMenuAndTheTooltipsLeadToTheAssistant) {
       }
     }
     ASSERT_TRUE(tip) << "no tooltip";
-    wchar_t text[256]{};
-    SendMessageW(tip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    EXPECT_NE(std::wstring(text).find(L"« Étalonner l'imprimante… » dans le menu système, ou Ctrl+E"),
-              std::wstring::npos)
-        << narrow(text);
+    EXPECT_NE(textOf(tip).find(L"« Étalonner l'imprimante… » dans le menu système, ou Ctrl+E"), std::wstring::npos)
+        << narrow(textOf(tip));
     morvi.hover(morvi.window());
   }
 

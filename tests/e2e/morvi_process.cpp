@@ -33,6 +33,18 @@ HWND waitForTopLevel(DWORD processId, const std::wstring& caption) {
   return nullptr;
 }
 
+std::wstring textOf(HWND w) {
+  wchar_t t[512]{};
+  SendMessageW(w, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(t));
+  return t;
+}
+
+std::wstring dialogText(HWND dialog) {
+  std::wstring all;
+  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) all += textOf(c) + L'\n';
+  return all;
+}
+
 MorviProcess::MorviProcess() {
   std::wstring exe = morviExe();
   std::wstring cmd = L"\"" + exe + L"\"";

@@ -62,6 +62,12 @@ class MorviProcess {
 // a few seconds; null when it does not come.
 HWND waitForTopLevel(DWORD processId, const std::wstring& caption);
 
+// What a window of the program shows: asked of the window itself, since
+// another process's GetWindowText sees only the text an edit was created with.
+std::wstring textOf(HWND w);
+// The texts of a dialog's children, one a line.
+std::wstring dialogText(HWND dialog);
+
 // The path of Morvi.exe as Windows sees it.
 std::wstring morviExe();
 // Pumps this thread's messages and sleeps, for at most `ms`.

@@ -59,13 +59,6 @@ class SettingsFileTest : public testing::Test {
     HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
     return morvi.childAt(printing, 68, 119);
   }
-  // What the field shows: asked of the field itself, since another
-  // process's GetWindowText sees only the text it was created with.
-  static std::wstring textOf(HWND w) {
-    wchar_t t[256]{};
-    SendMessageW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(t));
-    return t;
-  }
   // The orientation item that is checked, or an empty text.
   static std::wstring checkedOrientation(const MorviProcess& morvi) {
     HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
@@ -84,7 +77,7 @@ TEST_F(SettingsFileTest, StoredCalibrationAndOrientationAreShownAndKept) {
   writeFile("[Other]\r\nKeep=1\r\n[Morvi]\r\nCoef=25\r\nOrientation=5\r\nNote=mine\r\n");
   {
     MorviProcess morvi;
-    EXPECT_EQ(textOf(spinField(morvi)), L"25");
+    EXPECT_EQ(e2e::textOf(spinField(morvi)), L"25");
     EXPECT_NEAR(morvi.calibrationCoef(), 1.025, 1e-12);
     EXPECT_EQ(checkedOrientation(morvi), L"Paysage");
     ASSERT_TRUE(morvi.close());
@@ -103,7 +96,7 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreBroughtIntoRange) {
   writeFile("[Morvi]\r\nCoef=-250\r\nOrientation=-7\r\n");
   {
     MorviProcess morvi;
-    EXPECT_EQ(textOf(spinField(morvi)), L"-100");
+    EXPECT_EQ(e2e::textOf(spinField(morvi)), L"-100");
     EXPECT_NEAR(morvi.calibrationCoef(), 0.9, 1e-12);
     EXPECT_EQ(checkedOrientation(morvi), L"");
     ASSERT_TRUE(morvi.close());
@@ -115,7 +108,7 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreBroughtIntoRange) {
 TEST_F(SettingsFileTest, HexadecimalAndUnreadableValues) {
   writeFile("[Morvi]\r\nCoef=0x10\r\nOrientation=abc\r\n");
   MorviProcess morvi;
-  EXPECT_EQ(textOf(spinField(morvi)), L"16");
+  EXPECT_EQ(e2e::textOf(spinField(morvi)), L"16");
   EXPECT_FALSE(checkedOrientation(morvi).empty());  // the printer's orientation
 }
 
@@ -127,7 +120,7 @@ TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
     PostMessageW(field, WM_KEYDOWN, VK_UP, 1);
     PostMessageW(field, WM_KEYDOWN, VK_UP, 1);
     morvi.settle();
-    EXPECT_EQ(textOf(field), L"39");
+    EXPECT_EQ(e2e::textOf(field), L"39");
     EXPECT_EQ(stored(L"Coef"), 37);  // nothing is written during the run
     morvi.kill();
   }
@@ -141,17 +134,6 @@ TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
   EXPECT_EQ(stored(L"Coef"), 36);
 }
 
-std::wstring boxText(HWND box) {
-  std::wstring all;
-  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    wchar_t t[512]{};
-    GetWindowTextW(c, t, 512);
-    all += t;
-    all += L'\n';
-  }
-  return all;
-}
-
 TEST_F(SettingsFileTest, EscapeInTheCalibrationAssistantChangesNothing) {
   writeFile("[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
   {
@@ -161,11 +143,11 @@ TEST_F(SettingsFileTest, EscapeInTheCalibrationAssistantChangesNothing) {
     ASSERT_TRUE(assistant);
     morvi.press(VK_TAB);
     morvi.type(L"248");
-    ASSERT_NE(boxText(assistant).find(L"Étalonnage proposé : +8"), std::wstring::npos) << "nothing to apply";
+    ASSERT_NE(e2e::dialogText(assistant).find(L"Étalonnage proposé : +8"), std::wstring::npos) << "nothing to apply";
     morvi.press(VK_ESCAPE);
     for (int i = 0; i < 100 && IsWindowVisible(assistant); ++i) e2e::pause(50);
     ASSERT_FALSE(IsWindow(assistant) && IsWindowVisible(assistant));
-    EXPECT_EQ(textOf(spinField(morvi)), L"37");
+    EXPECT_EQ(e2e::textOf(spinField(morvi)), L"37");
     EXPECT_NEAR(morvi.calibrationCoef(), 1.037, 1e-12);
     ASSERT_TRUE(morvi.close());
   }
@@ -179,13 +161,13 @@ TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
   RemoveDirectoryW(dir.c_str());
   std::ofstream(std::filesystem::path(dir), std::ios::binary) << "not a folder";
   MorviProcess morvi;
-  EXPECT_EQ(textOf(spinField(morvi)), L"0");
+  EXPECT_EQ(e2e::textOf(spinField(morvi)), L"0");
   EXPECT_NEAR(morvi.calibrationCoef(), 1.0, 1e-12);
   PostMessageW(morvi.window(), WM_SYSCOMMAND, SC_CLOSE, 0);
 
   HWND box = e2e::waitForTopLevel(morvi.processId(), L"Morvi");
   ASSERT_NE(box, nullptr) << "no error box";
-  EXPECT_NE(boxText(box).find(L"Impossible d'écrire dans " + file), std::wstring::npos) << boxText(box);
+  EXPECT_NE(e2e::dialogText(box).find(L"Impossible d'écrire dans " + file), std::wstring::npos) << e2e::dialogText(box);
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(morvi.close());
   EXPECT_EQ(morvi.exitCode(), 0u);

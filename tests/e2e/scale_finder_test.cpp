@@ -1,0 +1,86 @@
+// The scale finder as a user meets it: two dimensions typed with either
+// decimal mark, the button, the answer in a message box.
+#include <gtest/gtest.h>
+
+#include "morvi_process.h"
+#include "tests/support/window_search.h"
+
+using e2e::MorviProcess;
+
+namespace {
+
+struct Finder {
+  HWND plan, measure, button;
+};
+
+Finder finderOf(const MorviProcess& m) {
+  const HWND group = m.childWithText(m.window(), L"Recherche d'échelle");
+  return {m.childAt(group, 288, 19), m.childAt(group, 289, 46), m.childWithText(group, L"Obtenir l'échelle")};
+}
+
+// Clicks into the plan field, clears it as a user would, types the plan
+// value, then Tab to the measure field (whose text is then all selected)
+// and types over it.
+void typeDimensions(const MorviProcess& m, const Finder& f, const std::wstring& plan, const std::wstring& measure) {
+  m.click(f.plan);
+  m.press(VK_END);
+  for (int i = 0; i < 8; ++i) m.press(VK_BACK);
+  m.type(plan);
+  m.press(VK_TAB);
+  m.type(measure);
+}
+
+// The message box's text after a click on the button, closed with its OK;
+// nullopt when no box comes.
+std::optional<std::wstring> answerOf(const MorviProcess& m, const Finder& f) {
+  m.click(f.button);
+  const HWND box = e2e::waitForTopLevel(m.processId(), L"Morvi");
+  if (!box) return std::nullopt;
+  const std::wstring text = e2e::dialogText(box);
+  int buttons = 0;
+  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    wchar_t cls[32]{};
+    GetClassNameW(c, cls, 32);
+    const LONG style = GetWindowLongW(c, GWL_STYLE);
+    if (std::wstring(cls) == L"Button") ++buttons;
+    EXPECT_FALSE(IsWindowVisible(c) && std::wstring(cls) == L"Static" && (style & SS_TYPEMASK) == SS_ICON)
+        << "the box shows an icon";
+  }
+  EXPECT_EQ(buttons, 1);
+  m.click(automation::descendantWithText(box, L"OK"));
+  return text;
+}
+
+TEST(ScaleFinder, AnswersWithTheScaleWhicheverDecimalMarkIsTyped) {
+  MorviProcess morvi;
+  const Finder f = finderOf(morvi);
+  ASSERT_TRUE(f.plan && f.measure && f.button);
+  EXPECT_EQ(e2e::textOf(f.plan), L"0,00 ");
+  EXPECT_EQ(e2e::textOf(f.measure), L"0,00 ");
+  const HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
+  EXPECT_EQ(morvi.focus(), morvi.childWithText(morvi.childWithText(printing, L"Echelles disponibles"), L" 1:100"));
+
+  for (const auto& [plan, measure] : {std::pair{L"12,5", L"2,5"}, std::pair{L"12.5", L"2.5"}}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(plan)));
+    typeDimensions(morvi, f, plan, measure);
+    // The measure field still has the focus: what was typed there counts.
+    const std::optional<std::wstring> answer = answerOf(morvi, f);
+    ASSERT_TRUE(answer) << "no message box";
+    EXPECT_NE(answer->find(L" Echelle : 1/500 ème\n"), std::wstring::npos) << testing::PrintToString(*answer);
+    EXPECT_EQ(e2e::textOf(f.plan), L"12,50 ");
+    EXPECT_EQ(e2e::textOf(f.measure), L"2,50 ");
+  }
+}
+
+TEST(ScaleFinder, AZeroInEitherFieldShowsNothing) {
+  MorviProcess morvi;
+  const Finder f = finderOf(morvi);
+  for (const auto& [plan, measure] : {std::pair{L"0", L"5"}, std::pair{L"5", L"0"}}) {
+    typeDimensions(morvi, f, plan, measure);
+    morvi.click(f.button);
+    e2e::pause(500);
+    EXPECT_EQ(automation::topLevelOf(morvi.processId(), L"Morvi"), nullptr) << plan << " / " << measure;
+  }
+}
+
+}  // namespace
