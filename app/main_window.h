@@ -75,11 +75,14 @@ class TFormmorvi : public fw::Form {
  private:
   bool systemCommand(WPARAM command);
   void EtalonnerImprimante();
-  void PrintRuler(const std::wstring& title, std::int32_t tickStep, std::int32_t labelInterval, double labelStep);
+  void PrintRuler(const std::wstring& title, std::int32_t tickStep, std::int32_t labelInterval, double labelStep,
+                  std::int32_t scaleDenominator);
   void GetSpecialFolder(int folderId, std::wstring& path);
 
   long double CalibrationCoef = 0;
   long double PrintCoef = 0;
   std::wstring SettingsFile;
   std::wstring SettingsDir;
+  // Whether the settings file or the printer gave an orientation at start.
+  bool OrientationKnown = false;
 };

@@ -16,18 +16,18 @@ constexpr int instructionGap = 50, instructionRoom = 150;
 
 }  // namespace
 
-std::optional<int> calibrationBarMm(const PageMetrics& page) {
-  const long double down = pixelsPerTenthDown(page, 1);
+std::optional<int> calibrationBarMm(const PrintablePage& page) {
+  const long double down = pixelsPerTenth(page.resolution.dpiY, 1);
   const long double room = (page.heightPixels - rulerTop) / down - instructionRoom;
   const int tenths = std::min<int>(rulerEnd, static_cast<int>(std::floor(room / markStep)) * markStep);
   if (tenths < markStep) return std::nullopt;
   return tenths / 10;
 }
 
-CalibrationSheet layoutCalibrationSheet(const PageMetrics& page, const SheetHeading& heading) {
+CalibrationSheet layoutCalibrationSheet(const PrintablePage& page, const SheetHeading& heading) {
   const std::optional<int> barMm = calibrationBarMm(page);
   if (!barMm) throw fw::PrinterError(pageTooShortText);
-  const long double across = pixelsPerTenthAcross(page), down = pixelsPerTenthDown(page, 1);
+  const long double across = pixelsPerTenth(page.resolution.dpiX, 1), down = pixelsPerTenth(page.resolution.dpiY, 1);
   const auto x = [&](int tenths) { return roundHalfEven(tenths * across); };
   const auto y = [&](int tenths) { return roundHalfEven(tenths * down + rulerTop); };
   const int end = *barMm * 10;

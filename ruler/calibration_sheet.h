@@ -30,13 +30,13 @@ inline constexpr wchar_t pageTooShortText[] =
 // The longest whole multiple of 10 mm, no longer than the ruler, that fits
 // between the ruler's top and the instruction line under the bar; nullopt
 // when not even 10 mm fit.
-std::optional<int> calibrationBarMm(const PageMetrics& page);
+std::optional<int> calibrationBarMm(const PrintablePage& page);
 
 // Lays out the sheet: the heading at the title's place, one line under the
 // other; the bar from the ruler's top, a mark every 10 mm (ruler ticks), a
 // labelled mark every 50 mm and at its end ("0", "50", ..., "250 mm"); the
 // instruction line under it, where the labels begin. Throws fw::PrinterError(pageTooShortText) when
 // no bar fits.
-CalibrationSheet layoutCalibrationSheet(const PageMetrics& page, const SheetHeading& heading);
+CalibrationSheet layoutCalibrationSheet(const PrintablePage& page, const SheetHeading& heading);
 
 }  // namespace ruler

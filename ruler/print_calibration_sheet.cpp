@@ -30,7 +30,7 @@ int calibrationBarMm(fw::Printer& printer, int orientationIndex) {
 void printCalibrationSheet(fw::Printer& printer, int orientationIndex) {
   const SheetHeading heading{printer.name(), orientationName(printer, orientationIndex), today()};
   printPage(printer, orientationIndex,
-            [&](const PageMetrics& page) { return layoutCalibrationSheet(page, heading).ops; });
+            [&](const PrintablePage& page) { return layoutCalibrationSheet(page, heading).ops; });
 }
 
 }  // namespace ruler

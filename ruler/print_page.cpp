@@ -7,10 +7,12 @@
 namespace ruler {
 namespace {
 
-PageMetrics measure(fw::Printer& printer) {
-  const PageMetrics page{printer.pageWidth(), printer.pageHeight(), GetDeviceCaps(printer.handle(), HORZSIZE),
-                         GetDeviceCaps(printer.handle(), VERTSIZE)};
-  if (page.widthPixels <= 0 || page.heightPixels <= 0 || page.widthMm <= 0 || page.heightMm <= 0) {
+// The resolution is exact where the page size in millimetres is cut down to
+// whole ones.
+PrintablePage measure(fw::Printer& printer) {
+  const PrintablePage page{{GetDeviceCaps(printer.handle(), LOGPIXELSX), GetDeviceCaps(printer.handle(), LOGPIXELSY)},
+                           GetDeviceCaps(printer.handle(), VERTRES)};
+  if (page.resolution.dpiX <= 0 || page.resolution.dpiY <= 0 || page.heightPixels <= 0) {
     throw fw::PrinterError(fw::notSupportedText);  // a page the printer cannot measure
   }
   return page;
@@ -48,14 +50,14 @@ void inOrientation(fw::Printer& printer, int orientationIndex, Work work) {
 
 }  // namespace
 
-PageMetrics measurePage(fw::Printer& printer, int orientationIndex) {
-  PageMetrics page{};
+PrintablePage measurePage(fw::Printer& printer, int orientationIndex) {
+  PrintablePage page{};
   inOrientation(printer, orientationIndex, [&] { page = measure(printer); });
   return page;
 }
 
 void printPage(fw::Printer& printer, int orientationIndex,
-               const std::function<std::vector<DrawOp>(const PageMetrics&)>& layout) {
+               const std::function<std::vector<DrawOp>(const PrintablePage&)>& layout) {
   inOrientation(printer, orientationIndex, [&] {
     const std::vector<DrawOp> ops = layout(measure(printer));
     printer.beginDoc();

@@ -12,10 +12,10 @@
 namespace ruler {
 
 // 0 portrait, 1 landscape; anything else keeps the printer's own.
-PageMetrics measurePage(fw::Printer& printer, int orientationIndex);
+PrintablePage measurePage(fw::Printer& printer, int orientationIndex);
 
 // Lays the page out from its measures and prints what the layout drew.
 void printPage(fw::Printer& printer, int orientationIndex,
-               const std::function<std::vector<DrawOp>(const PageMetrics&)>& layout);
+               const std::function<std::vector<DrawOp>(const PrintablePage&)>& layout);
 
 }  // namespace ruler

@@ -7,8 +7,8 @@ namespace ruler {
 long double printRuler(fw::Printer& printer, const Graduation& graduation, long double calibrationCoef,
                        int orientationIndex, wchar_t decimalSeparator) {
   long double printCoef = 0;
-  printPage(printer, orientationIndex, [&](const PageMetrics& page) {
-    RulerPage ruler = layoutRuler(page, graduation, calibrationCoef, decimalSeparator);
+  printPage(printer, orientationIndex, [&](const PrintablePage& page) {
+    RulerPage ruler = layoutRuler(page.resolution, graduation, calibrationCoef, decimalSeparator);
     printCoef = ruler.printCoef;
     return std::move(ruler.ops);
   });

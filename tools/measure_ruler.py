@@ -9,6 +9,7 @@ prints, one item a line:
 
     orientation portrait|landscape    (as the sheet is seen, rotation applied)
     rotation 0|90|180|270             (the page rotation stored in the PDF)
+    paper 215.9 279.4                 (the paper's width and height in mm, unrotated)
     title Echelle 1:100               (the first line of text that is no label)
     text Imprimante : PDF             (each further such line, top to bottom)
     mark 8.467                        (a tick: y of its centre in mm from the top)
@@ -16,11 +17,14 @@ prints, one item a line:
     bar 250.012                       (calibration sheet only: its first mark
                                        to its last, in mm)
 
-The sheet is rendered at 300 dpi in grey (pdftoppm applies the page
-rotation), a column at 60 mm is scanned for the ticks and one at 72.5 mm for
-the longer labelled marks; each dark run's centroid is a mark. Texts come from
-pdftotext: a word from 75 mm to 88 mm, level with a labelled mark, is part of
-its label; the title column starts at 90 mm.
+The sheet is rendered at 600 dpi in grey (pdftoppm applies the page
+rotation): the printer draws one-pixel lines at 300 dpi, and where they fall
+on a boundary of the rendered rows, as on Letter paper, a 300 dpi rendering
+puts them half a pixel either way. A column at 60 mm is scanned for the
+ticks and one at 72.5 mm for the longer labelled marks; each dark run's
+centroid is a mark. Texts come from pdftotext: a word from 75 mm to 88 mm,
+level with a labelled mark, is part of its label; the title column starts at
+90 mm.
 """
 import re
 import subprocess
@@ -28,7 +32,7 @@ import sys
 import tempfile
 from pathlib import Path
 
-DPI = 300
+DPI = 600
 MM_PER_INCH = 25.4
 TICK_COLUMN_MM = (59.5, 60.5)     # ticks run from 50 to 70 mm
 LABELLED_COLUMN_MM = (72.0, 73.0)  # only labelled marks reach 75 mm
@@ -95,10 +99,14 @@ def words(pdf):
     return found
 
 
-def rotation(pdf):
+def page_info(pdf):
+    """(rotation, width mm, height mm) as the PDF stores its page."""
     info = subprocess.run(["pdfinfo", str(pdf)], check=True, capture_output=True, text=True).stdout
     found = re.search(r"^Page rot:\s+(\d+)", info, re.M)
-    return int(found.group(1)) if found else 0
+    size = re.search(r"^Page size:\s+([\d.]+) x ([\d.]+) pts", info, re.M)
+    points_to_mm = MM_PER_INCH / 72
+    return (int(found.group(1)) if found else 0, float(size.group(1)) * points_to_mm,
+            float(size.group(2)) * points_to_mm)
 
 
 def measure(pdf):
@@ -127,8 +135,9 @@ def measure(pdf):
             text_lines.append((top, [(x, text)]))
     texts = [" ".join(t for _, t in sorted(line)) for _, line in text_lines] or [""]
 
-    lines = [f"orientation {'landscape' if width > height else 'portrait'}", f"rotation {rotation(pdf)}",
-             f"title {texts[0]}"] + [f"text {t}" for t in texts[1:]]
+    turn, paper_width, paper_height = page_info(pdf)
+    lines = [f"orientation {'landscape' if width > height else 'portrait'}", f"rotation {turn}",
+             f"paper {paper_width:.1f} {paper_height:.1f}", f"title {texts[0]}"] + [f"text {t}" for t in texts[1:]]
     # Every mark crosses the tick column; the labelled ones also the other.
     for y in ticks:
         mark = next((m for m in labelled if abs(m - y) <= SAME_LINE_PX), None)

@@ -2,6 +2,7 @@
 
 #include "tests/support/window_search.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 #include <stdexcept>
@@ -33,6 +34,10 @@ HWND waitForTopLevel(DWORD processId, const std::wstring& caption) {
   return nullptr;
 }
 
+void waitUntilClosed(HWND dialog) {
+  for (int i = 0; i < 200 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) pause(50);
+}
+
 std::wstring textOf(HWND w) {
   wchar_t t[512]{};
   SendMessageW(w, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(t));
@@ -45,14 +50,80 @@ std::wstring dialogText(HWND dialog) {
   return all;
 }
 
-MorviProcess::MorviProcess() {
-  std::wstring exe = morviExe();
-  std::wstring cmd = L"\"" + exe + L"\"";
+std::wstring answerBox(HWND box) {
+  std::wstring text = dialogText(box);
+  // As the OK button does, whether or not the box is the active window.
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  waitUntilClosed(box);
+  return text;
+}
+
+bool startUnix(const std::string& commandLine) {
+  std::wstring cmd = L"/bin/sh -c \"";
+  for (const char c : commandLine) cmd += static_cast<wchar_t>(static_cast<unsigned char>(c));
+  cmd += L"\"";
   STARTUPINFOW si{sizeof si};
-  if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_))
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return true;
+}
+
+MorviProcess::MorviProcess(Printers printers) {
+  if (printers == Printers::None) {
+    startWithoutPrinter();
+  } else {
+    std::wstring exe = morviExe();
+    std::wstring cmd = L"\"" + exe + L"\"";
+    STARTUPINFOW si{sizeof si};
+    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_))
+      throw std::runtime_error("cannot start Morvi.exe");
+    WaitForInputIdle(info_.hProcess, 10000);
+  }
+  awaitWindow();
+  if (printers == Printers::Installed && !startErrors_.empty()) {
+    kill();
+    throw std::runtime_error("Morvi showed an error at start-up");
+  }
+}
+
+// Started from a Unix shell, so that the program's own libcups sees the
+// setting; its process is found by its window, hidden until start-up ends.
+void MorviProcess::startWithoutPrinter() {
+  if (GetModuleHandleW(L"winspool.drv")) throw std::runtime_error("run alone: --gtest_filter=NoPrinter*");
+  const char* exe = std::getenv("MORVI_EXE");
+  if (!exe) throw std::runtime_error("MORVI_EXE is not set");
+  const auto windows = [] {
+    std::vector<HWND> found;
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, kCaption));) found.push_back(w);
+    return found;
+  };
+  const std::vector<HWND> before = windows();
+  if (!startUnix(std::string("CUPS_SERVER=/nonexistent/cups.sock exec wine '") + exe + "'"))
     throw std::runtime_error("cannot start Morvi.exe");
-  WaitForInputIdle(info_.hProcess, 10000);
-  window_ = waitForTopLevel(info_.dwProcessId, kCaption);
+  for (int i = 0; i < 400 && !info_.hProcess; ++i) {
+    const std::vector<HWND> now = windows();
+    const auto started = std::find_if(now.begin(), now.end(), [&](HWND w) {
+      return std::find(before.begin(), before.end(), w) == before.end();
+    });
+    if (started == now.end()) {
+      pause(50);
+      continue;
+    }
+    GetWindowThreadProcessId(*started, &info_.dwProcessId);
+    info_.hProcess =
+        OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, info_.dwProcessId);
+  }
+  if (!info_.hProcess) throw std::runtime_error("Morvi did not start");
+}
+
+void MorviProcess::awaitWindow() {
+  for (const DWORD end = GetTickCount() + 20000; !window_ && GetTickCount() < end;) {
+    if (const HWND box = automation::topLevelOf(info_.dwProcessId, L"Morvi")) startErrors_.push_back(answerBox(box));
+    window_ = automation::topLevelOf(info_.dwProcessId, kCaption);
+    if (!window_) pause(50);
+  }
   if (!window_) {
     kill();
     throw std::runtime_error("Morvi's window did not appear");
@@ -62,7 +133,7 @@ MorviProcess::MorviProcess() {
 
 MorviProcess::~MorviProcess() {
   if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT && !close()) kill();
-  CloseHandle(info_.hThread);
+  if (info_.hThread) CloseHandle(info_.hThread);
   CloseHandle(info_.hProcess);
 }
 

@@ -20,9 +20,18 @@ struct Child {
   RECT rect;  // relative to the parent's client area
 };
 
+// Where the program finds its printer: the test set-up's, or none at all
+// (CUPS out of reach). Without CUPS Wine forgets its printers, so a test
+// without one runs alone, in a Wine prefix of its own (ctest's
+// e2e-noprinter), and its own process must not have loaded winspool.
+enum class Printers { Installed, None };
+
 class MorviProcess {
  public:
-  MorviProcess();  // starts the program and waits for its window
+  // Starts the program and waits for its window. Error boxes shown before
+  // the window are answered with OK and their texts kept; with a printer
+  // installed, one of them is a failure.
+  explicit MorviProcess(Printers printers = Printers::Installed);
   ~MorviProcess();  // closes the window (or kills the process) and waits
   MorviProcess(const MorviProcess&) = delete;
   MorviProcess& operator=(const MorviProcess&) = delete;
@@ -34,6 +43,7 @@ class MorviProcess {
   bool close(DWORD timeoutMs = 10000);
   void kill();
   DWORD exitCode() const;
+  const std::vector<std::wstring>& startErrors() const { return startErrors_; }
 
   std::vector<Child> children(HWND parent) const;
   // The child of `parent` whose top-left corner is at (left, top).
@@ -54,8 +64,12 @@ class MorviProcess {
   double calibrationCoef() const;
 
  private:
+  void startWithoutPrinter();
+  void awaitWindow();
+
   PROCESS_INFORMATION info_{};
   HWND window_ = nullptr;
+  std::vector<std::wstring> startErrors_;
 };
 
 // A visible top-level window of a process with the given caption, waited for
@@ -72,5 +86,13 @@ std::wstring dialogText(HWND dialog);
 std::wstring morviExe();
 // Pumps this thread's messages and sleeps, for at most `ms`.
 void pause(DWORD ms);
+// Waits, bounded, until a dialog has closed.
+void waitUntilClosed(HWND dialog);
+// Answers a message box with OK; gives its texts, one a line.
+std::wstring answerBox(HWND box);
+
+// Starts a shell command line on the Unix side: Wine starts Unix programs
+// too, but gives no handle to wait on or to read an exit code from.
+bool startUnix(const std::string& commandLine);
 
 }  // namespace e2e

@@ -43,18 +43,6 @@ std::string narrow(std::wstring_view text) {
   return out;
 }
 
-bool startUnix(const std::string& commandLine) {
-  std::wstring cmd = L"/bin/sh -c \"";
-  for (const char c : commandLine) cmd += static_cast<wchar_t>(static_cast<unsigned char>(c));
-  cmd += L"\"";
-  STARTUPINFOW si{sizeof si};
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return true;
-}
-
 PdfFolder::PdfFolder() {
   const char* dir = std::getenv("MORVI_PDF_DIR");
   if (!dir) throw std::runtime_error("MORVI_PDF_DIR is not set (tools/services.sh start)");
@@ -121,6 +109,8 @@ Sheet measure(const std::string& pdf) {
       fields >> sheet.orientation;
     } else if (key == "rotation") {
       fields >> sheet.rotation;
+    } else if (key == "paper") {
+      fields >> sheet.paperWidthMm >> sheet.paperHeightMm;
     } else if (key == "title") {
       sheet.title = line.substr(6);
     } else if (key == "text") {
@@ -173,10 +163,6 @@ HWND askToPrint(const MorviProcess& m) {
   if (!button) return nullptr;
   m.click(button);
   return waitForTopLevel(m.processId(), L"Confirmation");
-}
-
-void waitUntilClosed(HWND dialog) {
-  for (int i = 0; i < 200 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) pause(50);
 }
 
 Sheet printAndMeasure(const MorviProcess& m, PdfFolder& folder) {

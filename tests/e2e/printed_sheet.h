@@ -18,9 +18,6 @@ namespace e2e {
 inline constexpr wchar_t kPrintGroup[] = L"Impression de règles graduées";
 
 std::string narrow(std::wstring_view text);  // for ASCII texts
-// Starts a shell command line on the Unix side: Wine starts Unix programs
-// too, but gives no handle to wait on or to read an exit code from.
-bool startUnix(const std::string& commandLine);
 
 class PdfFolder {
  public:
@@ -48,6 +45,7 @@ struct Sheet {
   std::string orientation, title;
   std::vector<std::string> texts;  // the lines under the title
   int rotation = -1;
+  double paperWidthMm = 0, paperHeightMm = 0;
   std::vector<Mark> marks;
   double barMm = 0;  // a calibration sheet's, first mark to last
 };
@@ -60,7 +58,6 @@ void chooseOrientation(const MorviProcess& m, const wchar_t* item);
 void calibrate(const MorviProcess& m, int value);
 // Clicks the print button; the confirmation dialog that opens.
 HWND askToPrint(const MorviProcess& m);
-void waitUntilClosed(HWND dialog);
 // Prints with "Oui" and measures the sheet that comes out.
 Sheet printAndMeasure(const MorviProcess& m, PdfFolder& folder);
 

@@ -54,6 +54,11 @@ class SettingsFileTest : public testing::Test {
   int stored(const wchar_t* key) const {
     return int(GetPrivateProfileIntW(L"Morvi", key, -12345, file.c_str()));
   }
+  std::wstring storedText(const wchar_t* key) const {
+    wchar_t text[64]{};
+    GetPrivateProfileStringW(L"Morvi", key, L"(absent)", text, 64, file.c_str());
+    return text;
+  }
 
   static HWND spinField(const MorviProcess& morvi) {
     HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
@@ -171,6 +176,43 @@ TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(morvi.close());
   EXPECT_EQ(morvi.exitCode(), 0u);
+}
+
+// With no printer at all the printer's error is shown once at start-up, and
+// what the file holds is neither lost nor overwritten: an orientation that
+// neither the file nor the printer gave is not written.
+class NoPrinterSettings : public SettingsFileTest {
+ protected:
+  void runWithoutPrinter(const wchar_t* field, const wchar_t* orientation) {
+    MorviProcess morvi(e2e::Printers::None);
+    ASSERT_EQ(morvi.startErrors().size(), 1u);
+    EXPECT_NE(morvi.startErrors()[0].find(L"Aucune imprimante par défaut sélectionnée."), std::wstring::npos);
+    EXPECT_EQ(e2e::textOf(spinField(morvi)), field);
+    EXPECT_NEAR(morvi.calibrationCoef(), 1 + std::stoi(field) / 1000.0, 1e-12);
+    EXPECT_EQ(checkedOrientation(morvi), orientation);
+    ASSERT_TRUE(morvi.close());
+    EXPECT_EQ(morvi.exitCode(), 0u);
+  }
+};
+
+TEST_F(NoPrinterSettings, StoredCalibrationAndOrientationAreShownAndKept) {
+  writeFile("[Morvi]\r\nCoef=25\r\nOrientation=1\r\n");
+  runWithoutPrinter(L"25", L"Paysage");
+  EXPECT_EQ(storedText(L"Coef"), L"25");
+  EXPECT_EQ(storedText(L"Orientation"), L"1");
+}
+
+TEST_F(NoPrinterSettings, AFirstRunStoresNoOrientation) {
+  runWithoutPrinter(L"0", L"");
+  EXPECT_EQ(storedText(L"Coef"), L"0");
+  EXPECT_EQ(storedText(L"Orientation"), L"(absent)");
+}
+
+TEST_F(NoPrinterSettings, AnUnreadableOrientationIsLeftAsItWas) {
+  writeFile("[Morvi]\r\nCoef=-7\r\nOrientation=abc\r\n");
+  runWithoutPrinter(L"-7", L"");
+  EXPECT_EQ(storedText(L"Coef"), L"-7");
+  EXPECT_EQ(storedText(L"Orientation"), L"abc");
 }
 
 }  // namespace

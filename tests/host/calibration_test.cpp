@@ -26,13 +26,13 @@ std::vector<std::wstring> textsOf(const std::vector<DrawOp>& ops) {
 TEST(CalibrationSheet, TheBarLiesOnTheRulersMarksOfTheTestPrinter) {
   struct Case {
     const char* name;
-    PageMetrics page;
+    PrintablePage page;
     int barMm;
     std::vector<std::wstring> labels;
   };
   const Case cases[] = {
-      {"A4 portrait", {2479, 3508, 209, 297}, 250, {L"0", L"50", L"100", L"150", L"200", L"250 mm"}},
-      {"A4 landscape", {3508, 2479, 297, 209}, 180, {L"0", L"50", L"100", L"150", L"180 mm"}},
+      {"A4 portrait", {{300, 300}, 3508}, 250, {L"0", L"50", L"100", L"150", L"200", L"250 mm"}},
+      {"A4 landscape", {{300, 300}, 2479}, 180, {L"0", L"50", L"100", L"150", L"180 mm"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -47,9 +47,9 @@ TEST(CalibrationSheet, TheBarLiesOnTheRulersMarksOfTheTestPrinter) {
 
     // The uncalibrated 1:100 ruler has a labelled mark every 10 mm: the
     // bar's marks lie on those very rows, from the same left edge.
-    const int markEnd = roundHalfEven(750 * static_cast<long double>(pixelsPerTenthAcross(c.page)));
+    const int markEnd = roundHalfEven(750 * static_cast<long double>(pixelsPerTenth(c.page.resolution.dpiX, 1)));
     std::vector<Line> rulerMarks;
-    for (const Line& l : linesOf(layoutRuler(c.page, scaleAt(5)->graduation, 1, L',').ops))
+    for (const Line& l : linesOf(layoutRuler(c.page.resolution, scaleAt(5)->graduation, 1, L',').ops))
       if (l.to.x == markEnd) rulerMarks.push_back(l);
     const std::vector<Line> lines = linesOf(sheet.ops);
     const Line& spine = lines.front();
@@ -68,7 +68,7 @@ TEST(CalibrationSheet, TheBarLiesOnTheRulersMarksOfTheTestPrinter) {
 
 TEST(CalibrationSheet, APageTooShortForTenMillimetresHasNoBarAndSaysSo) {
   // 300 pixels at 300 dpi: 25 mm, less the ruler's top and the instruction line.
-  constexpr PageMetrics page{2479, 300, 209, 25};
+  constexpr PrintablePage page{{300, 300}, 300};
   EXPECT_EQ(calibrationBarMm(page), std::nullopt);
   try {
     layoutCalibrationSheet(page, {L"PDF", L"Portrait", L"07/12/2026"});

@@ -26,8 +26,8 @@ void printRuler() {
   mode->dmOrientation = DMORIENT_PORTRAIT;
   mode->dmFields |= DM_ORIENTATION;
   HDC dc = CreateDCW(L"WINSPOOL", name, nullptr, mode);
-  const double y = GetDeviceCaps(dc, VERTRES) / (GetDeviceCaps(dc, VERTSIZE) * 10.0);
-  const double x = GetDeviceCaps(dc, HORZRES) / (GetDeviceCaps(dc, HORZSIZE) * 10.0);
+  const double y = GetDeviceCaps(dc, LOGPIXELSY) / 254.0;
+  const double x = GetDeviceCaps(dc, LOGPIXELSX) / 254.0;
   DOCINFOW doc{sizeof doc, L""};
   StartDocW(dc, &doc);
   StartPage(dc);
