@@ -1,6 +1,6 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 # Both install what is missing, build, and start the services they use.
-.PHONY: setup host win test test-host test-win run bench fuzz clean
+.PHONY: setup host win test test-host test-win run bench fuzz dist clean
 
 JOBS ?= $(shell nproc)
 
@@ -35,5 +35,14 @@ bench: win
 fuzz: setup
 	@tools/fuzz.sh
 
+# The setup program and the portable archive, from a fresh build in build/dist.
+dist: setup
+	@rm -rf build/dist
+	@cmake -S . -B build/dist -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build/dist -j$(JOBS) --target setup archive
+	@mkdir -p dist
+	@cp build/dist/packaging/Morvi-*-setup.exe build/dist/packaging/Morvi-*.zip dist/
+	@ls -l dist
+
 clean:
-	rm -rf build
+	rm -rf build dist

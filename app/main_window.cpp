@@ -4,6 +4,7 @@
 
 #include <bit>
 
+#include "app/about_box.h"
 #include "app/calibration_dialog.h"
 #include "app/links.h"
 #include "app/scale_message.h"
@@ -79,6 +80,11 @@ void TFormmorvi::loaded() {
   AdvSmoothLabel3 = bind<gdip::TAdvSmoothLabel>("AdvSmoothLabel3");
 }
 
+void TFormmorvi::windowCreated() {
+  fw::Form::windowCreated();
+  about::addToSystemMenu(handle());
+}
+
 void TFormmorvi::TBChange(fw::Control&) { CalibrationCoef = SpinEdit->value() / 1000.0L + 1; }
 
 void TFormmorvi::FormShow(fw::Control&) {
@@ -116,6 +122,6 @@ LRESULT TFormmorvi::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   // answer is the bits of the double.
   static const UINT askCoefficient = RegisterWindowMessageW(L"Morvi.CalibrationCoef");
   if (msg == askCoefficient) return std::bit_cast<LRESULT>(double(CalibrationCoef));
-  if (msg == WM_SYSCOMMAND && systemCommand(wp)) return 0;
+  if (msg == WM_SYSCOMMAND && (about::onSystemCommand(handle(), wp) || systemCommand(wp))) return 0;
   return fw::Form::handleMessage(msg, wp, lp);
 }

@@ -69,6 +69,7 @@ class TFormmorvi : public fw::Form {
  protected:
   std::vector<HandlerEntry> handlerTable() const override;
   void loaded() override;
+  void windowCreated() override;
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   bool shortCut(WPARAM key) override;
 

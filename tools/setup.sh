@@ -15,6 +15,8 @@ packages=(
   # The test printer: CUPS with a PDF printer, and the tools that read its PDFs.
   cups cups-bsd cups-client printer-driver-cups-pdf ghostscript poppler-utils
   fonts-liberation fonts-dejavu-core locales util-linux procps
+  # The Windows installer's compiler.
+  nsis
 )
 
 as_root() {

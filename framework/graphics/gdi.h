@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <span>
 #include <type_traits>
 #include <utility>
 
@@ -62,6 +63,44 @@ class ScreenDC {
 
  private:
   HDC dc_;
+};
+
+// Saves the state of a device context (clip, origins, selected objects) and
+// restores it on scope exit, so that what is changed through it stays local.
+class SavedDC {
+ public:
+  explicit SavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ~SavedDC() { RestoreDC(dc_, saved_); }
+  SavedDC(const SavedDC&) = delete;
+  SavedDC& operator=(const SavedDC&) = delete;
+
+  // Narrows the clip to the union of the areas (logical coordinates).
+  void clipTo(std::span<const RECT> areas);
+  // Moves the origin of logical coordinates by (dx, dy) device pixels.
+  void moveOrigin(int dx, int dy) { OffsetViewportOrgEx(dc_, dx, dy, nullptr); }
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
+// An off-screen bitmap of the size of an area of a target device context:
+// painted in full, then copied at once, so that the screen never shows a
+// half-drawn control.
+class PaintBuffer {
+ public:
+  PaintBuffer(HDC target, const RECT& area);
+  PaintBuffer(const PaintBuffer&) = delete;
+  PaintBuffer& operator=(const PaintBuffer&) = delete;
+  HDC dc() const { return memory_.get(); }
+  void copyToTarget() const;
+
+ private:
+  HDC target_;
+  RECT area_;
+  DeviceContext memory_;
+  GdiObject<HBITMAP> bitmap_;
+  Selection selected_;
 };
 
 }  // namespace fw

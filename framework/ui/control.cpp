@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "framework/desc/value_codec.h"
+#include "framework/error/error.h"
 #include "framework/ui/application.h"
 #include "framework/ui/form.h"
 
@@ -16,16 +18,31 @@ constexpr wchar_t kOwnClass[] = L"MorviControl";
 
 HINSTANCE instance() { return GetModuleHandleW(nullptr); }
 
-void registerOwnClass() {
-  static bool done = [] {
+HICON programIcon(int sizeMetric) {
+  int size = GetSystemMetrics(sizeMetric);
+  return static_cast<HICON>(LoadImageW(instance(), L"MAINICON", IMAGE_ICON, size, size, LR_SHARED));
+}
+
+// The window procedure of the class is the framework's from the first
+// message; every window of the class carries the program's icon.
+void registerOwnClass(WNDPROC procedure) {
+  static bool done = [&] {
     WNDCLASSEXW wc{sizeof wc};
-    wc.lpfnWndProc = DefWindowProcW;  // replaced per window below
+    wc.lpfnWndProc = procedure;
     wc.hInstance = instance();
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = programIcon(SM_CXICON);
+    wc.hIconSm = programIcon(SM_CXSMICON);
     wc.lpszClassName = kOwnClass;
     return RegisterClassExW(&wc) != 0;
   }();
   (void)done;
+}
+
+[[noreturn]] void creationFailed(const Control& c) {
+  DWORD code = GetLastError();
+  throw Error(L"La fenêtre du contrôle " + fromUtf8(c.name()) + L" (" + fromUtf8(c.classInfo().name()) +
+              L") n'a pas pu être créée, erreur système " + std::to_wstring(code));
 }
 
 }  // namespace
@@ -82,15 +99,16 @@ const ClassInfo& Control::info() {
 
 Control::Control() = default;
 
-Control::~Control() {
-  if (hwnd_) {
-    HWND w = hwnd_;
-    hwnd_ = nullptr;
-    RemovePropW(w, kObjectProp);
-    if (subclassed_) RemoveWindowSubclass(w, subclassProc, 1);
-    else SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcW));
-    DestroyWindow(w);
-  }
+Control::~Control() { destroyHandle(); }
+
+void Control::destroyHandle() {
+  if (!hwnd_) return;
+  // The object hears nothing of its window's end.
+  HWND w = std::exchange(hwnd_, nullptr);
+  RemovePropW(w, kObjectProp);
+  if (subclassed_) RemoveWindowSubclass(w, subclassProc, 1);
+  else SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcW));
+  DestroyWindow(w);
 }
 
 Control& Control::add(std::unique_ptr<Control> child) {
@@ -169,7 +187,13 @@ void Control::setColor(Color c) {
   if (ownColor_ && c == color_) return;
   color_ = c;
   ownColor_ = true;
+  colorChanged();
+}
+
+void Control::colorChanged() {
   brush_.reset();
+  for (auto& child : children_)
+    if (child->parentColor()) child->colorChanged();
   invalidate();
 }
 
@@ -219,6 +243,17 @@ void Control::paintBackground(HDC dc, const RECT& r) { FillRect(dc, &r, backgrou
 
 void Control::paint(HDC dc, const RECT& client) { paintBackground(dc, client); }
 
+void Control::paintParentBackground(HDC dc, std::span<const RECT> areas) {
+  if (!parent_ || !parent_->hwnd_ || !hwnd_) return;
+  POINT at{0, 0};  // this client area's origin in the parent's
+  MapWindowPoints(hwnd_, parent_->hwnd_, &at, 1);
+  SavedDC saved(dc);
+  RECT client = clientRect();
+  saved.clipTo(areas.empty() ? std::span<const RECT>(&client, 1) : areas);
+  saved.moveOrigin(-at.x, -at.y);
+  SendMessageW(parent_->hwnd_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+}
+
 HBRUSH Control::ctlColor(HDC dc) {
   SetBkColor(dc, colorRef());
   SetTextColor(dc, toColorRef(font().color));
@@ -247,17 +282,19 @@ void Control::createWindow(HWND parentWindow) {
   if (parent_) style |= WS_CHILD | WS_CLIPSIBLINGS;
   if (visible_ && parent_) style |= WS_VISIBLE;
   if (!enabled_) style |= WS_DISABLED;
-  if (!kind.className) registerOwnClass();
-  hwnd_ = CreateWindowExW(kind.exStyle, kind.className ? kind.className : kOwnClass, caption_.c_str(), style, left(),
-                          top(), width(), height(), parentWindow, nullptr, instance(), nullptr);
-  if (!hwnd_) return;
-  SetPropW(hwnd_, kObjectProp, this);
+  if (!kind.className) registerOwnClass(windowProc);
+  // An own window meets its object at WM_NCCREATE, through the creation
+  // parameter.
+  HWND created = CreateWindowExW(kind.exStyle, kind.className ? kind.className : kOwnClass, caption_.c_str(), style,
+                                 left(), top(), width(), height(), parentWindow, nullptr, instance(),
+                                 kind.className ? nullptr : this);
+  if (!created) creationFailed(*this);
   if (kind.className) {
     // A system control: its own procedure runs under ours.
+    hwnd_ = created;
+    SetPropW(hwnd_, kObjectProp, this);
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
     subclassed_ = true;
-  } else {
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
   }
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
   windowCreated();
@@ -279,7 +316,10 @@ LRESULT Control::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 1;
       case WM_PAINT: {
         PaintDC p(hwnd_);
-        paint(p.dc(), clientRect());
+        RECT client = clientRect();
+        PaintBuffer buffer(p.dc(), client);
+        paint(buffer.dc(), client);
+        buffer.copyToTarget();
         return 0;
       }
       case WM_PRINTCLIENT:
@@ -308,23 +348,13 @@ LRESULT Control::dispatch(UINT msg, WPARAM wp, LPARAM lp) {
   return handleMessage(msg, wp, lp);
 }
 
-namespace {
-
-// An exception must not cross the system's frames: it is shown here, as the
-// program's top-level handler, and the message loop goes on.
-template <class F>
-LRESULT guarded(F call) {
-  try {
-    return call();
-  } catch (const std::exception& e) {
-    Application::showException(e);
-    return 0;
-  }
-}
-
-}  // namespace
-
 LRESULT CALLBACK Control::windowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    if (auto* created = static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams)) {
+      created->hwnd_ = w;
+      SetPropW(w, kObjectProp, created);
+    }
+  }
   Control* c = fromHandle(w);
   if (!c) return DefWindowProcW(w, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
@@ -332,7 +362,7 @@ LRESULT CALLBACK Control::windowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     c->hwnd_ = nullptr;
     return DefWindowProcW(w, msg, wp, lp);
   }
-  return guarded([&] { return c->dispatch(msg, wp, lp); });
+  return handledSafely([&] { return c->dispatch(msg, wp, lp); });
 }
 
 LRESULT CALLBACK Control::subclassProc(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
@@ -343,7 +373,7 @@ LRESULT CALLBACK Control::subclassProc(HWND w, UINT msg, WPARAM wp, LPARAM lp, U
     c->hwnd_ = nullptr;
     return DefSubclassProc(w, msg, wp, lp);
   }
-  return guarded([&] { return c->dispatch(msg, wp, lp); });
+  return handledSafely([&] { return c->dispatch(msg, wp, lp); });
 }
 
 }  // namespace fw

@@ -1,11 +1,39 @@
 // The base of every control: a window of its own, a place in its parent, a
 // font and a colour (its own or its parent's), a place in the tab order, and
 // events bound by name to handlers of the form.
+//
+// A custom control (a window of the framework's own class) is written as:
+//
+//   class Glow : public fw::Control {
+//    public:
+//     void paint(HDC dc, const RECT& client) override {
+//       paintParentBackground(dc);         // the parent's pixels under us
+//       ... draw the control into dc ...
+//     }
+//    protected:
+//     LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;  // from WM_NCCREATE on
+//   };
+//
+// - paint() is the one painting function. WM_PAINT reaches it with an
+//   off-screen buffer of the client size (copied to the screen at once, no
+//   flicker; WM_ERASEBKGND is swallowed) and WM_PRINTCLIENT with the given
+//   device context, so a test paints the control into a memory bitmap.
+//   invalidate() asks for a repaint.
+// - paintParentBackground(dc, areas) has the parent paint its own image into
+//   dc at this control's place, clipped to `areas` (client coordinates; none:
+//   the whole client area): a transparent label calls it first, a rounded
+//   button with its four corner pixels last.
+// - font(), fontHandle(), color() and backgroundBrush() follow the parent
+//   while the control inherits them; override fontChanged() / colorChanged()
+//   (calling the base) to drop caches of one's own.
+// - A failure thrown from paint() or any handler is reported by the framework
+//   once the message has returned (see Application::reportLater).
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -125,12 +153,20 @@ class Control {
 
   // The window.
   HWND handle() const { return hwnd_; }
-  void createHandle();  // this window, then the children in tab order
+  // This window, then the children in tab order. Throws fw::Error when a
+  // window cannot be created.
+  void createHandle();
+  // Destroys the window (and the children's) without the object hearing of it.
+  void destroyHandle();
   static Control* fromHandle(HWND window);
   void invalidate();
 
-  // Paints the control into any device context (screen, memory bitmap).
+  // Paints the control into any device context (screen buffer, memory
+  // bitmap); see the top of this file.
   virtual void paint(HDC dc, const RECT& client);
+  // Has the parent paint its own image into dc at this control's place,
+  // within `areas` of the client area (none: all of it).
+  void paintParentBackground(HDC dc, std::span<const RECT> areas = {});
 
   // Called once every property of the window description is set.
   virtual void loaded() {}
@@ -156,7 +192,10 @@ class Control {
   virtual void command(WORD) {}
   // Colours of the control's own standard window (WM_CTLCOLOR*).
   virtual HBRUSH ctlColor(HDC dc);
+  // The font or colour changed, the control's own or its parent's while
+  // inherited: caches are dropped and the control repaints.
   virtual void fontChanged();
+  virtual void colorChanged();
   virtual void captionChanged();
   // Records a text the window already shows.
   void setCaptionSilently(std::wstring text) { caption_ = std::move(text); }
@@ -175,8 +214,8 @@ class Control {
   void editFont(F change) {
     FontSpec f = font();
     change(f);
-    ownFont_ = true;
-    if (f == font_) return;
+    // While inherited, font_ is not what the control shows.
+    if (std::exchange(ownFont_, true) && f == font_) return;
     font_ = std::move(f);
     fontChanged();
   }

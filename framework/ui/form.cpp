@@ -34,7 +34,13 @@ namespace {
 
 void Form::create(std::string_view description) {
   load(description);
-  createHandle();
+  try {
+    createHandle();
+  } catch (...) {
+    // No half-made window: without it no message loop runs.
+    destroyHandle();
+    throw;
+  }
   fire("OnCreate");
 }
 
@@ -118,6 +124,9 @@ Control::WindowSpec Form::windowSpec() const {
 }
 
 void Form::windowCreated() {
+  // The title bar, the taskbar and Alt+Tab ask the window for its icons.
+  for (auto [size, classIcon] : {std::pair{ICON_BIG, GCLP_HICON}, std::pair{ICON_SMALL, GCLP_HICONSM}})
+    SendMessageW(handle(), WM_SETICON, size, LPARAM(GetClassLongPtrW(handle(), classIcon)));
   // The window is as large as its client area needs.
   RECT r{0, 0, clientWidth_, clientHeight_};
   AdjustWindowRectEx(&r, DWORD(GetWindowLongW(handle(), GWL_STYLE)), FALSE,
@@ -281,14 +290,14 @@ LRESULT Form::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_DESTROY:
-      // The error box of a failed OnDestroy comes before the loop is told to
-      // end: a quit message waiting would close the box at once.
-      try {
+      // A failed OnDestroy is reported like any other failure. No quit
+      // message: one waiting would close that error box at once. The loop,
+      // woken by an empty thread message, ends once the window is gone.
+      handledSafely([&] {
         fire("OnDestroy");
-      } catch (const std::exception& e) {
-        Application::showException(e);
-      }
-      if (!owner_) PostQuitMessage(0);
+        return 0;
+      });
+      PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
       return 0;
   }
   return Control::handleMessage(msg, wp, lp);

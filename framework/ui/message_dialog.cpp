@@ -52,17 +52,6 @@ const wchar_t* captionOf(DialogType type) {
   return L"Confirmation";
 }
 
-using TaskDialogIndirectFn = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
-
-// Only version 6 of the common controls has the task dialog; looking it up
-// keeps the program starting where an older one is loaded.
-TaskDialogIndirectFn taskDialogEntry() {
-  const HMODULE controls = GetModuleHandleW(L"comctl32.dll");
-  if (!controls) return nullptr;
-  return reinterpret_cast<TaskDialogIndirectFn>(
-      reinterpret_cast<void*>(GetProcAddress(controls, "TaskDialogIndirect")));
-}
-
 // Escape arrives at the task dialog as the dialog manager's IDCANCEL. Windows
 // ends the dialog with the cancel result; Wine ignores it unless a Cancel
 // button is shown. Closing the window instead gives that result on both.
@@ -217,6 +206,15 @@ ModalResult runModal(HWND dialog, FormState& state) {
 }
 
 }  // namespace
+
+// Only version 6 of the common controls has the task dialog; looking it up
+// keeps the program starting where an older one is loaded.
+TaskDialogIndirectFn taskDialogEntry() {
+  const HMODULE controls = GetModuleHandleW(L"comctl32.dll");
+  if (!controls) return nullptr;
+  return reinterpret_cast<TaskDialogIndirectFn>(
+      reinterpret_cast<void*>(GetProcAddress(controls, "TaskDialogIndirect")));
+}
 
 bool taskDialogAvailable() {
   return IsThemeActive() && IsAppThemed() && windowsMajorVersion() >= 6 && taskDialogEntry() != nullptr;

@@ -2,6 +2,9 @@
 // the result of the button or action that closed the dialog.
 #pragma once
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <initializer_list>
 #include <string_view>
 
@@ -43,6 +46,10 @@ void showMessage(std::wstring_view text);
 bool taskDialogAvailable();
 ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons);
 ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons buttons);
+
+// TaskDialogIndirect of the common controls, or null where it is missing.
+using TaskDialogIndirectFn = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
+TaskDialogIndirectFn taskDialogEntry();
 
 // The window class of the program's own dialog form.
 inline constexpr wchar_t dialogFormClass[] = L"MorviMessageDialog";

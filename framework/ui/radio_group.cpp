@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/ui/application.h"
 #include "framework/ui/radio_layout.h"
 
 namespace fw {
@@ -118,10 +119,12 @@ LRESULT RadioGroup::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK RadioGroup::itemProc(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
   auto* group = reinterpret_cast<RadioGroup*>(data);
   if (msg == WM_KEYDOWN && (wp == VK_DOWN || wp == VK_RIGHT || wp == VK_UP || wp == VK_LEFT)) {
-    int count = int(group->items_.size());
-    int step = (wp == VK_DOWN || wp == VK_RIGHT) ? 1 : count - 1;
-    group->select((group->itemIndex_ + step) % count);
-    return 0;
+    return handledSafely([&] {
+      int count = int(group->items_.size());
+      int step = (wp == VK_DOWN || wp == VK_RIGHT) ? 1 : count - 1;
+      group->select((group->itemIndex_ + step) % count);
+      return LRESULT(0);
+    });
   }
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(w, itemProc, 1);
   return DefSubclassProc(w, msg, wp, lp);

@@ -9,9 +9,11 @@
 
 namespace e2e {
 
-std::wstring morviExe() {
-  const char* unixPath = std::getenv("MORVI_EXE");
-  if (!unixPath) throw std::runtime_error("MORVI_EXE is not set");
+std::wstring morviExe() { return pathFromEnvironment("MORVI_EXE"); }
+
+std::wstring pathFromEnvironment(const char* variable) {
+  const char* unixPath = std::getenv(variable);
+  if (!unixPath) throw std::runtime_error(std::string(variable) + " is not set");
   std::wstring path = L"Z:";
   for (const char* p = unixPath; *p; ++p) path += *p == '/' ? L'\\' : wchar_t(static_cast<unsigned char>(*p));
   return path;
@@ -70,11 +72,10 @@ bool startUnix(const std::string& commandLine) {
   return true;
 }
 
-MorviProcess::MorviProcess(Printers printers) {
+MorviProcess::MorviProcess(Printers printers, const std::wstring& exe) {
   if (printers == Printers::None) {
     startWithoutPrinter();
   } else {
-    std::wstring exe = morviExe();
     std::wstring cmd = L"\"" + exe + L"\"";
     STARTUPINFOW si{sizeof si};
     if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_))

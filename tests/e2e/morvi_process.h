@@ -20,6 +20,11 @@ struct Child {
   RECT rect;  // relative to the parent's client area
 };
 
+// The path of Morvi.exe as Windows sees it.
+std::wstring morviExe();
+// The Windows path of a file that the test's environment names by its Linux path.
+std::wstring pathFromEnvironment(const char* variable);
+
 // Where the program finds its printer: the test set-up's, or none at all
 // (CUPS out of reach). Without CUPS Wine forgets its printers, so a test
 // without one runs alone, in a Wine prefix of its own (ctest's
@@ -28,10 +33,10 @@ enum class Printers { Installed, None };
 
 class MorviProcess {
  public:
-  // Starts the program and waits for its window. Error boxes shown before
-  // the window are answered with OK and their texts kept; with a printer
-  // installed, one of them is a failure.
-  explicit MorviProcess(Printers printers = Printers::Installed);
+  // Starts the program (by default the one under test) and waits for its
+  // window. Error boxes shown before the window are answered with OK and
+  // their texts kept; with a printer installed, one of them is a failure.
+  explicit MorviProcess(Printers printers = Printers::Installed, const std::wstring& exe = morviExe());
   ~MorviProcess();  // closes the window (or kills the process) and waits
   MorviProcess(const MorviProcess&) = delete;
   MorviProcess& operator=(const MorviProcess&) = delete;
@@ -81,9 +86,6 @@ HWND waitForTopLevel(DWORD processId, const std::wstring& caption);
 std::wstring textOf(HWND w);
 // The texts of a dialog's children, one a line.
 std::wstring dialogText(HWND dialog);
-
-// The path of Morvi.exe as Windows sees it.
-std::wstring morviExe();
 // Pumps this thread's messages and sleeps, for at most `ms`.
 void pause(DWORD ms);
 // Waits, bounded, until a dialog has closed.

@@ -4,19 +4,16 @@
 // common controls at the invoker's level.
 #include <windows.h>
 #include <shlwapi.h>
-#include <winver.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace {
+#include "morvi_version.h"
+#include "tests/support/version_info.h"
 
-template <typename Function>
-Function procedure(HMODULE library, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
+namespace {
 
 // Loads a resource bitmap and reads its pixels as 0x00RRGGBB, top row first.
 std::vector<COLORREF> glyphPixels(const wchar_t* name, int& width, int& height) {
@@ -88,58 +85,19 @@ TEST(ProgramResourcesTest, MainIconComesInSixSizesOf32Bits) {
   }
 }
 
-// version.dll is not among the libraries the program links, so the test
-// reaches it at run time.
-class VersionInfo {
- public:
-  VersionInfo() {
-    library_ = LoadLibraryW(L"version.dll");
-    if (!library_) return;
-    auto size = procedure<DWORD(WINAPI*)(LPCWSTR, LPDWORD)>(library_, "GetFileVersionInfoSizeW");
-    auto read = procedure<BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID)>(library_, "GetFileVersionInfoW");
-    query_ = procedure<decltype(query_)>(library_, "VerQueryValueW");
-    if (!size || !read || !query_) return;
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    DWORD ignored = 0;
-    block_.resize(size(path, &ignored));
-    if (block_.empty() || !read(path, 0, static_cast<DWORD>(block_.size()), block_.data())) block_.clear();
-  }
-  ~VersionInfo() {
-    if (library_) FreeLibrary(library_);
-  }
-  VersionInfo(const VersionInfo&) = delete;
-  VersionInfo& operator=(const VersionInfo&) = delete;
-
-  bool loaded() const { return !block_.empty(); }
-
-  const void* value(const std::wstring& path, UINT& length) const {
-    void* found = nullptr;
-    return query_(block_.data(), path.c_str(), &found, &length) ? found : nullptr;
-  }
-
-  std::wstring text(const wchar_t* name) const {
-    UINT length = 0;
-    const auto* found = static_cast<const wchar_t*>(value(L"\\StringFileInfo\\040C04E4\\" + std::wstring(name), length));
-    return found ? std::wstring(found) : L"<missing>";
-  }
-
- private:
-  HMODULE library_ = nullptr;
-  BOOL(WINAPI* query_)(LPCVOID, LPCWSTR, LPVOID*, PUINT) = nullptr;
-  std::vector<BYTE> block_;
-};
-
-TEST(ProgramResourcesTest, VersionInformationIsFrench1_0_0_0) {
-  const VersionInfo info;
+TEST(ProgramResourcesTest, VersionInformationIsFrenchAndTheBuilds) {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  const automation::VersionInfo info(self);
   ASSERT_TRUE(info.loaded());
 
   UINT length = 0;
   const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(info.value(L"\\", length));
   ASSERT_NE(fixed, nullptr);
-  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+  constexpr DWORD major = MORVI_VERSION_MAJOR, minor = MORVI_VERSION_MINOR, patch = MORVI_VERSION_PATCH;
+  EXPECT_EQ(fixed->dwFileVersionMS, major << 16 | minor);
+  EXPECT_EQ(fixed->dwFileVersionLS, patch << 16);
+  EXPECT_EQ(fixed->dwProductVersionMS, major << 16 | minor);
   EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 
   const auto* translation = static_cast<const WORD*>(info.value(L"\\VarFileInfo\\Translation", length));
@@ -152,10 +110,10 @@ TEST(ProgramResourcesTest, VersionInformationIsFrench1_0_0_0) {
   EXPECT_EQ(info.text(L"ProductName"), L"Morvi");
   EXPECT_EQ(info.text(L"InternalName"), L"Morvi");
   EXPECT_EQ(info.text(L"OriginalFilename"), L"Morvi.exe");
-  EXPECT_EQ(info.text(L"FileVersion"), L"1.0.0.0");
-  EXPECT_EQ(info.text(L"ProductVersion"), L"1.0.0.0");
-  EXPECT_NE(info.text(L"CompanyName"), L"<missing>");
-  EXPECT_NE(info.text(L"LegalCopyright"), L"<missing>");
+  EXPECT_EQ(info.text(L"FileVersion"), L"" MORVI_VERSION);
+  EXPECT_EQ(info.text(L"ProductVersion"), L"" MORVI_VERSION);
+  EXPECT_EQ(info.text(L"CompanyName"), L"" MORVI_PUBLISHER);
+  EXPECT_EQ(info.text(L"LegalCopyright"), L"© " MORVI_PUBLISHER);
 }
 
 // Version 6 lives in the side-by-side store, apart from the system folder's

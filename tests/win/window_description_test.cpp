@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "framework/ui/application.h"
 #include "framework/error/error.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 
@@ -145,6 +146,8 @@ TEST(ErrorBox, ShowsTheFailureOfAHandlerAndTheWindowStays) {
   });
   HWND button = form.find("Go")->handle();
   SendMessageW(form.handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  // The box opens once the message has returned, from the loop.
+  for (int i = 0; i < 500 && !seen; ++i) testpump::pump(10);
   watcher.join();
 
   ASSERT_TRUE(seen);

@@ -1,0 +1,172 @@
+// The window layer under the custom controls: an own window reaches its
+// object from the first message, a failing paint is reported once and
+// afterwards, and a control can show its parent's pixels at its place.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "framework/error/error.h"
+#include "framework/ui/application.h"
+#include "framework/ui/control.h"
+#include "tests/support/canvas.h"
+#include "tests/support/message_pump.h"
+
+namespace {
+
+using testcanvas::Canvas;
+using testcanvas::closeTo;
+
+// A control of the framework's own class whose paint and messages a test
+// supplies.
+class Probe : public fw::Control {
+ public:
+  std::function<void(Probe&, HDC, const RECT&)> onPaint;
+  std::vector<UINT> creationMessages;
+  void paint(HDC dc, const RECT& client) override {
+    if (onPaint) onPaint(*this, dc, client);
+    else fw::Control::paint(dc, client);
+  }
+
+ protected:
+  LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_NCCREATE || msg == WM_CREATE) creationMessages.push_back(msg);
+    return fw::Control::handleMessage(msg, wp, lp);
+  }
+};
+
+// A visible top-level window of 100 × 60 holding one probe.
+struct Host {
+  fw::Control window;
+  Probe* probe;
+  explicit Host(RECT probeBounds = {40, 20, 60, 40}) {
+    window.setBounds(0, 0, 100, 60);
+    probe = static_cast<Probe*>(&window.add(std::make_unique<Probe>()));
+    probe->setBounds(probeBounds.left, probeBounds.top, probeBounds.right - probeBounds.left,
+                     probeBounds.bottom - probeBounds.top);
+    window.createHandle();
+    ShowWindow(window.handle(), SW_SHOWNOACTIVATE);
+  }
+};
+
+}  // namespace
+
+TEST(WindowLayer, AnOwnControlSeesItsCreationAndCarriesTheProgramIcon) {
+  Host host;
+  EXPECT_EQ(host.probe->creationMessages, (std::vector<UINT>{WM_NCCREATE, WM_CREATE}));
+  for (int icon : {GCLP_HICON, GCLP_HICONSM}) EXPECT_NE(GetClassLongPtrW(host.probe->handle(), icon), 0u);
+}
+
+TEST(WindowLayer, AWindowThatCannotBeMadeIsAnErrorNamingTheControl) {
+  struct Unknown : fw::Control {
+    WindowSpec windowSpec() const override { return {L"MorviNoSuchClass", 0, 0}; }
+  } unknown;
+  unknown.setName("Ghost");
+  try {
+    unknown.createHandle();
+    FAIL() << "created";
+  } catch (const fw::Error& e) {
+    EXPECT_NE(e.message().find(L"Ghost"), std::wstring::npos) << fw::toUtf8(e.message());
+  }
+}
+
+TEST(WindowLayer, AFailingPaintIsReportedOnceAfterItsMessageAndPaintingGoesOn) {
+  std::vector<std::wstring> reports;
+  fw::Application::setErrorBoxHook([&](const std::wstring& text) { reports.push_back(text); });
+  Host host;
+  int failures = 0, paints = 0;
+  host.probe->onPaint = [&](Probe&, HDC, const RECT&) {
+    ++paints;
+    if (failures > 0) {
+      --failures;
+      throw std::runtime_error("peinture impossible");
+    }
+  };
+  failures = 3;
+  for (int i = 0; i < 3; ++i) {
+    InvalidateRect(host.probe->handle(), nullptr, FALSE);
+    UpdateWindow(host.probe->handle());
+    EXPECT_TRUE(reports.empty()) << "reported from inside WM_PAINT";
+  }
+  testpump::pump(50);
+  EXPECT_EQ(reports, (std::vector<std::wstring>{L"peinture impossible"}));
+
+  int before = paints;
+  InvalidateRect(host.probe->handle(), nullptr, FALSE);
+  UpdateWindow(host.probe->handle());
+  testpump::pump(20);
+  EXPECT_GT(paints, before);
+  EXPECT_EQ(reports.size(), 1u);
+  fw::Application::setErrorBoxHook({});
+}
+
+namespace {
+
+// The window's colours in four quadrants that meet at (50, 30), as the canvas
+// reads them (0x00RRGGBB).
+constexpr std::uint32_t kQuadrants[4] = {0xFF0000, 0x0000FF, 0x00FF00, 0xFFFF00};
+COLORREF asColorRef(std::uint32_t rgb) { return RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+void paintQuadrants(HDC dc) {
+  const RECT parts[4] = {{0, 0, 50, 30}, {50, 0, 100, 30}, {0, 30, 50, 60}, {50, 30, 100, 60}};
+  for (int i = 0; i < 4; ++i) {
+    fw::Brush b(CreateSolidBrush(asColorRef(kQuadrants[i])));
+    FillRect(dc, &parts[i], b.get());
+  }
+}
+
+struct QuadrantWindow : fw::Control {
+  void paint(HDC dc, const RECT&) override { paintQuadrants(dc); }
+};
+
+}  // namespace
+
+TEST(WindowLayer, AControlGetsItsParentsPixelsAtItsPlace) {
+  QuadrantWindow window;
+  window.setBounds(0, 0, 100, 60);
+  auto& probe = static_cast<Probe&>(window.add(std::make_unique<Probe>()));
+  probe.setBounds(40, 20, 20, 20);  // over the meeting point of the quadrants
+  window.createHandle();
+
+  const RECT corners[4] = {{0, 0, 1, 1}, {19, 0, 20, 1}, {0, 19, 1, 20}, {19, 19, 20, 20}};
+  struct Case {
+    const char* name;
+    std::span<const RECT> areas;
+  } cases[] = {{"whole", {}}, {"corners", corners}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    probe.onPaint = [&](Probe& p, HDC dc, const RECT& client) {
+      FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+      p.paintParentBackground(dc, c.areas);
+    };
+    // Printed at (10, 10) of a larger canvas: nothing may land outside.
+    Canvas canvas(40, 40);
+    SetViewportOrgEx(canvas.dc(), 10, 10, nullptr);
+    SendMessageW(probe.handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
+    EXPECT_TRUE(closeTo(canvas.at(10, 10), kQuadrants[0]));
+    EXPECT_TRUE(closeTo(canvas.at(29, 10), kQuadrants[1]));
+    EXPECT_TRUE(closeTo(canvas.at(10, 29), kQuadrants[2]));
+    EXPECT_TRUE(closeTo(canvas.at(29, 29), kQuadrants[3]));
+    EXPECT_TRUE(closeTo(canvas.at(11, 11), c.areas.empty() ? kQuadrants[0] : 0xFFFFFF));
+    EXPECT_TRUE(closeTo(canvas.at(9, 9), testcanvas::kGrey));
+    EXPECT_TRUE(closeTo(canvas.at(30, 30), testcanvas::kGrey));
+  }
+}
+
+TEST(WindowLayer, AnInheritedColourFollowsTheParent) {
+  Host host;
+  Canvas canvas(20, 20);
+  auto printed = [&] {
+    SendMessageW(host.probe->handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
+    return canvas.at(5, 5);
+  };
+  host.window.setColor(fw::clRed);
+  EXPECT_TRUE(closeTo(printed(), 0xFF0000));
+  host.window.setColor(fw::clBlue);
+  EXPECT_TRUE(closeTo(printed(), 0x0000FF));
+}
