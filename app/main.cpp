@@ -25,6 +25,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     fw::Application::showException(e);
     if (!form.handle()) return 1;
   }
+  form.offerCalibration();
   const int exitCode = fw::Application::run(form);
   if (SUCCEEDED(com)) CoUninitialize();
   return exitCode;

@@ -7,14 +7,7 @@
 namespace ruler {
 namespace {
 
-constexpr std::int32_t rulerEnd = 2500;  // tenths of a millimetre
 constexpr long double tenthsPerInch = 254;
-constexpr int titleX = 900, tickStartX = 500, tickEndX = 700, markEndX = 750, labelX = 800;
-constexpr int titleY = 50, rulerTop = 100, labelRise = 20;  // device pixels
-
-double pixelsPerTenth(int dotsPerInch, long double coef) {
-  return static_cast<double>(dotsPerInch / tenthsPerInch * coef);
-}
 
 // The stored label interval is a whole number of tenths of a millimetre; the
 // page is stretched so that it spans the exact one, LabelStep × 10000 / N.
@@ -26,6 +19,10 @@ long double intervalStretch(const Graduation& graduation) {
 }
 
 }  // namespace
+
+double pixelsPerTenth(int dotsPerInch, long double coef) {
+  return static_cast<double>(dotsPerInch / tenthsPerInch * coef);
+}
 
 RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
                       wchar_t decimalSeparator) {

@@ -18,6 +18,18 @@ struct Resolution {
   int dpiY;  // LOGPIXELSY
 };
 
+// A page as the printer reports it: its resolution and its printable height.
+struct PrintablePage {
+  Resolution resolution;
+  int heightPixels;  // VERTRES
+};
+
+// Where a page puts things: across in tenths of a millimetre, down in device
+// pixels (the top of the ruler, the title's line, a label above its mark).
+inline constexpr int titleX = 900, tickStartX = 500, tickEndX = 700, markEndX = 750, labelX = 800;
+inline constexpr int titleY = 50, rulerTop = 100, labelRise = 20;
+inline constexpr std::int32_t rulerEnd = 2500;  // the ruler's length, in tenths
+
 struct Point {
   int x;
   int y;
@@ -43,6 +55,10 @@ struct RulerPage {
 };
 
 using fw::roundHalfEven;
+
+// Device pixels per tenth of a millimetre at `dotsPerInch`, stretched by
+// `coef`: the one conversion of every printed page.
+double pixelsPerTenth(int dotsPerInch, long double coef);
 
 // Lays out one page: the title at 90 mm across and 50 pixels down, then for
 // p = 0 to 2500 a tick (50 to 70 mm) and, over it, a labelled mark (50 to

@@ -32,6 +32,8 @@ class Printer {
   // settings; setting also while a document is open.
   Orientation orientation();
   void setOrientation(Orientation orientation);
+  // The name the system knows the printer by.
+  const std::wstring& name() { return device().name; }
 
   // The printer's device context in the current orientation, for
   // GetDeviceCaps.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/ui/control.h"
+#include "framework/ui/modal_result.h"
 
 namespace fw {
 
@@ -13,16 +14,22 @@ class Button : public Control {
 
   bool isDefault() const { return default_; }
   void setDefault(bool v) { default_ = active_ = v; }
-  void click() override { fire("OnClick"); }
+  bool cancel() const { return cancel_; }
+  void setCancel(bool v) { cancel_ = v; }
+  // A button with a modal result closes its modal window with it, after
+  // its OnClick.
+  void click() override;
   // Enter presses the focused button, or a default one when the focus is
-  // not on a button.
+  // not on a button; Escape presses a cancel button.
   void focusMoved(Control& focused) override {
     active_ = dynamic_cast<Button*>(&focused) ? &focused == this : default_;
   }
   bool dialogKey(WPARAM key) override;
 
  protected:
-  WindowSpec windowSpec() const override { return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0}; }
+  WindowSpec windowSpec() const override {
+    return {L"BUTTON", DWORD(WS_TABSTOP | (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)), 0};
+  }
   void command(WORD code) override {
     if (code == BN_CLICKED) click();
   }
@@ -30,6 +37,8 @@ class Button : public Control {
  private:
   bool default_ = false;
   bool active_ = false;
+  bool cancel_ = false;
+  ModalResult modalResult_ = ModalResult::None;
 };
 
 }  // namespace fw

@@ -267,7 +267,7 @@ HBRUSH Control::ctlColor(HDC dc) {
 }
 
 void Control::createHandle() {
-  createWindow(parent_ ? parent_->hwnd_ : nullptr);
+  createWindow(parent_ ? parent_->hwnd_ : ownerWindow());
   // Creation order is the Z order.
   for (Control* c : childrenInTabOrder()) c->createHandle();
 }

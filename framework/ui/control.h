@@ -186,6 +186,8 @@ class Control {
     DWORD exStyle = 0;
   };
   virtual WindowSpec windowSpec() const { return {}; }
+  // The window that owns a top-level one.
+  virtual HWND ownerWindow() const { return nullptr; }
   virtual void windowCreated() {}
   virtual LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT defaultHandling(UINT msg, WPARAM wp, LPARAM lp);

@@ -80,17 +80,17 @@ TEST(GlowButtons, AnswerThePointerAndTheKeys) {
   for (const GlowButton& b : kButtons) {
     const HWND button = find(morvi, b);
     ASSERT_TRUE(button);
-    morvi.moveTo(button);
+    morvi.hover(button);
     EXPECT_TRUE(stateOf(button) & BST_HOT);
   }
   // A press shows down, and a release elsewhere clicks nothing.
   const HWND scale = find(morvi, kButtons[0]);
   const HWND help = find(morvi, kButtons[2]);
-  morvi.moveTo(scale);
+  morvi.hover(scale);
   morvi.leftButton(true);
   EXPECT_TRUE(stateOf(scale) & BST_PUSHED);
   EXPECT_TRUE(stateOf(scale) & BST_FOCUS);  // a tab stop takes the focus
-  morvi.moveTo(help);
+  morvi.hover(help);
   EXPECT_FALSE(stateOf(scale) & BST_PUSHED);
   EXPECT_FALSE(stateOf(scale) & BST_HOT);
   morvi.leftButton(false);

@@ -138,7 +138,7 @@ TEST(MainWindow, TabVisitsTheControlsInTheirOrderAndComesBack) {
     }
   }
   // And back with Shift+Tab.
-  morvi.press(VK_TAB, true);
+  morvi.press(VK_TAB, VK_SHIFT);
   EXPECT_EQ(morvi.focus(), stops[6].expected);
 }
 

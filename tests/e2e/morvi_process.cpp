@@ -194,7 +194,7 @@ void MorviProcess::settle() const {
   SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
 }
 
-void MorviProcess::press(WORD vk, bool shift) const {
+void MorviProcess::press(WORD vk, WORD modifier) const {
   std::vector<INPUT> in;
   auto key = [&](WORD k, bool up) {
     INPUT i{};
@@ -204,10 +204,10 @@ void MorviProcess::press(WORD vk, bool shift) const {
     i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     in.push_back(i);
   };
-  if (shift) key(VK_SHIFT, false);
+  if (modifier) key(modifier, false);
   key(vk, false);
   key(vk, true);
-  if (shift) key(VK_SHIFT, true);
+  if (modifier) key(modifier, true);
   SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
   settle();
 }
@@ -225,7 +225,7 @@ void MorviProcess::type(const std::wstring& text) const {
   settle();
 }
 
-void MorviProcess::moveTo(HWND target) const {
+void MorviProcess::hover(HWND target) const {
   RECT r;
   GetWindowRect(target, &r);
   int sx = GetSystemMetrics(SM_CXSCREEN) - 1, sy = GetSystemMetrics(SM_CYSCREEN) - 1;
@@ -248,7 +248,7 @@ void MorviProcess::leftButton(bool down) const {
 }
 
 void MorviProcess::click(HWND target) const {
-  moveTo(target);
+  hover(target);
   leftButton(true);
   leftButton(false);
 }

@@ -33,9 +33,9 @@ enum class Printers { Installed, None };
 
 class MorviProcess {
  public:
-  // Starts the program (by default the one under test) and waits for its window. Error boxes shown before
-  // the window are answered with OK and their texts kept; with a printer
-  // installed, one of them is a failure.
+  // Starts the program (by default the one under test) and waits for its
+  // window. Error boxes shown before the window are answered with OK and
+  // their texts kept; with a printer installed, one of them is a failure.
   explicit MorviProcess(Printers printers = Printers::Installed, const std::wstring& exe = morviExe());
   ~MorviProcess();  // closes the window (or kills the process) and waits
   MorviProcess(const MorviProcess&) = delete;
@@ -58,10 +58,11 @@ class MorviProcess {
   HWND focus() const;  // the program's keyboard focus
 
   // Real input through the system's input queue.
-  void press(WORD vk, bool shift = false) const;
+  // A key, alone or with a modifier held (VK_SHIFT, VK_CONTROL, VK_MENU).
+  void press(WORD vk, WORD modifier = 0) const;
   void type(const std::wstring& text) const;
+  void hover(HWND target) const;  // the mouse to the middle of a window
   void click(HWND target) const;  // left click in the middle of a window
-  void moveTo(HWND target) const;  // the pointer to the middle of a window
   void leftButton(bool down) const;
   void key(WORD vk, bool down) const;  // one key event, held or let go
   // Waits until the program has handled what was sent.

@@ -8,162 +8,21 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
-#include <optional>
-#include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "morvi_process.h"
+#include "printed_sheet.h"
 #include "tests/support/window_search.h"
 #include "ruler/ruler_layout.h"
 #include "ruler/scale_catalogue.h"
 
-using e2e::MorviProcess;
+using namespace e2e;
 
 namespace {
 
-constexpr wchar_t kPrintGroup[] = L"Impression de règles graduées";
 constexpr double kMmPerInch = 25.4;
-
-// --- Unix side: the PDF folder and the measuring tool -----------------------
-
-std::wstring windowsPath(const std::string& unixPath) {
-  std::wstring path = L"Z:";
-  for (const char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c));
-  return path;
-}
-
-std::string narrow(std::wstring_view text) {
-  std::string out;
-  for (const wchar_t c : text) out += static_cast<char>(c);  // the texts checked here are ASCII
-  return out;
-}
-
-std::string repoRoot() {
-  const std::string source = __FILE__;
-  return source.substr(0, source.rfind("tests/e2e/"));
-}
-
-std::string readFile(const std::wstring& path) {
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string text;
-  char chunk[65536];
-  DWORD got = 0;
-  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
-  CloseHandle(file);
-  return text;
-}
-
-class PdfFolder {
- public:
-  PdfFolder() {
-    const char* dir = std::getenv("MORVI_PDF_DIR");
-    if (!dir) throw std::runtime_error("MORVI_PDF_DIR is not set (tools/services.sh start)");
-    unixDir_ = dir;
-    known_ = names();
-  }
-
-  // The next new PDF once Ghostscript has finished it; nullopt when none
-  // comes within ten seconds.
-  std::optional<std::string> next() {
-    for (int i = 0; i < 200; ++i) {
-      for (const std::wstring& name : names()) {
-        if (known_.count(name)) continue;
-        const std::string text = readFile(windowsPath(unixDir_) + L"\\" + name);
-        if (text.find("%%EOF", text.size() > 64 ? text.size() - 64 : 0) == std::string::npos) continue;
-        known_.insert(name);
-        return unixDir_ + "/" + narrow(name);
-      }
-      e2e::pause(50);
-    }
-    return std::nullopt;
-  }
-
-  // New files after a job that was not started would have reached the folder.
-  std::vector<std::wstring> arrivedWithin(DWORD ms) {
-    e2e::pause(ms);
-    std::vector<std::wstring> arrived;
-    for (const std::wstring& name : names()) {
-      if (!known_.count(name)) arrived.push_back(name);
-    }
-    known_.insert(arrived.begin(), arrived.end());
-    return arrived;
-  }
-
- private:
-  std::set<std::wstring> names() const {
-    std::set<std::wstring> found;
-    WIN32_FIND_DATAW data;
-    const HANDLE search = FindFirstFileW((windowsPath(unixDir_) + L"\\*.pdf").c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE) return found;
-    do found.insert(data.cFileName);
-    while (FindNextFileW(search, &data));
-    FindClose(search);
-    return found;
-  }
-
-  std::string unixDir_;
-  std::set<std::wstring> known_;
-};
-
-struct Sheet {
-  struct Mark {
-    double mm;
-    bool labelled;
-    std::string label;
-  };
-  std::string orientation, title;
-  int rotation = -1;
-  double paperWidthMm = 0, paperHeightMm = 0;
-  std::vector<Mark> marks;
-};
-
-Sheet measure(const std::string& pdf) {
-  // The report is written aside and renamed once complete, with the tool's
-  // exit status as its last line.
-  const std::string out = "/tmp/morvi-measure-" + std::to_string(GetCurrentProcessId()) + ".txt";
-  DeleteFileW(windowsPath(out).c_str());
-  EXPECT_TRUE(e2e::startUnix("/usr/bin/python3 '" + repoRoot() + "tools/measure_ruler.py' '" + pdf + "' > '" + out +
-                             ".part' 2>&1; echo exit $? >> '" + out + ".part'; mv '" + out + ".part' '" + out + "'"));
-  std::string report;
-  for (int i = 0; i < 600 && report.empty(); ++i) {
-    report = readFile(windowsPath(out));
-    if (report.empty()) e2e::pause(50);
-  }
-  EXPECT_NE(report.find("exit 0"), std::string::npos) << report;
-  Sheet sheet;
-  std::istringstream lines(report);
-  std::string line;
-  while (std::getline(lines, line)) {
-    std::istringstream fields(line);
-    std::string key;
-    fields >> key;
-    if (key == "orientation") {
-      fields >> sheet.orientation;
-    } else if (key == "rotation") {
-      fields >> sheet.rotation;
-    } else if (key == "paper") {
-      fields >> sheet.paperWidthMm >> sheet.paperHeightMm;
-    } else if (key == "title") {
-      sheet.title = line.substr(6);
-    } else if (key == "mark") {
-      Sheet::Mark mark{};
-      std::string word;
-      fields >> mark.mm >> word;
-      mark.labelled = word == "labelled";
-      fields >> mark.label;
-      sheet.marks.push_back(mark);
-    }
-  }
-  return sheet;
-}
-
-// --- What the geometry says --------------------------------------------------
 
 struct PrinterPage {
   ruler::Resolution resolution;
@@ -264,75 +123,6 @@ void expectMeasuresTrue(const Sheet& sheet, int scaleIndex, long double calibrat
   }
 }
 
-// --- The user's actions ------------------------------------------------------
-
-HWND printGroup(const MorviProcess& m) { return m.childWithText(m.window(), kPrintGroup); }
-
-void chooseScale(const MorviProcess& m, int index) {
-  const HWND scales = m.childWithText(printGroup(m), L"Echelles disponibles");
-  const HWND item = m.childWithText(scales, std::wstring(ruler::scaleAt(index)->itemText));
-  ASSERT_TRUE(item);
-  m.click(item);
-  ASSERT_EQ(SendMessageW(item, BM_GETCHECK, 0, 0), BST_CHECKED);
-}
-
-void chooseOrientation(const MorviProcess& m, const wchar_t* item) {
-  const HWND orientation = m.childWithText(printGroup(m), L"Orientation");
-  const HWND button = m.childWithText(orientation, item);
-  ASSERT_TRUE(button);
-  m.click(button);
-  ASSERT_EQ(SendMessageW(button, BM_GETCHECK, 0, 0), BST_CHECKED);
-}
-
-void calibrate(const MorviProcess& m, int value) {
-  const HWND spin = m.childAt(printGroup(m), 68, 119);
-  ASSERT_TRUE(spin);
-  m.click(spin);
-  m.press(VK_END);
-  for (int i = 0; i < 6; ++i) m.press(VK_BACK);
-  m.type(std::to_wstring(value));
-  ASSERT_NEAR(m.calibrationCoef(), 1 + value / 1000.0, 1e-12);
-}
-
-// Clicks the print button; the confirmation dialog that opens.
-HWND askToPrint(const MorviProcess& m) {
-  const HWND button = m.childWithText(printGroup(m), L"Imprimer le morvi");
-  if (!button) return nullptr;
-  m.click(button);
-  return e2e::waitForTopLevel(m.processId(), L"Confirmation");
-}
-
-void pressWithAlt(WORD vk) {
-  INPUT in[4]{};
-  const WORD keys[4] = {VK_MENU, vk, vk, VK_MENU};
-  for (int i = 0; i < 4; ++i) {
-    in[i].type = INPUT_KEYBOARD;
-    in[i].ki.wVk = keys[i];
-    in[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
-  }
-  SendInput(4, in, sizeof(INPUT));
-}
-
-// Prints with "Oui" and measures the sheet that comes out.
-Sheet printAndMeasure(const MorviProcess& m, PdfFolder& folder) {
-  const HWND dialog = askToPrint(m);
-  if (!dialog) {
-    ADD_FAILURE() << "no confirmation dialog";
-    return {};
-  }
-  const HWND yes = automation::descendantWithText(dialog, L"&Oui");
-  if (!yes) {
-    ADD_FAILURE() << "no Oui button";
-    return {};
-  }
-  m.click(yes);
-  const std::optional<std::string> pdf = folder.next();
-  if (!pdf) {
-    ADD_FAILURE() << "no PDF came out";
-    return {};
-  }
-  return measure(*pdf);
-}
 
 TEST(PrintedRuler, EveryScaleAtCalibrationZeroMeasuresTrue) {
   PdfFolder folder;
@@ -419,9 +209,9 @@ TEST(PrintedRuler, OnlyOuiPrints) {
   };
   const Way ways[] = {
       {"Non", [](const MorviProcess& m, HWND d) { m.click(automation::descendantWithText(d, L"&Non")); }},
-      {"Alt+N", [](const MorviProcess&, HWND) { pressWithAlt('N'); }},
+      {"Alt+N", [](const MorviProcess& m, HWND) { m.press('N', VK_MENU); }},
       {"Escape", [](const MorviProcess& m, HWND) { m.press(VK_ESCAPE); }},
-      {"Alt+F4", [](const MorviProcess&, HWND) { pressWithAlt(VK_F4); }},
+      {"Alt+F4", [](const MorviProcess& m, HWND) { m.press(VK_F4, VK_MENU); }},
       {"close box", [](const MorviProcess&, HWND d) { PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }},
   };
   for (const Way& way : ways) {

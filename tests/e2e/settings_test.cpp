@@ -139,6 +139,28 @@ TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
   EXPECT_EQ(stored(L"Coef"), 36);
 }
 
+TEST_F(SettingsFileTest, EscapeInTheCalibrationAssistantChangesNothing) {
+  writeFile("[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
+  {
+    MorviProcess morvi;
+    morvi.press('E', VK_CONTROL);
+    const HWND assistant = e2e::waitForTopLevel(morvi.processId(), L"Étalonner l'imprimante");
+    ASSERT_TRUE(assistant);
+    morvi.press(VK_TAB);
+    morvi.type(L"248");
+    ASSERT_NE(e2e::dialogText(assistant).find(L"Étalonnage proposé : +8"), std::wstring::npos) << "nothing to apply";
+    morvi.press(VK_ESCAPE);
+    for (int i = 0; i < 100 && IsWindowVisible(assistant); ++i) e2e::pause(50);
+    ASSERT_FALSE(IsWindow(assistant) && IsWindowVisible(assistant));
+    EXPECT_EQ(e2e::textOf(spinField(morvi)), L"37");
+    EXPECT_NEAR(morvi.calibrationCoef(), 1.037, 1e-12);
+    ASSERT_TRUE(morvi.close());
+  }
+  std::string after;
+  ASSERT_TRUE(readFile(after));
+  EXPECT_EQ(after, "[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
+}
+
 TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
   // A file where the folder should be: the folder cannot be made, the write fails.
   RemoveDirectoryW(dir.c_str());

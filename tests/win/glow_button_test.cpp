@@ -54,7 +54,7 @@ constexpr char kDescription[] = R"(Test: TGlowTestForm {
     TabOrder = 1
     Caption = "Ok"
     Default = true
-    ModalResult = 1
+    ModalResult = mrOk
     TabStop = true
     OnClick = Clicked
   }
@@ -183,7 +183,7 @@ TEST_F(GlowButtonTest, KeysClickOnceAndEnterGoesToTheFocusedOrTheDefaultButton) 
   };
   for (const Case& c : cases) {
     form.clicks.clear();
-    form.setModalResult(-1);
+    form.setModalResult(fw::ModalResult::Cancel);  // neither button's
     fw::Control* focus = form.find(c.focus);
     SetFocus(focus->handle());
     pump(20);
