@@ -179,7 +179,7 @@ void TAdvCustomGlowButton::buttonPressed(int groupIndex, const TAdvCustomGlowBut
 // ---- click, keys, focus
 
 void TAdvCustomGlowButton::click() {
-  if (fw::Form* f = form()) f->setModalResult(modalResult_);
+  if (fw::Form* f = form()) f->setModalResult(static_cast<fw::ModalResult>(modalResult_));
   fire("OnClick");
 }
 
@@ -352,7 +352,7 @@ LRESULT TAdvCustomGlowButton::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_CHAR:
       if (wp == L' ' || wp == L'\r') {
-        if (fw::Form* f = form()) f->setModalResult(modalResult_);
+        if (fw::Form* f = form()) f->setModalResult(static_cast<fw::ModalResult>(modalResult_));
         fire("OnClick");
       }
       return 0;

@@ -43,8 +43,8 @@ class TAdvCustomGlowButton : public fw::Control {
   void setDefault(bool v) { default_ = v; }
   bool cancel() const { return cancel_; }
   void setCancel(bool v) { cancel_ = v; }
-  fw::ModalResult modalResult() const { return modalResult_; }
-  void setModalResult(fw::ModalResult v) { modalResult_ = v; }
+  int modalResult() const { return modalResult_; }
+  void setModalResult(int v) { modalResult_ = v; }
   bool repeatClick() const { return repeatClick_; }
   void setRepeatClick(bool v) { repeatClick_ = v; }
   bool down() const { return state_.down; }
@@ -105,7 +105,7 @@ class TAdvCustomGlowButton : public fw::Control {
   TImageListType imageListType_ = TImageListType::ipActionList;
   int marginHorz_ = 1;
   int marginVert_ = 1;
-  fw::ModalResult modalResult_ = fw::ModalResult::None;
+  int modalResult_ = 0;  // stored as a number, as the window description keeps it
   std::vector<std::wstring> notes_;
   fw::FontSpec notesFont_{L"Tahoma", -11, fw::clWindowText, {}};
   TAdvHintInfo officeHint_;

@@ -141,7 +141,7 @@ std::vector<fw::PropertyDef> TAdvGlowButton::properties() {
       resizing("ImageListType", TImageListType::ipActionList, &B::imageListType_),
       resizing("MarginHorz", 1, &B::marginHorz_),
       resizing("MarginVert", 1, &B::marginVert_),
-      fw::property<B, fw::ModalResult>("ModalResult", fw::ModalResult::None, &B::modalResult, &B::setModalResult),
+      fw::property<B, int>("ModalResult", 0, &B::modalResult, &B::setModalResult),
       repainting("Notes.Strings", std::vector<std::wstring>{}, &B::notes_),
       notesFont("Name", std::wstring(L"Tahoma"), &fw::FontSpec::name),
       notesFont("Height", -11, &fw::FontSpec::height),

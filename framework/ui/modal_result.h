@@ -8,7 +8,9 @@
 
 namespace fw {
 
-enum class ModalResult { None, OK, Cancel, Yes, No };
+// The numbers are the usual ones, so a control that keeps its modal result as
+// a number (the glow button) hands it over as it stands.
+enum class ModalResult { None = 0, OK = 1, Cancel = 2, Yes = 6, No = 7 };
 template <>
 struct EnumNames<ModalResult> {
   static constexpr std::pair<ModalResult, const char*> table[] = {{ModalResult::None, "mrNone"},

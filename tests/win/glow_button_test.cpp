@@ -54,7 +54,7 @@ constexpr char kDescription[] = R"(Test: TGlowTestForm {
     TabOrder = 1
     Caption = "Ok"
     Default = true
-    ModalResult = mrOk
+    ModalResult = 1
     TabStop = true
     OnClick = Clicked
   }
@@ -190,7 +190,7 @@ TEST_F(GlowButtonTest, KeysClickOnceAndEnterGoesToTheFocusedOrTheDefaultButton) 
     key(focus->handle(), c.key);
     EXPECT_EQ(form.clicks[c.clicked], 1) << c.focus << " " << c.key;
     EXPECT_EQ(form.clicks.size(), 1u) << c.focus << " " << c.key;
-    EXPECT_EQ(form.modalResult(), button(c.clicked)->modalResult());  // written by every click
+    EXPECT_EQ(static_cast<int>(form.modalResult()), button(c.clicked)->modalResult());  // written by every click
     EXPECT_EQ(button(c.clicked)->state().buttonState, ButtonState::StateUp);
   }
 }
