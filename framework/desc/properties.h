@@ -50,6 +50,43 @@ class ClassInfo {
   std::vector<PropertyDef> properties_;
 };
 
+// What a class publishes of its own: its name in the window description and
+// the properties it adds to those of its base.
+struct Publication {
+  std::string name;
+  std::vector<PropertyDef> properties;
+};
+
+// A published class Self on its C++ base Base: Self's published base is
+// Base's, and every object of Self describes itself as Self. Self declares
+// once, publicly,
+//   static fw::Publication publication();
+// Without it the deleted one below is found, and the build stops, rather
+// than the description writing Base's name. A base that only brings
+// behaviour (no Published of its own) publishes what its own base does.
+template <class Self, class Base>
+class Published : public Base {
+ public:
+  using Base::Base;
+  static const ClassInfo& info() {
+    static const ClassInfo info = [] {
+      Publication own = Self::publication();
+      return ClassInfo(std::move(own.name), &Base::info(), factory(), std::move(own.properties));
+    }();
+    return info;
+  }
+  const ClassInfo& classInfo() const override { return info(); }
+  static Publication publication() = delete;
+
+ private:
+  // A window description makes its controls; its root, a form, is made by
+  // the program.
+  static Factory factory() {
+    if constexpr (Self::kIsForm) return nullptr;
+    else return [] { return std::unique_ptr<Control>(new Self); };
+  }
+};
+
 // The classes that may appear in a window description.
 class Registry : public desc::Schema {
  public:
@@ -57,6 +94,7 @@ class Registry : public desc::Schema {
   void add(const ClassInfo& info);
   const desc::ClassSchema* find(std::string_view className) const override;
   const ClassInfo* info(std::string_view className) const;
+  const std::vector<const ClassInfo*>& classes() const { return classes_; }
 
  private:
   std::vector<const ClassInfo*> classes_;

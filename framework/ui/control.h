@@ -76,8 +76,10 @@ class Control {
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
+  // The root of the published classes (see fw::Published).
   static const ClassInfo& info();
   virtual const ClassInfo& classInfo() const { return info(); }
+  static constexpr bool kIsForm = false;
 
   // Tree. A control owns its children.
   const std::string& name() const { return name_; }

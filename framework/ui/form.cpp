@@ -8,20 +8,20 @@
 
 namespace fw {
 
-const ClassInfo& Form::info() {
-  static const ClassInfo info("TForm", &Control::info(), nullptr, {
-      property<Form, std::wstring>("Caption", L"", &Form::caption, &Form::setCaption),
-      property<Form, int>("ClientWidth", 0, &Form::clientWidth, &Form::setClientWidth),
-      property<Form, int>("ClientHeight", 0, &Form::clientHeight, &Form::setClientHeight),
-      field<Form>("BorderStyle", BorderStyle::Sizeable, &Form::borderStyle_),
-      field<Form>("BorderIcons", BorderIcons{biSystemMenu | biMinimize | biMaximize}, &Form::borderIcons_),
-      field<Form>("Position", Position::Designed, &Form::position_),
-      field<Form>("PixelsPerInch", 96, &Form::pixelsPerInch_),
-      event("OnCreate"),
-      event("OnShow"),
-      event("OnDestroy"),
-  });
-  return info;
+Publication Form::publication() {
+  return {"TForm",
+          {
+              property<Form, std::wstring>("Caption", L"", &Form::caption, &Form::setCaption),
+              property<Form, int>("ClientWidth", 0, &Form::clientWidth, &Form::setClientWidth),
+              property<Form, int>("ClientHeight", 0, &Form::clientHeight, &Form::setClientHeight),
+              field<Form>("BorderStyle", BorderStyle::Sizeable, &Form::borderStyle_),
+              field<Form>("BorderIcons", BorderIcons{biSystemMenu | biMinimize | biMaximize}, &Form::borderIcons_),
+              field<Form>("Position", Position::Designed, &Form::position_),
+              field<Form>("PixelsPerInch", 96, &Form::pixelsPerInch_),
+              event("OnCreate"),
+              event("OnShow"),
+              event("OnDestroy"),
+          }};
 }
 
 namespace {
