@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-#include <vector>
 
 #include "morvi_process.h"
-#include "tests/support/canvas.h"
 
 using e2e::MorviProcess;
 
@@ -167,39 +164,6 @@ TEST(MainWindow, HasOneTaskbarButtonWithItsCaption) {
       reinterpret_cast<LPARAM>(&count));
   EXPECT_EQ(count.buttons, 1);
   EXPECT_EQ(count.caption, e2e::kCaption);
-}
-
-namespace {
-
-// An icon drawn at a size on the grey canvas, every pixel.
-std::vector<std::uint32_t> pixelsOf(HICON icon, int size) {
-  testcanvas::Canvas canvas(size, size);
-  DrawIconEx(canvas.dc(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
-  std::vector<std::uint32_t> pixels;
-  for (int y = 0; y < size; ++y)
-    for (int x = 0; x < size; ++x) pixels.push_back(canvas.at(x, y));
-  return pixels;
-}
-
-}  // namespace
-
-// The title bar, the taskbar and Alt+Tab show what the window answers.
-TEST(MainWindow, AnswersWithTheProgramIconBigAndSmall) {
-  MorviProcess morvi;
-  HMODULE exe = LoadLibraryExW(e2e::morviExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_TRUE(exe);
-  for (auto [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-    SCOPED_TRACE(kind == ICON_BIG ? "big" : "small");
-    DWORD_PTR shown = 0;
-    SendMessageTimeoutW(morvi.window(), WM_GETICON, kind, 0, SMTO_NORMAL, 5000, &shown);
-    ASSERT_NE(shown, 0u);
-    const int size = GetSystemMetrics(metric);
-    HICON program = static_cast<HICON>(LoadImageW(exe, L"MAINICON", IMAGE_ICON, size, size, 0));
-    ASSERT_TRUE(program);
-    EXPECT_EQ(pixelsOf(reinterpret_cast<HICON>(shown), size), pixelsOf(program, size));
-    DestroyIcon(program);
-  }
-  FreeLibrary(exe);
 }
 
 TEST(MainWindow, CoefficientFollowsTheTypedCalibration) {
