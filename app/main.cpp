@@ -2,15 +2,21 @@
 // of a plan.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "app/main_window.h"
 #include "framework/ui/application.h"
+#include "gdip/gdip_fill.h"
 #include "gdip/session.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
+  // COM hands the buttons' accessible objects to assistive technology, and
+  // the shell expects it when it opens addresses.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   gdip::Session gdiplus;  // before the window exists, shut down after it
+  gdip::registerFillClipboardFormat();
   TFormmorvi::registerClasses();
   TFormmorvi form;
   try {
@@ -19,5 +25,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     fw::Application::showException(e);
     if (!form.handle()) return 1;
   }
-  return fw::Application::run(form);
+  form.offerCalibration();
+  const int exitCode = fw::Application::run(form);
+  if (SUCCEEDED(com)) CoUninitialize();
+  return exitCode;
 }

@@ -5,6 +5,7 @@
 #include <bit>
 
 #include "app/about_box.h"
+#include "app/calibration_dialog.h"
 #include "app/links.h"
 #include "app/scale_message.h"
 #include "framework/ui/button.h"
@@ -13,14 +14,6 @@
 #include "framework/ui/message_dialog.h"
 
 namespace {
-
-// Finds a control of the description by name and kind.
-template <class T>
-T* bind(fw::Form& form, const char* name) {
-  T* c = dynamic_cast<T*>(form.find(name));
-  if (!c) throw fw::DescriptionError(L"Description de fenêtre : contrôle manquant " + fw::fromUtf8(name));
-  return c;
-}
 
 // The shell opens the address with the program registered for its scheme;
 // what it answers is not looked at.
@@ -36,7 +29,7 @@ void TFormmorvi::registerClasses() {
   for (const fw::ClassInfo* c :
        {&TFormmorvi::info(), &fw::GroupBox::info(), &fw::Label::info(), &fw::RadioGroup::info(), &fw::Image::info(),
         &fw::Edit::info(), &fw::Button::info(), &ctl::TAdvGlowButton::info(), &ctl::TSpinEdit::info(),
-        &ctl::TEditFormat::info(), &gdip::TAdvSmoothLabel::info()})
+        &ctl::TEditFormat::info(), &gdip::TAdvSmoothLabel::info(), &TFormEtalonnage::info()})
     r.add(*c);
 }
 
@@ -59,27 +52,27 @@ std::vector<fw::Form::HandlerEntry> TFormmorvi::handlerTable() const {
 }
 
 void TFormmorvi::loaded() {
-  grpEchelle = bind<fw::GroupBox>(*this, "grpEchelle");
-  lbl_M = bind<fw::Label>(*this, "lbl_M");
-  lbl_cm = bind<fw::Label>(*this, "lbl_cm");
-  CotePlan = bind<ctl::TEditFormat>(*this, "CotePlan");
-  CoteMesure = bind<ctl::TEditFormat>(*this, "CoteMesure");
-  BtEchelle = bind<ctl::TAdvGlowButton>(*this, "BtEchelle");
-  GroupBox1 = bind<fw::GroupBox>(*this, "GroupBox1");
-  RG_Morvi = bind<fw::RadioGroup>(*this, "RG_Morvi");
-  BtImprimer = bind<ctl::TAdvGlowButton>(*this, "BtImprimer");
-  GroupBox3 = bind<fw::GroupBox>(*this, "GroupBox3");
-  Image1 = bind<fw::Image>(*this, "Image1");
-  BtSavoirPlus = bind<ctl::TAdvGlowButton>(*this, "BtSavoirPlus");
-  SpinEdit = bind<ctl::TSpinEdit>(*this, "SpinEdit");
-  Label1 = bind<fw::Label>(*this, "Label1");
-  BtAide = bind<ctl::TAdvGlowButton>(*this, "BtAide");
-  RgOrient = bind<fw::RadioGroup>(*this, "RgOrient");
-  Label2 = bind<fw::Label>(*this, "Label2");
-  Label6 = bind<fw::Label>(*this, "Label6");
-  AdvSmoothLabel1 = bind<gdip::TAdvSmoothLabel>(*this, "AdvSmoothLabel1");
-  AdvSmoothLabel2 = bind<gdip::TAdvSmoothLabel>(*this, "AdvSmoothLabel2");
-  AdvSmoothLabel3 = bind<gdip::TAdvSmoothLabel>(*this, "AdvSmoothLabel3");
+  grpEchelle = bind<fw::GroupBox>("grpEchelle");
+  lbl_M = bind<fw::Label>("lbl_M");
+  lbl_cm = bind<fw::Label>("lbl_cm");
+  CotePlan = bind<ctl::TEditFormat>("CotePlan");
+  CoteMesure = bind<ctl::TEditFormat>("CoteMesure");
+  BtEchelle = bind<ctl::TAdvGlowButton>("BtEchelle");
+  GroupBox1 = bind<fw::GroupBox>("GroupBox1");
+  RG_Morvi = bind<fw::RadioGroup>("RG_Morvi");
+  BtImprimer = bind<ctl::TAdvGlowButton>("BtImprimer");
+  GroupBox3 = bind<fw::GroupBox>("GroupBox3");
+  Image1 = bind<fw::Image>("Image1");
+  BtSavoirPlus = bind<ctl::TAdvGlowButton>("BtSavoirPlus");
+  SpinEdit = bind<ctl::TSpinEdit>("SpinEdit");
+  Label1 = bind<fw::Label>("Label1");
+  BtAide = bind<ctl::TAdvGlowButton>("BtAide");
+  RgOrient = bind<fw::RadioGroup>("RgOrient");
+  Label2 = bind<fw::Label>("Label2");
+  Label6 = bind<fw::Label>("Label6");
+  AdvSmoothLabel1 = bind<gdip::TAdvSmoothLabel>("AdvSmoothLabel1");
+  AdvSmoothLabel2 = bind<gdip::TAdvSmoothLabel>("AdvSmoothLabel2");
+  AdvSmoothLabel3 = bind<gdip::TAdvSmoothLabel>("AdvSmoothLabel3");
 }
 
 void TFormmorvi::windowCreated() {
@@ -124,6 +117,6 @@ LRESULT TFormmorvi::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   // answer is the bits of the double.
   static const UINT askCoefficient = RegisterWindowMessageW(L"Morvi.CalibrationCoef");
   if (msg == askCoefficient) return std::bit_cast<LRESULT>(double(CalibrationCoef));
-  if (msg == WM_SYSCOMMAND && about::onSystemCommand(handle(), wp)) return 0;
+  if (msg == WM_SYSCOMMAND && (about::onSystemCommand(handle(), wp) || systemCommand(wp))) return 0;
   return fw::Form::handleMessage(msg, wp, lp);
 }

@@ -61,18 +61,28 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
 
   long double calibrationCoef() const { return CalibrationCoef; }
 
+  // The calibration assistant: its system menu item, Ctrl+E, the tooltips
+  // that name both. Once the window exists.
+  void offerCalibration();
+
  protected:
   std::vector<HandlerEntry> handlerTable() const override;
   void loaded() override;
   void windowCreated() override;
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  bool shortCut(WPARAM key) override;
 
  private:
-  void PrintRuler(const std::wstring& title, std::int32_t tickStep, std::int32_t labelInterval, double labelStep);
+  bool systemCommand(WPARAM command);
+  void EtalonnerImprimante();
+  void PrintRuler(const std::wstring& title, std::int32_t tickStep, std::int32_t labelInterval, double labelStep,
+                  std::int32_t scaleDenominator);
   void GetSpecialFolder(int folderId, std::wstring& path);
 
   long double CalibrationCoef = 0;
   long double PrintCoef = 0;
   std::wstring SettingsFile;
   std::wstring SettingsDir;
+  // Whether the settings file or the printer gave an orientation at start.
+  bool OrientationKnown = false;
 };

@@ -14,12 +14,12 @@ void TFormmorvi::AdvGlowButton1Click(fw::Control&) {
   const ruler::ScaleEntry* entry = ruler::scaleAt(RG_Morvi->itemIndex());
   if (!entry) return;
   const ruler::Graduation& g = entry->graduation;
-  PrintRuler(std::wstring(g.title), g.tickStep, g.labelInterval, g.labelStep);
+  PrintRuler(std::wstring(g.title), g.tickStep, g.labelInterval, g.labelStep, g.scaleDenominator);
 }
 
 void TFormmorvi::PrintRuler(const std::wstring& title, std::int32_t tickStep, std::int32_t labelInterval,
-                            double labelStep) {
-  const ruler::Graduation graduation{title, tickStep, labelInterval, labelStep};
+                            double labelStep, std::int32_t scaleDenominator) {
+  const ruler::Graduation graduation{title, tickStep, labelInterval, labelStep, scaleDenominator};
   PrintCoef = ruler::printRuler(fw::printer(), graduation, CalibrationCoef, RgOrient->itemIndex(),
                                 fw::numberFormat().decimal);
 }

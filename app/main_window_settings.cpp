@@ -51,8 +51,22 @@ class ItemIdList {
   LPITEMIDLIST list_ = nullptr;
 };
 
-int printerOrientation() {
-  return fw::printer().orientation() == fw::Orientation::Landscape ? 1 : 0;
+// The printer's orientation, 0 portrait or 1 landscape. Without a printer its
+// error is shown here, once, and the stored settings still count.
+std::optional<int> printerOrientation() {
+  try {
+    return fw::printer().orientation() == fw::Orientation::Landscape ? 1 : 0;
+  } catch (const fw::PrinterError& e) {
+    fw::Application::showException(e);
+    return std::nullopt;
+  }
+}
+
+// The stored orientation, else the printer's; nothing when neither is known.
+std::optional<int> startOrientation(const fw::IniFile* settings) {
+  const std::optional<int> printer = printerOrientation();
+  const std::optional<std::int32_t> stored = settings ? settings->readInteger(kSection, kOrientation) : std::nullopt;
+  return stored ? stored : printer;
 }
 
 }  // namespace
@@ -70,6 +84,11 @@ void TFormmorvi::GetSpecialFolder(int folderId, std::wstring& path) {
 
 void TFormmorvi::FormCreate(fw::Control& sender) {
   std::optional<fw::IniFile> settings;
+  const auto selectOrientation = [&] {
+    const std::optional<int> orientation = startOrientation(settings ? &*settings : nullptr);
+    OrientationKnown = orientation.has_value();
+    RgOrient->setItemIndex(orientation.value_or(-1));
+  };
   try {
     std::wstring appData;
     GetSpecialFolder(CSIDL_APPDATA, appData);
@@ -80,14 +99,13 @@ void TFormmorvi::FormCreate(fw::Control& sender) {
       SHCreateDirectoryExW(nullptr, SettingsDir.c_str(), nullptr);
     settings.emplace(SettingsFile);
     SpinEdit->setValue(settings->readInteger(kSection, kCoef, 0));
-    RgOrient->setItemIndex(settings->readInteger(kSection, kOrientation, printerOrientation()));
+    selectOrientation();
   } catch (const std::exception&) {
-    // The fallback: calibration 0 and the orientation read again. Its own
-    // failure (no printer) is shown once; the window opens all the same.
+    // The fallback: calibration 0 and the orientation read again; the window
+    // opens all the same.
     try {
       SpinEdit->setValue(0);
-      int orientation = printerOrientation();
-      RgOrient->setItemIndex(settings ? settings->readInteger(kSection, kOrientation, orientation) : orientation);
+      selectOrientation();
     } catch (const std::exception& e) {
       fw::Application::showException(e);
     }
@@ -98,5 +116,7 @@ void TFormmorvi::FormCreate(fw::Control& sender) {
 void TFormmorvi::FormDestroy(fw::Control&) {
   fw::IniFile settings(SettingsFile);
   settings.writeInteger(kSection, kCoef, SpinEdit->value());
-  settings.writeInteger(kSection, kOrientation, RgOrient->itemIndex());
+  // An orientation that nobody established leaves the file's own in place.
+  if (OrientationKnown || RgOrient->itemIndex() != -1)
+    settings.writeInteger(kSection, kOrientation, RgOrient->itemIndex());
 }

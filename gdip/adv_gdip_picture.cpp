@@ -21,42 +21,23 @@ void TAdvGDIPPicture::measureLoadedFile(const std::wstring& fileName) {
 }
 
 void TAdvGDIPPicture::DrawOnGraphics(Graphics& graphics, const RECT& rect) {
-  decode([&](Image& image, ImageStream& stream) {
-    const UINT w = image.width(), h = image.height();
-    setSize(static_cast<int>(w), static_cast<int>(h));
-    if (isBmp(image) && transparent()) {
-      Argb key;
-      if (keyColorMode_ == KeyColorMode::Fixed) {
-        key = argb(keyColor_, 255);
-      } else {
-        BitmapImage pixels = BitmapImage::load(stream.rewound());
-        key = pixels.pixel(0, static_cast<INT>(h) - 1);
-      }
-      ImageAttributes attributes;
-      attributes.setColorKeys(key, key);
-      graphics.drawImage(image, RectF(static_cast<REAL>(rect.left), static_cast<REAL>(rect.top),
-                                      static_cast<REAL>(w), static_cast<REAL>(h)),
-                         RectF(0, 0, static_cast<REAL>(w), static_cast<REAL>(h)), attributes);
-    } else {
-      graphics.drawImage(image, RectF(static_cast<REAL>(rect.left), static_cast<REAL>(rect.top),
-                                      static_cast<REAL>(rect.right - rect.left),
-                                      static_cast<REAL>(rect.bottom - rect.top)));
-    }
+  const Argb fixed = argb(keyColor_, 255);
+  drawOnSurface(graphics, rect, transparent(), keyColorMode_ == KeyColorMode::Fixed ? &fixed : nullptr);
+}
+
+void TAdvGDIPPicture::withTexture(const std::function<void(Gdiplus::GpBrush* brush)>& use) const {
+  decode([&](Image& image, ImageStream&) {
+    TextureBrush brush(image);
+    use(brush.get());
   });
 }
 
 void TAdvGDIPPicture::TextureFillPath(Graphics& graphics, const Path& path) {
-  decode([&](Image& image, ImageStream&) {
-    TextureBrush brush(image);
-    graphics.fillPath(brush.get(), path);
-  });
+  withTexture([&](Gdiplus::GpBrush* brush) { graphics.fillPath(brush, path); });
 }
 
 void TAdvGDIPPicture::TextureFillRect(Graphics& graphics, const RectF& rect) {
-  decode([&](Image& image, ImageStream&) {
-    TextureBrush brush(image);
-    graphics.fillRectangle(brush.get(), rect);
-  });
+  withTexture([&](Gdiplus::GpBrush* brush) { graphics.fillRectangle(brush, rect); });
 }
 
 }  // namespace gdip

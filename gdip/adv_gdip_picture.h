@@ -25,6 +25,9 @@ class TAdvGDIPPicture : public Picture {
   // Fill with the picture repeated as a tile.
   void TextureFillPath(Graphics& graphics, const Path& path);
   void TextureFillRect(Graphics& graphics, const RectF& rect);
+  // Hands a brush of the picture repeated as a tile to `use` (a text's
+  // texture), released after; nothing when the picture is empty.
+  void withTexture(const std::function<void(Gdiplus::GpBrush* brush)>& use) const;
 
   KeyColorMode keyColorMode() const { return keyColorMode_; }
   void setKeyColorMode(KeyColorMode mode) { keyColorMode_ = mode; }

@@ -68,6 +68,25 @@ void Picture::draw(HDC dc, const RECT& rect) {
   });
 }
 
+void Picture::drawOnSurface(Graphics& graphics, const RECT& rect, bool keyed, const Argb* fixedKey) {
+  decode([&](Image& image, ImageStream& stream) {
+    const UINT w = image.width(), h = image.height();
+    setSize(static_cast<int>(w), static_cast<int>(h));
+    if (keyed && isBmp(image)) {
+      const Argb key = fixedKey ? *fixedKey : BitmapImage::load(stream.rewound()).pixel(0, static_cast<INT>(h) - 1);
+      ImageAttributes attributes;
+      attributes.setColorKeys(key, key);
+      graphics.drawImage(image, RectF(static_cast<REAL>(rect.left), static_cast<REAL>(rect.top),
+                                      static_cast<REAL>(w), static_cast<REAL>(h)),
+                         RectF(0, 0, static_cast<REAL>(w), static_cast<REAL>(h)), attributes);
+    } else {
+      graphics.drawImage(image, RectF(static_cast<REAL>(rect.left), static_cast<REAL>(rect.top),
+                                      static_cast<REAL>(rect.right - rect.left),
+                                      static_cast<REAL>(rect.bottom - rect.top)));
+    }
+  });
+}
+
 void Picture::Assign(const fw::Persistent* source) {
   empty_ = true;
   if (!source) {

@@ -62,6 +62,12 @@ class Picture : public fw::Graphic {
   void decode(const std::function<void(Image& image, ImageStream& stream)>& use) const;
   static bool isBmp(Image& image);
 
+  // Draws onto a GDI+ surface: BMP data, when `keyed`, at its own size at
+  // the rectangle's top-left corner without its key colour (the fixed one
+  // given, or else the colour of its bottom-left pixel); anything else scaled
+  // to the rectangle. The size found is kept.
+  void drawOnSurface(Graphics& graphics, const RECT& rect, bool keyed, const Argb* fixedKey);
+
   // How a BMP is put into the rectangle: the bitmap is already transparent.
   virtual void drawBitmap(HDC dc, const RECT& rect, fw::Bitmap& bitmap) = 0;
   // Sets the size after a load from a file (the data is already in).

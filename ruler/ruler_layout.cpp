@@ -1,7 +1,5 @@
 #include "ruler/ruler_layout.h"
 
-#include <cmath>
-#include <limits>
 #include <stdexcept>
 
 #include "framework/text/number_text.h"
@@ -9,33 +7,31 @@
 namespace ruler {
 namespace {
 
-constexpr std::int32_t rulerEnd = 2500;        // tenths of a millimetre
-constexpr long double intervalRaise = 0.03L;   // 130 stands for 133.3 tenths
-constexpr std::int32_t raisedInterval = 130;
-constexpr int titleX = 900, tickStartX = 500, tickEndX = 700, markEndX = 750, labelX = 800;
-constexpr int titleY = 50, rulerTop = 100, labelRise = 20;  // device pixels
+constexpr long double tenthsPerInch = 254;
 
-double pixelsPerTenth(int pixels, int millimetres, long double coef) {
-  return static_cast<double>(static_cast<long double>(pixels) / (static_cast<long double>(millimetres) * 10) * coef);
+// The stored label interval is a whole number of tenths of a millimetre; the
+// page is stretched so that it spans the exact one, LabelStep × 10000 / N.
+// LabelStep × 10000 is worked in double precision, where it comes out whole
+// for every scale (0.2 gives 2000), so an exact interval stretches by exactly 1.
+long double intervalStretch(const Graduation& graduation) {
+  const double stepTenths = graduation.labelStep * 10000;  // the real length, in tenths of a millimetre
+  return stepTenths / (static_cast<long double>(graduation.scaleDenominator) * graduation.labelInterval);
 }
 
 }  // namespace
 
-int roundHalfEven(long double v) {
-  // The default floating-point environment rounds to nearest, ties to even.
-  const long double nearest = std::nearbyint(v);
-  constexpr long double lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
-  return static_cast<int>(std::fmin(std::fmax(nearest, lowest), highest));
+double pixelsPerTenth(int dotsPerInch, long double coef) {
+  return static_cast<double>(dotsPerInch / tenthsPerInch * coef);
 }
 
-RulerPage layoutRuler(const PageMetrics& page, const Graduation& graduation, long double calibrationCoef,
+RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
                       wchar_t decimalSeparator) {
-  if (graduation.tickStep == 0 || graduation.labelInterval == 0) throw std::invalid_argument("zero graduation step");
+  if (graduation.tickStep == 0 || graduation.labelInterval == 0 || graduation.scaleDenominator == 0)
+    throw std::invalid_argument("zero graduation step or scale");
   RulerPage out{};
-  out.printCoef = calibrationCoef;
-  if (graduation.labelInterval == raisedInterval) out.printCoef += intervalRaise;
-  out.yScale = pixelsPerTenth(page.heightPixels, page.heightMm, out.printCoef);
-  out.xScale = pixelsPerTenth(page.widthPixels, page.widthMm, 1);
+  out.printCoef = calibrationCoef * intervalStretch(graduation);
+  out.yScale = pixelsPerTenth(resolution.dpiY, out.printCoef);
+  out.xScale = pixelsPerTenth(resolution.dpiX, 1);
 
   const auto across = [&](int tenths) { return roundHalfEven(tenths * static_cast<long double>(out.xScale)); };
   const auto down = [&](std::int32_t p) { return roundHalfEven(p * static_cast<long double>(out.yScale) + rulerTop); };

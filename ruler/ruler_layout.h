@@ -6,17 +6,29 @@
 #include <variant>
 #include <vector>
 
+#include "framework/graphics/rounding.h"
 #include "ruler/scale_catalogue.h"
 
 namespace ruler {
 
-// What the printer reports for the printable area in the chosen orientation.
-struct PageMetrics {
-  int widthPixels;   // HORZRES
-  int heightPixels;  // VERTRES
-  int widthMm;       // HORZSIZE
-  int heightMm;      // VERTSIZE
+// What the printer reports of its resolution in the chosen orientation,
+// exactly: device pixels per inch across and down the page.
+struct Resolution {
+  int dpiX;  // LOGPIXELSX
+  int dpiY;  // LOGPIXELSY
 };
+
+// A page as the printer reports it: its resolution and its printable height.
+struct PrintablePage {
+  Resolution resolution;
+  int heightPixels;  // VERTRES
+};
+
+// Where a page puts things: across in tenths of a millimetre, down in device
+// pixels (the top of the ruler, the title's line, a label above its mark).
+inline constexpr int titleX = 900, tickStartX = 500, tickEndX = 700, markEndX = 750, labelX = 800;
+inline constexpr int titleY = 50, rulerTop = 100, labelRise = 20;
+inline constexpr std::int32_t rulerEnd = 2500;  // the ruler's length, in tenths
 
 struct Point {
   int x;
@@ -36,20 +48,24 @@ struct Text {
 using DrawOp = std::variant<Line, Text>;
 
 struct RulerPage {
-  long double printCoef;  // the calibration coefficient this page is drawn with
+  long double printCoef;  // the coefficient this page is drawn with down the page
   double xScale;          // device pixels per tenth of a millimetre, across
   double yScale;          // the same down the page, stretched by printCoef
   std::vector<DrawOp> ops;  // in drawing order
 };
 
-// The processor's default rounding: to nearest, a half to the even neighbour.
-int roundHalfEven(long double v);
+using fw::roundHalfEven;
+
+// Device pixels per tenth of a millimetre at `dotsPerInch`, stretched by
+// `coef`: the one conversion of every printed page.
+double pixelsPerTenth(int dotsPerInch, long double coef);
 
 // Lays out one page: the title at 90 mm across and 50 pixels down, then for
 // p = 0 to 2500 a tick (50 to 70 mm) and, over it, a labelled mark (50 to
 // 75 mm) with its label at 80 mm, 20 pixels above the mark. The 50, 100 and
-// 20 pixel offsets are device pixels; only y is stretched by the coefficient.
-RulerPage layoutRuler(const PageMetrics& page, const Graduation& graduation, long double calibrationCoef,
+// 20 pixel offsets are device pixels; only y is stretched, by the calibration
+// coefficient times the scale's exact label interval over its stored one.
+RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
                       wchar_t decimalSeparator);
 
 }  // namespace ruler

@@ -15,6 +15,7 @@ struct Graduation {
   std::int32_t tickStep;        // a tick at every multiple
   std::int32_t labelInterval;   // a long mark and a label at every multiple
   double labelStep;             // metres of the real object per label interval
+  std::int32_t scaleDenominator;  // N of the scale 1:N
 };
 
 struct ScaleEntry {

@@ -2,7 +2,8 @@
 # `make bench`: Morvi against the least Win32 program doing the same calls
 # (tools/bench/baseline.cpp), both built with the same compiler and flags and
 # run under Wine with the test printer: start-up, "Oui" to finished PDF, peak
-# memory. Prints a table; asserts nothing.
+# memory; then the paint of one fade frame of the print button against the
+# fade interval (tools/bench/glow_frame.cpp). Prints a table; asserts nothing.
 #   tools/bench.sh [runs]          (default 5; Morvi from build/win)
 set -euo pipefail
 
@@ -23,4 +24,6 @@ $cxx -mconsole -I"$repo" -o "$out/driver.exe" "$repo/tools/bench/driver.cpp" -lp
 . "$repo/tools/wine-env.sh"
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 wine "$out/driver.exe" "$(windows_path "$morvi")" "$(windows_path "$out/baseline.exe")" "$runs"
+cmake --build "$repo/build/win" --target morvi_glow_bench >/dev/null
+wine "$repo/build/win/tools/bench/morvi_glow_bench.exe"
 wineserver -w

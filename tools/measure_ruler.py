@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Measures a printed ruler page: reads a PDF the way a person with a ruler
-would, from the rendered sheet, and reports what is on it.
+"""Measures a printed ruler page, or the calibration sheet: reads a PDF the
+way a person with a ruler would, from the rendered sheet, and reports what is
+on it.
 
     tools/measure_ruler.py page.pdf
 
@@ -8,14 +9,22 @@ prints, one item a line:
 
     orientation portrait|landscape    (as the sheet is seen, rotation applied)
     rotation 0|90|180|270             (the page rotation stored in the PDF)
-    title Echelle 1:100
+    paper 215.9 279.4                 (the paper's width and height in mm, unrotated)
+    title Echelle 1:100               (the first line of text that is no label)
+    text Imprimante : PDF             (each further such line, top to bottom)
     mark 8.467                        (a tick: y of its centre in mm from the top)
     mark 9.313 labelled 0m            (a labelled mark and its label)
+    bar 250.012                       (calibration sheet only: its first mark
+                                       to its last, in mm)
 
-The sheet is rendered at 300 dpi in grey (pdftoppm applies the page
-rotation), a column at 60 mm is scanned for the ticks and one at 72.5 mm for
-the longer labelled marks; each dark run's centroid is a mark. Texts come from
-pdftotext: words from 85 mm on are the title, words from 75 mm the labels.
+The sheet is rendered at 600 dpi in grey (pdftoppm applies the page
+rotation): the printer draws one-pixel lines at 300 dpi, and where they fall
+on a boundary of the rendered rows, as on Letter paper, a 300 dpi rendering
+puts them half a pixel either way. A column at 60 mm is scanned for the
+ticks and one at 72.5 mm for the longer labelled marks; each dark run's
+centroid is a mark. Texts come from pdftotext: a word from 75 mm to 88 mm,
+level with a labelled mark, is part of its label; the title column starts at
+90 mm.
 """
 import re
 import subprocess
@@ -23,11 +32,14 @@ import sys
 import tempfile
 from pathlib import Path
 
-DPI = 300
+DPI = 600
 MM_PER_INCH = 25.4
 TICK_COLUMN_MM = (59.5, 60.5)     # ticks run from 50 to 70 mm
 LABELLED_COLUMN_MM = (72.0, 73.0)  # only labelled marks reach 75 mm
-LABEL_FROM_MM, TITLE_FROM_MM = 75.0, 85.0
+LABEL_FROM_MM, LABEL_TO_MM = 75.0, 88.0
+LABEL_NEAR_MM = 2.5   # a label's middle lies this close to its mark, above it
+SAME_TEXT_LINE_MM = 1.0
+CALIBRATION_TITLE = "Morvi : feuille d'étalonnage"
 INK = 240  # grey levels below this count as ink
 SAME_LINE_PX = 2
 
@@ -87,10 +99,14 @@ def words(pdf):
     return found
 
 
-def rotation(pdf):
+def page_info(pdf):
+    """(rotation, width mm, height mm) as the PDF stores its page."""
     info = subprocess.run(["pdfinfo", str(pdf)], check=True, capture_output=True, text=True).stdout
     found = re.search(r"^Page rot:\s+(\d+)", info, re.M)
-    return int(found.group(1)) if found else 0
+    size = re.search(r"^Page size:\s+([\d.]+) x ([\d.]+) pts", info, re.M)
+    points_to_mm = MM_PER_INCH / 72
+    return (int(found.group(1)) if found else 0, float(size.group(1)) * points_to_mm,
+            float(size.group(2)) * points_to_mm)
 
 
 def measure(pdf):
@@ -101,18 +117,27 @@ def measure(pdf):
     labelled = ink_centroids(image, LABELLED_COLUMN_MM)
 
     points_to_mm = MM_PER_INCH / 72
-    title, labels = [], {}
+    labels, others = {}, []
     for x, top, bottom, text in sorted(words(pdf), key=lambda w: (w[1], w[0])):
-        if x * points_to_mm >= TITLE_FROM_MM:
-            title.append(text)
-        elif x * points_to_mm >= LABEL_FROM_MM and labelled:
-            # A label sits just above its mark: it belongs to the nearest one.
-            middle = px((top + bottom) / 2 * points_to_mm)
-            mark = min(labelled, key=lambda y: abs(y - middle))
+        # A label sits just above its mark: it belongs to the nearest one.
+        middle = px((top + bottom) / 2 * points_to_mm)
+        mark = min(labelled, key=lambda y: abs(y - middle), default=None)
+        if (LABEL_FROM_MM <= x * points_to_mm < LABEL_TO_MM and mark is not None
+                and abs(mark - middle) <= px(LABEL_NEAR_MM)):
             labels[mark] = labels.get(mark, "") + text
+        else:
+            others.append((top * points_to_mm, x, text))
+    text_lines = []  # words level with each other, left to right
+    for top, x, text in others:
+        if text_lines and abs(text_lines[-1][0] - top) <= SAME_TEXT_LINE_MM:
+            text_lines[-1][1].append((x, text))
+        else:
+            text_lines.append((top, [(x, text)]))
+    texts = [" ".join(t for _, t in sorted(line)) for _, line in text_lines] or [""]
 
-    lines = [f"orientation {'landscape' if width > height else 'portrait'}", f"rotation {rotation(pdf)}",
-             f"title {' '.join(title)}"]
+    turn, paper_width, paper_height = page_info(pdf)
+    lines = [f"orientation {'landscape' if width > height else 'portrait'}", f"rotation {turn}",
+             f"paper {paper_width:.1f} {paper_height:.1f}", f"title {texts[0]}"] + [f"text {t}" for t in texts[1:]]
     # Every mark crosses the tick column; the labelled ones also the other.
     for y in ticks:
         mark = next((m for m in labelled if abs(m - y) <= SAME_LINE_PX), None)
@@ -120,6 +145,8 @@ def measure(pdf):
             lines.append(f"mark {mm(y):.3f}")
         else:
             lines.append(f"mark {mm(y):.3f} labelled {labels.get(mark, '')}".rstrip())
+    if texts[0] == CALIBRATION_TITLE and ticks:
+        lines.append(f"bar {mm(ticks[-1] - ticks[0]):.3f}")
     return lines
 
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts (or stops) what the tests and `make run` need outside Wine:
 #   - an X display: Xvfb on :77 when there is no usable $DISPLAY;
-#   - cupsd with a cups-pdf printer named PDF, the default printer.
+#   - cupsd with a cups-pdf printer named PDF on A4 paper, the default printer,
+#     and a second one, PDF-Letter, on US Letter paper for the tests that
+#     print on it.
 # `start` is idempotent and safe to run from several processes at once; it
 # writes build/services.env with the exports the other scripts source
 # (DISPLAY, MORVI_HEADLESS, MORVI_PDF_DIR). `stop` ends only what `start` began.
@@ -12,6 +14,7 @@ state="$repo/build/services"
 env_file="$repo/build/services.env"
 xvfb_display=:77
 printer=PDF
+letter_printer=PDF-Letter
 cups_pdf_conf=/etc/cups/cups-pdf.conf
 
 # Our own settings must reach the real scheduler, whatever the caller points at.
@@ -98,12 +101,19 @@ configure_cups_pdf() {
   mkdir -p "$pdf_dir"
 }
 
+# A cups-pdf queue of the given name and paper, made once.
 add_printer() {
-  if ! lpstat -p "$printer" >/dev/null 2>&1; then
-    as_root lpadmin -p "$printer" -E -v cups-pdf:/ \
-      -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -o PageSize=A4 2>/dev/null
-    echo "services: printer $printer added"
+  local name=$1 paper=$2
+  if ! lpstat -p "$name" >/dev/null 2>&1; then
+    as_root lpadmin -p "$name" -E -v cups-pdf:/ \
+      -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -o PageSize="$paper" 2>/dev/null
+    echo "services: printer $name added"
   fi
+}
+
+add_printers() {
+  add_printer "$printer" A4
+  add_printer "$letter_printer" Letter
   if ! lpstat -d 2>/dev/null | grep -q ": $printer\$"; then
     as_root lpadmin -d "$printer"
   fi
@@ -140,7 +150,7 @@ case "${1:-}" in
     start_display
     start_cups
     configure_cups_pdf
-    add_printer
+    add_printers
     write_env
     ;;
   stop)

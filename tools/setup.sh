@@ -14,7 +14,7 @@ packages=(
   xvfb x11-utils xdotool imagemagick
   # The test printer: CUPS with a PDF printer, and the tools that read its PDFs.
   cups cups-bsd cups-client printer-driver-cups-pdf ghostscript poppler-utils
-  fonts-liberation fonts-dejavu-core locales util-linux procps
+  fonts-liberation fonts-freefont-ttf fonts-dejavu-core locales util-linux procps
   # The Windows installer's compiler.
   nsis
 )

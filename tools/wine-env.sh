@@ -18,17 +18,20 @@ if [ -f "$morvi_repo/build/services.env" ]; then
   . "$morvi_repo/build/services.env"
 fi
 
-# Debian's Wine leaves the prefix without fonts, so GDI+ draws no text at all;
-# the usual Windows faces are mapped to fonts Debian installs.
+# Debian's Wine leaves the prefix without fonts, so GDI+ draws no text at all:
+# Wine's own fonts are copied in (its Tahoma has Tahoma's metrics, and Wine
+# maps "MS Shell Dlg" to it by itself), and the other Windows faces are mapped
+# to fonts Debian installs: Liberation Sans has Arial's metrics, and FreeSans
+# comes closest to Segoe UI's widths for the window's texts among the faces
+# that both GDI and Wine's GDI+ find (tools/font_widths.py; GDI+ finds no
+# "Lato" nor "Noto Sans"), so every text fits where it does on Windows.
 morvi_prefix_registry() {
   local face
   printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
-  for face in "Arial" "Segoe UI" "MS Sans Serif"; do
+  for face in "Arial" "MS Sans Serif"; do
     printf '"%s"="Liberation Sans"\r\n' "$face"
   done
-  for face in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
-    printf '"%s"="DejaVu Sans"\r\n' "$face"
-  done
+  printf '"Segoe UI"="FreeSans"\r\n'
   # On our virtual display there is no window manager, and managed windows
   # make Wine wait 2 s each time a dialog closes.
   if [ "${MORVI_HEADLESS:-0}" = 1 ]; then
@@ -48,15 +51,19 @@ morvi_create_prefix() {
   morvi_prefix_registry >"$reg"
   wine regedit /S 'C:\morvi-settings.reg' >/dev/null 2>&1 9>&- && wineserver -w || return 1
   rm -f "$reg"
-  touch "$WINEPREFIX/.morvi-ready"
+  echo "$morvi_settings_stamp" >"$WINEPREFIX/.morvi-ready"
   echo "wine-env: prefix ready in $((SECONDS - started)) s" >&2
 }
 
-if [ ! -f "$WINEPREFIX/.morvi-ready" ]; then
+# The ready mark holds a digest of the settings the prefix was made with: a
+# prefix made before they changed (fonts, display) is made again.
+morvi_settings_stamp=$(morvi_prefix_registry | md5sum | cut -d' ' -f1)
+if [ "$(cat "$WINEPREFIX/.morvi-ready" 2>/dev/null)" != "$morvi_settings_stamp" ]; then
   mkdir -p "$morvi_repo/build"
   (
     flock 9
-    [ -f "$WINEPREFIX/.morvi-ready" ] || morvi_create_prefix
+    [ "$(cat "$WINEPREFIX/.morvi-ready" 2>/dev/null)" = "$morvi_settings_stamp" ] || morvi_create_prefix
   ) 9>"$WINEPREFIX.lock" || echo "wine-env: could not create the Wine prefix" >&2
 fi
 unset -f morvi_prefix_registry morvi_create_prefix
+unset morvi_settings_stamp

@@ -31,9 +31,10 @@ struct PropertyDef {
 
 using Factory = std::unique_ptr<Control> (*)();
 
+// Made only by Published (and for the root, Control): a class's published
+// base is always its C++ base's.
 class ClassInfo {
  public:
-  ClassInfo(std::string name, const ClassInfo* base, Factory create, std::vector<PropertyDef> properties);
   const std::string& name() const { return schema_.name; }
   const desc::ClassSchema& schema() const { return schema_; }
   const ClassInfo* base() const { return base_; }
@@ -44,6 +45,11 @@ class ClassInfo {
   std::vector<const PropertyDef*> allProperties() const;
 
  private:
+  template <class, class>
+  friend class Published;
+  friend class Control;
+  ClassInfo(std::string name, const ClassInfo* base, Factory create, std::vector<PropertyDef> properties);
+
   desc::ClassSchema schema_;
   const ClassInfo* base_;
   Factory create_;
@@ -100,24 +106,64 @@ class Registry : public desc::Schema {
   std::vector<const ClassInfo*> classes_;
 };
 
-// Declaring a property of class T whose C++ type is V, from a getter and a
-// setter (member functions or any callables taking T).
-template <class T, class V, class Get, class Set>
-PropertyDef property(std::string name, V defaultValue, Get get, Set set, bool alwaysWritten = false) {
-  PropertyDef def;
+// A property of an object that is not a control itself (a fill, a caption),
+// declared once by the object's class and published by each control that
+// owns one, under the owner's name for it ("Fill.Color").
+template <class Sub>
+struct MemberDef {
+  desc::PropertySchema schema;
+  std::function<void(Sub&, const desc::Value&)> set;
+  std::function<desc::Value(const Sub&)> get;
+};
+
+// Declaring a property of Sub whose C++ type is V, from a getter and a
+// setter (member functions or any callables taking Sub).
+template <class Sub, class V, class Get, class Set>
+MemberDef<Sub> member(std::string name, V defaultValue, Get get, Set set, bool alwaysWritten = false) {
+  MemberDef<Sub> def;
   // Member by member: GCC 12 takes the destruction of a whole temporary
   // schema for a free of memory it did not allocate.
   def.schema.name = std::move(name);
   def.schema.kind = ValueCodec<V>::kind;
   def.schema.defaultValue = ValueCodec<V>::encode(defaultValue);
   def.schema.alwaysWritten = alwaysWritten;
-  def.set = [set](Control& c, const desc::Value& v) {
-    std::invoke(set, static_cast<T&>(c), ValueCodec<V>::decode(v));
-  };
-  def.get = [get](const Control& c) -> desc::Value {
-    return ValueCodec<V>::encode(V(std::invoke(get, static_cast<const T&>(c))));
-  };
+  def.set = [set](Sub& s, const desc::Value& v) { std::invoke(set, s, ValueCodec<V>::decode(v)); };
+  def.get = [get](const Sub& s) -> desc::Value { return ValueCodec<V>::encode(V(std::invoke(get, s))); };
   return def;
+}
+
+// A value kept in a plain struct that Sub hands out by values() and changes
+// by set(field, value); its default is the struct's own.
+template <class Sub, class Values, class V>
+MemberDef<Sub> valueMember(std::string name, V Values::*field, bool alwaysWritten = false) {
+  return member<Sub, V>(
+      std::move(name), Values{}.*field, [field](const Sub& s) { return s.values().*field; },
+      [field](Sub& s, V v) { s.set(field, std::move(v)); }, alwaysWritten);
+}
+
+// The members of the object that `access` finds in a T (a callable taking
+// T& or const T&), as properties of T named prefix + member name.
+template <class T, class Sub, class Access>
+PropertyDef publish(const MemberDef<Sub>& m, Access access, const std::string& prefix = "") {
+  PropertyDef def;
+  def.schema = m.schema;
+  def.schema.name = prefix + m.schema.name;
+  def.set = [access, set = m.set](Control& c, const desc::Value& v) { set(access(static_cast<T&>(c)), v); };
+  def.get = [access, get = m.get](const Control& c) { return get(access(static_cast<const T&>(c))); };
+  return def;
+}
+template <class T, class Sub, class Access>
+void publishAll(std::vector<PropertyDef>& into, const std::vector<MemberDef<Sub>>& members, Access access,
+                const std::string& prefix) {
+  for (const MemberDef<Sub>& m : members) into.push_back(publish<T>(m, access, prefix));
+}
+
+// Declaring a property of class T whose C++ type is V, from a getter and a
+// setter (member functions or any callables taking T).
+template <class T, class V, class Get, class Set>
+PropertyDef property(std::string name, V defaultValue, Get get, Set set, bool alwaysWritten = false) {
+  return publish<T>(member<T, V>(std::move(name), std::move(defaultValue), get, set, alwaysWritten),
+                    [](auto& t) -> auto& { return t; });
 }
 
 template <class T, class V, class Get, class Set, class Stored>

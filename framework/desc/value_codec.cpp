@@ -92,6 +92,12 @@ int ValueCodec<int>::decode(const desc::Value& v) {
   return int(n);
 }
 
+std::uint8_t ValueCodec<std::uint8_t>::decode(const desc::Value& v) {
+  std::int64_t n = std::get<std::int64_t>(v);
+  if (n < 0 || n > 255) throw BadValue{"number out of range 0 to 255"};
+  return std::uint8_t(n);
+}
+
 desc::Value ValueCodec<long double>::encode(long double v) { return desc::Number{shortestText(v)}; }
 
 long double ValueCodec<long double>::decode(const desc::Value& v) {

@@ -33,6 +33,14 @@ struct ValueCodec<int> {
   static int decode(const desc::Value& v);
 };
 
+// Opacities: 0 to 255.
+template <>
+struct ValueCodec<std::uint8_t> {
+  static constexpr desc::Kind kind = desc::Kind::Integer;
+  static desc::Value encode(std::uint8_t v) { return std::int64_t(v); }
+  static std::uint8_t decode(const desc::Value& v);
+};
+
 template <>
 struct ValueCodec<bool> {
   static constexpr desc::Kind kind = desc::Kind::Ident;

@@ -4,18 +4,13 @@
 
 #include <windows.h>
 
+#include "framework/desc/persistent.h"
+
 #include <cstdint>
 #include <functional>
 #include <vector>
 
 namespace fw {
-
-// Root of every object whose content another object can copy (assign): a
-// picture can be handed anything, and must tell a graphic from the rest.
-class Persistent {
- public:
-  virtual ~Persistent() = default;
-};
 
 class Graphic : public Persistent {
  public:

@@ -9,11 +9,11 @@
 
 namespace fw {
 
-std::int32_t IniFile::readInteger(const std::wstring& section, const std::wstring& key, std::int32_t fallback) const {
+std::optional<std::int32_t> IniFile::readInteger(const std::wstring& section, const std::wstring& key) const {
   std::vector<wchar_t> buffer(kIniValueMaxLength + 1, L'\0');
   DWORD n = GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer.data(), DWORD(buffer.size()),
                                      path_.c_str());
-  return iniInteger(std::wstring_view(buffer.data(), n), fallback);
+  return iniInteger(std::wstring_view(buffer.data(), n));
 }
 
 void IniFile::writeInteger(const std::wstring& section, const std::wstring& key, std::int32_t value) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace fw {
@@ -13,9 +14,12 @@ class IniFile {
 
   const std::wstring& path() const { return path_; }
 
-  // The value's text made an integer; the default when the key is missing
-  // or its text is not an integer.
-  std::int32_t readInteger(const std::wstring& section, const std::wstring& key, std::int32_t fallback) const;
+  // The value's text made an integer; nothing, or the default, when the key
+  // is missing or its text is not an integer.
+  std::optional<std::int32_t> readInteger(const std::wstring& section, const std::wstring& key) const;
+  std::int32_t readInteger(const std::wstring& section, const std::wstring& key, std::int32_t fallback) const {
+    return readInteger(section, key).value_or(fallback);
+  }
   // Written as decimal; the file, section or key is made when missing.
   // Throws IniFileError when the system refuses.
   void writeInteger(const std::wstring& section, const std::wstring& key, std::int32_t value) const;

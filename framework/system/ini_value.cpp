@@ -1,7 +1,5 @@
 #include "framework/system/ini_value.h"
 
-#include <optional>
-
 namespace fw {
 
 namespace {
@@ -35,18 +33,16 @@ std::optional<std::int32_t> digits(std::wstring_view text, unsigned base, bool n
 
 }  // namespace
 
-std::int32_t iniInteger(std::wstring_view text, std::int32_t fallback) {
+std::optional<std::int32_t> iniInteger(std::wstring_view text) {
   text = text.substr(0, kIniValueMaxLength);
   bool negative = false;
   if (!text.empty() && (text[0] == L'-' || text[0] == L'+')) {
     negative = text[0] == L'-';
     text.remove_prefix(1);
   }
-  std::optional<std::int32_t> v;
-  if (text.starts_with(L'$')) v = digits(text.substr(1), 16, negative);
-  else if (text.starts_with(L"0x") || text.starts_with(L"0X")) v = digits(text.substr(2), 16, negative);
-  else v = digits(text, 10, negative);
-  return v.value_or(fallback);
+  if (text.starts_with(L'$')) return digits(text.substr(1), 16, negative);
+  if (text.starts_with(L"0x") || text.starts_with(L"0X")) return digits(text.substr(2), 16, negative);
+  return digits(text, 10, negative);
 }
 
 }  // namespace fw

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace fw {
@@ -11,6 +12,10 @@ namespace fw {
 // Values are read as at most this many characters; the rest is cut.
 inline constexpr std::size_t kIniValueMaxLength = 2047;
 
-std::int32_t iniInteger(std::wstring_view text, std::int32_t fallback);
+// Nothing when the text is not an integer.
+std::optional<std::int32_t> iniInteger(std::wstring_view text);
+inline std::int32_t iniInteger(std::wstring_view text, std::int32_t fallback) {
+  return iniInteger(text).value_or(fallback);
+}
 
 }  // namespace fw

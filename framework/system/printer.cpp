@@ -72,9 +72,6 @@ HDC Printer::handle() {
   return dc_.get();
 }
 
-int Printer::pageWidth() { return GetDeviceCaps(handle(), HORZRES); }
-int Printer::pageHeight() { return GetDeviceCaps(handle(), VERTRES); }
-
 void Printer::beginDoc() {
   if (printing_) throw PrinterError(printingInProgressText);
   HDC dc = handle();

@@ -32,11 +32,11 @@ class Printer {
   // settings; setting also while a document is open.
   Orientation orientation();
   void setOrientation(Orientation orientation);
+  // The name the system knows the printer by.
+  const std::wstring& name() { return device().name; }
 
-  // The printable area of the current orientation in device pixels.
-  int pageWidth();
-  int pageHeight();
-  // The printer's device context, for GetDeviceCaps.
+  // The printer's device context in the current orientation, for
+  // GetDeviceCaps.
   HDC handle();
 
   // One page, no document name. A document that is open when the printer

@@ -100,20 +100,22 @@ int Application::run(Form& mainForm) {
   // The loop lasts as long as the main window: the error box of a failure
   // while it was destroyed comes after the loop, where nothing can close it.
   MSG msg{};
-  while (mainForm.handle() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    bool used = false;
-    try {
-      used = mainForm.preTranslate(msg);
-    } catch (const std::exception& e) {
-      showException(e);
-      used = true;
-    }
-    if (used) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  while (mainForm.handle() && GetMessageW(&msg, nullptr, 0, 0) > 0) dispatch(mainForm, msg);
   showPendingError();
   return 0;
+}
+
+void Application::dispatch(Form& form, const MSG& msg) {
+  bool used = false;
+  try {
+    used = form.handle() && form.preTranslate(msg);
+  } catch (const std::exception& e) {
+    showException(e);
+    used = true;
+  }
+  if (used) return;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
 }
 
 }  // namespace fw

@@ -31,6 +31,8 @@ class Application {
   static void setErrorBoxHook(std::function<void(const std::wstring&)> hook);
   // Shows the main form and runs the message loop until its window is gone.
   static int run(Form& mainForm);
+  // One message of a loop: the form's dialog keys first, else its window.
+  static void dispatch(Form& form, const MSG& msg);
 };
 
 // Runs a window procedure's work: a failure is kept for the error box instead

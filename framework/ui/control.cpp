@@ -208,6 +208,12 @@ void Control::setVisible(bool v) {
   if (hwnd_) ShowWindow(hwnd_, v ? SW_SHOW : SW_HIDE);
 }
 
+bool Control::canFocus() const {
+  for (const Control* c = this; c; c = c->parent_)
+    if (!c->visible_ || !c->enabled_) return false;
+  return true;
+}
+
 void Control::setEnabled(bool v) {
   if (v == enabled_) return;
   enabled_ = v;
@@ -261,7 +267,7 @@ HBRUSH Control::ctlColor(HDC dc) {
 }
 
 void Control::createHandle() {
-  createWindow(parent_ ? parent_->hwnd_ : nullptr);
+  createWindow(parent_ ? parent_->hwnd_ : ownerWindow());
   // Creation order is the Z order.
   for (Control* c : childrenInTabOrder()) c->createHandle();
 }
@@ -332,6 +338,9 @@ LRESULT Control::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT Control::dispatch(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_SETFOCUS:
+      if (Form* f = form()) f->focusChanged(*this);
+      break;
     case WM_COMMAND:
       if (Control* child = fromHandle(reinterpret_cast<HWND>(lp)); child && child != this) {
         child->command(HIWORD(wp));

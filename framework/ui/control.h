@@ -139,11 +139,16 @@ class Control {
   virtual void focus() { SetFocus(hwnd_); }
   // Whether the keyboard focus window belongs to this control.
   virtual bool holdsFocus(HWND focus) const { return focus == hwnd_; }
-  // Enter goes to the focused control when it takes it, else to the first
-  // default button of the window that is willing.
+  // Enter stays with the focused control when it takes it; otherwise the
+  // window offers Enter and Escape to its controls in turn (dialogKey), the
+  // first taker wins, and Alt+letter likewise (dialogChar).
   virtual bool takesEnter() const { return false; }
-  virtual bool isButton() const { return false; }
-  virtual bool isDefaultButton() const { return false; }
+  virtual bool dialogKey(WPARAM) { return false; }
+  virtual bool dialogChar(wchar_t) { return false; }
+  // The keyboard focus moved to `focused`, somewhere in the window.
+  virtual void focusMoved(Control& /*focused*/) {}
+  // Whether the control and every parent are visible and enabled.
+  bool canFocus() const;
   virtual void click() {}
 
   // Events, bound by handler name.
@@ -184,6 +189,8 @@ class Control {
     DWORD exStyle = 0;
   };
   virtual WindowSpec windowSpec() const { return {}; }
+  // The window that owns a top-level one.
+  virtual HWND ownerWindow() const { return nullptr; }
   virtual void windowCreated() {}
   virtual LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT defaultHandling(UINT msg, WPARAM wp, LPARAM lp);

@@ -111,7 +111,7 @@ void Form::invoke(std::string_view name, Control& sender) {
 
 Control::WindowSpec Form::windowSpec() const {
   DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_CAPTION;
-  DWORD ex = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+  DWORD ex = (owner_ ? 0 : WS_EX_APPWINDOW) | WS_EX_CONTROLPARENT;
   if (borderIcons_.bits & biSystemMenu) style |= WS_SYSMENU;
   if (borderStyle_ == BorderStyle::Dialog) {
     ex |= WS_EX_DLGMODALFRAME;
@@ -163,6 +163,27 @@ void Form::show() {
 
 void Form::close() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
 
+ModalResult Form::showModal() {
+  modalResult_ = ModalResult::None;
+  if (owner_) EnableWindow(owner_, FALSE);
+  show();
+  MSG msg;
+  while (modalResult_ == ModalResult::None) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program is ending: the outer loop gets the quit message back.
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      modalResult_ = ModalResult::Cancel;
+      break;
+    }
+    Application::dispatch(*this, msg);
+  }
+  // The owner is enabled again before the form hides, so it gets the focus back.
+  if (owner_) EnableWindow(owner_, TRUE);
+  ShowWindow(handle(), SW_HIDE);
+  return modalResult_;
+}
+
 std::vector<Control*> Form::tabList() {
   std::vector<Control*> list;
   auto walk = [&](auto&& self, Control& parent) -> void {
@@ -198,31 +219,40 @@ void Form::moveFocus(bool forward) {
   list[i]->focus();
 }
 
+bool Form::offer(const std::function<bool(Control&)>& take) {
+  auto walk = [&](auto&& self, Control& parent) -> bool {
+    for (auto& child : parent.controls())
+      if (take(*child) || self(self, *child)) return true;
+    return false;
+  };
+  return walk(walk, *this);
+}
+
+void Form::focusChanged(Control& focused) {
+  offer([&](Control& c) {
+    c.focusMoved(focused);
+    return false;
+  });
+}
+
 bool Form::preTranslate(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || (msg.hwnd != handle() && !IsChild(handle(), msg.hwnd))) return false;
+  if (msg.hwnd != handle() && !IsChild(handle(), msg.hwnd)) return false;
+  if (msg.message == WM_SYSCHAR) return offer([&](Control& c) { return c.dialogChar(wchar_t(msg.wParam)); });
+  if (msg.message != WM_KEYDOWN) return false;
+  if (GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0 && shortCut(msg.wParam)) return true;
   if (msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
     moveFocus(GetKeyState(VK_SHIFT) >= 0);
     return true;
   }
-  if (msg.wParam == VK_RETURN) {
+  if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) {
     Control* focused = focusedControl();
-    if (focused && focused->takesEnter()) return false;
-    if (focused && focused->isButton()) {
-      focused->click();
+    if (msg.wParam == VK_RETURN && focused && focused->takesEnter()) return false;
+    if (offer([&](Control& c) { return c.dialogKey(msg.wParam); })) return true;
+    // Escape with no cancel button still closes a modal window.
+    if (msg.wParam == VK_ESCAPE && owner_) {
+      modalResult_ = ModalResult::Cancel;
       return true;
     }
-    Control* target = nullptr;
-    auto walk = [&](auto&& self, Control& c) -> void {
-      for (auto& child : c.controls()) {
-        if (target) return;
-        if (child->isDefaultButton() && child->visible() && child->enabled()) target = child.get();
-        self(self, *child);
-      }
-    };
-    walk(walk, *this);
-    if (!target) return false;
-    target->click();
-    return true;
   }
   return false;
 }
@@ -241,6 +271,13 @@ LRESULT Form::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (f && IsChild(handle(), f)) lastFocus_ = f;
       } else if (lastFocus_ && IsWindow(lastFocus_)) {
         SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      // An owned form's close box cancels it; it is destroyed with its object.
+      if (owner_) {
+        modalResult_ = ModalResult::Cancel;
         return 0;
       }
       break;

@@ -10,7 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "framework/error/error.h"
 #include "framework/ui/control.h"
+#include "framework/ui/modal_result.h"
 #include "framework/desc/description.h"
 
 namespace fw {
@@ -60,13 +62,34 @@ class Form : public Published<Form, Control> {
   void createFromResource(const wchar_t* resourceName);
   // The description of the form as it stands.
   desc::Object describe() const;
+  // The control of the description with this name and kind, for binding the
+  // form's fields once it is loaded; DescriptionError when there is none.
+  template <class T>
+  T* bind(const char* name) {
+    T* c = dynamic_cast<T*>(find(name));
+    if (!c) throw DescriptionError(L"Description de fenêtre : contrôle manquant " + fromUtf8(name));
+    return c;
+  }
 
   void show();
   void close();
   void invoke(std::string_view handler, Control& sender);
 
+  // A form owned by another window (set before it is created) stays above
+  // it, has no taskbar button, and closing it does not end the program.
+  void setOwner(HWND owner) { owner_ = owner; }
+  // Shows the form and runs the messages until it has a modal result: a
+  // button's, or Cancel for Escape without a cancel button and for its
+  // close box. The owner takes no input meanwhile.
+  ModalResult showModal();
+  void setModalResult(ModalResult result) { modalResult_ = result; }
+
   // Dialog keys; true when the message was used.
   bool preTranslate(const MSG& msg);
+  // Tells every control of the window where the focus went.
+  void focusChanged(Control& focused);
+  // Set by the buttons that close a modal window; None while it runs.
+  ModalResult modalResult() const { return modalResult_; }
   // The control that holds the keyboard focus, if any.
   Control* focusedControl();
   // Controls that Tab visits, in order.
@@ -85,13 +108,20 @@ class Form : public Published<Form, Control> {
     return {name, [](Form& f, Control& sender) { (static_cast<F&>(f).*Method)(sender); }};
   }
 
+  // A key pressed with Ctrl (and not Alt) anywhere in the form, before the
+  // focused control sees it; true when it was used.
+  virtual bool shortCut(WPARAM /*key*/) { return false; }
+
   WindowSpec windowSpec() const override;
+  HWND ownerWindow() const override { return owner_; }
   void windowCreated() override;
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   void build(Control& control, const desc::Object& object, const std::vector<HandlerEntry>& handlers);
   void moveFocus(bool forward);
+  // Offers a key to the controls in turn; true when one took it.
+  bool offer(const std::function<bool(Control&)>& take);
 
   int clientWidth_ = 0;
   int clientHeight_ = 0;
@@ -101,6 +131,8 @@ class Form : public Published<Form, Control> {
   int pixelsPerInch_ = 96;
   HWND lastFocus_ = nullptr;
   bool shown_ = false;
+  HWND owner_ = nullptr;
+  ModalResult modalResult_ = ModalResult::None;
 };
 
 }  // namespace fw

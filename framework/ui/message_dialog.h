@@ -8,6 +8,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "framework/ui/modal_result.h"
+
 namespace fw {
 
 enum class DialogType { Warning, Error, Information, Confirmation };
@@ -29,7 +31,6 @@ class DialogButtons {
 
 // Cancel also answers a dialog closed without a button: its close box,
 // Alt+F4 or, in the task dialog, Escape.
-enum class ModalResult { None, OK, Cancel, Yes, No };
 
 // Shows the dialog over the active window of this thread and waits for the
 // answer: the system's task dialog when visual themes are on (Windows 6 and

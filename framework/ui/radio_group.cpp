@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/ui/application.h"
+#include "framework/ui/form.h"
 #include "framework/ui/radio_layout.h"
 
 namespace fw {
@@ -124,6 +125,8 @@ LRESULT CALLBACK RadioGroup::itemProc(HWND w, UINT msg, WPARAM wp, LPARAM lp, UI
       return LRESULT(0);
     });
   }
+  if (msg == WM_SETFOCUS)
+    if (Form* f = group->form()) f->focusChanged(*group);
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(w, itemProc, 1);
   return DefSubclassProc(w, msg, wp, lp);
 }

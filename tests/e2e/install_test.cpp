@@ -147,7 +147,7 @@ TEST(Install, SilentSetupRunAndUninstall) {
   EXPECT_EQ(registryText(kUninstallKey, L"Publisher"), resource.text(L"CompanyName"));
 
   {
-    MorviProcess morvi(places.program);
+    MorviProcess morvi(e2e::Printers::Installed, places.program);
     // The item of the system menu (Wine adds one of its own with the same key).
     PostMessageW(morvi.window(), WM_SYSCOMMAND, about::kCommand, 0);
     const HWND box = e2e::waitForTopLevel(morvi.processId(), about::kCaption);

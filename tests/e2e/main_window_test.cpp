@@ -2,7 +2,11 @@
 // taskbar, and the calibration coefficient following what is typed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "morvi_process.h"
 
@@ -134,7 +138,7 @@ TEST(MainWindow, TabVisitsTheControlsInTheirOrderAndComesBack) {
     }
   }
   // And back with Shift+Tab.
-  morvi.press(VK_TAB, true);
+  morvi.press(VK_TAB, VK_SHIFT);
   EXPECT_EQ(morvi.focus(), stops[6].expected);
 }
 
@@ -184,4 +188,87 @@ TEST(MainWindow, CoefficientFollowsTheTypedCalibration) {
   EXPECT_NEAR(morvi.calibrationCoef(), 0.975, 1e-12);
   ASSERT_TRUE(morvi.close());
   EXPECT_EQ(morvi.exitCode(), 0u);
+}
+
+namespace {
+
+// The bounds of what differs from the background (the top-left pixel) in the
+// first `width` columns of a window as the screen shows it, relative to the
+// window; the darkest pixel.
+struct Ink {
+  RECT box{INT_MAX, INT_MAX, -1, -1};
+  COLORREF darkest = RGB(255, 255, 255);
+};
+
+Ink inkOnScreen(HWND window, int width) {
+  RECT r;
+  GetWindowRect(window, &r);
+  const int w = std::min<int>(width, r.right - r.left), h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  const COLORREF background = GetPixel(memory, 0, 0);
+  auto sum = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+  Ink ink;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const COLORREF c = GetPixel(memory, x, y);
+      if (std::abs(sum(c) - sum(background)) < 90) continue;
+      ink.box = {std::min<LONG>(ink.box.left, x), std::min<LONG>(ink.box.top, y),
+                 std::max<LONG>(ink.box.right, x + 1), std::max<LONG>(ink.box.bottom, y + 1)};
+      if (sum(c) < sum(ink.darkest)) ink.darkest = c;
+    }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return ink;
+}
+
+}  // namespace
+
+TEST(MainWindow, SmoothLabelsShowTheirTextsWholeInTheirColours) {
+  MorviProcess morvi;
+  e2e::pause(500);  // let every control paint
+  HWND finder = group(morvi, L"Recherche d'échelle"), info = group(morvi, L"Informations");
+  const struct {
+    const char* name;
+    HWND parent;
+    int left, top;
+    int fieldLeft;  // where the control beside the text begins, in the parent (it may overlap the label)
+    int minWidth;   // the text's ink is at least this wide
+    bool navy;
+  } labels[] = {
+      {"AdvSmoothLabel1", finder, 3, 20, 288, 200, false},
+      {"AdvSmoothLabel2", finder, 9, 46, 289, 200, false},
+      {"AdvSmoothLabel3", info, 184, 18, 184 + 284, 140, true},
+  };
+  for (const auto& l : labels) {
+    SCOPED_TRACE(l.name);
+    HWND label = morvi.childAt(l.parent, l.left, l.top);
+    ASSERT_TRUE(label);
+    RECT r;
+    GetClientRect(label, &r);
+    const int clear = std::min<int>(r.right, l.fieldLeft - l.left);  // the label's own columns
+    const Ink ink = inkOnScreen(label, clear);
+    std::printf("%s: ink %ld..%ld x %ld..%ld of %ld x %ld, darkest %06lX\n", l.name, ink.box.left, ink.box.right,
+                ink.box.top, ink.box.bottom, r.right, r.bottom, static_cast<unsigned long>(ink.darkest));
+    // Whole: clear of every edge of the label and of the field beside it.
+    EXPECT_GT(ink.box.left, 0);
+    EXPECT_GT(ink.box.top, 0);
+    EXPECT_LT(ink.box.right, clear);
+    EXPECT_LT(ink.box.bottom, r.bottom);
+    EXPECT_GE(ink.box.right - ink.box.left, l.minWidth);
+    // One line of ink: the empty and blank lines above the about text show nothing.
+    EXPECT_LE(ink.box.bottom - ink.box.top, 16);
+    const int red = GetRValue(ink.darkest), green = GetGValue(ink.darkest), blue = GetBValue(ink.darkest);
+    EXPECT_LT(std::max(red, green), 0x40);
+    if (l.navy) {
+      EXPECT_GT(blue, 0x60) << "navy";
+    } else {
+      EXPECT_LT(blue, 0x40) << "black";
+    }
+  }
 }

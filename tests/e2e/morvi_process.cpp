@@ -2,6 +2,7 @@
 
 #include "tests/support/window_search.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 #include <stdexcept>
@@ -35,6 +36,10 @@ HWND waitForTopLevel(DWORD processId, const std::wstring& caption) {
   return nullptr;
 }
 
+void waitUntilClosed(HWND dialog) {
+  for (int i = 0; i < 200 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) pause(50);
+}
+
 std::wstring textOf(HWND w) {
   wchar_t t[512]{};
   SendMessageW(w, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(t));
@@ -47,13 +52,79 @@ std::wstring dialogText(HWND dialog) {
   return all;
 }
 
-MorviProcess::MorviProcess(const std::wstring& exe) {
-  std::wstring cmd = L"\"" + exe + L"\"";
+std::wstring answerBox(HWND box) {
+  std::wstring text = dialogText(box);
+  // As the OK button does, whether or not the box is the active window.
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  waitUntilClosed(box);
+  return text;
+}
+
+bool startUnix(const std::string& commandLine) {
+  std::wstring cmd = L"/bin/sh -c \"";
+  for (const char c : commandLine) cmd += static_cast<wchar_t>(static_cast<unsigned char>(c));
+  cmd += L"\"";
   STARTUPINFOW si{sizeof si};
-  if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_))
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return true;
+}
+
+MorviProcess::MorviProcess(Printers printers, const std::wstring& exe) {
+  if (printers == Printers::None) {
+    startWithoutPrinter();
+  } else {
+    std::wstring cmd = L"\"" + exe + L"\"";
+    STARTUPINFOW si{sizeof si};
+    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_))
+      throw std::runtime_error("cannot start Morvi.exe");
+    WaitForInputIdle(info_.hProcess, 10000);
+  }
+  awaitWindow();
+  if (printers == Printers::Installed && !startErrors_.empty()) {
+    kill();
+    throw std::runtime_error("Morvi showed an error at start-up");
+  }
+}
+
+// Started from a Unix shell, so that the program's own libcups sees the
+// setting; its process is found by its window, hidden until start-up ends.
+void MorviProcess::startWithoutPrinter() {
+  if (GetModuleHandleW(L"winspool.drv")) throw std::runtime_error("run alone: --gtest_filter=NoPrinter*");
+  const char* exe = std::getenv("MORVI_EXE");
+  if (!exe) throw std::runtime_error("MORVI_EXE is not set");
+  const auto windows = [] {
+    std::vector<HWND> found;
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, kCaption));) found.push_back(w);
+    return found;
+  };
+  const std::vector<HWND> before = windows();
+  if (!startUnix(std::string("CUPS_SERVER=/nonexistent/cups.sock exec wine '") + exe + "'"))
     throw std::runtime_error("cannot start Morvi.exe");
-  WaitForInputIdle(info_.hProcess, 10000);
-  window_ = waitForTopLevel(info_.dwProcessId, kCaption);
+  for (int i = 0; i < 400 && !info_.hProcess; ++i) {
+    const std::vector<HWND> now = windows();
+    const auto started = std::find_if(now.begin(), now.end(), [&](HWND w) {
+      return std::find(before.begin(), before.end(), w) == before.end();
+    });
+    if (started == now.end()) {
+      pause(50);
+      continue;
+    }
+    GetWindowThreadProcessId(*started, &info_.dwProcessId);
+    info_.hProcess =
+        OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, info_.dwProcessId);
+  }
+  if (!info_.hProcess) throw std::runtime_error("Morvi did not start");
+}
+
+void MorviProcess::awaitWindow() {
+  for (const DWORD end = GetTickCount() + 20000; !window_ && GetTickCount() < end;) {
+    if (const HWND box = automation::topLevelOf(info_.dwProcessId, L"Morvi")) startErrors_.push_back(answerBox(box));
+    window_ = automation::topLevelOf(info_.dwProcessId, kCaption);
+    if (!window_) pause(50);
+  }
   if (!window_) {
     kill();
     throw std::runtime_error("Morvi's window did not appear");
@@ -63,7 +134,7 @@ MorviProcess::MorviProcess(const std::wstring& exe) {
 
 MorviProcess::~MorviProcess() {
   if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT && !close()) kill();
-  CloseHandle(info_.hThread);
+  if (info_.hThread) CloseHandle(info_.hThread);
   CloseHandle(info_.hProcess);
 }
 
@@ -123,7 +194,7 @@ void MorviProcess::settle() const {
   SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
 }
 
-void MorviProcess::press(WORD vk, bool shift) const {
+void MorviProcess::press(WORD vk, WORD modifier) const {
   std::vector<INPUT> in;
   auto key = [&](WORD k, bool up) {
     INPUT i{};
@@ -133,10 +204,10 @@ void MorviProcess::press(WORD vk, bool shift) const {
     i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     in.push_back(i);
   };
-  if (shift) key(VK_SHIFT, false);
+  if (modifier) key(modifier, false);
   key(vk, false);
   key(vk, true);
-  if (shift) key(VK_SHIFT, true);
+  if (modifier) key(modifier, true);
   SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
   settle();
 }
@@ -154,19 +225,41 @@ void MorviProcess::type(const std::wstring& text) const {
   settle();
 }
 
-void MorviProcess::click(HWND target) const {
+void MorviProcess::hover(HWND target) const {
   RECT r;
   GetWindowRect(target, &r);
   int sx = GetSystemMetrics(SM_CXSCREEN) - 1, sy = GetSystemMetrics(SM_CYSCREEN) - 1;
   int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
-  INPUT in[3]{};
-  for (INPUT& i : in) i.type = INPUT_MOUSE;
-  in[0].mi.dx = x * 65535 / sx;
-  in[0].mi.dy = y * 65535 / sy;
-  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(3, in, sizeof(INPUT));
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = x * 65535 / sx;
+  in.mi.dy = y * 65535 / sy;
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof(INPUT));
+  settle();
+}
+
+void MorviProcess::leftButton(bool down) const {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof(INPUT));
+  settle();
+}
+
+void MorviProcess::click(HWND target) const {
+  hover(target);
+  leftButton(true);
+  leftButton(false);
+}
+
+void MorviProcess::key(WORD vk, bool down) const {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.wScan = WORD(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &in, sizeof(INPUT));
   settle();
 }
 

@@ -25,10 +25,18 @@ std::wstring morviExe();
 // The Windows path of a file that the test's environment names by its Linux path.
 std::wstring pathFromEnvironment(const char* variable);
 
+// Where the program finds its printer: the test set-up's, or none at all
+// (CUPS out of reach). Without CUPS Wine forgets its printers, so a test
+// without one runs alone, in a Wine prefix of its own (ctest's
+// e2e-noprinter), and its own process must not have loaded winspool.
+enum class Printers { Installed, None };
+
 class MorviProcess {
  public:
-  // Starts the program (by default the one under test) and waits for its window.
-  explicit MorviProcess(const std::wstring& exe = morviExe());
+  // Starts the program (by default the one under test) and waits for its
+  // window. Error boxes shown before the window are answered with OK and
+  // their texts kept; with a printer installed, one of them is a failure.
+  explicit MorviProcess(Printers printers = Printers::Installed, const std::wstring& exe = morviExe());
   ~MorviProcess();  // closes the window (or kills the process) and waits
   MorviProcess(const MorviProcess&) = delete;
   MorviProcess& operator=(const MorviProcess&) = delete;
@@ -40,6 +48,7 @@ class MorviProcess {
   bool close(DWORD timeoutMs = 10000);
   void kill();
   DWORD exitCode() const;
+  const std::vector<std::wstring>& startErrors() const { return startErrors_; }
 
   std::vector<Child> children(HWND parent) const;
   // The child of `parent` whose top-left corner is at (left, top).
@@ -49,17 +58,25 @@ class MorviProcess {
   HWND focus() const;  // the program's keyboard focus
 
   // Real input through the system's input queue.
-  void press(WORD vk, bool shift = false) const;
+  // A key, alone or with a modifier held (VK_SHIFT, VK_CONTROL, VK_MENU).
+  void press(WORD vk, WORD modifier = 0) const;
   void type(const std::wstring& text) const;
+  void hover(HWND target) const;  // the mouse to the middle of a window
   void click(HWND target) const;  // left click in the middle of a window
+  void leftButton(bool down) const;
+  void key(WORD vk, bool down) const;  // one key event, held or let go
   // Waits until the program has handled what was sent.
   void settle() const;
 
   double calibrationCoef() const;
 
  private:
+  void startWithoutPrinter();
+  void awaitWindow();
+
   PROCESS_INFORMATION info_{};
   HWND window_ = nullptr;
+  std::vector<std::wstring> startErrors_;
 };
 
 // A visible top-level window of a process with the given caption, waited for
@@ -73,5 +90,13 @@ std::wstring textOf(HWND w);
 std::wstring dialogText(HWND dialog);
 // Pumps this thread's messages and sleeps, for at most `ms`.
 void pause(DWORD ms);
+// Waits, bounded, until a dialog has closed.
+void waitUntilClosed(HWND dialog);
+// Answers a message box with OK; gives its texts, one a line.
+std::wstring answerBox(HWND box);
+
+// Starts a shell command line on the Unix side: Wine starts Unix programs
+// too, but gives no handle to wait on or to read an exit code from.
+bool startUnix(const std::string& commandLine);
 
 }  // namespace e2e

@@ -54,6 +54,11 @@ class SettingsFileTest : public testing::Test {
   int stored(const wchar_t* key) const {
     return int(GetPrivateProfileIntW(L"Morvi", key, -12345, file.c_str()));
   }
+  std::wstring storedText(const wchar_t* key) const {
+    wchar_t text[64]{};
+    GetPrivateProfileStringW(L"Morvi", key, L"(absent)", text, 64, file.c_str());
+    return text;
+  }
 
   static HWND spinField(const MorviProcess& morvi) {
     HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
@@ -134,6 +139,28 @@ TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
   EXPECT_EQ(stored(L"Coef"), 36);
 }
 
+TEST_F(SettingsFileTest, EscapeInTheCalibrationAssistantChangesNothing) {
+  writeFile("[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
+  {
+    MorviProcess morvi;
+    morvi.press('E', VK_CONTROL);
+    const HWND assistant = e2e::waitForTopLevel(morvi.processId(), L"Étalonner l'imprimante");
+    ASSERT_TRUE(assistant);
+    morvi.press(VK_TAB);
+    morvi.type(L"248");
+    ASSERT_NE(e2e::dialogText(assistant).find(L"Étalonnage proposé : +8"), std::wstring::npos) << "nothing to apply";
+    morvi.press(VK_ESCAPE);
+    for (int i = 0; i < 100 && IsWindowVisible(assistant); ++i) e2e::pause(50);
+    ASSERT_FALSE(IsWindow(assistant) && IsWindowVisible(assistant));
+    EXPECT_EQ(e2e::textOf(spinField(morvi)), L"37");
+    EXPECT_NEAR(morvi.calibrationCoef(), 1.037, 1e-12);
+    ASSERT_TRUE(morvi.close());
+  }
+  std::string after;
+  ASSERT_TRUE(readFile(after));
+  EXPECT_EQ(after, "[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
+}
+
 TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
   // A file where the folder should be: the folder cannot be made, the write fails.
   RemoveDirectoryW(dir.c_str());
@@ -149,6 +176,43 @@ TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(morvi.close());
   EXPECT_EQ(morvi.exitCode(), 0u);
+}
+
+// With no printer at all the printer's error is shown once at start-up, and
+// what the file holds is neither lost nor overwritten: an orientation that
+// neither the file nor the printer gave is not written.
+class NoPrinterSettings : public SettingsFileTest {
+ protected:
+  void runWithoutPrinter(const wchar_t* field, const wchar_t* orientation) {
+    MorviProcess morvi(e2e::Printers::None);
+    ASSERT_EQ(morvi.startErrors().size(), 1u);
+    EXPECT_NE(morvi.startErrors()[0].find(L"Aucune imprimante par défaut sélectionnée."), std::wstring::npos);
+    EXPECT_EQ(e2e::textOf(spinField(morvi)), field);
+    EXPECT_NEAR(morvi.calibrationCoef(), 1 + std::stoi(field) / 1000.0, 1e-12);
+    EXPECT_EQ(checkedOrientation(morvi), orientation);
+    ASSERT_TRUE(morvi.close());
+    EXPECT_EQ(morvi.exitCode(), 0u);
+  }
+};
+
+TEST_F(NoPrinterSettings, StoredCalibrationAndOrientationAreShownAndKept) {
+  writeFile("[Morvi]\r\nCoef=25\r\nOrientation=1\r\n");
+  runWithoutPrinter(L"25", L"Paysage");
+  EXPECT_EQ(storedText(L"Coef"), L"25");
+  EXPECT_EQ(storedText(L"Orientation"), L"1");
+}
+
+TEST_F(NoPrinterSettings, AFirstRunStoresNoOrientation) {
+  runWithoutPrinter(L"0", L"");
+  EXPECT_EQ(storedText(L"Coef"), L"0");
+  EXPECT_EQ(storedText(L"Orientation"), L"(absent)");
+}
+
+TEST_F(NoPrinterSettings, AnUnreadableOrientationIsLeftAsItWas) {
+  writeFile("[Morvi]\r\nCoef=-7\r\nOrientation=abc\r\n");
+  runWithoutPrinter(L"-7", L"");
+  EXPECT_EQ(storedText(L"Coef"), L"-7");
+  EXPECT_EQ(storedText(L"Orientation"), L"abc");
 }
 
 }  // namespace

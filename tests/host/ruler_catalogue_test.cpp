@@ -20,6 +20,7 @@ TEST(ScaleCatalogue, SeventeenItemsFromOneToTwentyToOneToTwentyFiveHundred) {
   for (const auto& entry : scaleCatalogue()) {
     EXPECT_EQ(entry.itemText.substr(0, 3), L" 1:") << "the leading blank is part of the item";
     EXPECT_GT(denominator(entry.itemText), previous) << "items are in ascending scale order";
+    EXPECT_EQ(entry.graduation.scaleDenominator, denominator(entry.itemText)) << "the item names its own scale";
     previous = denominator(entry.itemText);
   }
 }

@@ -76,13 +76,13 @@ TEST(Printer, OrientationIsTheProgramsOwnAndSetsThePageBeforeMeasuring) {
   const short system = systemOrientation();
   printer.setOrientation(Orientation::Landscape);
   EXPECT_EQ(printer.orientation(), Orientation::Landscape);
-  EXPECT_GT(printer.pageWidth(), printer.pageHeight());
+  EXPECT_GT(GetDeviceCaps(printer.handle(), HORZRES), GetDeviceCaps(printer.handle(), VERTRES));
   EXPECT_GT(GetDeviceCaps(printer.handle(), HORZSIZE), GetDeviceCaps(printer.handle(), VERTSIZE));
   EXPECT_EQ(systemOrientation(), system) << "the system's printer settings never change";
 
   printer.setOrientation(Orientation::Portrait);
   EXPECT_EQ(printer.orientation(), Orientation::Portrait);
-  EXPECT_LT(printer.pageWidth(), printer.pageHeight());
+  EXPECT_LT(GetDeviceCaps(printer.handle(), HORZRES), GetDeviceCaps(printer.handle(), VERTRES));
   EXPECT_EQ(GetDeviceCaps(printer.handle(), LOGPIXELSY), 300) << "the PDF printer of the tests";
 }
 
@@ -126,14 +126,15 @@ TEST(PrintRuler, PutsThePrintersOrientationBackAfterThePage) {
   printer.setOrientation(Orientation::Portrait);
   const ruler::Graduation& scale = ruler::scaleAt(4)->graduation;
   const int before = pdfCount();
+  // 1:75 stores 130 tenths for 133.3: the page is stretched by 10000 / 9750.
   const long double coef = ruler::printRuler(printer, scale, 1.01L, 1, L',');
-  EXPECT_EQ(coef, 1.01L + 0.03L);
+  EXPECT_DOUBLE_EQ(static_cast<double>(coef), 1.01 * 10000 / 9750);
   EXPECT_EQ(printer.orientation(), Orientation::Portrait);
   EXPECT_FALSE(printer.printing());
 
   // No orientation chosen: the printer's own, landscape here, stays.
   printer.setOrientation(Orientation::Landscape);
-  EXPECT_EQ(ruler::printRuler(printer, scale, 1, -1, L','), 1.03L);
+  EXPECT_DOUBLE_EQ(static_cast<double>(ruler::printRuler(printer, scale, 1, -1, L',')), 10000.0 / 9750);
   EXPECT_EQ(printer.orientation(), Orientation::Landscape);
   EXPECT_EQ(pdfCountAfterSpooling(before + 2), before + 2);
 }
@@ -142,7 +143,7 @@ TEST(PrintRuler, AFailureRestoresTheOrientationAndPrintsNothing) {
   fw::Printer printer;
   printer.setOrientation(Orientation::Portrait);
   const int before = pdfCount();
-  EXPECT_THROW(ruler::printRuler(printer, {L"Echelle", 0, 100, 1}, 1, 1, L','), std::invalid_argument);
+  EXPECT_THROW(ruler::printRuler(printer, {L"Echelle", 0, 100, 1, 100}, 1, 1, L','), std::invalid_argument);
   EXPECT_EQ(printer.orientation(), Orientation::Portrait);
   EXPECT_FALSE(printer.printing());
 

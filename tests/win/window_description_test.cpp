@@ -12,6 +12,7 @@
 
 #include "app/main_window.h"
 #include "framework/ui/application.h"
+#include "framework/ui/button.h"
 #include "framework/error/error.h"
 #include "tests/support/message_pump.h"
 
@@ -62,6 +63,10 @@ TEST(WindowDescription, ReadsTheMainWindowAndWritesItBackByteForByte) {
   EXPECT_EQ(form.SpinEdit->font().height, -21);
   EXPECT_EQ(form.Label1->font().name, L"Segoe UI");  // the window's font, inherited
   EXPECT_EQ(form.Image1->picture().width(), 128);
+  EXPECT_EQ(form.AdvSmoothLabel3->Caption().values().ColorStart, fw::clNavy);
+  EXPECT_EQ(form.AdvSmoothLabel3->Caption().values().Text,
+            L"\r\n    \r\n\r\n               Découvrez nos autres logiciels");
+  EXPECT_EQ(form.AdvSmoothLabel1->Caption().Font().height, -12);
   EXPECT_EQ(desc::write(form.describe()), text);
 }
 
@@ -183,4 +188,52 @@ TEST(ErrorBox, ShowsTheFailureOfAHandlerAndTheWindowStays) {
   EXPECT_EQ(caption, L"morvi_win_tests");
   EXPECT_EQ(text, L"Aucune imprimante par défaut sélectionnée.");
   EXPECT_TRUE(IsWindow(form.handle()));
+}
+
+TEST(WindowDescription, SmoothLabelKeepsItsAlwaysWrittenPropertiesAndDropsDefaults) {
+  TFormmorvi::registerClasses();
+  fw::Registry::instance().add(fw::Form::info());
+  fw::Form form;
+  form.load(
+      "F: TForm {\n"
+      "  L: TAdvSmoothLabel {\n"
+      "    AutoShadowCaption = true\n"
+      "    Fill.Color = 12632256\n"
+      "    Fill.BorderColor = clBlue\n"
+      "    Caption.Text = \"a\"\n"
+      "    Caption.Location = plCustom\n"
+      "    Caption.ColorEnd = 7687936\n"
+      "    CaptionShadow.OpacityStart = 255\n"
+      "    Version = \"9.9\"\n"
+      "    Transparent = false\n"
+      "  }\n"
+      "}\n");
+  EXPECT_EQ(desc::write(form.describe()),
+            "F: TForm {\n"
+            "  L: TAdvSmoothLabel {\n"
+            "    Width = 280\n"
+            "    Height = 50\n"
+            "    Fill.ColorMirror = clNone\n"
+            "    Fill.ColorMirrorTo = clNone\n"
+            "    Fill.GradientType = gtVertical\n"
+            "    Fill.GradientMirrorType = gtSolid\n"
+            "    Fill.BorderColor = clBlue\n"
+            "    Fill.Rounding = 0\n"
+            "    Fill.ShadowOffset = 0\n"
+            "    Fill.Glow = gmNone\n"
+            "    Caption.Text = \"a\"\n"
+            "    Caption.Location = plCustom\n"
+            "    Caption.Font.Name = \"Tahoma\"\n"
+            "    Caption.Font.Height = -27\n"
+            "    Caption.Font.Color = clWindowText\n"
+            "    Caption.Font.Style = []\n"
+            "    CaptionShadow.Text = \"a\"\n"
+            "    CaptionShadow.Font.Name = \"Tahoma\"\n"
+            "    CaptionShadow.Font.Height = -27\n"
+            "    CaptionShadow.Font.Color = clWindowText\n"
+            "    CaptionShadow.Font.Style = []\n"
+            "    Version = \"1.6.0.2\"\n"
+            "    Transparent = false\n"
+            "  }\n"
+            "}\n");
 }

@@ -1,7 +1,8 @@
 // The yardstick of `make bench`: the least Win32 program that does what Morvi
-// does for a print. A window with a button; the button asks with the same
-// task dialog and, on "Oui", prints the same ruler page (1:100, portrait)
-// with the same GDI calls on the default printer.
+// does at start and for a print. At start it reads the default printer's
+// orientation; a window with a button; the button asks with the same task
+// dialog and, on "Oui", prints the same ruler page (1:100, portrait) with
+// the same GDI calls on the default printer.
 #include <windows.h>
 #include <commctrl.h>
 #include <winspool.h>
@@ -14,20 +15,43 @@ namespace {
 
 constexpr int printButtonId = 1;
 
+// The default printer with the driver's current settings, as Morvi's
+// printer object holds it.
+struct DefaultPrinter {
+  wchar_t name[256]{};
+  HANDLE handle = nullptr;
+  std::vector<char> settings;
+  DEVMODEW* mode() { return reinterpret_cast<DEVMODEW*>(settings.data()); }
+  bool open() {
+    DWORD size = 256;
+    if (!GetDefaultPrinterW(name, &size) || !OpenPrinterW(name, &handle, nullptr)) return false;
+    const LONG bytes = DocumentPropertiesW(nullptr, handle, name, nullptr, nullptr, 0);
+    if (bytes <= 0) return false;
+    settings.resize(size_t(bytes));
+    return DocumentPropertiesW(nullptr, handle, name, mode(), nullptr, DM_OUT_BUFFER) >= 0;
+  }
+  ~DefaultPrinter() {
+    if (handle) ClosePrinter(handle);
+  }
+};
+
+// Opened at start, where Morvi reads the default printer's orientation (the
+// settings file's fallback), and kept for printing, as Morvi keeps it.
+DefaultPrinter& thePrinter() {
+  static DefaultPrinter printer;
+  return printer;
+}
+
 void printRuler() {
-  wchar_t name[256];
-  DWORD size = 256;
-  if (!GetDefaultPrinterW(name, &size)) return;
-  HANDLE printer = nullptr;
-  if (!OpenPrinterW(name, &printer, nullptr)) return;
-  std::vector<char> buffer(DocumentPropertiesW(nullptr, printer, name, nullptr, nullptr, 0));
-  auto* mode = reinterpret_cast<DEVMODEW*>(buffer.data());
-  DocumentPropertiesW(nullptr, printer, name, mode, nullptr, DM_OUT_BUFFER);
+  DefaultPrinter& printer = thePrinter();
+  if (printer.settings.empty()) return;
+  const wchar_t* name = printer.name;
+  DEVMODEW* mode = printer.mode();
   mode->dmOrientation = DMORIENT_PORTRAIT;
   mode->dmFields |= DM_ORIENTATION;
   HDC dc = CreateDCW(L"WINSPOOL", name, nullptr, mode);
-  const double y = GetDeviceCaps(dc, VERTRES) / (GetDeviceCaps(dc, VERTSIZE) * 10.0);
-  const double x = GetDeviceCaps(dc, HORZRES) / (GetDeviceCaps(dc, HORZSIZE) * 10.0);
+  const double y = GetDeviceCaps(dc, LOGPIXELSY) / 254.0;
+  const double x = GetDeviceCaps(dc, LOGPIXELSX) / 254.0;
   DOCINFOW doc{sizeof doc, L""};
   StartDocW(dc, &doc);
   StartPage(dc);
@@ -54,7 +78,6 @@ void printRuler() {
   SelectObject(dc, old);
   DeleteObject(font);
   DeleteDC(dc);
-  ClosePrinter(printer);
 }
 
 void confirmAndPrint(HWND owner) {
@@ -90,6 +113,10 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  if (thePrinter().open()) {
+    volatile short orientation = thePrinter().mode()->dmOrientation;
+    (void)orientation;
+  }
   WNDCLASSW wc{};
   wc.lpfnWndProc = windowProc;
   wc.hInstance = instance;

@@ -1,0 +1,58 @@
+#include "app/calibration_dialog.h"
+
+#include "framework/system/locale_win.h"
+#include "framework/system/printer.h"
+#include "framework/text/float_format.h"
+#include "ruler/calibration_proposal.h"
+#include "ruler/print_calibration_sheet.h"
+
+std::vector<fw::Form::HandlerEntry> TFormEtalonnage::handlerTable() const {
+  using F = TFormEtalonnage;
+  return {handler<F, &F::BtFeuilleClick>("BtFeuilleClick"), handler<F, &F::MesureChange>("MesureChange")};
+}
+
+void TFormEtalonnage::loaded() {
+  lblImprimante = bind<fw::Label>("lblImprimante");
+  lblOrientation = bind<fw::Label>("lblOrientation");
+  BtFeuille = bind<fw::Button>("BtFeuille");
+  lblMesure = bind<fw::Label>("lblMesure");
+  Mesure = bind<ctl::TEditFormat>("Mesure");
+  lblProposition = bind<fw::Label>("lblProposition");
+  lblConseil = bind<fw::Label>("lblConseil");
+  BtAppliquer = bind<fw::Button>("BtAppliquer");
+  BtAnnuler = bind<fw::Button>("BtAnnuler");
+}
+
+std::optional<int> TFormEtalonnage::run(HWND owner, int orientationIndex) {
+  fw::Printer& printer = fw::printer();
+  // The page is measured first: without a printer or a bar there is nothing to do.
+  const int barMm = ruler::calibrationBarMm(printer, orientationIndex);
+  TFormEtalonnage form;
+  form.orientationIndex_ = orientationIndex;
+  form.barMm_ = barMm;
+  form.setOwner(owner);
+  form.createFromResource(L"FORMETALONNAGE");
+  form.lblImprimante->setCaption(L"Imprimante : " + printer.name());
+  form.lblOrientation->setCaption(L"Orientation : " + ruler::orientationName(printer, orientationIndex));
+  form.lblMesure->setCaption(L"Longueur mesurée entre 0 et " + std::to_wstring(barMm) + L" mm");
+  // Until the user types, the field's own zero is no measure to complain of.
+  form.showProposal({std::nullopt, L"Imprimez la feuille, mesurez sa barre et saisissez la longueur.", L""});
+  if (form.showModal() != fw::ModalResult::OK) return std::nullopt;
+  return form.proposal_;
+}
+
+void TFormEtalonnage::showProposal(const ruler::CalibrationProposal& p) {
+  proposal_ = p.permille;
+  lblProposition->setFontColor(p.permille || p.advice.empty() ? fw::clNavy : fw::clRed);
+  lblProposition->setCaption(p.text);
+  lblConseil->setCaption(p.advice);
+  BtAppliquer->setEnabled(p.permille.has_value());
+}
+
+void TFormEtalonnage::BtFeuilleClick(fw::Control&) { ruler::printCalibrationSheet(fw::printer(), orientationIndex_); }
+
+void TFormEtalonnage::MesureChange(fw::Control&) {
+  // The proposal follows the text as it is typed, before the field reads it.
+  showProposal(ruler::proposeCalibration(barMm_,
+                                         fw::readNumber(Mesure->text(), fw::numberFormat(), fw::NumberSource::Typed)));
+}

@@ -1,0 +1,47 @@
+// The calibration assistant "Étalonner l'imprimante": prints the calibration
+// sheet, reads the length the user measured on its bar and proposes the
+// calibration that makes the printer draw true.
+#pragma once
+
+#include <optional>
+
+#include "controls/edit_format.h"
+#include "framework/ui/button.h"
+#include "framework/ui/form.h"
+#include "framework/ui/label.h"
+#include "ruler/calibration_proposal.h"
+
+class TFormEtalonnage : public fw::Published<TFormEtalonnage, fw::Form> {
+ public:
+  static fw::Publication publication() { return {"TFormEtalonnage", {}}; }
+
+  // Runs the assistant over `owner` for the default printer in the
+  // orientation given (0 portrait, 1 landscape, else the printer's own).
+  // The calibration to set, when "Appliquer" closed it; nothing otherwise.
+  static std::optional<int> run(HWND owner, int orientationIndex);
+
+  fw::Label* lblImprimante = nullptr;
+  fw::Label* lblOrientation = nullptr;
+  fw::Button* BtFeuille = nullptr;
+  fw::Label* lblMesure = nullptr;
+  ctl::TEditFormat* Mesure = nullptr;
+  fw::Label* lblProposition = nullptr;
+  fw::Label* lblConseil = nullptr;
+  fw::Button* BtAppliquer = nullptr;
+  fw::Button* BtAnnuler = nullptr;
+
+  void BtFeuilleClick(fw::Control& sender);
+  void MesureChange(fw::Control& sender);
+
+ protected:
+  std::vector<HandlerEntry> handlerTable() const override;
+  void loaded() override;
+
+ private:
+  // Shows the proposal, or what is wrong, and allows "Appliquer" only with a proposal.
+  void showProposal(const ruler::CalibrationProposal& proposal);
+
+  int orientationIndex_ = -1;
+  int barMm_ = 0;
+  std::optional<int> proposal_;
+};

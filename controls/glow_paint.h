@@ -1,0 +1,68 @@
+// Painting a glow button: the face in two gradient halves, the rounded
+// border and focus outline, the caption, the notes and the picture, and the
+// corner pixels handed back to the parent. The button gathers everything
+// into one GlowButtonPaint; DrawGlowButton paints it into any device context
+// (the screen's, a memory bitmap's).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "controls/glow_look.h"
+#include "framework/ui/control.h"  // FontSpec
+
+namespace gdip {
+class TGDIPPicture;
+}
+
+namespace ctl {
+
+struct GlowButtonPaint {
+  GlowPaintState state;
+  GlowAppearanceValues appearance;
+
+  std::wstring caption;             // empty when ShowCaption is false
+  std::vector<std::wstring> notes;  // Notes, one entry a line
+  fw::FontSpec font;                // the button's Font
+  fw::FontSpec notesFont;
+  bool hidePrefix = false;          // the form hides keyboard cues
+
+  // Not owned; null or empty means none.
+  gdip::TGDIPPicture* picture = nullptr;
+  gdip::TGDIPPicture* hotPicture = nullptr;
+  gdip::TGDIPPicture* disabledPicture = nullptr;
+  bool smallPicture = false;  // a size state below bsLarge with AutoSize: 16 × 16
+
+  TButtonLayout layout = TButtonLayout::blGlyphLeft;
+  TButtonPosition position = TButtonPosition::bpStandalone;
+  TAntiAlias antiAlias = TAntiAlias::aaClearType;
+  StringTrimming trimming = StringTrimming::StringTrimmingNone;
+  bool wordWrap = true;
+  bool rounded = true;
+  bool borderSingle = true;  // BorderStyle is bsSingle
+  int marginHorz = 1;
+  int marginVert = 1;
+  int spacing = 2;
+
+  // The parent paints its own image into dc at the button's place, within
+  // `areas` of the client area (none: all of it); empty when there is no
+  // parent. Used for the corner pixels of a rounded button and for
+  // Transparent.
+  std::function<void(HDC dc, std::span<const RECT> areas)> paintParent;
+  // OnDrawButton: called after the button is painted.
+  std::function<void(HDC dc, const RECT& rect, TGlowButtonState state)> onDrawButton;
+};
+
+// Paints the button into the rectangle (left and top 0: the client area).
+void DrawGlowButton(HDC dc, const RECT& rect, const GlowButtonPaint& paint);
+
+// What AutoSize makes of the button: the width and height its picture and
+// texts need, margins and spacing included (a drop-down part is the
+// button's to add).
+SIZE GlowButtonSize(HDC dc, const GlowButtonPaint& paint);
+
+}  // namespace ctl

@@ -1,0 +1,69 @@
+#include "ruler/print_page.h"
+
+#include <variant>
+
+#include "framework/error/error.h"
+
+namespace ruler {
+namespace {
+
+// The resolution is exact where the page size in millimetres is cut down to
+// whole ones.
+PrintablePage measure(fw::Printer& printer) {
+  const PrintablePage page{{GetDeviceCaps(printer.handle(), LOGPIXELSX), GetDeviceCaps(printer.handle(), LOGPIXELSY)},
+                           GetDeviceCaps(printer.handle(), VERTRES)};
+  if (page.resolution.dpiX <= 0 || page.resolution.dpiY <= 0 || page.heightPixels <= 0) {
+    throw fw::PrinterError(fw::notSupportedText);  // a page the printer cannot measure
+  }
+  return page;
+}
+
+void draw(fw::Printer& printer, const std::vector<DrawOp>& ops) {
+  for (const DrawOp& op : ops) {
+    if (const auto* line = std::get_if<Line>(&op)) {
+      printer.moveTo(line->from.x, line->from.y);
+      printer.lineTo(line->to.x, line->to.y);
+    } else {
+      const auto& text = std::get<Text>(op);
+      printer.textOut(text.at.x, text.at.y, text.text);
+    }
+  }
+}
+
+// Runs `work` with the printer turned to the chosen orientation.
+template <class Work>
+void inOrientation(fw::Printer& printer, int orientationIndex, Work work) {
+  const fw::Orientation saved = printer.orientation();
+  if (orientationIndex == 0 || orientationIndex == 1) {
+    printer.setOrientation(orientationIndex == 1 ? fw::Orientation::Landscape : fw::Orientation::Portrait);
+  }
+  try {
+    work();
+    printer.setOrientation(saved);
+  } catch (...) {
+    // No half job stays in the spooler and the orientation is the user's again.
+    if (printer.printing()) printer.abort();
+    printer.setOrientation(saved);
+    throw;
+  }
+}
+
+}  // namespace
+
+PrintablePage measurePage(fw::Printer& printer, int orientationIndex) {
+  PrintablePage page{};
+  inOrientation(printer, orientationIndex, [&] { page = measure(printer); });
+  return page;
+}
+
+void printPage(fw::Printer& printer, int orientationIndex,
+               const std::function<std::vector<DrawOp>(const PrintablePage&)>& layout) {
+  inOrientation(printer, orientationIndex, [&] {
+    const std::vector<DrawOp> ops = layout(measure(printer));
+    printer.beginDoc();
+    draw(printer, ops);
+    printer.endDoc();
+  });
+}
+
+}  // namespace ruler

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "framework/error/error.h"
+#include "ruler/calibration_proposal.h"
+#include "ruler/calibration_sheet.h"
+#include "ruler/scale_catalogue.h"
+
+namespace {
+
+using namespace ruler;
+
+std::vector<Line> linesOf(const std::vector<DrawOp>& ops) {
+  std::vector<Line> lines;
+  for (const DrawOp& op : ops)
+    if (const auto* line = std::get_if<Line>(&op)) lines.push_back(*line);
+  return lines;
+}
+
+std::vector<std::wstring> textsOf(const std::vector<DrawOp>& ops) {
+  std::vector<std::wstring> texts;
+  for (const DrawOp& op : ops)
+    if (const auto* text = std::get_if<Text>(&op)) texts.push_back(text->text);
+  return texts;
+}
+
+TEST(CalibrationSheet, TheBarLiesOnTheRulersMarksOfTheTestPrinter) {
+  struct Case {
+    const char* name;
+    PrintablePage page;
+    int barMm;
+    std::vector<std::wstring> labels;
+  };
+  const Case cases[] = {
+      {"A4 portrait", {{300, 300}, 3508}, 250, {L"0", L"50", L"100", L"150", L"200", L"250 mm"}},
+      {"A4 landscape", {{300, 300}, 2479}, 180, {L"0", L"50", L"100", L"150", L"180 mm"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CalibrationSheet sheet = layoutCalibrationSheet(c.page, {L"PDF", L"Paysage", L"07/12/2026"});
+    EXPECT_EQ(sheet.barMm, c.barMm);
+    const std::vector<std::wstring> texts = textsOf(sheet.ops);
+    const std::vector<std::wstring> heading(texts.begin(), texts.begin() + 4);
+    EXPECT_EQ(heading, (std::vector<std::wstring>{L"Morvi : feuille d'étalonnage", L"Imprimante : PDF",
+                                                   L"Orientation : Paysage", L"Date : 07/12/2026"}));
+    EXPECT_EQ(std::vector<std::wstring>(texts.begin() + 4, texts.end() - 1), c.labels);
+    EXPECT_NE(texts.back().find(L"du trait 0 au trait " + std::to_wstring(c.barMm) + L" mm"), std::wstring::npos);
+
+    // The uncalibrated 1:100 ruler has a labelled mark every 10 mm: the
+    // bar's marks lie on those very rows, from the same left edge.
+    const int markEnd = roundHalfEven(750 * static_cast<long double>(pixelsPerTenth(c.page.resolution.dpiX, 1)));
+    std::vector<Line> rulerMarks;
+    for (const Line& l : linesOf(layoutRuler(c.page.resolution, scaleAt(5)->graduation, 1, L',').ops))
+      if (l.to.x == markEnd) rulerMarks.push_back(l);
+    const std::vector<Line> lines = linesOf(sheet.ops);
+    const Line& spine = lines.front();
+    EXPECT_EQ(spine.from.x, spine.to.x);
+    ASSERT_EQ(lines.size(), 1u + c.barMm / 10 + 1);
+    for (int k = 0; k <= c.barMm / 10; ++k) {
+      const Line& mark = lines[1 + k];
+      EXPECT_EQ(mark.from, rulerMarks[k].from) << "mark " << k;
+      const bool labelled = k % 5 == 0 || k == c.barMm / 10;
+      EXPECT_EQ(mark.to.x == markEnd, labelled) << "mark " << k;
+    }
+    EXPECT_EQ(spine.from.y, lines[1].from.y);
+    EXPECT_EQ(spine.to.y, lines.back().from.y);
+  }
+}
+
+TEST(CalibrationSheet, APageTooShortForTenMillimetresHasNoBarAndSaysSo) {
+  // 300 pixels at 300 dpi: 25 mm, less the ruler's top and the instruction line.
+  constexpr PrintablePage page{{300, 300}, 300};
+  EXPECT_EQ(calibrationBarMm(page), std::nullopt);
+  try {
+    layoutCalibrationSheet(page, {L"PDF", L"Portrait", L"07/12/2026"});
+    ADD_FAILURE() << "no error";
+  } catch (const fw::PrinterError& e) {
+    EXPECT_EQ(e.message(), pageTooShortText);
+  }
+}
+
+TEST(CalibrationProposal, FromTheMeasuredBarToThousandths) {
+  struct Case {
+    int barMm;
+    std::optional<long double> measured;
+    std::optional<int> permille;
+    const wchar_t* text;
+  };
+  const Case cases[] = {
+      {250, 248.0L, 8, L"Étalonnage proposé : +8 \u2030"},
+      {250, 252.0L, -8, L"Étalonnage proposé : -8 \u2030"},
+      {180, 180.78L, -4, L"Étalonnage proposé : -4 \u2030"},
+      {250, 250.0L, 0, L"Étalonnage proposé : 0 \u2030"},
+      {250, 227.3L, 100, nullptr},   // +99.87
+      {250, 227.1L, std::nullopt, L"L'étalonnage serait de +101 \u2030, hors des limites de -100 à +100 \u2030."},
+      {250, 277.7L, -100, nullptr},  // -99.75
+      {250, 278.0L, std::nullopt, L"L'étalonnage serait de -101 \u2030, hors des limites de -100 à +100 \u2030."},
+      {250, 0.0L, std::nullopt, L"La longueur mesurée doit être un nombre positif de millimètres."},
+      {250, -248.0L, std::nullopt, L"La longueur mesurée doit être un nombre positif de millimètres."},
+      {250, std::nullopt, std::nullopt, L"La longueur mesurée doit être un nombre positif de millimètres."},
+      {250, 1e-4000L, std::nullopt, L"L'étalonnage serait hors des limites de -100 à +100 \u2030."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.barMm << " -> " << (c.measured ? double(*c.measured) : -1.0));
+    const CalibrationProposal p = proposeCalibration(c.barMm, c.measured);
+    EXPECT_EQ(p.permille, c.permille);
+    if (c.text) {
+      EXPECT_EQ(p.text, c.text);
+    }
+    // Whatever is refused says what to check; a proposal needs no advice.
+    EXPECT_EQ(p.advice.empty(), p.permille.has_value());
+  }
+  EXPECT_NE(proposeCalibration(250, 227.1L).advice.find(L"ajuste pas l'impression à la page"), std::wstring::npos);
+  EXPECT_NE(proposeCalibration(250, 0.0L).advice.find(L"Vérifiez la mesure"), std::wstring::npos);
+}
+
+}  // namespace
