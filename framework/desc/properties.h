@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <typeinfo>
 #include <vector>
 
 #include "framework/desc/description.h"
@@ -38,6 +39,8 @@ class ClassInfo {
   const std::string& name() const { return schema_.name; }
   const desc::ClassSchema& schema() const { return schema_; }
   const ClassInfo* base() const { return base_; }
+  // The C++ class whose objects publish this.
+  const std::type_info& type() const { return type_; }
   Factory factory() const { return create_; }
   // Searches the bases too.
   const PropertyDef* find(std::string_view property) const;
@@ -48,9 +51,11 @@ class ClassInfo {
   template <class, class>
   friend class Published;
   friend class Control;
-  ClassInfo(std::string name, const ClassInfo* base, Factory create, std::vector<PropertyDef> properties);
+  ClassInfo(std::string name, const std::type_info& type, const ClassInfo* base, Factory create,
+            std::vector<PropertyDef> properties);
 
   desc::ClassSchema schema_;
+  const std::type_info& type_;
   const ClassInfo* base_;
   Factory create_;
   std::vector<PropertyDef> properties_;
@@ -77,7 +82,7 @@ class Published : public Base {
   static const ClassInfo& info() {
     static const ClassInfo info = [] {
       Publication own = Self::publication();
-      return ClassInfo(std::move(own.name), &Base::info(), factory(), std::move(own.properties));
+      return ClassInfo(std::move(own.name), typeid(Self), &Base::info(), factory(), std::move(own.properties));
     }();
     return info;
   }

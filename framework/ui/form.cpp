@@ -89,6 +89,9 @@ void Form::build(Control& control, const desc::Object& object, const std::vector
 namespace {
 
 desc::Object describeControl(const Control& c) {
+  // A class that is not Published of its own would pass for its base.
+  if (typeid(c) != c.classInfo().type())
+    throw Error(L"Le contrôle " + fromUtf8(c.name()) + L" n'a pas de classe publiée à son nom");
   desc::Object o{c.name(), c.classInfo().name(), {}, {}, 0};
   for (const PropertyDef* p : c.classInfo().allProperties()) {
     desc::Value v = p->get(c);

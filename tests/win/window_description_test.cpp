@@ -100,6 +100,11 @@ TEST(WindowDescription, EveryRegisteredClassIsWrittenUnderItsNameAndReadBack) {
     read.load(text);
     EXPECT_EQ(desc::write(read.describe()), text);
   }
+  // A class without a publication of its own is refused, not written as its base.
+  struct Unpublished : fw::Label {};
+  HolderForm holder;
+  holder.add(std::make_unique<Unpublished>());
+  EXPECT_THROW(holder.describe(), fw::Error);
 }
 
 TEST(WindowDescription, RefusesFaultsNamingTheirLine) {
