@@ -141,7 +141,10 @@ fw::Publication TAdvGlowButton::publication() {
       resizing("ImageListType", TImageListType::ipActionList, &B::imageListType_),
       resizing("MarginHorz", 1, &B::marginHorz_),
       resizing("MarginVert", 1, &B::marginVert_),
-      fw::property<B, fw::ModalResult>("ModalResult", fw::ModalResult::None, &B::modalResult, &B::setModalResult),
+      // An integer in the description (1 on the print button), whatever result it names.
+      fw::property<B, int>(
+          "ModalResult", 0, [](const B& b) { return int(b.modalResult()); },
+          [](B& b, int v) { b.setModalResult(fw::ModalResult(v)); }),
       repainting("Notes.Strings", std::vector<std::wstring>{}, &B::notes_),
       notesFont("Name", std::wstring(L"Tahoma"), &fw::FontSpec::name),
       notesFont("Height", -11, &fw::FontSpec::height),
