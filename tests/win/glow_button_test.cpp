@@ -50,7 +50,7 @@ constexpr char kDescription[] = R"(Test: TGlowTestForm {
     TabOrder = 1
     Caption = "Ok"
     Default = true
-    ModalResult = mrOk
+    ModalResult = 1
     TabStop = true
     OnClick = Clicked
   }
