@@ -6,11 +6,6 @@
 #include "ruler/calibration_proposal.h"
 #include "ruler/print_calibration_sheet.h"
 
-const fw::ClassInfo& TFormEtalonnage::info() {
-  static const fw::ClassInfo info("TFormEtalonnage", &fw::Form::info(), nullptr, {});
-  return info;
-}
-
 std::vector<fw::Form::HandlerEntry> TFormEtalonnage::handlerTable() const {
   using F = TFormEtalonnage;
   return {handler<F, &F::BtFeuilleClick>("BtFeuilleClick"), handler<F, &F::MesureChange>("MesureChange")};

@@ -11,10 +11,9 @@
 #include "framework/ui/label.h"
 #include "ruler/calibration_proposal.h"
 
-class TFormEtalonnage : public fw::Form {
+class TFormEtalonnage : public fw::Published<TFormEtalonnage, fw::Form> {
  public:
-  static const fw::ClassInfo& info();
-  const fw::ClassInfo& classInfo() const override { return info(); }
+  static fw::Publication publication() { return {"TFormEtalonnage", {}}; }
 
   // Runs the assistant over `owner` for the default printer in the
   // orientation given (0 portrait, 1 landscape, else the printer's own).

@@ -24,11 +24,6 @@ void openAddress(HWND owner, std::wstring address) {
 
 }  // namespace
 
-const fw::ClassInfo& TFormmorvi::info() {
-  static const fw::ClassInfo info("TFormmorvi", &fw::Form::info(), nullptr, {});
-  return info;
-}
-
 void TFormmorvi::registerClasses() {
   fw::Registry& r = fw::Registry::instance();
   for (const fw::ClassInfo* c :

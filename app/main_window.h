@@ -15,10 +15,9 @@
 #include "framework/ui/radio_group.h"
 #include "gdip/smooth_label.h"
 
-class TFormmorvi : public fw::Form {
+class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
  public:
-  static const fw::ClassInfo& info();
-  const fw::ClassInfo& classInfo() const override { return info(); }
+  static fw::Publication publication() { return {"TFormmorvi", {}}; }
 
   // Makes the classes of the window description known.
   static void registerClasses();

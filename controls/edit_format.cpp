@@ -37,34 +37,32 @@ TEditFormat::TEditFormat() {
   DisplayValue();
 }
 
-const fw::ClassInfo& TEditFormat::info() {
+fw::Publication TEditFormat::publication() {
   using E = TEditFormat;
-  static const fw::ClassInfo info(
-      "TEditFormat", &fw::Control::info(), [] { return std::unique_ptr<fw::Control>(new E); },
-      {
-          fw::property<E, Alignment>("Alignment", Alignment::Right, &E::alignment, &E::setAlignment),
-          fw::property<E, bool>("AutoSize", true, &E::autoSize, &E::setAutoSize),
-          fw::property<E, EditBorder>("BorderStyle", EditBorder::Single, &E::borderStyle, &E::setBorderStyle),
-          // Before DisplayFormat, which a currency replaces: a stored format wins.
-          fw::property<E, std::wstring>("Monnaie", L"", &E::monnaie, &E::setMonnaie),
-          fw::property<E, std::wstring>("DisplayFormat", L"", &E::displayFormat, &E::setDisplayFormat),
-          fw::property<E, bool>("HideSelection", true, &E::hideSelection, &E::setHideSelection),
-          fw::property<E, int>("MaxLength", 0, &E::maxLength, &E::setMaxLength),
-          fw::property<E, bool>("ReadOnly", false, &E::readOnly, &E::setReadOnly),
-          fw::property<E, long double>("Value", 0, &E::value, &E::setValue),
-          fw::event("OnChange"),
-          fw::event("OnClick"),
-          fw::event("OnDblClick"),
-          fw::event("OnEnter"),
-          fw::event("OnExit"),
-          fw::event("OnKeyDown"),
-          fw::event("OnKeyPress"),
-          fw::event("OnKeyUp"),
-          fw::event("OnMouseDown"),
-          fw::event("OnMouseMove"),
-          fw::event("OnMouseUp"),
-      });
-  return info;
+  return {"TEditFormat",
+          {
+              fw::property<E, Alignment>("Alignment", Alignment::Right, &E::alignment, &E::setAlignment),
+              fw::property<E, bool>("AutoSize", true, &E::autoSize, &E::setAutoSize),
+              fw::property<E, EditBorder>("BorderStyle", EditBorder::Single, &E::borderStyle, &E::setBorderStyle),
+              // Before DisplayFormat, which a currency replaces: a stored format wins.
+              fw::property<E, std::wstring>("Monnaie", L"", &E::monnaie, &E::setMonnaie),
+              fw::property<E, std::wstring>("DisplayFormat", L"", &E::displayFormat, &E::setDisplayFormat),
+              fw::property<E, bool>("HideSelection", true, &E::hideSelection, &E::setHideSelection),
+              fw::property<E, int>("MaxLength", 0, &E::maxLength, &E::setMaxLength),
+              fw::property<E, bool>("ReadOnly", false, &E::readOnly, &E::setReadOnly),
+              fw::property<E, long double>("Value", 0, &E::value, &E::setValue),
+              fw::event("OnChange"),
+              fw::event("OnClick"),
+              fw::event("OnDblClick"),
+              fw::event("OnEnter"),
+              fw::event("OnExit"),
+              fw::event("OnKeyDown"),
+              fw::event("OnKeyPress"),
+              fw::event("OnKeyUp"),
+              fw::event("OnMouseDown"),
+              fw::event("OnMouseMove"),
+              fw::event("OnMouseUp"),
+          }};
 }
 
 void TEditFormat::setDisplayFormat(std::wstring format) {
@@ -139,7 +137,7 @@ void TEditFormat::setReadOnly(bool v) {
 fw::Control::WindowSpec TEditFormat::windowSpec() const {
   // A multi-line edit without word wrap and without Return, so that one
   // line can be right-aligned.
-  WindowSpec window = Edit::windowSpec();
+  WindowSpec window = EditBox::windowSpec();
   window.style |= ES_MULTILINE | alignmentStyle(alignment_) | (readOnly_ ? ES_READONLY : 0) |
                   (hideSelection_ ? 0 : ES_NOHIDESEL);
   if (borderStyle_ == EditBorder::None) window.exStyle &= ~DWORD(WS_EX_CLIENTEDGE);
@@ -152,7 +150,7 @@ void TEditFormat::windowCreated() {
 }
 
 void TEditFormat::fontChanged() {
-  Edit::fontChanged();
+  EditBox::fontChanged();
   adjustHeight();
 }
 
@@ -180,7 +178,7 @@ LRESULT TEditFormat::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (!isNumberKey(wchar_t(wp))) return 0;
       break;
     case WM_SETFOCUS: {
-      const LRESULT r = Edit::handleMessage(msg, wp, lp);
+      const LRESULT r = EditBox::handleMessage(msg, wp, lp);
       // The user edits the shown text itself, all of it selected.
       SendMessageW(handle(), EM_SETSEL, 0, -1);
       setFontColor(fw::clBlack);
@@ -188,7 +186,7 @@ LRESULT TEditFormat::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return r;
     }
     case WM_KILLFOCUS: {
-      const LRESULT r = Edit::handleMessage(msg, wp, lp);
+      const LRESULT r = EditBox::handleMessage(msg, wp, lp);
       Validate();
       fire("OnExit");
       return r;
@@ -200,7 +198,7 @@ LRESULT TEditFormat::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MBUTTONDOWN: fire("OnMouseDown"); break;
     case WM_MOUSEMOVE: fire("OnMouseMove"); break;
     case WM_LBUTTONUP: {
-      const LRESULT r = Edit::handleMessage(msg, wp, lp);
+      const LRESULT r = EditBox::handleMessage(msg, wp, lp);
       fire("OnMouseUp");
       fire("OnClick");
       return r;
@@ -209,7 +207,7 @@ LRESULT TEditFormat::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MBUTTONUP: fire("OnMouseUp"); break;
     case WM_LBUTTONDBLCLK: fire("OnDblClick"); break;
   }
-  return Edit::handleMessage(msg, wp, lp);
+  return EditBox::handleMessage(msg, wp, lp);
 }
 
 }  // namespace ctl

@@ -31,11 +31,10 @@ struct fw::EnumNames<ctl::EditBorder> {
 
 namespace ctl {
 
-class TEditFormat : public fw::Edit {
+class TEditFormat : public fw::Published<TEditFormat, fw::EditBox> {
  public:
   TEditFormat();
-  static const fw::ClassInfo& info();
-  const fw::ClassInfo& classInfo() const override { return info(); }
+  static fw::Publication publication();
 
   // Each setter does nothing when given what it holds; a change shows the
   // value again.

@@ -168,13 +168,9 @@ class TAdvCustomGlowButton : public fw::Control {
   bool painting_ = false;
 };
 
-class TAdvGlowButton : public TAdvCustomGlowButton {
+class TAdvGlowButton : public fw::Published<TAdvGlowButton, TAdvCustomGlowButton> {
  public:
-  static const fw::ClassInfo& info();
-  const fw::ClassInfo& classInfo() const override { return info(); }
-
- private:
-  static std::vector<fw::PropertyDef> properties();
+  static fw::Publication publication();
 };
 
 }  // namespace ctl

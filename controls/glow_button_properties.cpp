@@ -80,7 +80,7 @@ struct fw::EnumNames<ctl::glow::TButtonSizeState> {
 
 namespace ctl {
 
-std::vector<fw::PropertyDef> TAdvGlowButton::properties() {
+fw::Publication TAdvGlowButton::publication() {
   using B = TAdvGlowButton;
   // A value that repaints, or that measures again, when it changes.
   const auto repainting = [](std::string name, auto defaultValue, auto member) {
@@ -200,13 +200,7 @@ std::vector<fw::PropertyDef> TAdvGlowButton::properties() {
   };
   for (fw::PropertyDef& p : appearancePropertyDefs<B>([](auto& b) -> auto& { return b.appearance_; }))
     table.push_back(std::move(p));
-  return table;
-}
-
-const fw::ClassInfo& TAdvGlowButton::info() {
-  static const fw::ClassInfo info("TAdvGlowButton", &fw::Control::info(),
-                                  [] { return std::unique_ptr<fw::Control>(new TAdvGlowButton); }, properties());
-  return info;
+  return {"TAdvGlowButton", std::move(table)};
 }
 
 }  // namespace ctl

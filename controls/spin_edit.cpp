@@ -166,23 +166,21 @@ TSpinEdit::TSpinEdit()
   setText(L"0");
 }
 
-const fw::ClassInfo& TSpinEdit::info() {
+fw::Publication TSpinEdit::publication() {
   using S = TSpinEdit;
-  static const fw::ClassInfo info("TSpinEdit", &fw::Control::info(), [] { return std::unique_ptr<fw::Control>(new S); },
-                                  {
-                                      fw::property<S, bool>("AutoSelect", true, &S::autoSelect, &S::setAutoSelect),
-                                      fw::property<S, bool>("EditorEnabled", true, &S::editorEnabled,
-                                                            &S::setEditorEnabled),
-                                      fw::property<S, int>("Increment", 1, &S::increment, &S::setIncrement),
-                                      fw::property<S, int>("MaxValue", 0, &S::maxValue, &S::setMaxValue),
-                                      fw::property<S, int>("MinValue", 0, &S::minValue, &S::setMinValue),
-                                      fw::property<S, bool>("ReadOnly", false, &S::readOnly, &S::setReadOnly),
-                                      // After the limits, so a stored value is clamped on load.
-                                      fw::property<S, int>("Value", 0, &S::value, &S::setValue, true),
-                                      fw::property<S, bool>("TabStop", true, &S::tabStop, &S::setTabStop),
-                                      fw::event("OnChange"),
-                                  });
-  return info;
+  return {"TSpinEdit",
+          {
+              fw::property<S, bool>("AutoSelect", true, &S::autoSelect, &S::setAutoSelect),
+              fw::property<S, bool>("EditorEnabled", true, &S::editorEnabled, &S::setEditorEnabled),
+              fw::property<S, int>("Increment", 1, &S::increment, &S::setIncrement),
+              fw::property<S, int>("MaxValue", 0, &S::maxValue, &S::setMaxValue),
+              fw::property<S, int>("MinValue", 0, &S::minValue, &S::setMinValue),
+              fw::property<S, bool>("ReadOnly", false, &S::readOnly, &S::setReadOnly),
+              // After the limits, so a stored value is clamped on load.
+              fw::property<S, int>("Value", 0, &S::value, &S::setValue, true),
+              fw::property<S, bool>("TabStop", true, &S::tabStop, &S::setTabStop),
+              fw::event("OnChange"),
+          }};
 }
 
 void TSpinEdit::setReadOnly(bool v) {
@@ -206,7 +204,7 @@ void TSpinEdit::StepDown() {
 }
 
 fw::Control::WindowSpec TSpinEdit::windowSpec() const {
-  WindowSpec window = Edit::windowSpec();
+  WindowSpec window = EditBox::windowSpec();
   window.style |= ES_MULTILINE | WS_CLIPCHILDREN | (readOnly_ ? ES_READONLY : 0);
   return window;
 }
@@ -264,18 +262,18 @@ LRESULT TSpinEdit::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (!editorEnabled_ || readOnly_) return 0;
       break;
     case WM_SETFOCUS: {
-      LRESULT r = Edit::handleMessage(msg, wp, lp);
+      LRESULT r = EditBox::handleMessage(msg, wp, lp);
       if (autoSelect_ && !(GetKeyState(VK_LBUTTON) & 0x8000)) SendMessageW(handle(), EM_SETSEL, 0, -1);
       return r;
     }
     case WM_KILLFOCUS: {
-      LRESULT r = Edit::handleMessage(msg, wp, lp);
+      LRESULT r = EditBox::handleMessage(msg, wp, lp);
       int v = value();
       if (spin::clampValue(v, minValue_, maxValue_) != v) setValue(v);
       return r;
     }
     case WM_SIZE: {
-      LRESULT r = Edit::handleMessage(msg, wp, lp);
+      LRESULT r = EditBox::handleMessage(msg, wp, lp);
       RECT w{};
       GetWindowRect(handle(), &w);
       if (int lowest = minimumHeight(); w.bottom - w.top < lowest) {
@@ -287,7 +285,7 @@ LRESULT TSpinEdit::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return r;
     }
   }
-  return Edit::handleMessage(msg, wp, lp);
+  return EditBox::handleMessage(msg, wp, lp);
 }
 
 }  // namespace ctl

@@ -57,11 +57,10 @@ class TSpinButton : public fw::Control {
   HWND focusControl_ = nullptr;
 };
 
-class TSpinEdit : public fw::Edit {
+class TSpinEdit : public fw::Published<TSpinEdit, fw::EditBox> {
  public:
   TSpinEdit();
-  static const fw::ClassInfo& info();
-  const fw::ClassInfo& classInfo() const override { return info(); }
+  static fw::Publication publication();
 
   int minValue() const { return minValue_; }
   void setMinValue(int v) { minValue_ = v; }

@@ -112,7 +112,7 @@ TAdvSmoothLabel::TAdvSmoothLabel() {
 
 std::wstring TAdvSmoothLabel::Version() { return fw::fromUtf8(versionText(0x01060002)); }
 
-std::vector<fw::PropertyDef> TAdvSmoothLabel::properties() {
+fw::Publication TAdvSmoothLabel::publication() {
   using L = TAdvSmoothLabel;
   using V = LabelValues;
   std::vector<fw::PropertyDef> p;
@@ -133,13 +133,7 @@ std::vector<fw::PropertyDef> TAdvSmoothLabel::properties() {
   value(fw::valueMember<L>("WordWrap", &V::WordWrap));
   value(fw::valueMember<L>("TextRendering", &V::TextRendering));
   for (const char* e : {"OnChange", "OnClick", "OnResize"}) p.push_back(fw::event(e));
-  return p;
-}
-
-const fw::ClassInfo& TAdvSmoothLabel::info() {
-  static const fw::ClassInfo info("TAdvSmoothLabel", &fw::Control::info(),
-                                  [] { return std::unique_ptr<fw::Control>(new TAdvSmoothLabel); }, properties());
-  return info;
+  return {"TAdvSmoothLabel", std::move(p)};
 }
 
 void TAdvSmoothLabel::setAutoSize(bool value) {

@@ -80,11 +80,10 @@ struct LabelValues {
   TTextRenderingHint TextRendering = tAntiAlias;
 };
 
-class TAdvSmoothLabel : public fw::Control {
+class TAdvSmoothLabel : public fw::Published<TAdvSmoothLabel, fw::Control> {
  public:
   TAdvSmoothLabel();
-  static const fw::ClassInfo& info();
-  const fw::ClassInfo& classInfo() const override { return info(); }
+  static fw::Publication publication();
 
   const LabelValues& values() const { return values_; }
   template <class V>
@@ -122,7 +121,6 @@ class TAdvSmoothLabel : public fw::Control {
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  static std::vector<fw::PropertyDef> properties();
   void drawCaption(Graphics& graphics, const TAdvSmoothLabelCaption& caption, FRect r, FPoint offset);
   void fitToCaption();
 

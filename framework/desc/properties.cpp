@@ -4,9 +4,9 @@
 
 namespace fw {
 
-ClassInfo::ClassInfo(std::string name, const ClassInfo* base, Factory create,
+ClassInfo::ClassInfo(std::string name, const std::type_info& type, const ClassInfo* base, Factory create,
                      std::vector<PropertyDef> properties)
-    : base_(base), create_(create), properties_(std::move(properties)) {
+    : type_(type), base_(base), create_(create), properties_(std::move(properties)) {
   schema_.name = std::move(name);
   schema_.base = base ? &base->schema() : nullptr;
   for (const PropertyDef& p : properties_) schema_.properties.push_back(p.schema);

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <typeinfo>
 #include <vector>
 
 #include "framework/desc/description.h"
@@ -31,12 +32,15 @@ struct PropertyDef {
 
 using Factory = std::unique_ptr<Control> (*)();
 
+// Made only by Published (and for the root, Control): a class's published
+// base is always its C++ base's.
 class ClassInfo {
  public:
-  ClassInfo(std::string name, const ClassInfo* base, Factory create, std::vector<PropertyDef> properties);
   const std::string& name() const { return schema_.name; }
   const desc::ClassSchema& schema() const { return schema_; }
   const ClassInfo* base() const { return base_; }
+  // The C++ class whose objects publish this.
+  const std::type_info& type() const { return type_; }
   Factory factory() const { return create_; }
   // Searches the bases too.
   const PropertyDef* find(std::string_view property) const;
@@ -44,10 +48,54 @@ class ClassInfo {
   std::vector<const PropertyDef*> allProperties() const;
 
  private:
+  template <class, class>
+  friend class Published;
+  friend class Control;
+  ClassInfo(std::string name, const std::type_info& type, const ClassInfo* base, Factory create,
+            std::vector<PropertyDef> properties);
+
   desc::ClassSchema schema_;
+  const std::type_info& type_;
   const ClassInfo* base_;
   Factory create_;
   std::vector<PropertyDef> properties_;
+};
+
+// What a class publishes of its own: its name in the window description and
+// the properties it adds to those of its base.
+struct Publication {
+  std::string name;
+  std::vector<PropertyDef> properties;
+};
+
+// A published class Self on its C++ base Base: Self's published base is
+// Base's, and every object of Self describes itself as Self. Self declares
+// once, publicly,
+//   static fw::Publication publication();
+// Without it the deleted one below is found, and the build stops, rather
+// than the description writing Base's name. A base that only brings
+// behaviour (no Published of its own) publishes what its own base does.
+template <class Self, class Base>
+class Published : public Base {
+ public:
+  using Base::Base;
+  static const ClassInfo& info() {
+    static const ClassInfo info = [] {
+      Publication own = Self::publication();
+      return ClassInfo(std::move(own.name), typeid(Self), &Base::info(), factory(), std::move(own.properties));
+    }();
+    return info;
+  }
+  const ClassInfo& classInfo() const override { return info(); }
+  static Publication publication() = delete;
+
+ private:
+  // A window description makes its controls; its root, a form, is made by
+  // the program.
+  static Factory factory() {
+    if constexpr (Self::kIsForm) return nullptr;
+    else return [] { return std::unique_ptr<Control>(new Self); };
+  }
 };
 
 // The classes that may appear in a window description.
@@ -57,6 +105,7 @@ class Registry : public desc::Schema {
   void add(const ClassInfo& info);
   const desc::ClassSchema* find(std::string_view className) const override;
   const ClassInfo* info(std::string_view className) const;
+  const std::vector<const ClassInfo*>& classes() const { return classes_; }
 
  private:
   std::vector<const ClassInfo*> classes_;

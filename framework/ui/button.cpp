@@ -13,17 +13,16 @@ bool Button::dialogKey(WPARAM key) {
   return true;
 }
 
-const ClassInfo& Button::info() {
-  static const ClassInfo info("TButton", &Control::info(), [] { return std::unique_ptr<Control>(new Button); },
-                              {
-                                  property<Button, std::wstring>("Caption", L"", &Button::caption, &Button::setCaption),
-                                  property<Button, bool>("Default", false, &Button::isDefault, &Button::setDefault),
-                                  property<Button, bool>("Cancel", false, &Button::cancel, &Button::setCancel),
-                                  field<Button>("ModalResult", ModalResult::None, &Button::modalResult_),
-                                  property<Button, bool>("TabStop", true, &Button::tabStop, &Button::setTabStop),
-                                  event("OnClick"),
-                              });
-  return info;
+Publication Button::publication() {
+  return {"TButton",
+          {
+              property<Button, std::wstring>("Caption", L"", &Button::caption, &Button::setCaption),
+              property<Button, bool>("Default", false, &Button::isDefault, &Button::setDefault),
+              property<Button, bool>("Cancel", false, &Button::cancel, &Button::setCancel),
+              field<Button>("ModalResult", ModalResult::None, &Button::modalResult_),
+              property<Button, bool>("TabStop", true, &Button::tabStop, &Button::setTabStop),
+              event("OnClick"),
+          }};
 }
 
 void Button::click() {

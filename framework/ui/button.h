@@ -6,11 +6,10 @@
 
 namespace fw {
 
-class Button : public Control {
+class Button : public Published<Button, Control> {
  public:
   Button();
-  static const ClassInfo& info();
-  const ClassInfo& classInfo() const override { return info(); }
+  static Publication publication();
 
   bool isDefault() const { return default_; }
   void setDefault(bool v) { default_ = active_ = v; }

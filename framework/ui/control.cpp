@@ -75,7 +75,7 @@ PropertyDef event(std::string name) {
 }
 
 const ClassInfo& Control::info() {
-  static const ClassInfo info("TControl", nullptr, nullptr, {
+  static const ClassInfo info("TControl", typeid(Control), nullptr, nullptr, {
       property<Control, int>("Left", 0, &Control::left, &Control::setLeft),
       property<Control, int>("Top", 0, &Control::top, &Control::setTop),
       property<Control, int>("Width", 0, &Control::width, &Control::setWidth),

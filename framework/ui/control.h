@@ -4,8 +4,9 @@
 //
 // A custom control (a window of the framework's own class) is written as:
 //
-//   class Glow : public fw::Control {
+//   class Glow : public fw::Published<Glow, fw::Control> {
 //    public:
+//     static fw::Publication publication();  // its name and own properties
 //     void paint(HDC dc, const RECT& client) override {
 //       paintParentBackground(dc);         // the parent's pixels under us
 //       ... draw the control into dc ...
@@ -76,8 +77,10 @@ class Control {
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
+  // The root of the published classes (see fw::Published).
   static const ClassInfo& info();
   virtual const ClassInfo& classInfo() const { return info(); }
+  static constexpr bool kIsForm = false;
 
   // Tree. A control owns its children.
   const std::string& name() const { return name_; }

@@ -2,31 +2,30 @@
 
 namespace fw {
 
-Edit::Edit() {
+EditBox::EditBox() {
   setTabStop(true);
   setDefaultColor(clWindow);
 }
 
-const ClassInfo& Edit::info() {
-  static const ClassInfo info("TEdit", &Control::info(), [] { return std::unique_ptr<Control>(new Edit); },
-                              {
-                                  property<Edit, std::wstring>("Text", L"", &Edit::text, &Edit::setText),
-                                  property<Edit, bool>("TabStop", true, &Edit::tabStop, &Edit::setTabStop),
-                                  event("OnChange"),
-                              });
-  return info;
+Publication Edit::publication() {
+  return {"TEdit",
+          {
+              property<Edit, std::wstring>("Text", L"", &Edit::text, &Edit::setText),
+              property<Edit, bool>("TabStop", true, &Edit::tabStop, &Edit::setTabStop),
+              event("OnChange"),
+          }};
 }
 
-Control::WindowSpec Edit::windowSpec() const {
+Control::WindowSpec EditBox::windowSpec() const {
   return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
 }
 
-void Edit::captionChanged() {
+void EditBox::captionChanged() {
   Control::captionChanged();
   if (handle()) changed();
 }
 
-void Edit::command(WORD code) {
+void EditBox::command(WORD code) {
   if (code != EN_CHANGE) return;
   // Keep the text in step with what was typed, then tell.
   int n = GetWindowTextLengthW(handle());

@@ -7,11 +7,11 @@
 
 namespace fw {
 
-class Edit : public Control {
+// The field's behaviour, published as nothing of its own: fields that
+// publish their own properties (a dimension field, a spin edit) stand on it.
+class EditBox : public Control {
  public:
-  Edit();
-  static const ClassInfo& info();
-  const ClassInfo& classInfo() const override { return info(); }
+  EditBox();
 
   // The text as it stands in the window.
   const std::wstring& text() const { return caption(); }
@@ -23,6 +23,12 @@ class Edit : public Control {
   void captionChanged() override;
   // The text changed, typed or set.
   virtual void changed() { fire("OnChange"); }
+};
+
+// The plain field of a window description.
+class Edit : public Published<Edit, EditBox> {
+ public:
+  static Publication publication();
 };
 
 }  // namespace fw

@@ -8,20 +8,20 @@
 
 namespace fw {
 
-const ClassInfo& Form::info() {
-  static const ClassInfo info("TForm", &Control::info(), nullptr, {
-      property<Form, std::wstring>("Caption", L"", &Form::caption, &Form::setCaption),
-      property<Form, int>("ClientWidth", 0, &Form::clientWidth, &Form::setClientWidth),
-      property<Form, int>("ClientHeight", 0, &Form::clientHeight, &Form::setClientHeight),
-      field<Form>("BorderStyle", BorderStyle::Sizeable, &Form::borderStyle_),
-      field<Form>("BorderIcons", BorderIcons{biSystemMenu | biMinimize | biMaximize}, &Form::borderIcons_),
-      field<Form>("Position", Position::Designed, &Form::position_),
-      field<Form>("PixelsPerInch", 96, &Form::pixelsPerInch_),
-      event("OnCreate"),
-      event("OnShow"),
-      event("OnDestroy"),
-  });
-  return info;
+Publication Form::publication() {
+  return {"TForm",
+          {
+              property<Form, std::wstring>("Caption", L"", &Form::caption, &Form::setCaption),
+              property<Form, int>("ClientWidth", 0, &Form::clientWidth, &Form::setClientWidth),
+              property<Form, int>("ClientHeight", 0, &Form::clientHeight, &Form::setClientHeight),
+              field<Form>("BorderStyle", BorderStyle::Sizeable, &Form::borderStyle_),
+              field<Form>("BorderIcons", BorderIcons{biSystemMenu | biMinimize | biMaximize}, &Form::borderIcons_),
+              field<Form>("Position", Position::Designed, &Form::position_),
+              field<Form>("PixelsPerInch", 96, &Form::pixelsPerInch_),
+              event("OnCreate"),
+              event("OnShow"),
+              event("OnDestroy"),
+          }};
 }
 
 namespace {
@@ -89,6 +89,9 @@ void Form::build(Control& control, const desc::Object& object, const std::vector
 namespace {
 
 desc::Object describeControl(const Control& c) {
+  // A class that is not Published of its own would pass for its base.
+  if (typeid(c) != c.classInfo().type())
+    throw Error(L"Le contrôle " + fromUtf8(c.name()) + L" n'a pas de classe publiée à son nom");
   desc::Object o{c.name(), c.classInfo().name(), {}, {}, 0};
   for (const PropertyDef* p : c.classInfo().allProperties()) {
     desc::Value v = p->get(c);

@@ -41,7 +41,7 @@ struct FlagNames<BorderIcons> {
       {biSystemMenu, "biSystemMenu"}, {biMinimize, "biMinimize"}, {biMaximize, "biMaximize"}};
 };
 
-class Form : public Control {
+class Form : public Published<Form, Control> {
  public:
   using Handler = std::function<void(Form&, Control&)>;
   struct HandlerEntry {
@@ -49,8 +49,8 @@ class Form : public Control {
     Handler call;
   };
 
-  static const ClassInfo& info();
-  const ClassInfo& classInfo() const override { return info(); }
+  static Publication publication();
+  static constexpr bool kIsForm = true;
 
   // Reads the description (the root object must be of this form's class),
   // creates the controls, binds their events, creates the windows and runs

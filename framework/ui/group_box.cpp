@@ -2,11 +2,11 @@
 
 namespace fw {
 
-const ClassInfo& GroupBox::info() {
-  static const ClassInfo info("TGroupBox", &Control::info(), [] { return std::unique_ptr<Control>(new GroupBox); },
-                              {property<GroupBox, std::wstring>("Caption", L"", &GroupBox::caption,
-                                                                &GroupBox::setCaption)});
-  return info;
+Publication GroupBox::publication() {
+  return {"TGroupBox",
+          {
+              property<GroupBox, std::wstring>("Caption", L"", &GroupBox::caption, &GroupBox::setCaption),
+          }};
 }
 
 int GroupBox::captionHeight() {

@@ -5,10 +5,9 @@
 
 namespace fw {
 
-class GroupBox : public Control {
+class GroupBox : public Published<GroupBox, Control> {
  public:
-  static const ClassInfo& info();
-  const ClassInfo& classInfo() const override { return info(); }
+  static Publication publication();
   void paint(HDC dc, const RECT& client) override;
 
  protected:

@@ -2,19 +2,17 @@
 
 namespace fw {
 
-const ClassInfo& Image::info() {
-  static const ClassInfo info(
-      "TImage", &Control::info(), [] { return std::unique_ptr<Control>(new Image); },
-      {
-          property<Image, bool>("AutoSize", false, [](const Image& i) { return i.autoSize_; },
-                                [](Image& i, bool v) { i.autoSize_ = v; i.fitToPicture(); }),
-          property<Image, desc::Bytes>("Picture.Data", {}, &Image::pictureData, &Image::setPictureData),
-          property<Image, bool>("Stretch", false, [](const Image& i) { return i.stretch_; },
-                                [](Image& i, bool v) { i.stretch_ = v; i.invalidate(); }),
-          property<Image, bool>("Transparent", false, [](const Image& i) { return i.picture_.transparent(); },
-                                [](Image& i, bool v) { i.picture_.setTransparent(v); }),
-      });
-  return info;
+Publication Image::publication() {
+  return {"TImage",
+          {
+              property<Image, bool>("AutoSize", false, [](const Image& i) { return i.autoSize_; },
+                                    [](Image& i, bool v) { i.autoSize_ = v; i.fitToPicture(); }),
+              property<Image, desc::Bytes>("Picture.Data", {}, &Image::pictureData, &Image::setPictureData),
+              property<Image, bool>("Stretch", false, [](const Image& i) { return i.stretch_; },
+                                    [](Image& i, bool v) { i.stretch_ = v; i.invalidate(); }),
+              property<Image, bool>("Transparent", false, [](const Image& i) { return i.picture_.transparent(); },
+                                    [](Image& i, bool v) { i.picture_.setTransparent(v); }),
+          }};
 }
 
 desc::Bytes Image::pictureData() const {

@@ -7,10 +7,9 @@
 
 namespace fw {
 
-class Image : public Control {
+class Image : public Published<Image, Control> {
  public:
-  static const ClassInfo& info();
-  const ClassInfo& classInfo() const override { return info(); }
+  static Publication publication();
   void paint(HDC dc, const RECT& client) override;
 
   const Bitmap& picture() const { return picture_; }

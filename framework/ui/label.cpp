@@ -2,16 +2,15 @@
 
 namespace fw {
 
-const ClassInfo& Label::info() {
-  static const ClassInfo info("TLabel", &Control::info(), [] { return std::unique_ptr<Control>(new Label); },
-                              {
-                                  property<Label, std::wstring>("Caption", L"", &Label::caption, &Label::setCaption),
-                                  property<Label, bool>("AutoSize", true, &Label::autoSize, &Label::setAutoSize),
-                                  event("OnClick"),
-                                  event("OnMouseEnter"),
-                                  event("OnMouseLeave"),
-                              });
-  return info;
+Publication Label::publication() {
+  return {"TLabel",
+          {
+              property<Label, std::wstring>("Caption", L"", &Label::caption, &Label::setCaption),
+              property<Label, bool>("AutoSize", true, &Label::autoSize, &Label::setAutoSize),
+              event("OnClick"),
+              event("OnMouseEnter"),
+              event("OnMouseLeave"),
+          }};
 }
 
 void Label::setAutoSize(bool v) {

@@ -5,10 +5,9 @@
 
 namespace fw {
 
-class Label : public Control {
+class Label : public Published<Label, Control> {
  public:
-  static const ClassInfo& info();
-  const ClassInfo& classInfo() const override { return info(); }
+  static Publication publication();
   void paint(HDC dc, const RECT& client) override;
   bool autoSize() const { return autoSize_; }
   void setAutoSize(bool v);

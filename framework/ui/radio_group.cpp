@@ -12,16 +12,14 @@ namespace fw {
 
 RadioGroup::RadioGroup() { setTabStop(true); }
 
-const ClassInfo& RadioGroup::info() {
-  static const ClassInfo info(
-      "TRadioGroup", &GroupBox::info(), [] { return std::unique_ptr<Control>(new RadioGroup); },
-      {
-          property<RadioGroup, int>("Columns", 1, &RadioGroup::columns, &RadioGroup::setColumns),
-          property<RadioGroup, std::vector<std::wstring>>("Items", {}, &RadioGroup::items, &RadioGroup::setItems),
-          property<RadioGroup, int>("ItemIndex", -1, &RadioGroup::itemIndex, &RadioGroup::setItemIndex),
-          property<RadioGroup, bool>("TabStop", true, &RadioGroup::tabStop, &RadioGroup::setTabStop),
-      });
-  return info;
+Publication RadioGroup::publication() {
+  return {"TRadioGroup",
+          {
+              property<RadioGroup, int>("Columns", 1, &RadioGroup::columns, &RadioGroup::setColumns),
+              property<RadioGroup, std::vector<std::wstring>>("Items", {}, &RadioGroup::items, &RadioGroup::setItems),
+              property<RadioGroup, int>("ItemIndex", -1, &RadioGroup::itemIndex, &RadioGroup::setItemIndex),
+              property<RadioGroup, bool>("TabStop", true, &RadioGroup::tabStop, &RadioGroup::setTabStop),
+          }};
 }
 
 void RadioGroup::setItems(std::vector<std::wstring> items) {

@@ -10,11 +10,10 @@
 
 namespace fw {
 
-class RadioGroup : public GroupBox {
+class RadioGroup : public Published<RadioGroup, GroupBox> {
  public:
   RadioGroup();
-  static const ClassInfo& info();
-  const ClassInfo& classInfo() const override { return info(); }
+  static Publication publication();
 
   const std::vector<std::wstring>& items() const { return items_; }
   void setItems(std::vector<std::wstring> items);

@@ -197,7 +197,7 @@ TEST_F(EditFormatTest, TheDescriptionSetsItsOwnPropertiesAndWritesThemBack) {
       "    Monnaie = \"€\"\n    DisplayFormat = \"0.0 €\"\n    MaxLength = 12\n    Value = 12.25\n  }\n}\n";
   fw::Form loaded;
   loaded.load(text);
-  EXPECT_EQ(dynamic_cast<fw::Edit&>(*loaded.find("Field")).text(), L"12,3 €");
+  EXPECT_EQ(dynamic_cast<fw::EditBox&>(*loaded.find("Field")).text(), L"12,3 €");
   EXPECT_EQ(desc::write(loaded.describe()), text);
 }
 

@@ -17,13 +17,9 @@ namespace {
 
 using ctl::ButtonState;
 
-class GlowTestForm : public fw::Form {
+class GlowTestForm : public fw::Published<GlowTestForm, fw::Form> {
  public:
-  static const fw::ClassInfo& info() {
-    static const fw::ClassInfo info("TGlowTestForm", &fw::Form::info(), nullptr, {});
-    return info;
-  }
-  const fw::ClassInfo& classInfo() const override { return info(); }
+  static fw::Publication publication() { return {"TGlowTestForm", {}}; }
   std::map<std::string, int> clicks;
 
  protected:

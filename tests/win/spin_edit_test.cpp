@@ -17,13 +17,9 @@ namespace {
 namespace spin = ctl::spin;
 using testpump::pump;
 
-class SpinTestForm : public fw::Form {
+class SpinTestForm : public fw::Published<SpinTestForm, fw::Form> {
  public:
-  static const fw::ClassInfo& info() {
-    static const fw::ClassInfo info("TSpinTestForm", &fw::Form::info(), nullptr, {});
-    return info;
-  }
-  const fw::ClassInfo& classInfo() const override { return info(); }
+  static fw::Publication publication() { return {"TSpinTestForm", {}}; }
   int changes = 0;
 
  protected:

@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
 #include "framework/error/error.h"
 #include "framework/ui/application.h"
 #include "framework/ui/control.h"
@@ -60,6 +62,39 @@ TEST(WindowLayer, AnOwnControlSeesItsCreationAndCarriesTheProgramIcon) {
   Host host;
   EXPECT_EQ(host.probe->creationMessages, (std::vector<UINT>{WM_NCCREATE, WM_CREATE}));
   for (int icon : {GCLP_HICON, GCLP_HICONSM}) EXPECT_NE(GetClassLongPtrW(host.probe->handle(), icon), 0u);
+}
+
+namespace {
+
+// An icon drawn at its size on the grey canvas, every pixel.
+std::vector<std::uint32_t> pixelsOf(HICON icon, int size) {
+  Canvas canvas(size, size);
+  DrawIconEx(canvas.dc(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  std::vector<std::uint32_t> pixels;
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) pixels.push_back(canvas.at(x, y));
+  return pixels;
+}
+
+}  // namespace
+
+// The title bar, the taskbar and Alt+Tab show what the window answers. Asked
+// here, in the window's process: Wine refuses WM_GETICON from another one.
+TEST(WindowLayer, TheMainWindowAnswersWithTheProgramIconBigAndSmall) {
+  TFormmorvi::registerClasses();
+  TFormmorvi form;
+  form.createFromResource(L"FORMMORVI");
+  for (auto [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+    SCOPED_TRACE(kind == ICON_BIG ? "big" : "small");
+    const auto shown = reinterpret_cast<HICON>(SendMessageW(form.handle(), WM_GETICON, kind, 0));
+    ASSERT_TRUE(shown);
+    const int size = GetSystemMetrics(metric);
+    const auto program =
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, 0));
+    ASSERT_TRUE(program);
+    EXPECT_EQ(pixelsOf(shown, size), pixelsOf(program, size));
+    DestroyIcon(program);
+  }
 }
 
 TEST(WindowLayer, AWindowThatCannotBeMadeIsAnErrorNamingTheControl) {
