@@ -93,11 +93,11 @@ bool isTrueTypeFace(HDC dc, const std::wstring& face) {
   return found;
 }
 
-gdip::Font gdipFont(HDC dc, const fw::FontSpec& spec, const std::wstring& face) {
+gdip::Font gdipFont(HDC dc, const fw::FontSpec& font, const std::wstring& face) {
   gdip::FontFamily family(face);
   if (family.status() != Gdiplus::Ok) family = gdip::FontFamily(L"Arial");
-  const int points = MulDiv(std::abs(spec.height), 72, GetDeviceCaps(dc, LOGPIXELSY));
-  const INT style = INT(spec.style.bits & (fw::fsBold | fw::fsItalic | fw::fsUnderline));
+  const int points = MulDiv(std::abs(font.height), 72, GetDeviceCaps(dc, LOGPIXELSY));
+  const INT style = INT(font.style.bits & (fw::fsBold | fw::fsItalic | fw::fsUnderline));
   return gdip::Font(family, REAL(points), style, Gdiplus::UnitPoint);
 }
 
