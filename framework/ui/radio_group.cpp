@@ -6,7 +6,6 @@
 
 #include "framework/ui/application.h"
 #include "framework/ui/form.h"
-#include "framework/ui/radio_layout.h"
 
 namespace fw {
 
@@ -70,20 +69,27 @@ void RadioGroup::rebuildButtons() {
   if (!handle()) return;
   for (HWND b : buttons_) DestroyWindow(b);
   buttons_.clear();
+  // Each item is made in its cell: moving them afterwards costs as much again.
+  const std::vector<Cell> cells = itemCells();
   for (size_t i = 0; i < items_.size(); ++i) {
-    HWND b = CreateWindowExW(0, L"BUTTON", items_[i].c_str(), WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, 0, 0, 0, 0,
-                             handle(), reinterpret_cast<HMENU>(i + 1), GetModuleHandleW(nullptr), nullptr);
+    const Cell& c = cells[i];
+    HWND b = CreateWindowExW(0, L"BUTTON", items_[i].c_str(), WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, c.left, c.top,
+                             c.width, c.height, handle(), reinterpret_cast<HMENU>(i + 1), GetModuleHandleW(nullptr),
+                             nullptr);
     SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
     SendMessageW(b, BM_SETCHECK, int(i) == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
     SetWindowSubclass(b, itemProc, 1, reinterpret_cast<DWORD_PTR>(this));
     buttons_.push_back(b);
   }
-  arrange();
+}
+
+std::vector<Cell> RadioGroup::itemCells() {
+  return radioItemCells(int(items_.size()), columns_, width(), height(), captionHeight());
 }
 
 void RadioGroup::arrange() {
   if (!handle()) return;
-  std::vector<Cell> cells = radioItemCells(int(items_.size()), columns_, width(), height(), captionHeight());
+  const std::vector<Cell> cells = itemCells();
   for (size_t i = 0; i < buttons_.size(); ++i)
     MoveWindow(buttons_[i], cells[i].left, cells[i].top, cells[i].width, cells[i].height, TRUE);
 }

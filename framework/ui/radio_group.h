@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/ui/group_box.h"
+#include "framework/ui/radio_layout.h"
 
 namespace fw {
 
@@ -34,6 +35,7 @@ class RadioGroup : public Published<RadioGroup, GroupBox> {
 
  private:
   void rebuildButtons();
+  std::vector<Cell> itemCells();
   void arrange();
   void select(int i);  // by the user: select and focus
   static LRESULT CALLBACK itemProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
