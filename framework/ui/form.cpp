@@ -34,6 +34,7 @@ namespace {
 
 void Form::create(std::string_view description) {
   load(description);
+  placeFrame();
   try {
     createHandle();
   } catch (...) {
@@ -126,16 +127,38 @@ Control::WindowSpec Form::windowSpec() const {
   return {nullptr, style, ex};
 }
 
+// The window is made where it will show and as large as its client area
+// needs: moving or sizing a top-level window once it exists costs a round
+// trip to the display.
+void Form::placeFrame() {
+  const WindowSpec kind = windowSpec();
+  RECT frame{0, 0, clientWidth_, clientHeight_};
+  AdjustWindowRectEx(&frame, kind.style, FALSE, kind.exStyle);
+  const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+  const POINT at = position_ == Position::ScreenCenter ? centredOnWorkArea(size) : POINT{left(), top()};
+  setBounds(at.x, at.y, size.cx, size.cy);
+}
+
+POINT Form::centredOnWorkArea(SIZE size) {
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  return {work.left + ((work.right - work.left) - size.cx) / 2, work.top + ((work.bottom - work.top) - size.cy) / 2};
+}
+
 void Form::windowCreated() {
   // The title bar, the taskbar and Alt+Tab ask the window for its icons.
   for (auto [size, classIcon] : {std::pair{ICON_BIG, GCLP_HICON}, std::pair{ICON_SMALL, GCLP_HICONSM}})
     SendMessageW(handle(), WM_SETICON, size, LPARAM(GetClassLongPtrW(handle(), classIcon)));
-  // The window is as large as its client area needs.
-  RECT r{0, 0, clientWidth_, clientHeight_};
-  AdjustWindowRectEx(&r, DWORD(GetWindowLongW(handle(), GWL_STYLE)), FALSE,
-                     DWORD(GetWindowLongW(handle(), GWL_EXSTYLE)));
-  SetWindowPos(handle(), nullptr, left(), top(), r.right - r.left, r.bottom - r.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  // Should the frame the system drew differ from the one reckoned, the
+  // client area keeps its size.
+  RECT client;
+  GetClientRect(handle(), &client);
+  if (client.right != clientWidth_ || client.bottom != clientHeight_) {
+    RECT frame;
+    GetWindowRect(handle(), &frame);
+    SetWindowPos(handle(), nullptr, 0, 0, frame.right - frame.left + clientWidth_ - client.right,
+                 frame.bottom - frame.top + clientHeight_ - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   if (borderStyle_ == BorderStyle::Dialog) {
     // A dialog frame has a close box and nothing else in its system menu.
     HMENU menu = GetSystemMenu(handle(), FALSE);
@@ -145,12 +168,10 @@ void Form::windowCreated() {
 
 void Form::show() {
   if (position_ == Position::ScreenCenter) {
-    RECT work, w;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT w;
     GetWindowRect(handle(), &w);
-    int x = work.left + ((work.right - work.left) - (w.right - w.left)) / 2;
-    int y = work.top + ((work.bottom - work.top) - (w.bottom - w.top)) / 2;
-    SetWindowPos(handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const POINT at = centredOnWorkArea({w.right - w.left, w.bottom - w.top});
+    if (at.x != w.left || at.y != w.top) SetWindowPos(handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   }
   ShowWindow(handle(), SW_SHOW);
   SetForegroundWindow(handle());

@@ -118,6 +118,8 @@ class Form : public Published<Form, Control> {
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  void placeFrame();
+  static POINT centredOnWorkArea(SIZE size);
   void build(Control& control, const desc::Object& object, const std::vector<HandlerEntry>& handlers);
   void moveFocus(bool forward);
   // Offers a key to the controls in turn; true when one took it.

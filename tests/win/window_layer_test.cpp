@@ -97,6 +97,21 @@ TEST(WindowLayer, TheMainWindowAnswersWithTheProgramIconBigAndSmall) {
   }
 }
 
+TEST(WindowLayer, TheMainWindowIsMadeWhereItShowsAtItsClientSize) {
+  TFormmorvi::registerClasses();
+  TFormmorvi form;
+  form.createFromResource(L"FORMMORVI");
+  ASSERT_FALSE(IsWindowVisible(form.handle()));
+  RECT client, frame, work;
+  GetClientRect(form.handle(), &client);
+  GetWindowRect(form.handle(), &frame);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(client.right, 497);
+  EXPECT_EQ(client.bottom, 489);
+  EXPECT_NEAR(frame.left + frame.right, work.left + work.right, 1);
+  EXPECT_NEAR(frame.top + frame.bottom, work.top + work.bottom, 1);
+}
+
 TEST(WindowLayer, AWindowThatCannotBeMadeIsAnErrorNamingTheControl) {
   struct Unknown : fw::Control {
     WindowSpec windowSpec() const override { return {L"MorviNoSuchClass", 0, 0}; }
