@@ -230,6 +230,14 @@ class BitmapImage : public Image {
     image.native_ = bitmap;
     return image;
   }
+  // A bitmap over pixels the caller keeps alive as long as the image.
+  static BitmapImage over(INT width, INT height, INT stride, Gdiplus::PixelFormat format, BYTE* pixels) {
+    BitmapImage image;
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    image.keep(flat::GdipCreateBitmapFromScan0(width, height, stride, format, pixels, &bitmap));
+    image.native_ = bitmap;
+    return image;
+  }
   // 0 when the pixel cannot be read.
   Argb pixel(INT x, INT y) {
     Gdiplus::ARGB color = 0;

@@ -1,5 +1,7 @@
 #include "gdip/picture.h"
 
+#include "framework/graphics/bmp_layout.h"
+
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -42,6 +44,14 @@ bool Picture::isBmp(Image& image) {
 
 bool Picture::UpdateSize() {
   if (empty_ || data_.empty()) return false;
+  if (const auto bmp = fw::bmpLayout(data_)) {
+    // A BMP's checked header says what GDI+ would decode, without loading
+    // its image decoders. The decoding memory is still had first, so that a
+    // picture without it fails alike whatever its format.
+    const ImageStream memory(data_, allocate_);
+    setSize(bmp->width, bmp->height);
+    return true;
+  }
   int w = 0, h = 0;
   decode([&](Image& image, ImageStream&) {
     w = static_cast<int>(image.width());
@@ -52,6 +62,13 @@ bool Picture::UpdateSize() {
 }
 
 void Picture::draw(HDC dc, const RECT& rect) {
+  if (!empty_ && fw::bmpLayout(data_)) {
+    fw::Bitmap bitmap;
+    if (!bitmap.loadFromBytes(data_)) return;
+    bitmap.setTransparent(true);
+    drawBitmap(dc, rect, bitmap);
+    return;
+  }
   decode([&](Image& image, ImageStream&) {
     if (isBmp(image)) {
       fw::Bitmap bitmap;
@@ -69,6 +86,18 @@ void Picture::draw(HDC dc, const RECT& rect) {
 }
 
 void Picture::drawOnSurface(Graphics& graphics, const RECT& rect, bool keyed, const Argb* fixedKey) {
+  if (keyed && !empty_ && fw::bmpLayout(data_)) {
+    const std::optional<Argb> key = fixedKey ? std::optional<Argb>(*fixedKey) : std::nullopt;
+    if (!keyed_ || keyedWith_ != key) {
+      keyed_ = KeyedBitmap::fromBmp(data_, key);
+      keyedWith_ = key;
+    }
+    if (keyed_) {
+      setSize(keyed_->width(), keyed_->height());
+      keyed_->draw(graphics, rect.left, rect.top);
+      return;
+    }
+  }
   decode([&](Image& image, ImageStream& stream) {
     const UINT w = image.width(), h = image.height();
     setSize(static_cast<int>(w), static_cast<int>(h));
@@ -90,13 +119,13 @@ void Picture::drawOnSurface(Graphics& graphics, const RECT& rect, bool keyed, co
 void Picture::Assign(const fw::Persistent* source) {
   empty_ = true;
   if (!source) {
-    data_.clear();
+    replaceData({});
     changed();
     if (OnClear) OnClear();
     return;
   }
   if (typeid(*source) == typeid(*this)) {
-    data_ = static_cast<const Picture&>(*source).data_;
+    replaceData(static_cast<const Picture&>(*source).data_);
     empty_ = data_.empty();
   } else if (const auto* graphic = dynamic_cast<const fw::Graphic*>(source)) {
     desc::Bytes saved;

@@ -1,15 +1,19 @@
 // What the two GDI+ picture kinds share: the image file's bytes, kept as
-// they arrived and decoded afresh by GDI+ at each measure or draw (nothing
-// decoded is cached), the empty flag, the measured size and the events.
+// they arrived, the empty flag, the measured size and the events. BMP data
+// is measured from its checked header and drawn through GDI, its keyed form
+// made once and kept until the data changes; other formats are decoded afresh
+// by GDI+ at each measure or draw.
 #pragma once
 
 #include "framework/graphics/bitmap.h"
 #include "framework/desc/description.h"
 #include "framework/graphics/graphic.h"
 #include "gdip/image_stream.h"
+#include "gdip/keyed_bitmap.h"
 #include "gdip/objects.h"
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -32,8 +36,8 @@ class Picture : public fw::Graphic {
   // - anything else: the picture reports empty, keeps its data, raises nothing.
   void Assign(const fw::Persistent* source);
 
-  // Decodes the data and stores its size. False when the picture is empty
-  // or holds no byte; true otherwise, also when GDI+ cannot decode it (the
+  // Measures the data and stores its size. False when the picture is empty
+  // or holds no byte; true otherwise, also when it cannot be decoded (the
   // size is then 0 × 0).
   bool UpdateSize();
 
@@ -75,7 +79,7 @@ class Picture : public fw::Graphic {
 
   // New data: the picture is no longer empty, even with no byte.
   void setData(desc::Bytes data) {
-    data_ = std::move(data);
+    replaceData(std::move(data));
     empty_ = false;
   }
   void setSize(int w, int h) {
@@ -85,7 +89,16 @@ class Picture : public fw::Graphic {
   const desc::Bytes& data() const { return data_; }
 
  private:
+  void replaceData(desc::Bytes data) {
+    data_ = std::move(data);
+    keyed_.reset();
+  }
+
   desc::Bytes data_;
+  // The BMP data made ready for keyed drawing, with the fixed key it was made
+  // with (none: its own bottom-left colour); made at the first keyed draw.
+  std::optional<KeyedBitmap> keyed_;
+  std::optional<Argb> keyedWith_;
   bool empty_ = true;
   int width_ = 0;
   int height_ = 0;

@@ -29,6 +29,10 @@ class Bitmap : public Graphic {
   // transparent colour.
   COLORREF pixel(int x, int y) const;
   COLORREF transparentColor() const { return pixel(0, height_ - 1); }
+  // All the pixels, top row first, each 0xAARRGGBB (alpha as the file gave it).
+  std::span<const std::uint32_t> pixels() const {
+    return {pixels_, pixels_ ? static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) : 0};
+  }
 
  private:
   std::vector<std::uint8_t> file_;

@@ -277,6 +277,27 @@ TEST_F(DrawOnGraphics, AFixedKeyColourRemovesThatColourInstead) {
   EXPECT_TRUE(closeTo(canvas.at(16, 16), kBlue));
 }
 
+TEST_F(DrawOnGraphics, TheKeyedImageFollowsTheKeyAndTheData) {
+  // Each drawing at its own place; read at a pixel of the image.
+  int left = 0;
+  const auto drawAndRead = [&](int x, int y) {
+    picture.DrawOnGraphics(graphics, RECT{left, 10, left + 8, 18});
+    EXPECT_EQ(gdip::flat::GdipFlush(graphics.get(), Gdiplus::FlushIntentionSync), Gdiplus::Ok);
+    const std::uint32_t colour = canvas.at(left + x, 10 + y);
+    left += 10;
+    return colour;
+  };
+  picture.setTransparent(true);
+  EXPECT_TRUE(closeTo(drawAndRead(6, 1), kGrey));  // olive, its own key
+  picture.setKeyColorMode(gdip::KeyColorMode::Fixed);
+  picture.setKeyColor(fw::clRed);
+  EXPECT_TRUE(closeTo(drawAndRead(6, 1), kOlive));
+  picture.setKeyColorMode(gdip::KeyColorMode::Auto);
+  picture.readData(testfiles::bmp24(8, 8, [](int x, int) { return x < 4 ? kRed : kBlue; }));  // red bottom-left
+  EXPECT_TRUE(closeTo(drawAndRead(1, 1), kGrey));
+  EXPECT_TRUE(closeTo(drawAndRead(6, 1), kBlue));
+}
+
 TEST_F(DrawOnGraphics, WithoutTheTransparentFlagTheImageIsScaled) {
   picture.DrawOnGraphics(graphics, RECT{0, 0, 40, 40});  // five times the size
   ASSERT_EQ(graphics.status(), Gdiplus::Ok);
