@@ -431,6 +431,7 @@ GlowButtonPaint TAdvCustomGlowButton::paintInputs() {
   p.marginHorz = marginHorz_;
   p.marginVert = marginVert_;
   p.spacing = spacing_;
+  p.cache = &paintCache_;
   if (parent() && parent()->handle())
     p.paintParent = [this](HDC dc, std::span<const RECT> areas) { paintParentBackground(dc, areas); };
   if (OnDrawButton)

@@ -166,6 +166,7 @@ class TAdvCustomGlowButton : public fw::Control {
   bool pressOnDropDown_ = false;
   bool clicked_ = false;
   bool painting_ = false;
+  GlowPaintCache paintCache_;
 };
 
 class TAdvGlowButton : public fw::Published<TAdvGlowButton, TAdvCustomGlowButton> {

@@ -69,8 +69,8 @@ bool wantsFocusOutline(const GlowPaintState& s);
 // What OnDrawButton is told.
 TGlowButtonState drawButtonState(const GlowPaintState& s);
 
-// One half of the face, as GDI+ fills it: a solid fill, then a radial
-// gradient over an ellipse (outside it the solid fill stays) or a linear one
+// One half of the face, as GDI+ fills it: a radial gradient over an ellipse
+// on a solid fill (which stays outside the ellipse), or a linear gradient
 // over the whole rectangle.
 struct GlowBox {
   int x, y, w, h;

@@ -18,10 +18,12 @@ RectF rectF(const GlowBox& b) { return RectF(REAL(b.x), REAL(b.y), REAL(b.w), RE
 RectF rectF(const TextBox& b) { return RectF(REAL(b.x), REAL(b.y), REAL(b.w), REAL(b.h)); }
 TextBox textBox(const RectF& r) { return {r.X, r.Y, r.Width, r.Height}; }
 
+// A linear gradient covers the whole rectangle: only a radial one needs the
+// solid fill under it.
 void fillPart(gdip::Graphics& g, const GlowPart& part) {
-  gdip::SolidBrush solid(argb(part.solid));
-  g.fillRectangle(solid.get(), rectF(part.rect));
   if (part.radial) {
+    gdip::SolidBrush solid(argb(part.solid));
+    g.fillRectangle(solid.get(), rectF(part.rect));
     gdip::Path ellipse;
     ellipse.addEllipse(REAL(part.ellipse.x), REAL(part.ellipse.y), REAL(part.ellipse.w), REAL(part.ellipse.h));
     gdip::PathGradientBrush brush(ellipse);
@@ -93,14 +95,6 @@ bool isTrueTypeFace(HDC dc, const std::wstring& face) {
   return found;
 }
 
-gdip::Font gdipFont(HDC dc, const fw::FontSpec& font, const std::wstring& face) {
-  gdip::FontFamily family(face);
-  if (family.status() != Gdiplus::Ok) family = gdip::FontFamily(L"Arial");
-  const int points = MulDiv(std::abs(font.height), 72, GetDeviceCaps(dc, LOGPIXELSY));
-  const INT style = INT(font.style.bits & (fw::fsBold | fw::fsItalic | fw::fsUnderline));
-  return gdip::Font(family, REAL(points), style, Gdiplus::UnitPoint);
-}
-
 Gdiplus::StringAlignment gdipAlign(TextAlign a) {
   return a == TextAlign::Near ? Gdiplus::StringAlignmentNear
          : a == TextAlign::Far ? Gdiplus::StringAlignmentFar
@@ -162,9 +156,9 @@ struct Measured {
 // GDI+ text: caption and notes measured, then laid out and drawn.
 class GdipText {
  public:
-  GdipText(HDC dc, gdip::Graphics& g, const GlowButtonPaint& p, const GlowLayoutInput& in)
-      : g_(g), p_(p), in_(in), font_(gdipFont(dc, p.font, captionFace(p))),
-        notesFont_(gdipFont(dc, p.notesFont, p.notesFont.name)) {
+  GdipText(HDC dc, gdip::Graphics& g, const GlowButtonPaint& p, const GlowLayoutInput& in, GlowPaintCache& cache)
+      : g_(g), p_(p), in_(in), font_(cache.gdipFont(dc, p.font, captionFace(p))),
+        notesFont_(cache.gdipFont(dc, p.notesFont, p.notesFont.name)) {
     g_.setTextRenderingHint(p.antiAlias == TAntiAlias::aaClearType ? Gdiplus::TextRenderingHintClearTypeGridFit
                                                                    : Gdiplus::TextRenderingHintAntiAlias);
   }
@@ -195,7 +189,8 @@ class GdipText {
   gdip::Graphics& g_;
   const GlowButtonPaint& p_;
   const GlowLayoutInput& in_;
-  gdip::Font font_, notesFont_;
+  const gdip::Font& font_;
+  const gdip::Font& notesFont_;
 };
 
 // The system's text call, for no anti-aliasing or a face that is not
@@ -266,8 +261,8 @@ class ClassicText {
   fw::Font font_, notesFont_;
 };
 
-bool gdipTextWanted(HDC dc, const GlowButtonPaint& p) {
-  return p.antiAlias != TAntiAlias::aaNone && isTrueTypeFace(dc, captionFace(p));
+bool gdipTextWanted(HDC dc, const GlowButtonPaint& p, GlowPaintCache& cache) {
+  return p.antiAlias != TAntiAlias::aaNone && cache.isTrueType(dc, captionFace(p));
 }
 
 void drawPicture(HDC dc, gdip::Graphics& g, const GlowButtonPaint& p, gdip::TGDIPPicture& picture, int x, int y) {
@@ -290,7 +285,33 @@ void handCornersToParent(HDC dc, const RECT& r, const GlowButtonPaint& p) {
 
 }  // namespace
 
+const gdip::Font& GlowPaintCache::gdipFont(HDC dc, const fw::FontSpec& font, const std::wstring& face) {
+  const int points = MulDiv(std::abs(font.height), 72, GetDeviceCaps(dc, LOGPIXELSY));
+  const INT style = INT(font.style.bits & (fw::fsBold | fw::fsItalic | fw::fsUnderline));
+  // The last used goes to the back, so the fonts of one paint are never the
+  // ones pushed out.
+  for (auto e = fonts_.begin(); e != fonts_.end(); ++e)
+    if (e->face == face && e->points == points && e->style == style) {
+      fonts_.splice(fonts_.end(), fonts_, e);
+      return e->font;
+    }
+  gdip::FontFamily family(face);
+  if (family.status() != Gdiplus::Ok) family = gdip::FontFamily(L"Arial");
+  constexpr std::size_t kept = 4;
+  if (fonts_.size() == kept) fonts_.pop_front();
+  return fonts_.emplace_back(FontEntry{face, points, style, gdip::Font(family, REAL(points), style, Gdiplus::UnitPoint)})
+      .font;
+}
+
+bool GlowPaintCache::isTrueType(HDC dc, const std::wstring& face) {
+  for (const auto& [name, trueType] : trueType_)
+    if (name == face) return trueType;
+  return trueType_.emplace_back(face, isTrueTypeFace(dc, face)).second;
+}
+
 void DrawGlowButton(HDC dc, const RECT& rect, const GlowButtonPaint& p) {
+  GlowPaintCache ownCache;
+  GlowPaintCache& cache = p.cache ? *p.cache : ownCache;
   const glow::GlowState& b = p.state.button;
   const bool hot = b.mouseInControl || b.hotLook;
   const bool down = normalisedState(p.state) == ButtonState::StateDown;
@@ -308,7 +329,7 @@ void DrawGlowButton(HDC dc, const RECT& rect, const GlowButtonPaint& p) {
     drawBorderAndFocus(g, p, colours.border, w, h);
 
     gdip::TGDIPPicture* picture = currentPicture(p);
-    const bool classic = !gdipTextWanted(dc, p);
+    const bool classic = !gdipTextWanted(dc, p, cache);
     const GlowLayoutInput in = layoutInput(p, rect, picture, classic);
     const fw::Color captionColour = captionColor(p.state, p.font.color, p.appearance);
     GlowLayout layout;
@@ -318,7 +339,7 @@ void DrawGlowButton(HDC dc, const RECT& rect, const GlowButtonPaint& p) {
       layout = layoutGlowButton(in, m.caption, m.notesHeight);
       if (in.hasCaption) text.draw(layout, m, captionColour);
     } else {
-      GdipText text(dc, g, p, in);
+      GdipText text(dc, g, p, in, cache);
       const Measured m = text.measure();
       layout = layoutGlowButton(in, m.caption, m.notesHeight);
       if (in.hasCaption) text.draw(layout, captionColour);
@@ -331,15 +352,17 @@ void DrawGlowButton(HDC dc, const RECT& rect, const GlowButtonPaint& p) {
 
 SIZE GlowButtonSize(HDC dc, const GlowButtonPaint& p) {
   const RECT area{0, 0, 4096, 4096};
+  GlowPaintCache ownCache;
+  GlowPaintCache& cache = p.cache ? *p.cache : ownCache;
   gdip::TGDIPPicture* picture = currentPicture(p);
-  const bool classic = !gdipTextWanted(dc, p);
+  const bool classic = !gdipTextWanted(dc, p, cache);
   const GlowLayoutInput in = layoutInput(p, area, picture, classic);
   Measured m;
   if (classic) {
     m = ClassicText(dc, p, in).measure();
   } else {
     gdip::Graphics g(dc);
-    m = GdipText(dc, g, p, in).measure();
+    m = GdipText(dc, g, p, in, cache).measure();
   }
   const auto [width, height] = glowButtonSize(in, m.caption.w, m.caption.h, m.notesWidth, m.notesHeight, p.marginVert);
   return SIZE{width, height};

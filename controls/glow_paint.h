@@ -8,18 +8,42 @@
 #include <windows.h>
 
 #include <functional>
+#include <list>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "controls/glow_look.h"
 #include "framework/ui/control.h"  // FontSpec
+#include "gdip/objects.h"
 
 namespace gdip {
 class TGDIPPicture;
 }
 
 namespace ctl {
+
+// What a button keeps from one paint to the next: its GDI+ fonts and which
+// faces are TrueType. GDI+ and GDI look a face up among all the system's
+// fonts, slow enough to count at every frame of a fade. A font is made again
+// when the one it stands for changes.
+class GlowPaintCache {
+ public:
+  // The GDI+ font of `font` drawn in `face` (Arial when GDI+ does not know
+  // the face), at the device's resolution.
+  const gdip::Font& gdipFont(HDC dc, const fw::FontSpec& font, const std::wstring& face);
+  bool isTrueType(HDC dc, const std::wstring& face);
+
+ private:
+  struct FontEntry {
+    std::wstring face;
+    int points;
+    INT style;
+    gdip::Font font;
+  };
+  std::list<FontEntry> fonts_;  // the caption's and the notes', and a few older ones; they stay in place
+  std::vector<std::pair<std::wstring, bool>> trueType_;
+};
 
 struct GlowButtonPaint {
   GlowPaintState state;
@@ -53,6 +77,8 @@ struct GlowButtonPaint {
   // parent. Used for the corner pixels of a rounded button and for
   // Transparent.
   std::function<void(HDC dc, std::span<const RECT> areas)> paintParent;
+  // Kept by the button; none: made for this paint alone.
+  GlowPaintCache* cache = nullptr;
   // OnDrawButton: called after the button is painted.
   std::function<void(HDC dc, const RECT& rect, TGlowButtonState state)> onDrawButton;
 };

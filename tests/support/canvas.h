@@ -39,6 +39,14 @@ class Canvas {
     GdiFlush();
     return bits_[y * w_ + x] & 0xFFFFFF;
   }
+  // The first pixel where the two canvases differ, or success.
+  testing::AssertionResult sameAs(const Canvas& other) const {
+    GdiFlush();
+    for (int i = 0; i < w_ * h_; ++i)
+      if ((bits_[i] & 0xFFFFFF) != (other.bits_[i] & 0xFFFFFF))
+        return testing::AssertionFailure() << "differs at (" << i % w_ << ", " << i / w_ << ")";
+    return testing::AssertionSuccess();
+  }
   bool untouched() const {
     GdiFlush();
     for (int i = 0; i < w_ * h_; ++i)

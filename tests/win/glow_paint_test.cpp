@@ -86,6 +86,26 @@ TEST(GlowPaint, FacesOfTheNormalHotAndDownStates) {
   }
 }
 
+TEST(GlowPaint, AButtonPaintedThroughItsCachePaintsAsAfresh) {
+  // The caption and the notes change fonts, more of them than the cache keeps.
+  GlowPaintCache cache;
+  PrintButton kept, fresh;
+  kept.paint.cache = &cache;
+  const fw::FontSpec fonts[] = {{L"Tahoma", -11, fw::clBlue, {}},     {L"Tahoma", -15, fw::clBlue, {fw::fsBold}},
+                                {L"Segoe UI", -9, fw::clRed, {}},     {L"Tahoma", -11, fw::clBlue, {fw::fsItalic}},
+                                {L"Segoe UI", -13, fw::clBlue, {}},   {L"Tahoma", -11, fw::clBlue, {}}};
+  for (const fw::FontSpec& notes : fonts) {
+    for (PrintButton* b : {&kept, &fresh}) {
+      b->paint.notesFont = notes;
+      b->paint.font.height = notes.height - 1;
+    }
+    Canvas once(kW, kH), again(kW, kH);
+    kept.draw(once);
+    fresh.draw(again);
+    EXPECT_TRUE(once.sameAs(again)) << "notes " << notes.height;
+  }
+}
+
 TEST(GlowPaint, DisabledShowsGreyTextDisabledColoursAndTheNormalPicture) {
   const GlowAppearanceValues a{};
   // GDI+ text, and the system's text call without anti-aliasing.
