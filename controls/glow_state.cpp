@@ -130,11 +130,13 @@ Effects keyUp(GlowState& s, const GroupOptions& g) {
     s.buttonState = ButtonState::StateUp;
     return kRepaintNow;
   }
-  s.pressed = !s.pressed;
-  s.down = !s.down;
-  if (!s.pressed) return kRepaintNow;
-  s.buttonState = ButtonState::StateExclusive;
-  return kRepaintNow | kBroadcastPressed;
+  // In a group the key toggles Down by its own rule, as a click does: the
+  // others of the group are released, and with AllowAllUp clear the button
+  // that is down stays down.
+  s.pressed = false;
+  const Effects e = setDown(s, g, !s.down, false);
+  if (g.style != TAdvButtonStyle::bsCheck) s.buttonState = s.down ? ButtonState::StateExclusive : ButtonState::StateUp;
+  return kRepaintNow | (e & kBroadcastPressed);
 }
 
 Effects setDown(GlowState& s, const GroupOptions& g, bool value, bool beforeWindow) {

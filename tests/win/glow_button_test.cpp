@@ -230,6 +230,15 @@ TEST_F(GlowButtonTest, DownOnlyInAGroupAndGroupedButtonsReleaseEachOther) {
   EXPECT_TRUE(first->down());
   EXPECT_FALSE(second->down());
   EXPECT_EQ(form.clicks["First"], 1);
+
+  // Space does as the click does; pressed again, the button stays down.
+  SetFocus(second->handle());
+  for (int time = 0; time < 2; ++time) {
+    key(second->handle(), VK_SPACE);
+    EXPECT_TRUE(second->down()) << time;
+    EXPECT_FALSE(first->down()) << time;
+    EXPECT_EQ(second->state().buttonState, ButtonState::StateExclusive) << time;
+  }
 }
 
 }  // namespace
