@@ -14,6 +14,7 @@
 #include "framework/error/error.h"
 #include "framework/ui/form.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/test_window.h"
 
 namespace {
 
@@ -47,20 +48,12 @@ constexpr char kDescription[] = R"(Test: TForm {
 class EditFormatTest : public testing::Test {
  protected:
   void SetUp() override {
-    static bool registered = [] {
-      for (const fw::ClassInfo* c : {&fw::Form::info(), &ctl::TEditFormat::info(), &fw::Edit::info()})
-        fw::Registry::instance().add(*c);
-      return true;
-    }();
-    (void)registered;
     ctl::setBeepHook([this](UINT type) { beeps.push_back(type); });
-    form.create(kDescription);
-    form.show();
+    testwindow::show(form, kDescription, {&fw::Form::info(), &ctl::TEditFormat::info(), &fw::Edit::info()});
     field = dynamic_cast<ctl::TEditFormat*>(form.find("Field"));
     other = form.find("Other");
     ASSERT_NE(field, nullptr);
     ASSERT_NE(other, nullptr);
-    SetForegroundWindow(form.handle());
     leave();
   }
   void TearDown() override { ctl::setBeepHook({}); }

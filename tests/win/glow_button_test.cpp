@@ -12,6 +12,7 @@
 
 #include "framework/ui/edit.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/test_window.h"
 
 namespace {
 
@@ -84,15 +85,7 @@ constexpr char kDescription[] = R"(Test: TGlowTestForm {
 class GlowButtonTest : public testing::Test {
  protected:
   void SetUp() override {
-    static bool registered = [] {
-      for (const fw::ClassInfo* c : {&GlowTestForm::info(), &ctl::TAdvGlowButton::info(), &fw::Edit::info()})
-        fw::Registry::instance().add(*c);
-      return true;
-    }();
-    (void)registered;
-    form.create(kDescription);
-    form.show();
-    SetForegroundWindow(form.handle());
+    testwindow::show(form, kDescription, {&GlowTestForm::info(), &ctl::TAdvGlowButton::info(), &fw::Edit::info()});
     ok = button("Ok");
     other = button("Other");
     pump(30);
@@ -113,8 +106,7 @@ class GlowButtonTest : public testing::Test {
     PostMessageW(b->handle(), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
   }
   void key(HWND target, WPARAM vk) {
-    PostMessageW(target, WM_KEYDOWN, vk, 1);
-    PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
+    testwindow::keystroke(target, vk);
     pump(30);
   }
 

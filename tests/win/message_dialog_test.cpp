@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/test_window.h"
+
 namespace {
 
 using fw::DialogButton;
@@ -110,8 +112,7 @@ Answer answer(const std::function<ModalResult()>& show, std::function<void(HWND)
 void postKey(HWND dialog, WPARAM key) {
   HWND target = GetFocus();
   if (!target || !IsChild(dialog, target)) target = dialog;
-  PostMessageW(target, WM_KEYDOWN, key, 1);
-  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+  testwindow::keystroke(target, key);
 }
 
 void postAltKey(HWND dialog, WPARAM key, wchar_t character) {

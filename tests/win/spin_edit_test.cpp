@@ -11,6 +11,7 @@
 #include "controls/beep.h"
 #include "framework/ui/form.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/test_window.h"
 
 namespace {
 
@@ -63,21 +64,12 @@ constexpr char kDescription[] = R"(Test: TSpinTestForm {
 class SpinEditTest : public testing::Test {
  protected:
   void SetUp() override {
-    static bool registered = [] {
-      fw::Registry::instance().add(SpinTestForm::info());
-      fw::Registry::instance().add(ctl::TSpinEdit::info());
-      fw::Registry::instance().add(fw::Edit::info());
-      return true;
-    }();
-    (void)registered;
     ctl::setBeepHook([this](UINT) { ++beeps; });
-    form.create(kDescription);
-    form.show();
+    testwindow::show(form, kDescription, {&SpinTestForm::info(), &ctl::TSpinEdit::info(), &fw::Edit::info()});
     spin = dynamic_cast<ctl::TSpinEdit*>(form.find("Spin"));
     other = form.find("Other");
     ASSERT_NE(spin, nullptr);
     ASSERT_NE(other, nullptr);
-    SetForegroundWindow(form.handle());
     focusSpin();
     form.changes = 0;
   }
@@ -96,8 +88,7 @@ class SpinEditTest : public testing::Test {
     pump(30);
   }
   void key(WPARAM vk) {
-    PostMessageW(spin->handle(), WM_KEYDOWN, vk, 1);
-    PostMessageW(spin->handle(), WM_KEYUP, vk, 0xC0000001);
+    testwindow::keystroke(spin->handle(), vk);
     pump(30);
   }
   std::wstring shown() const {
