@@ -4,11 +4,12 @@
 # run under Wine with the test printer: start-up, "Oui" to finished PDF, peak
 # memory; then the paint of one fade frame of the print button against the
 # fade interval (tools/bench/glow_frame.cpp). Prints a table; asserts nothing.
-#   tools/bench.sh [runs]          (default 5; Morvi from build/win)
+#   tools/bench.sh [runs]          (default 15: a Wine start varies by tens of
+#                                  milliseconds; Morvi from build/win)
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-runs=${1:-5}
+runs=${1:-15}
 morvi=${MORVI_EXE:-$repo/build/win/Morvi.exe}
 out=$repo/build/bench
 cxx="x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -Wall -Wextra -Wshadow -Wno-missing-field-initializers -municode -static
