@@ -70,13 +70,7 @@ void Picture::draw(HDC dc, const RECT& rect) {
     return;
   }
   decode([&](Image& image, ImageStream&) {
-    if (isBmp(image)) {
-      fw::Bitmap bitmap;
-      if (!bitmap.loadFromBytes(data_)) return;
-      bitmap.setTransparent(true);
-      drawBitmap(dc, rect, bitmap);
-      return;
-    }
+    if (isBmp(image)) return;  // a BMP that GDI cannot draw is not drawn
     setSize(static_cast<int>(image.width()), static_cast<int>(image.height()));
     Graphics graphics(dc);
     graphics.drawImage(image, RectF(static_cast<REAL>(rect.left), static_cast<REAL>(rect.top),
