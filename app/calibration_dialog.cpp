@@ -3,7 +3,6 @@
 #include "framework/system/locale_win.h"
 #include "framework/system/printer.h"
 #include "framework/text/float_format.h"
-#include "ruler/calibration_proposal.h"
 #include "ruler/print_calibration_sheet.h"
 
 std::vector<fw::Form::HandlerEntry> TFormEtalonnage::handlerTable() const {
@@ -23,7 +22,7 @@ void TFormEtalonnage::loaded() {
   BtAnnuler = bind<fw::Button>("BtAnnuler");
 }
 
-std::optional<int> TFormEtalonnage::run(HWND owner, int orientationIndex) {
+std::optional<ruler::Calibration> TFormEtalonnage::run(HWND owner, int orientationIndex) {
   fw::Printer& printer = fw::printer();
   // The page is measured first: without a printer or a bar there is nothing to do.
   const int barMm = ruler::calibrationBarMm(printer, orientationIndex);
@@ -42,11 +41,11 @@ std::optional<int> TFormEtalonnage::run(HWND owner, int orientationIndex) {
 }
 
 void TFormEtalonnage::showProposal(const ruler::CalibrationProposal& p) {
-  proposal_ = p.permille;
-  lblProposition->setFontColor(p.permille || p.advice.empty() ? fw::clNavy : fw::clRed);
+  proposal_ = p.calibration;
+  lblProposition->setFontColor(p.calibration || p.advice.empty() ? fw::clNavy : fw::clRed);
   lblProposition->setCaption(p.text);
   lblConseil->setCaption(p.advice);
-  BtAppliquer->setEnabled(p.permille.has_value());
+  BtAppliquer->setEnabled(p.calibration.has_value());
 }
 
 void TFormEtalonnage::BtFeuilleClick(fw::Control&) { ruler::printCalibrationSheet(fw::printer(), orientationIndex_); }

@@ -9,7 +9,7 @@
 #include "framework/ui/button.h"
 #include "framework/ui/form.h"
 #include "framework/ui/label.h"
-#include "ruler/calibration_proposal.h"
+#include "ruler/calibration.h"
 
 class TFormEtalonnage : public fw::Published<TFormEtalonnage, fw::Form> {
  public:
@@ -18,7 +18,7 @@ class TFormEtalonnage : public fw::Published<TFormEtalonnage, fw::Form> {
   // Runs the assistant over `owner` for the default printer in the
   // orientation given (0 portrait, 1 landscape, else the printer's own).
   // The calibration to set, when "Appliquer" closed it; nothing otherwise.
-  static std::optional<int> run(HWND owner, int orientationIndex);
+  static std::optional<ruler::Calibration> run(HWND owner, int orientationIndex);
 
   fw::Label* lblImprimante = nullptr;
   fw::Label* lblOrientation = nullptr;
@@ -43,5 +43,5 @@ class TFormEtalonnage : public fw::Published<TFormEtalonnage, fw::Form> {
 
   int orientationIndex_ = -1;
   int barMm_ = 0;
-  std::optional<int> proposal_;
+  std::optional<ruler::Calibration> proposal_;
 };

@@ -80,7 +80,9 @@ void TFormmorvi::windowCreated() {
   about::addToSystemMenu(handle());
 }
 
-void TFormmorvi::TBChange(fw::Control&) { CalibrationCoef = SpinEdit->value() / 1000.0L + 1; }
+// Follows the field as the user types: a number beyond the range prints at
+// the range's end, which is also what the field shows once left.
+void TFormmorvi::TBChange(fw::Control&) { PrinterCalibration = ruler::Calibration::clamped(SpinEdit->value()); }
 
 void TFormmorvi::FormShow(fw::Control&) {
   for (ctl::TEditFormat* field : {CotePlan, CoteMesure}) field->setDisplayFormat(L",0.00 ;,0.00");
@@ -116,7 +118,7 @@ LRESULT TFormmorvi::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   // Automation: another process may ask for the calibration coefficient; the
   // answer is the bits of the double.
   static const UINT askCoefficient = RegisterWindowMessageW(L"Morvi.CalibrationCoef");
-  if (msg == askCoefficient) return std::bit_cast<LRESULT>(double(CalibrationCoef));
+  if (msg == askCoefficient) return std::bit_cast<LRESULT>(double(calibrationCoef()));
   if (msg == WM_SYSCOMMAND && (about::onSystemCommand(handle(), wp) || systemCommand(wp))) return 0;
   return fw::Form::handleMessage(msg, wp, lp);
 }

@@ -14,6 +14,7 @@
 #include "framework/ui/label.h"
 #include "framework/ui/radio_group.h"
 #include "gdip/smooth_label.h"
+#include "ruler/calibration.h"
 
 class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
  public:
@@ -59,7 +60,7 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   void FormDestroy(fw::Control& sender);
   void TBChange(fw::Control& sender);
 
-  long double calibrationCoef() const { return CalibrationCoef; }
+  long double calibrationCoef() const { return PrinterCalibration.coefficient(); }
 
   // The calibration assistant: its system menu item, Ctrl+E, the tooltips
   // that name both. Once the window exists.
@@ -79,8 +80,8 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
                   std::int32_t scaleDenominator);
   void GetSpecialFolder(int folderId, std::wstring& path);
 
-  long double CalibrationCoef = 0;
-  long double PrintCoef = 0;
+  // What the calibration field holds, within its range: what prints.
+  ruler::Calibration PrinterCalibration;
   std::wstring SettingsFile;
   std::wstring SettingsDir;
   // Whether the settings file or the printer gave an orientation at start.

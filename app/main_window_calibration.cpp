@@ -46,7 +46,7 @@ bool TFormmorvi::systemCommand(WPARAM command) {
 }
 
 void TFormmorvi::EtalonnerImprimante() {
-  if (const std::optional<int> permille = TFormEtalonnage::run(handle(), RgOrient->itemIndex())) {
-    SpinEdit->setValue(*permille);  // TBChange follows, and the settings keep it at the end
+  if (const std::optional<ruler::Calibration> calibration = TFormEtalonnage::run(handle(), RgOrient->itemIndex())) {
+    SpinEdit->setValue(calibration->permille());  // TBChange follows, and the settings keep it at the end
   }
 }

@@ -20,6 +20,5 @@ void TFormmorvi::AdvGlowButton1Click(fw::Control&) {
 void TFormmorvi::PrintRuler(const std::wstring& title, std::int32_t tickStep, std::int32_t labelInterval,
                             double labelStep, std::int32_t scaleDenominator) {
   const ruler::Graduation graduation{title, tickStep, labelInterval, labelStep, scaleDenominator};
-  PrintCoef = ruler::printRuler(fw::printer(), graduation, CalibrationCoef, RgOrient->itemIndex(),
-                                fw::numberFormat().decimal);
+  ruler::printRuler(fw::printer(), graduation, PrinterCalibration, RgOrient->itemIndex(), fw::numberFormat().decimal);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/system/printer.h"
+#include "ruler/calibration.h"
 #include "ruler/scale_catalogue.h"
 
 namespace ruler {
@@ -10,7 +11,7 @@ namespace ruler {
 // printer's own) before measuring the page, prints the page as one job and
 // puts the printer's orientation back, on failure too. Returns the
 // coefficient the page was drawn with.
-long double printRuler(fw::Printer& printer, const Graduation& graduation, long double calibrationCoef,
+long double printRuler(fw::Printer& printer, const Graduation& graduation, Calibration calibration,
                        int orientationIndex, wchar_t decimalSeparator);
 
 }  // namespace ruler

@@ -13,7 +13,7 @@
 
 #include "morvi_process.h"
 #include "printed_sheet.h"
-#include "ruler/calibration_proposal.h"
+#include "ruler/calibration.h"
 #include "tests/support/window_search.h"
 
 using namespace e2e;
@@ -57,16 +57,16 @@ TEST(Calibration, OneMeasuredSheetMakesTheRulerTrueInBothOrientations) {
     morvi.press(VK_TAB);
     morvi.type(typed);
     const ruler::CalibrationProposal proposal = ruler::proposeCalibration(nominal, measured);
-    ASSERT_TRUE(proposal.permille);
+    ASSERT_TRUE(proposal.calibration);
     EXPECT_NE(dialogText(assistant).find(proposal.text), std::wstring::npos) << "shown as it is typed";
     std::printf("[ %s ] bar of %d mm measured %s mm: %+d per thousand proposed\n",
-                landscape ? "landscape" : "portrait", nominal, narrow(typed).c_str(), *proposal.permille);
+                landscape ? "landscape" : "portrait", nominal, narrow(typed).c_str(), proposal.calibration->permille());
 
     // Return leaves the field for "Appliquer", which Return then presses.
     for (int i = 0; i < 2 && IsWindowVisible(assistant); ++i) morvi.press(VK_RETURN);
     waitUntilClosed(assistant);
     ASSERT_FALSE(IsWindow(assistant) && IsWindowVisible(assistant));
-    EXPECT_NEAR(morvi.calibrationCoef(), 1 + *proposal.permille / 1000.0, 1e-12);
+    EXPECT_NEAR(morvi.calibrationCoef(), static_cast<double>(proposal.calibration->coefficient()), 1e-12);
 
     // 1:100: a labelled mark every 10 mm of true paper.
     chooseScale(morvi, 5);

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "framework/error/error.h"
-#include "ruler/calibration_proposal.h"
+#include "ruler/calibration.h"
 #include "ruler/calibration_sheet.h"
 #include "ruler/scale_catalogue.h"
 
@@ -78,6 +83,50 @@ TEST(CalibrationSheet, APageTooShortForTenMillimetresHasNoBarAndSaysSo) {
   }
 }
 
+TEST(Calibration, HoldsOnlyTheRangeAndStretchesByItsThousandths) {
+  struct Case {
+    long long given;
+    int clamped;
+    bool exact;
+    long double coefficient;
+    const wchar_t* text;
+  };
+  const Case cases[] = {
+      {0, 0, true, 1.0L, L"0 \u2030"},          {7, 7, true, 1.007L, L"+7 \u2030"},
+      {-8, -8, true, 0.992L, L"-8 \u2030"},     {100, 100, true, 1.1L, L"+100 \u2030"},
+      {-100, -100, true, 0.9L, L"-100 \u2030"}, {101, 100, false, 1.1L, L"+100 \u2030"},
+      {999, 100, false, 1.1L, L"+100 \u2030"},  {-250, -100, false, 0.9L, L"-100 \u2030"},
+      {INT64_MIN, -100, false, 0.9L, L"-100 \u2030"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.given);
+    const Calibration clamped = Calibration::clamped(c.given);
+    EXPECT_EQ(clamped.permille(), c.clamped);
+    EXPECT_EQ(Calibration::exactly(c.given).has_value(), c.exact);
+    if (c.exact) EXPECT_EQ(*Calibration::exactly(c.given), clamped);
+    EXPECT_NEAR(static_cast<double>(clamped.coefficient()), static_cast<double>(c.coefficient), 1e-15);
+    EXPECT_EQ(clamped.text(), c.text);
+  }
+  EXPECT_EQ(Calibration().coefficient(), 1.0L);
+}
+
+// The window's calibration field offers exactly the calibration's range.
+TEST(Calibration, TheWindowsFieldOffersItsRange) {
+  std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "../../resources/Formmorvi.desc");
+  std::ostringstream desc;
+  desc << in.rdbuf();
+  const std::string text = desc.str();
+  const std::size_t field = text.find("SpinEdit: TSpinEdit {");
+  ASSERT_NE(field, std::string::npos);
+  const std::string block = text.substr(field, text.find('}', field) - field);
+  const auto limit = [&](const std::string& key) {
+    const std::size_t at = block.find("\n      " + key + " = ");
+    return at == std::string::npos ? INT32_MIN : std::stoi(block.substr(at + key.size() + 10));
+  };
+  EXPECT_EQ(limit("MinValue"), Calibration::minPermille);
+  EXPECT_EQ(limit("MaxValue"), Calibration::maxPermille);
+}
+
 TEST(CalibrationProposal, FromTheMeasuredBarToThousandths) {
   struct Case {
     int barMm;
@@ -90,6 +139,8 @@ TEST(CalibrationProposal, FromTheMeasuredBarToThousandths) {
       {250, 252.0L, -8, L"Étalonnage proposé : -8 \u2030"},
       {180, 180.78L, -4, L"Étalonnage proposé : -4 \u2030"},
       {250, 250.0L, 0, L"Étalonnage proposé : 0 \u2030"},
+      {180, 192.0L, -63, L"Étalonnage proposé : -63 \u2030"},  // -62.5 exactly: halves go away from zero
+      {170, 160.0L, 63, L"Étalonnage proposé : +63 \u2030"},   // +62.5 exactly
       {250, 227.3L, 100, nullptr},   // +99.87
       {250, 227.1L, std::nullopt, L"L'étalonnage serait de +101 \u2030, hors des limites de -100 à +100 \u2030."},
       {250, 277.7L, -100, nullptr},  // -99.75
@@ -102,12 +153,12 @@ TEST(CalibrationProposal, FromTheMeasuredBarToThousandths) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.barMm << " -> " << (c.measured ? double(*c.measured) : -1.0));
     const CalibrationProposal p = proposeCalibration(c.barMm, c.measured);
-    EXPECT_EQ(p.permille, c.permille);
+    EXPECT_EQ(p.calibration ? std::optional(p.calibration->permille()) : std::nullopt, c.permille);
     if (c.text) {
       EXPECT_EQ(p.text, c.text);
     }
     // Whatever is refused says what to check; a proposal needs no advice.
-    EXPECT_EQ(p.advice.empty(), p.permille.has_value());
+    EXPECT_EQ(p.advice.empty(), p.calibration.has_value());
   }
   EXPECT_NE(proposeCalibration(250, 227.1L).advice.find(L"ajuste pas l'impression à la page"), std::wstring::npos);
   EXPECT_NE(proposeCalibration(250, 0.0L).advice.find(L"Vérifiez la mesure"), std::wstring::npos);
