@@ -1,5 +1,6 @@
 #include "controls/spin_edit.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -7,6 +8,7 @@
 #include "framework/ui/application.h"
 #include "framework/system/locale_win.h"
 #include "framework/graphics/gdi.h"
+#include "framework/text/number_text.h"
 
 namespace ctl {
 
@@ -183,6 +185,20 @@ fw::Publication TSpinEdit::publication() {
           }};
 }
 
+void TSpinEdit::setValue(int v) {
+  kept_ = spin::clampValue(v, minValue_, maxValue_);
+  setText(std::to_wstring(kept_));
+}
+
+void TSpinEdit::commitText() {
+  if (const std::optional<std::int32_t> typed = fw::parseInteger(text())) {
+    setValue(*typed);
+  } else {
+    beep(0);
+    setValue(kept_);
+  }
+}
+
 void TSpinEdit::setReadOnly(bool v) {
   if (v == readOnly_) return;
   readOnly_ = v;
@@ -241,6 +257,9 @@ void TSpinEdit::placePair() {
 void TSpinEdit::updateTextArea() {
   RECT client{};
   GetClientRect(handle(), &client);
+  // The margins the edit takes from a large font would cost a digit in so
+  // narrow a field, and scroll "-100" out of sight.
+  SendMessageW(handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(spin::kTextMargin, 0));
   RECT area{0, 0, spin::textAreaRight(client.right, pair_->width()), client.bottom + 1};
   SendMessageW(handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&area));
 }
@@ -268,8 +287,15 @@ LRESULT TSpinEdit::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_KILLFOCUS: {
       LRESULT r = EditBox::handleMessage(msg, wp, lp);
-      int v = value();
-      if (spin::clampValue(v, minValue_, maxValue_) != v) setValue(v);
+      commitText();
+      return r;
+    }
+    case WM_PAINT: {
+      // The multi-line edit paints its whole client area, the arrows' window
+      // included (seen under Wine on every keystroke): they are drawn again
+      // over each of its paints.
+      LRESULT r = EditBox::handleMessage(msg, wp, lp);
+      RedrawWindow(pair_->handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
       return r;
     }
     case WM_SIZE: {

@@ -1,6 +1,7 @@
 // The calibration field: a one-line integer field with a pair of small up
-// and down buttons at its right edge. The number is not kept apart from the
-// text: Value is the text read as an integer, MinValue when it is not one.
+// and down buttons at its right edge. Value is the text read as an integer
+// while it reads as one; any other text (a typo, "5,5", a lone "-") leaves
+// the last value in force, and leaving the field puts that value back.
 #pragma once
 
 #include <windows.h>
@@ -75,8 +76,8 @@ class TSpinEdit : public fw::Published<TSpinEdit, fw::EditBox> {
   bool autoSelect() const { return autoSelect_; }
   void setAutoSelect(bool v) { autoSelect_ = v; }
 
-  int value() const { return spin::readValue(text(), minValue_); }
-  void setValue(int v) { setText(std::to_wstring(spin::clampValue(v, minValue_, maxValue_))); }
+  int value() const { return spin::readValue(text(), kept_); }
+  void setValue(int v);
 
   virtual bool AcceptsChar(wchar_t ch) const;
   virtual void StepUp();
@@ -93,10 +94,14 @@ class TSpinEdit : public fw::Published<TSpinEdit, fw::EditBox> {
  private:
   void placePair();
   void updateTextArea();
+  // Leaving the field: a number is clamped and kept, anything else gives the
+  // kept value back with a beep.
+  void commitText();
 
   int minValue_ = 0;
   int maxValue_ = 0;
   int increment_ = 1;
+  int kept_ = 0;  // the last value set or left in the field
   bool editorEnabled_ = true;
   bool readOnly_ = false;
   bool autoSelect_ = true;

@@ -13,8 +13,8 @@ std::int32_t clampValue(std::int32_t v, std::int32_t minValue, std::int32_t maxV
   return v;
 }
 
-std::int32_t readValue(std::wstring_view text, std::int32_t minValue) {
-  return fw::parseInteger(text).value_or(minValue);
+std::int32_t readValue(std::wstring_view text, std::int32_t otherwise) {
+  return fw::parseInteger(text).value_or(otherwise);
 }
 
 bool acceptsChar(wchar_t ch, wchar_t decimalSeparator, bool editorEnabled) {

@@ -11,9 +11,9 @@ namespace ctl::spin {
 // MinValue = MaxValue means no limit at all.
 std::int32_t clampValue(std::int32_t v, std::int32_t minValue, std::int32_t maxValue);
 
-// The text read as an integer (optional sign, decimal digits); MinValue for
-// any other text.
-std::int32_t readValue(std::wstring_view text, std::int32_t minValue);
+// The text read as an integer (optional sign, decimal digits); `otherwise`
+// for any other text.
+std::int32_t readValue(std::wstring_view text, std::int32_t otherwise);
 
 // Signs, digits and the decimal separator, and control characters other
 // than Return; with the editor disabled only those control characters,
@@ -44,6 +44,9 @@ ButtonBoxes fitButtons(int w, int h);
 // The lowest the field may be, from the character heights of the screen's
 // default font and of the field's font.
 int minimumHeight(int screenCharHeight, int fieldCharHeight, int borderHeight);
+
+// The edit's margin left of the text, in pixels.
+inline constexpr int kTextMargin = 2;
 
 // The right edge of the text area, so typed text never runs under the pair.
 inline int textAreaRight(int clientWidth, int pairWidth) { return clientWidth - pairWidth - 2; }

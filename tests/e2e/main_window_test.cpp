@@ -7,8 +7,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include "morvi_process.h"
+#include "screen_ink.h"
 
 using e2e::MorviProcess;
 
@@ -28,7 +30,7 @@ const Expected kControls[] = {
     {nullptr, 8, 287, 482, 194, L"Informations", false},
     {L"Impression de règles graduées", 16, 20, 386, 84, L"Echelles disponibles", false},
     {L"Impression de règles graduées", 282, 111, 183, 52, L"Imprimer le morvi", false},
-    {L"Impression de règles graduées", 68, 119, 53, 35, nullptr, false},
+    {L"Impression de règles graduées", 68, 119, 68, 35, nullptr, false},
     {L"Impression de règles graduées", 408, 26, 57, 79, L"Aide", false},
     {L"Impression de règles graduées", 140, 110, 136, 42, L"Orientation", false},
     {L"Impression de règles graduées", 16, 132, 0, 0, L"Etalonner", true},
@@ -180,54 +182,16 @@ TEST(MainWindow, CoefficientFollowsTheTypedCalibration) {
     for (int i = 0; i < 6; ++i) morvi.press(VK_BACK);
     morvi.type(text);
   };
+  const double kept = morvi.calibrationCoef();  // the field's value until it is left
   retype(L"7");
   EXPECT_NEAR(morvi.calibrationCoef(), 1.007, 1e-12);
-  retype(L"-");
-  EXPECT_NEAR(morvi.calibrationCoef(), 0.9, 1e-12);
+  retype(L"-");  // no number: the kept value counts, not the range's end
+  EXPECT_EQ(morvi.calibrationCoef(), kept);
   retype(L"-25");
   EXPECT_NEAR(morvi.calibrationCoef(), 0.975, 1e-12);
   ASSERT_TRUE(morvi.close());
   EXPECT_EQ(morvi.exitCode(), 0u);
 }
-
-namespace {
-
-// The bounds of what differs from the background (the top-left pixel) in the
-// first `width` columns of a window as the screen shows it, relative to the
-// window; the darkest pixel.
-struct Ink {
-  RECT box{INT_MAX, INT_MAX, -1, -1};
-  COLORREF darkest = RGB(255, 255, 255);
-};
-
-Ink inkOnScreen(HWND window, int width) {
-  RECT r;
-  GetWindowRect(window, &r);
-  const int w = std::min<int>(width, r.right - r.left), h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  const COLORREF background = GetPixel(memory, 0, 0);
-  auto sum = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
-  Ink ink;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const COLORREF c = GetPixel(memory, x, y);
-      if (std::abs(sum(c) - sum(background)) < 90) continue;
-      ink.box = {std::min<LONG>(ink.box.left, x), std::min<LONG>(ink.box.top, y),
-                 std::max<LONG>(ink.box.right, x + 1), std::max<LONG>(ink.box.bottom, y + 1)};
-      if (sum(c) < sum(ink.darkest)) ink.darkest = c;
-    }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return ink;
-}
-
-}  // namespace
 
 TEST(MainWindow, SmoothLabelsShowTheirTextsWholeInTheirColours) {
   MorviProcess morvi;
@@ -252,7 +216,7 @@ TEST(MainWindow, SmoothLabelsShowTheirTextsWholeInTheirColours) {
     RECT r;
     GetClientRect(label, &r);
     const int clear = std::min<int>(r.right, l.fieldLeft - l.left);  // the label's own columns
-    const Ink ink = inkOnScreen(label, clear);
+    const e2e::Ink ink = e2e::inkOnScreen(label, {0, 0, clear, r.bottom});
     std::printf("%s: ink %ld..%ld x %ld..%ld of %ld x %ld, darkest %06lX\n", l.name, ink.box.left, ink.box.right,
                 ink.box.top, ink.box.bottom, r.right, r.bottom, static_cast<unsigned long>(ink.darkest));
     // Whole: clear of every edge of the label and of the field beside it.
@@ -271,4 +235,75 @@ TEST(MainWindow, SmoothLabelsShowTheirTextsWholeInTheirColours) {
       EXPECT_LT(blue, 0x40) << "black";
     }
   }
+}
+
+// The calibration field shows every value whole, in every state, left of its
+// arrows, and the arrows stay drawn: what the screen shows is measured
+// against the width the text takes in the field's font.
+TEST(MainWindow, CalibrationFieldShowsEveryValueWholeBesideItsArrows) {
+  MorviProcess morvi;
+  const HWND printing = group(morvi, L"Impression de règles graduées");
+  const HWND field = morvi.childAt(printing, 68, 119);
+  ASSERT_TRUE(field);
+  const HWND arrows = GetWindow(field, GW_CHILD);
+  ASSERT_TRUE(arrows);
+  RECT fieldBox, arrowBox;
+  GetWindowRect(field, &fieldBox);
+  GetWindowRect(arrows, &arrowBox);
+  const LONG arrowsLeft = arrowBox.left - fieldBox.left;
+  // The text's own columns: inside the sunken border, up to the arrows.
+  const RECT textColumns{3, 3, arrowsLeft, fieldBox.bottom - fieldBox.top - 3};
+  // The buttons' faces, inside their raised edges.
+  const RECT arrowFaces{arrowsLeft + 3, arrowBox.top - fieldBox.top + 3, arrowBox.right - fieldBox.left - 3,
+                        arrowBox.bottom - fieldBox.top - 3};
+
+  HDC screen = GetDC(nullptr);
+  HFONT font = CreateFontW(-21, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+  HGDIOBJ old = SelectObject(screen, font);
+  const auto textWidth = [&](const std::wstring& text) {
+    SIZE size{};
+    GetTextExtentPoint32W(screen, text.c_str(), int(text.size()), &size);
+    return size.cx;
+  };
+
+  const auto retype = [&](const std::wstring& text) {
+    morvi.click(field);
+    morvi.press(VK_HOME);
+    morvi.press(VK_END, VK_SHIFT);
+    morvi.type(text);
+  };
+  struct Step {
+    const char* state;
+    std::function<void()> act;
+    const wchar_t* shown;
+  };
+  const Step steps[] = {
+      {"typing -100", [&] { retype(L"-100"); }, L"-100"},
+      {"idle at -100", [&] { morvi.press(VK_TAB); }, L"-100"},
+      {"typing 10", [&] { retype(L"10"); }, L"10"},
+      {"idle at 10", [&] { morvi.press(VK_TAB); }, L"10"},
+      {"typing -50", [&] { retype(L"-50"); }, L"-50"},
+      {"after the arrows", [&] { morvi.press(VK_DOWN), morvi.press(VK_DOWN); }, L"-52"},
+      {"focused at -97", [&] { retype(L"-97"); }, L"-97"},
+      {"at 100 after the arrow", [&] { retype(L"99"), morvi.press(VK_UP); }, L"100"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.state);
+    step.act();
+    e2e::pause(100);  // let the field and its arrows paint
+    ASSERT_EQ(e2e::textOf(field), step.shown);
+    const e2e::Ink text = e2e::inkOnScreen(field, textColumns);
+    const LONG expected = textWidth(step.shown);
+    // The glyphs' ink is the text's width less a little side bearing; a text
+    // cut at either edge or scrolled is narrower, one run under the arrows wider.
+    EXPECT_GT(text.box.left, textColumns.left) << "cut at the left";
+    EXPECT_LT(text.box.right, textColumns.right) << "runs under the arrows";
+    EXPECT_GE(text.box.right - text.box.left, expected - 4) << "not whole";
+    EXPECT_LE(text.box.right - text.box.left, expected);
+    // Two triangles of 1 + 3 + 5 + 7 black pixels on the buttons' face.
+    EXPECT_GE(e2e::inkOnScreen(field, arrowFaces).pixels, 32) << "the arrows are not drawn";
+  }
+  SelectObject(screen, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, screen);
 }

@@ -16,12 +16,12 @@ TEST(SpinLogic, ClampKeepsWithinLimitsUnlessTheyAreEqual) {
   EXPECT_EQ(clampValue(123456, 5, 5), 123456);
 }
 
-TEST(SpinLogic, TextThatIsNotAnIntegerReadsAsTheMinimum) {
+TEST(SpinLogic, TextThatIsNotAnIntegerReadsAsTheValueGiven) {
   EXPECT_EQ(readValue(L"25", -100), 25);
   EXPECT_EQ(readValue(L"-250", -100), -250);  // read as is; clamping comes on leaving
   EXPECT_EQ(readValue(L"+7", -100), 7);
   for (const wchar_t* text : {L"", L"-", L"+", L"1,5", L"0x10", L" 5", L"99999999999"})
-    EXPECT_EQ(readValue(text, -100), -100);
+    EXPECT_EQ(readValue(text, 7), 7);
 }
 
 TEST(SpinLogic, AcceptedCharacters) {

@@ -124,14 +124,24 @@ TEST_F(SpinEditTest, TypedNumberIsTheValueAndLeavingClampsIt) {
   EXPECT_EQ(beeps, 0);
 }
 
-TEST_F(SpinEditTest, EmptiedFieldReadsAsMinimumAndStaysEmpty) {
-  type(L"\b");
-  EXPECT_EQ(shown(), L"");
-  EXPECT_EQ(spin->value(), -100);
-  leaveSpin();
-  EXPECT_EQ(shown(), L"");
-  type(L"-");
-  EXPECT_EQ(spin->value(), -100);
+// A typo never becomes the value: the last one stays in force while the text
+// stands, and leaving the field puts it back with a beep.
+TEST_F(SpinEditTest, TextThatIsNoWholeNumberKeepsTheLastValue) {
+  spin->setValue(7);
+  for (const wchar_t* typo : {L"\b", L"5,5", L"--3", L"-", L"3-"}) {
+    SCOPED_TRACE(testing::Message() << "typed " << typo);
+    leaveSpin();
+    beeps = 0;
+    focusSpin();  // selects the text, which typing replaces
+    type(typo);
+    EXPECT_EQ(spin->value(), 7);
+    leaveSpin();
+    EXPECT_EQ(shown(), L"7");
+    EXPECT_EQ(beeps, 1);
+  }
+  focusSpin();
+  type(L"5");  // a number counts at once
+  EXPECT_EQ(spin->value(), 5);
 }
 
 TEST_F(SpinEditTest, RefusedCharactersBeepAndInsertNothing) {

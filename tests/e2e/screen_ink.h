@@ -1,0 +1,22 @@
+// What the screen shows of another process's window, read back pixel by
+// pixel: where the ink is, how dark, how much of it.
+#pragma once
+
+#include <windows.h>
+
+#include <climits>
+
+namespace e2e {
+
+struct Ink {
+  RECT box{INT_MAX, INT_MAX, -1, -1};  // relative to the window's top-left corner; empty when no ink
+  COLORREF darkest = RGB(255, 255, 255);
+  int pixels = 0;
+  bool empty() const { return pixels == 0; }
+};
+
+// The pixels of `region` (relative to the window's top-left corner) that
+// differ clearly from the region's top-left pixel, its background.
+Ink inkOnScreen(HWND window, RECT region);
+
+}  // namespace e2e
