@@ -1,5 +1,8 @@
 #include "controls/edit_format.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "controls/beep.h"
 #include "framework/graphics/gdi.h"
 #include "framework/system/locale_win.h"
@@ -17,6 +20,20 @@ std::wstring currencyFormat(const std::wstring& currency) {
 // types "," for the decimal point: refusing it would turn 12,5 into 125.
 bool isNumberKey(wchar_t ch) {
   return (ch >= L'0' && ch <= L'9') || ch == L',' || ch == L'.' || ch == L'-' || ch == L'\b';
+}
+
+// The clipboard's text, if it holds any.
+std::optional<std::wstring> clipboardText(HWND owner) {
+  if (!OpenClipboard(owner)) return std::nullopt;
+  std::optional<std::wstring> text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text.emplace(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
 }
 
 DWORD alignmentStyle(Alignment a) {
@@ -164,6 +181,26 @@ void TEditFormat::adjustHeight() {
   setHeight(metrics.tmHeight + 8 * GetSystemMetrics(SM_CYBORDER));
 }
 
+void TEditFormat::paste() {
+  const std::optional<std::wstring> pasted = clipboardText(handle());
+  if (readOnly_ || !pasted) return;
+  DWORD start = 0, end = 0;
+  SendMessageW(handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  std::wstring result = text();
+  result.replace(std::min<std::size_t>(start, result.size()), end - start, *pasted);
+  // The field's whole text as it would be, not the pasted piece alone: a
+  // paste completes what was typed ("12" and ",5"), and what is refused
+  // leaves every character where it was.
+  if (!fw::readPastedNumber(result, fw::numberFormat()) ||
+      (maxLength_ > 0 && result.size() > static_cast<std::size_t>(maxLength_))) {
+    beep(MB_ICONASTERISK);
+    return;
+  }
+  setText(std::move(result));
+  const LPARAM caret = static_cast<LPARAM>(start + pasted->size());
+  SendMessageW(handle(), EM_SETSEL, caret, caret);
+}
+
 void TEditFormat::keyPress(wchar_t ch) {
   if (ch == L'\r') {
     if (fw::Form* f = form()) SendMessageW(f->handle(), WM_NEXTDLGCTL, 0, 0);
@@ -191,6 +228,9 @@ LRESULT TEditFormat::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       fire("OnExit");
       return r;
     }
+    case WM_PASTE:
+      paste();
+      return 0;
     case WM_KEYDOWN: fire("OnKeyDown"); break;
     case WM_KEYUP: fire("OnKeyUp"); break;
     case WM_LBUTTONDOWN:

@@ -76,6 +76,9 @@ class TEditFormat : public fw::Published<TEditFormat, fw::EditBox> {
  private:
   void adjustHeight();
   void keyPress(wchar_t ch);
+  // A paste is taken whole when the field's text then reads as a number;
+  // otherwise it is refused with the information beep.
+  void paste();
 
   std::wstring displayFormat_;
   std::wstring monnaie_;

@@ -160,4 +160,47 @@ std::optional<long double> readNumber(std::wstring_view text, const NumberFormat
   return negative ? -*value : *value;
 }
 
+std::optional<long double> readPastedNumber(std::wstring_view text, const NumberFormat& locale) {
+  const auto blank = [&](wchar_t c) {
+    return c == L' ' || c == L'\u00A0' || c == L'\u202F' || c == L'\t' || c == locale.thousands;
+  };
+  const auto digit = [](wchar_t c) { return c >= L'0' && c <= L'9'; };
+  std::size_t at = 0;
+  const auto skipBlanks = [&] {
+    while (at < text.size() && blank(text[at])) ++at;
+  };
+  skipBlanks();
+  const bool parenthesised = at < text.size() && text[at] == L'(';
+  const bool negative = parenthesised || (at < text.size() && text[at] == L'-');
+  if (parenthesised || (at < text.size() && (text[at] == L'-' || text[at] == L'+'))) {
+    ++at;
+    skipBlanks();
+  }
+  std::string plain = negative ? "-" : "";
+  int digits = 0;
+  bool mark = false;
+  for (; at < text.size(); ++at) {
+    const wchar_t c = text[at];
+    if (digit(c)) {
+      plain += static_cast<char>(c);
+      ++digits;
+    } else if ((c == L',' || c == L'.' || c == locale.decimal) && !mark) {
+      plain += '.';
+      mark = true;
+    } else if (blank(c) && digits > 0 && !mark && at + 1 < text.size() && digit(text[at + 1])) {
+      continue;  // a group separator: between digits of the integer part
+    } else {
+      break;
+    }
+  }
+  skipBlanks();
+  if (parenthesised) {
+    if (at == text.size() || text[at] != L')') return std::nullopt;
+    ++at;
+    skipBlanks();
+  }
+  if (at != text.size() || digits == 0 || digits > 18) return std::nullopt;
+  return decimalValue(plain);
+}
+
 }  // namespace fw

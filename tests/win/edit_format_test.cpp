@@ -12,6 +12,8 @@
 
 #include "controls/beep.h"
 #include "framework/error/error.h"
+#include "framework/system/locale_win.h"
+#include "framework/text/float_format.h"
 #include "framework/ui/form.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/test_window.h"
@@ -158,6 +160,42 @@ TEST_F(EditFormatTest, UnreadableTextBeepsAndTheLastGoodValueComesBack) {
   leave();
   EXPECT_EQ(field->value(), 1.5L);
   EXPECT_EQ(beeps.size(), 3u);
+}
+
+// A paste is taken whole or not at all: one that does not read as a number
+// beeps and leaves the text and the value as they were, and nothing of it
+// stays behind in the field. Both French group separators read as such.
+TEST_F(EditFormatTest, APasteIsANumberOrNothing) {
+  field->setDisplayFormat(L",0.00 ;,0.00");
+  struct Case {
+    const wchar_t* pasted;
+    bool taken;
+    long double value;  // after leaving
+  };
+  const Case cases[] = {
+      {L"123456789012345678901234567890", false, 0},  // more digits than the value holds
+      {L"1\u00A0250,5", true, 1250.5L},
+      {L"1\u202F250,5", true, 1250.5L},
+      {L"1e308", false, 1250.5L},
+      {L"1,5e2", false, 1250.5L},
+      {L"12 m", false, 1250.5L},
+      {L" (3.25) ", true, -3.25L},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.pasted)));
+    enter();
+    const std::wstring before = shown();
+    beeps.clear();
+    paste(c.pasted);
+    if (!c.taken) {
+      EXPECT_EQ(shown(), before);
+      EXPECT_EQ(beeps.size(), 1u);
+    }
+    leave();
+    EXPECT_EQ(field->value(), c.value);
+    EXPECT_EQ(shown(), fw::formatFloat(L",0.00 ;,0.00", c.value, fw::numberFormat()));
+    EXPECT_EQ(beeps.size(), c.taken ? 0u : 1u);
+  }
 }
 
 TEST_F(EditFormatTest, SettersChangeOnlyWhatDiffers) {
