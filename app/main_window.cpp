@@ -11,6 +11,7 @@
 #include "framework/ui/button.h"
 #include "framework/ui/edit.h"
 #include "framework/error/error.h"
+#include "framework/system/locale_win.h"
 #include "framework/ui/message_dialog.h"
 
 namespace {
@@ -95,7 +96,7 @@ void TFormmorvi::BtEchelleClick(fw::Control&) {
   // What was typed since the focus last moved counts.
   CotePlan->Validate();
   CoteMesure->Validate();
-  if (const auto message = scaleMessage(CotePlan->value(), CoteMesure->value())) fw::showMessage(*message);
+  if (const auto message = scaleMessage(CotePlan->value(), CoteMesure->value(), fw::numberFormat().decimal)) fw::showMessage(*message);
 }
 
 void TFormmorvi::Label2Click(fw::Control& sender) { openAddress(handle(), L"mailto:" + sender.caption()); }

@@ -1,10 +1,25 @@
 #include "app/scale_message.h"
 
+#include <cmath>
+
 #include "framework/text/float_format.h"
 
-std::optional<std::wstring> scaleMessage(long double plan, long double measure) {
+namespace {
+
+// To the hundredth, without the zeros a whole or half number does not need.
+std::wstring enlargementText(long double factor, wchar_t decimalSeparator) {
+  std::wstring text = fw::formatFixed(factor, 2, decimalSeparator);
+  while (text.back() == L'0') text.pop_back();
+  if (text.back() == decimalSeparator) text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+std::optional<std::wstring> scaleMessage(long double plan, long double measure, wchar_t decimalSeparator) {
   if (plan == 0 || measure == 0) return std::nullopt;
   // Computed in extended precision, kept as a double.
   const double n = static_cast<double>(plan / measure * 100);
-  return L" Echelle : 1/" + fw::formatFixed(n, 0, L'.') + L" ème";
+  if (std::fabs(n) >= 1) return L" Echelle : 1/" + fw::formatFixed(n, 0, L'.') + L" ème";
+  return L" Echelle : " + enlargementText(1 / static_cast<long double>(n), decimalSeparator) + L"/1";
 }

@@ -211,6 +211,10 @@ void TEditFormat::keyPress(wchar_t ch) {
 LRESULT TEditFormat::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CHAR:
+      if (wp == 0x16) {  // Ctrl+V
+        paste();
+        return 0;
+      }
       keyPress(wchar_t(wp));
       if (!isNumberKey(wchar_t(wp))) return 0;
       break;
@@ -231,7 +235,14 @@ LRESULT TEditFormat::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PASTE:
       paste();
       return 0;
-    case WM_KEYDOWN: fire("OnKeyDown"); break;
+    case WM_KEYDOWN:
+      // The edit pastes Shift+Insert itself, without a WM_PASTE to check.
+      if (wp == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000) && !(GetKeyState(VK_CONTROL) & 0x8000)) {
+        paste();
+        return 0;
+      }
+      fire("OnKeyDown");
+      break;
     case WM_KEYUP: fire("OnKeyUp"); break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

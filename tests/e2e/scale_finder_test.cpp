@@ -2,6 +2,8 @@
 // decimal mark, the button, the answer in a message box.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "morvi_process.h"
 #include "tests/support/window_search.h"
 
@@ -70,6 +72,58 @@ TEST(ScaleFinder, AnswersWithTheScaleWhicheverDecimalMarkIsTyped) {
     EXPECT_NE(answer->find(L" Echelle : 1/500 ème\n"), std::wstring::npos) << testing::PrintToString(*answer);
     EXPECT_EQ(e2e::textOf(f.plan), L"12,50 ");
     EXPECT_EQ(e2e::textOf(f.measure), L"2,50 ");
+  }
+}
+
+// A detail drawn larger than life gets its enlargement, never 1/1 or 1/0.
+TEST(ScaleFinder, AnEnlargedDetailIsAnsweredAsSuch) {
+  MorviProcess morvi;
+  const Finder f = finderOf(morvi);
+  for (const auto& [plan, measure, answer] : {std::tuple{L"0,01", L"2", L" Echelle : 2/1\n"},
+                                              std::tuple{L"0,01", L"123456", L" Echelle : 123456/1\n"}}) {
+    typeDimensions(morvi, f, plan, measure);
+    EXPECT_NE(answerOf(morvi, f).value_or(L"(no box)").find(answer), std::wstring::npos)
+        << testing::PrintToString(std::wstring(measure));
+  }
+}
+
+// Pasted with Shift+Insert: what does not read as a number is refused whole,
+// leaving the text and the value as they were; both French group separators
+// read as such, so the value is exactly what was pasted.
+TEST(ScaleFinder, APasteIsANumberOrNothing) {
+  MorviProcess morvi;
+  const Finder f = finderOf(morvi);
+  const auto pasteOver = [&](HWND field, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    morvi.click(field);
+    morvi.press(VK_HOME);
+    morvi.press(VK_END, VK_SHIFT);
+    morvi.press(VK_INSERT, VK_SHIFT);
+  };
+  typeDimensions(morvi, f, L"", L"0,01");
+  const std::wstring grouped = L"1\u00A0250,50 ";  // the field's own way
+  for (const wchar_t* pasted : {L"1\u00A0250,5", L"1\u202F250,5"}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(pasted)));
+    pasteOver(f.plan, L"123456789012345678901234567890");
+    EXPECT_NE(e2e::textOf(f.plan).find(L"0"), std::wstring::npos) << "the refused paste changed the text";
+    EXPECT_EQ(e2e::textOf(f.plan).find(L"789"), std::wstring::npos);
+    pasteOver(f.plan, pasted);
+    morvi.press(VK_TAB);
+    EXPECT_EQ(e2e::textOf(f.plan), grouped);
+    // 1 250,5 m over 0,01 cm, which 1 250,51 would make 1/12505100.
+    EXPECT_NE(answerOf(morvi, f).value_or(L"(no box)").find(L" Echelle : 1/12505000 ème\n"), std::wstring::npos);
+  }
+  for (const wchar_t* pasted : {L"1e308", L"1,5e2"}) {
+    pasteOver(f.plan, pasted);
+    EXPECT_EQ(e2e::textOf(f.plan), grouped) << "refused whole";
+    morvi.press(VK_TAB);
+    EXPECT_EQ(e2e::textOf(f.plan), grouped);
   }
 }
 

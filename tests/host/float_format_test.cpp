@@ -136,11 +136,18 @@ TEST(ScaleMessage, DividesToTheUnitHalfAwayFromZeroAndRefusesZero) {
       // The double nearest 1E27 is 1000000000000000013287555072: eighteen
       // digits of it, then zeros, in full.
       {1e20L, 1e-5L, L" Echelle : 1/1000000000000000010000000000 ème"},
+      {1.4L, 100, L" Echelle : 1/1 ème"},
+      // Drawn larger than life: the enlargement, never 1/1 nor 1/0.
+      {0.01L, 2, L" Echelle : 2/1"},
+      {0.01L, 123456, L" Echelle : 123456/1"},
+      {0.02L, 2.5L, L" Echelle : 1,25/1"},
+      {0.03L, 4, L" Echelle : 1,33/1"},
+      {0.01L, -2, L" Echelle : -2/1"},
   };
-  for (const Case& c : cases) EXPECT_EQ(scaleMessage(c.plan, c.measure), c.message);
-  EXPECT_EQ(scaleMessage(0, 5), std::nullopt);
-  EXPECT_EQ(scaleMessage(5, 0), std::nullopt);
-  EXPECT_EQ(scaleMessage(5, -0.0L), std::nullopt);
+  for (const Case& c : cases) EXPECT_EQ(scaleMessage(c.plan, c.measure, L','), c.message);
+  EXPECT_EQ(scaleMessage(0, 5, L','), std::nullopt);
+  EXPECT_EQ(scaleMessage(5, 0, L','), std::nullopt);
+  EXPECT_EQ(scaleMessage(5, -0.0L, L','), std::nullopt);
 }
 
 }  // namespace
