@@ -229,6 +229,23 @@ TEST(PrintedRuler, OnlyOuiPrints) {
   EXPECT_EQ(printAndMeasure(morvi, folder).title, "Echelle 1:100");
 }
 
+// A keyboard user prints too: Tab from the scales reaches the print button,
+// Space asks, Enter answers "Oui".
+TEST(PrintedRuler, TheKeyboardPrints) {
+  PdfFolder folder;
+  MorviProcess morvi;
+  chooseScale(morvi, 12);
+  morvi.press(VK_TAB);
+  ASSERT_EQ(morvi.focus(), morvi.childWithText(printGroup(morvi), L"Imprimer le morvi"));
+  morvi.press(VK_SPACE);
+  const HWND dialog = e2e::waitForTopLevel(morvi.processId(), L"Confirmation");
+  ASSERT_TRUE(dialog);
+  morvi.press(VK_RETURN);
+  const std::optional<std::string> pdf = folder.next();
+  ASSERT_TRUE(pdf) << "nothing printed";
+  EXPECT_EQ(measure(*pdf).title, "Echelle 1:500");
+}
+
 // With CUPS out of reach Wine has no printer at all; the error of start-up
 // is the settings' business.
 TEST(NoPrinter, OuiShowsThePrinterErrorAfterTheDialogAndNothingIsPrinted) {
