@@ -5,11 +5,14 @@
 #include <objbase.h>
 
 #include "app/main_window.h"
+#include "app/single_instance.h"
 #include "framework/ui/application.h"
 #include "gdip/gdip_fill.h"
 #include "gdip/session.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  SingleInstance instance;
+  if (!instance.claim()) return 0;
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
   // COM hands the buttons' accessible objects to assistive technology, and
@@ -26,6 +29,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (!form.handle()) return 1;
   }
   form.offerCalibration();
+  SingleInstance::markMainWindow(form.handle());
   const int exitCode = fw::Application::run(form);
   if (SUCCEEDED(com)) CoUninitialize();
   return exitCode;

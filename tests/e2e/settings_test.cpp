@@ -11,6 +11,7 @@
 #include <string>
 
 #include "morvi_process.h"
+#include "printed_sheet.h"
 
 using e2e::MorviProcess;
 
@@ -213,6 +214,39 @@ TEST_F(NoPrinterSettings, AnUnreadableOrientationIsLeftAsItWas) {
   runWithoutPrinter(L"-7", L"");
   EXPECT_EQ(storedText(L"Coef"), L"-7");
   EXPECT_EQ(storedText(L"Orientation"), L"abc");
+}
+
+// A second start brings the running window forward and ends, so the window
+// that runs is the only one to write the settings: no change is lost.
+TEST_F(SettingsFileTest, ASecondStartBringsTheRunningWindowForward) {
+  writeFile("[Morvi]\r\nCoef=5\r\nOrientation=0\r\n");
+  MorviProcess morvi;
+  e2e::calibrate(morvi, 21);
+  // A window of the test's own has the foreground meanwhile.
+  const HWND other = CreateWindowExW(0, L"STATIC", L"Autre", WS_POPUP | WS_VISIBLE, 0, 0, 80, 40, nullptr, nullptr,
+                                     nullptr, nullptr);
+  SetForegroundWindow(other);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION second{};
+  std::wstring commandLine = L"\"" + e2e::morviExe() + L"\"";
+  ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                             &second));
+  const DWORD ended = WaitForSingleObject(second.hProcess, 20000);
+  DWORD exitCode = 1;
+  GetExitCodeProcess(second.hProcess, &exitCode);
+  if (ended != WAIT_OBJECT_0) TerminateProcess(second.hProcess, 1);
+  CloseHandle(second.hThread);
+  CloseHandle(second.hProcess);
+  DestroyWindow(other);
+  ASSERT_EQ(ended, WAIT_OBJECT_0) << "the second start opened a window of its own";
+  EXPECT_EQ(exitCode, 0u);
+  EXPECT_EQ(GetForegroundWindow(), morvi.window());
+
+  e2e::chooseOrientation(morvi, L"Paysage");
+  ASSERT_TRUE(morvi.close());
+  EXPECT_EQ(stored(L"Coef"), 21);
+  EXPECT_EQ(stored(L"Orientation"), 1);
 }
 
 }  // namespace
