@@ -33,6 +33,7 @@ void draw(fw::Printer& printer, const std::vector<DrawOp>& ops) {
 // Runs `work` with the printer turned to the chosen orientation.
 template <class Work>
 void inOrientation(fw::Printer& printer, int orientationIndex, Work work) {
+  printer.followDefault();  // the user may have chosen another printer since the last job
   const fw::Orientation saved = printer.orientation();
   if (orientationIndex == 0 || orientationIndex == 1) {
     printer.setOrientation(orientationIndex == 1 ? fw::Orientation::Landscape : fw::Orientation::Portrait);

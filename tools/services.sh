@@ -2,8 +2,8 @@
 # Starts (or stops) what the tests and `make run` need outside Wine:
 #   - an X display: Xvfb on :77 when there is no usable $DISPLAY;
 #   - cupsd with a cups-pdf printer named PDF on A4 paper, the default printer,
-#     and a second one, PDF-Letter, on US Letter paper for the tests that
-#     print on it.
+#     and for the tests that print on them: PDF-Letter on US Letter paper, a
+#     queue that refuses every job, and a queue with a name of 100 characters.
 # `start` is idempotent and safe to run from several processes at once; it
 # writes build/services.env with the exports the other scripts source
 # (DISPLAY, MORVI_HEADLESS, MORVI_PDF_DIR). `stop` ends only what `start` began.
@@ -15,6 +15,9 @@ env_file="$repo/build/services.env"
 xvfb_display=:77
 printer=PDF
 letter_printer=PDF-Letter
+# A queue that refuses every job, and one whose name has 100 characters.
+refusing_printer=PDF-Refuse
+long_printer="PDF-$(for _ in 1 2 3 4 5 6 7 8 9; do printf 0123456789; done)012345"
 cups_pdf_conf=/etc/cups/cups-pdf.conf
 
 # Our own settings must reach the real scheduler, whatever the caller points at.
@@ -114,6 +117,9 @@ add_printer() {
 add_printers() {
   add_printer "$printer" A4
   add_printer "$letter_printer" Letter
+  add_printer "$long_printer" A4
+  add_printer "$refusing_printer" A4
+  as_root cupsreject "$refusing_printer"
   if ! lpstat -d 2>/dev/null | grep -q ": $printer\$"; then
     as_root lpadmin -d "$printer"
   fi

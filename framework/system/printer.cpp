@@ -10,14 +10,6 @@ namespace {
 
 constexpr int defaultFontPoints = 8;
 
-std::wstring defaultPrinterName() {
-  DWORD size = 0;
-  GetDefaultPrinterW(nullptr, &size);
-  if (size == 0) throw PrinterError(noDefaultPrinterText);
-  std::vector<wchar_t> name(size);
-  if (!GetDefaultPrinterW(name.data(), &size)) throw PrinterError(noDefaultPrinterText);
-  return name.data();
-}
 
 // The system's usual dialog face, the one message boxes use.
 std::wstring dialogFace() {
@@ -29,6 +21,26 @@ std::wstring dialogFace() {
 
 }  // namespace
 
+std::wstring defaultPrinterName() {
+  // Asked with room to spare rather than asked for its size first: Wine
+  // answers the size query with nothing for a name of 100 characters.
+  std::vector<wchar_t> name(256);
+  for (;;) {
+    DWORD size = static_cast<DWORD>(name.size());
+    if (GetDefaultPrinterW(name.data(), &size)) return name.data();
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size <= name.size()) throw PrinterError(noDefaultPrinterText);
+    name.resize(size);
+  }
+}
+
+std::wstring printerUnavailableText(std::wstring_view printer) {
+  return L"L'imprimante « " + std::wstring(printer) + L" » n'est pas disponible";
+}
+
+std::wstring printRefusedText(std::wstring_view printer) {
+  return L"L'imprimante « " + std::wstring(printer) + L" » a refusé l'impression : rien n'a été imprimé";
+}
+
 Printer::~Printer() {
   if (printing_) abort();
 }
@@ -37,7 +49,7 @@ Printer::Device& Printer::device() {
   if (device_) return *device_;
   Device d{defaultPrinterName(), {}, {}};
   HANDLE opened = nullptr;
-  if (!OpenPrinterW(d.name.data(), &opened, nullptr)) throw PrinterError(noDefaultPrinterText);
+  if (!OpenPrinterW(d.name.data(), &opened, nullptr)) throw PrinterError(printerUnavailableText(d.name));
   d.handle.reset(opened);
   // Our own copy of the printer's current settings, asked from the driver.
   const LONG size = DocumentPropertiesW(nullptr, opened, d.name.data(), nullptr, nullptr, 0);
@@ -47,6 +59,13 @@ Printer::Device& Printer::device() {
     throw PrinterError(notSupportedText);
   }
   return device_.emplace(std::move(d));
+}
+
+void Printer::followDefault() {
+  if (printing_ || !device_) return;
+  if (defaultPrinterName() == device_->name) return;
+  device_.reset();
+  dc_.reset();
 }
 
 Orientation Printer::orientation() {
@@ -75,13 +94,15 @@ HDC Printer::handle() {
 void Printer::beginDoc() {
   if (printing_) throw PrinterError(printingInProgressText);
   HDC dc = handle();
-  // The spooler's refusals show as nothing printed, not as a message.
   DOCINFOW doc{};
   doc.cbSize = sizeof doc;
   doc.lpszDocName = L"";
-  StartDocW(dc, &doc);
-  StartPage(dc);
+  if (StartDocW(dc, &doc) <= 0) {
+    dc_.reset();
+    throw PrinterError(printRefusedText(device().name));
+  }
   printing_ = true;
+  if (StartPage(dc) <= 0) refuse();
   LOGFONTW face{};
   face.lfHeight = -MulDiv(defaultFontPoints, GetDeviceCaps(dc, LOGPIXELSY), 72);
   face.lfWeight = FW_NORMAL;
@@ -93,18 +114,25 @@ void Printer::beginDoc() {
 }
 
 void Printer::endDoc() {
-  EndPage(page());
-  closeDocument(EndDoc);
+  if (EndPage(page()) <= 0) refuse();
+  // Under Wine the spooler's refusal (a queue gone, jobs rejected) shows here.
+  if (closeDocument(EndDoc) <= 0) throw PrinterError(printRefusedText(device().name));
+}
+
+void Printer::refuse() {
+  abort();
+  throw PrinterError(printRefusedText(device().name));
 }
 
 void Printer::abort() { closeDocument(AbortDoc); }
 
-void Printer::closeDocument(int(WINAPI* finish)(HDC)) {
-  finish(page());
+int Printer::closeDocument(int(WINAPI* finish)(HDC)) {
+  const int result = finish(page());
   fontSelection_.reset();
   font_.reset();
   dc_.reset();  // the next document starts on a fresh device context
   printing_ = false;
+  return result;
 }
 
 HDC Printer::page() {

@@ -20,6 +20,12 @@ enum class Orientation { Portrait, Landscape };
 inline constexpr wchar_t noDefaultPrinterText[] = L"Aucune imprimante par défaut sélectionnée";
 inline constexpr wchar_t notSupportedText[] = L"Opération non supportée par l'imprimante sélectionnée";
 inline constexpr wchar_t printingInProgressText[] = L"Impression en cours";
+// A printer the system names but cannot open, and a job it refuses.
+std::wstring printerUnavailableText(std::wstring_view printer);
+std::wstring printRefusedText(std::wstring_view printer);
+
+// The system's default printer, whatever the length of its name.
+std::wstring defaultPrinterName();
 
 class Printer {
  public:
@@ -39,8 +45,13 @@ class Printer {
   // GetDeviceCaps.
   HDC handle();
 
+  // The system's default printer afresh when it is no longer the one these
+  // settings are for: the next measurement and job go to the new one.
+  void followDefault();
+
   // One page, no document name. A document that is open when the printer
-  // goes away is aborted.
+  // goes away is aborted. Each step the system refuses throws
+  // printRefusedText: nothing is reported as printed that was not.
   bool printing() const { return printing_; }
   void beginDoc();
   void endDoc();
@@ -60,7 +71,8 @@ class Printer {
   };
   Device& device();
   HDC page();  // the device context while a document is open
-  void closeDocument(int(WINAPI* finish)(HDC));
+  int closeDocument(int(WINAPI* finish)(HDC));  // the system's answer
+  [[noreturn]] void refuse();                   // aborts the job and says so
 
   std::optional<Device> device_;
   DeviceContext dc_;

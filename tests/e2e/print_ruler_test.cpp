@@ -200,6 +200,25 @@ TEST(PrintedRuler, OnLetterPaperTheLabelsMeasureTrue) {
   expectMeasuresTrue(sheet, 5, 1.0L, false);
 }
 
+// A job the spooler refuses is said, naming the printer, and nothing is
+// printed; the button prints again once the printer is back.
+TEST(PrintedRuler, ARefusedJobIsSaid) {
+  PdfFolder folder;
+  MorviProcess morvi;
+  {
+    const DefaultPrinter refusing(L"PDF-Refuse");  // tools/services.sh
+    const HWND dialog = askToPrint(morvi);
+    ASSERT_TRUE(dialog);
+    morvi.click(automation::descendantWithText(dialog, L"&Oui"));
+    const HWND error = e2e::waitForTopLevel(morvi.processId(), L"Morvi");
+    ASSERT_TRUE(error) << "nothing said";
+    EXPECT_NE(e2e::answerBox(error).find(L"L'imprimante « PDF-Refuse » a refusé l'impression : rien n'a été imprimé."),
+              std::wstring::npos);
+    EXPECT_EQ(folder.arrivedWithin(1500), std::vector<std::wstring>{});
+  }
+  EXPECT_EQ(printAndMeasure(morvi, folder).title, "Echelle 1:100");
+}
+
 TEST(PrintedRuler, OnlyOuiPrints) {
   PdfFolder folder;
   MorviProcess morvi;

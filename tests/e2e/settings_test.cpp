@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "morvi_process.h"
 #include "printed_sheet.h"
@@ -247,6 +248,36 @@ TEST_F(SettingsFileTest, ASecondStartBringsTheRunningWindowForward) {
   ASSERT_TRUE(morvi.close());
   EXPECT_EQ(stored(L"Coef"), 21);
   EXPECT_EQ(stored(L"Orientation"), 1);
+}
+
+// A typo in the calibration field never becomes the calibration: the
+// printed ruler, the coefficient and the file all keep the last number.
+TEST_F(SettingsFileTest, ATypoNeverBecomesTheCalibration) {
+  writeFile("[Morvi]\r\nCoef=7\r\nOrientation=0\r\n");
+  e2e::PdfFolder folder;
+  {
+    MorviProcess morvi;
+    const HWND field = spinField(morvi);
+    for (const wchar_t* typo : {L"5,5", L"--3", L"-", L"3-"}) {
+      SCOPED_TRACE(testing::PrintToString(std::wstring(typo)));
+      morvi.click(field);
+      morvi.press(VK_HOME);
+      morvi.press(VK_END, VK_SHIFT);
+      morvi.type(typo);
+      morvi.press(VK_TAB);
+      EXPECT_EQ(e2e::textOf(field), L"7");
+      EXPECT_NEAR(morvi.calibrationCoef(), 1.007, 1e-12);
+    }
+    e2e::chooseScale(morvi, 5);
+    const e2e::Sheet sheet = e2e::printAndMeasure(morvi, folder);
+    std::vector<double> labelled;
+    for (const e2e::Sheet::Mark& mark : sheet.marks)
+      if (mark.labelled) labelled.push_back(mark.mm);
+    ASSERT_GE(labelled.size(), 26u);
+    EXPECT_NEAR(labelled[25] - labelled[0], 250 * 1.007, 0.1) << "the 25 m mark of 1:100 at +7 per thousand";
+    ASSERT_TRUE(morvi.close());
+  }
+  EXPECT_EQ(stored(L"Coef"), 7);
 }
 
 }  // namespace

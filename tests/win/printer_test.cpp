@@ -156,4 +156,23 @@ TEST(PrintRuler, AFailureRestoresTheOrientationAndPrintsNothing) {
   EXPECT_EQ(pdfCount(), before);
 }
 
+// Every name the system gives for its default printer is taken whole; Wine
+// answers the size query with nothing past 99 characters.
+TEST(Printer, TheDefaultPrintersNameIsTakenWhateverItsLength) {
+  std::wstring longName = L"PDF-";  // tools/services.sh
+  for (int i = 0; i < 96; ++i) longName += wchar_t(L'0' + i % 10);
+  wchar_t saved[256];
+  DWORD size = 256;
+  ASSERT_TRUE(GetDefaultPrinterW(saved, &size));
+  ASSERT_TRUE(SetDefaultPrinterW(longName.c_str())) << "run tools/services.sh start";
+  std::wstring read;
+  try {
+    read = fw::defaultPrinterName();
+  } catch (const fw::PrinterError& e) {
+    read = e.message();
+  }
+  SetDefaultPrinterW(saved);
+  EXPECT_EQ(read, longName);
+}
+
 }  // namespace
