@@ -7,6 +7,7 @@
 #include "app/about_box.h"
 #include "app/calibration_dialog.h"
 #include "app/links.h"
+#include "app/other_scale_dialog.h"
 #include "app/scale_message.h"
 #include "framework/ui/button.h"
 #include "framework/ui/edit.h"
@@ -29,7 +30,7 @@ void TFormmorvi::registerClasses() {
   for (const fw::ClassInfo* c :
        {&TFormmorvi::info(), &fw::GroupBox::info(), &fw::Label::info(), &fw::RadioGroup::info(), &fw::Image::info(),
         &fw::Edit::info(), &fw::Button::info(), &ctl::TAdvGlowButton::info(), &ctl::TSpinEdit::info(),
-        &ctl::TEditFormat::info(), &gdip::TAdvSmoothLabel::info(), &TFormEtalonnage::info()})
+        &ctl::TEditFormat::info(), &gdip::TAdvSmoothLabel::info(), &TFormEtalonnage::info(), &TFormAutreEchelle::info()})
     r.add(*c);
 }
 
@@ -48,6 +49,7 @@ std::vector<fw::Form::HandlerEntry> TFormmorvi::handlerTable() const {
       handler<F, &F::FormCreate>("FormCreate"),
       handler<F, &F::FormDestroy>("FormDestroy"),
       handler<F, &F::TBChange>("TBChange"),
+      handler<F, &F::RG_MorviClick>("RG_MorviClick"),
   };
 }
 
@@ -95,6 +97,8 @@ void TFormmorvi::BtEchelleClick(fw::Control&) {
   // What was typed since the focus last moved counts.
   CotePlan->Validate();
   CoteMesure->Validate();
+  if (const auto n = scaleDenominator(CotePlan->value(), CoteMesure->value()))
+    LastScaleAnswer = ruler::ScaleDenominator::nearestWhole(*n);
   if (const auto message = scaleMessage(CotePlan->value(), CoteMesure->value())) fw::showMessage(*message);
 }
 

@@ -5,6 +5,10 @@
 #include <optional>
 #include <string>
 
-// " Echelle : 1/N ème" with N = plan / measure × 100 to the unit, written in
-// full; nothing when either value is 0 (the only refused input).
+// N = plan / measure × 100; nothing when either value is 0 (the only
+// refused input).
+std::optional<double> scaleDenominator(long double plan, long double measure);
+
+// " Echelle : 1/N ème" with N to the unit, written in full, and on a second
+// line the reduction the plan went through, when one fits.
 std::optional<std::wstring> scaleMessage(long double plan, long double measure);

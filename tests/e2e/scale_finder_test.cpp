@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "morvi_process.h"
+#include "printed_sheet.h"
 #include "tests/support/window_search.h"
 
 using e2e::MorviProcess;
@@ -71,6 +72,26 @@ TEST(ScaleFinder, AnswersWithTheScaleWhicheverDecimalMarkIsTyped) {
     EXPECT_EQ(e2e::textOf(f.plan), L"12,50 ");
     EXPECT_EQ(e2e::textOf(f.measure), L"2,50 ");
   }
+}
+
+// A plan at 1:100 copied one A size smaller: the answer names it on a
+// second line, and the dialog of " Autre…" proposes the scale found.
+TEST(ScaleFinder, NamesAReducedPlanAndProposesItsScaleToAutre) {
+  MorviProcess morvi;
+  const Finder f = finderOf(morvi);
+  typeDimensions(morvi, f, L"12,5", L"8,84");
+  const std::optional<std::wstring> answer = answerOf(morvi, f);
+  ASSERT_TRUE(answer) << "no message box";
+  EXPECT_NE(answer->find(L" Echelle : 1/141 ème\nPlan au 1:100 réduit à 71 % (un format A plus petit)\n"),
+            std::wstring::npos)
+      << testing::PrintToString(*answer);
+
+  const HWND dialog = e2e::openOtherScale(morvi);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(e2e::proposedScale(dialog), L"141");
+  morvi.press(VK_RETURN);
+  e2e::waitUntilClosed(dialog);
+  EXPECT_EQ(e2e::textOf(e2e::otherScaleItem(morvi)), L" 1:141");
 }
 
 TEST(ScaleFinder, AZeroInEitherFieldShowsNothing) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "morvi_process.h"
+#include "printed_sheet.h"
 
 using e2e::MorviProcess;
 
@@ -115,6 +116,35 @@ TEST_F(SettingsFileTest, HexadecimalAndUnreadableValues) {
   MorviProcess morvi;
   EXPECT_EQ(e2e::textOf(spinField(morvi)), L"16");
   EXPECT_FALSE(checkedOrientation(morvi).empty());  // the printer's orientation
+}
+
+// The N of " Autre…" is written with a dot and read back in the next run;
+// a stored value that does not read starts the program as if there were none.
+TEST_F(SettingsFileTest, TheOtherScaleIsKeptAndABadOneIsLeftAside) {
+  for (const char* bad : {"abc", "0", "141,45", "1e5"}) {
+    writeFile(std::string("[Morvi]\r\nCoef=0\r\nAutreEchelle=") + bad + "\r\n");
+    MorviProcess morvi;
+    EXPECT_TRUE(morvi.startErrors().empty()) << bad;
+    EXPECT_EQ(e2e::textOf(e2e::otherScaleItem(morvi)), L" Autre…") << bad;
+    ASSERT_TRUE(morvi.close());
+    EXPECT_EQ(morvi.exitCode(), 0u);
+  }
+  {
+    MorviProcess morvi;
+    const HWND dialog = e2e::openOtherScale(morvi);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(e2e::proposedScale(dialog), L"") << "nothing to propose";
+    e2e::giveOtherScale(morvi, dialog, L"141,4");
+    ASSERT_TRUE(morvi.close());
+  }
+  EXPECT_EQ(storedText(L"AutreEchelle"), L"141.4");
+  MorviProcess morvi;
+  EXPECT_EQ(e2e::textOf(e2e::otherScaleItem(morvi)), L" 1:141,4");
+  const HWND dialog = e2e::openOtherScale(morvi);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(e2e::proposedScale(dialog), L"141,4");
+  morvi.press(VK_ESCAPE);
+  e2e::waitUntilClosed(dialog);
 }
 
 TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
