@@ -105,7 +105,10 @@ void RadioGroup::arrange() {
 LRESULT RadioGroup::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
-      if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) >= 1 && LOWORD(wp) <= items_.size()) {
+      // A click soon after another on the same item is a double click, and
+      // the item says so instead: it is a click all the same.
+      if ((HIWORD(wp) == BN_CLICKED || HIWORD(wp) == BN_DOUBLECLICKED) && LOWORD(wp) >= 1 &&
+          LOWORD(wp) <= items_.size()) {
         setItemIndex(LOWORD(wp) - 1);
         fire("OnClick");
         return 0;

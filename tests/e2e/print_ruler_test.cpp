@@ -14,6 +14,7 @@
 
 #include "morvi_process.h"
 #include "printed_sheet.h"
+#include "settings_file.h"
 #include "tests/support/window_search.h"
 #include "ruler/other_scale.h"
 #include "ruler/ruler_layout.h"
@@ -158,6 +159,7 @@ TEST(PrintedRuler, CalibrationStretchesAndLandscapeTurnsThePage) {
 // A scale the catalogue lacks, given in the dialog of " Autre…": its labels
 // every 2 m at 1:141 (14,18 mm), every 50 m at 1:5000 (10 mm).
 TEST(PrintedRuler, AnyScaleGivenInAutreMeasuresTrue) {
+  const SettingsFileSetAside setAside;
   PdfFolder folder;
   MorviProcess morvi;
   calibrate(morvi, 0);

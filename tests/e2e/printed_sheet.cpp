@@ -160,6 +160,7 @@ std::wstring proposedScale(HWND dialog) {
 
 void giveOtherScale(const MorviProcess& m, HWND dialog, const std::wstring& n) {
   m.type(n);  // the field has the focus, its text all selected
+  EXPECT_EQ(proposedScale(dialog), n) << "typed elsewhere";
   m.press(VK_RETURN);
   waitUntilClosed(dialog);
   ASSERT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "Enter left the dialog open";

@@ -4,6 +4,7 @@
 
 #include "morvi_process.h"
 #include "printed_sheet.h"
+#include "settings_file.h"
 #include "tests/support/window_search.h"
 
 using e2e::MorviProcess;
@@ -77,6 +78,7 @@ TEST(ScaleFinder, AnswersWithTheScaleWhicheverDecimalMarkIsTyped) {
 // A plan at 1:100 copied one A size smaller: the answer names it on a
 // second line, and the dialog of " Autre…" proposes the scale found.
 TEST(ScaleFinder, NamesAReducedPlanAndProposesItsScaleToAutre) {
+  const e2e::SettingsFileSetAside setAside;  // the N given stays out of the next tests
   MorviProcess morvi;
   const Finder f = finderOf(morvi);
   typeDimensions(morvi, f, L"12,5", L"8,84");

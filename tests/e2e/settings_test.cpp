@@ -1,7 +1,6 @@
 // The settings file left behind by the real program: read at start, written
 // once when the window closes, untouched when the process is killed.
 #include <windows.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -12,37 +11,16 @@
 
 #include "morvi_process.h"
 #include "printed_sheet.h"
+#include "settings_file.h"
 
 using e2e::MorviProcess;
 
 namespace {
 
-std::wstring appDataDir() {
-  wchar_t path[MAX_PATH]{};
-  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
-  return path;
-}
-
-// Puts a settings file of the test's choosing in place and gives the user's
-// own one back afterwards.
+// Starts each test without a settings file and gives the user's own one
+// back afterwards.
 class SettingsFileTest : public testing::Test {
  protected:
-  void SetUp() override {
-    dir = appDataDir() + L"\\Plandrel";
-    file = dir + L"\\Plandrel.ini";
-    hadFile = readFile(saved);
-    DeleteFileW(file.c_str());
-    CreateDirectoryW(dir.c_str(), nullptr);
-  }
-  void TearDown() override {
-    if (GetFileAttributesW(dir.c_str()) != INVALID_FILE_ATTRIBUTES &&
-        !(GetFileAttributesW(dir.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
-      DeleteFileW(dir.c_str());
-    CreateDirectoryW(dir.c_str(), nullptr);
-    DeleteFileW(file.c_str());
-    if (hadFile) std::ofstream(std::filesystem::path(file), std::ios::binary) << saved;
-  }
-
   bool readFile(std::string& content) const {
     std::ifstream in(std::filesystem::path(file), std::ios::binary);
     if (!in) return false;
@@ -74,9 +52,9 @@ class SettingsFileTest : public testing::Test {
     return L"";
   }
 
-  std::wstring dir, file;
-  bool hadFile = false;
-  std::string saved;
+  e2e::SettingsFileSetAside setAside;
+  const std::wstring& dir = setAside.dir;
+  const std::wstring& file = setAside.file;
 };
 
 TEST_F(SettingsFileTest, StoredCalibrationAndOrientationAreShownAndKept) {
