@@ -19,11 +19,11 @@ TEST(ScaleDenominator, ReadsDigitsWithAtMostOneDecimalFromOneToOneHundredThousan
     std::optional<long long> tenths;
   };
   const Case cases[] = {
-      {L"141", 1410},       {L"141,4", 1414}, {L"141.4", 1414},       {L" 141,4 ", 1414},
-      {L"1", 10},           {L"100000", 1000000}, {L"33,3", 333},   {L"141,0", 1410},
-      {L"0,9", {}},         {L"0", {}},       {L"100000,1", {}},    {L"999999999999999999999", {}},
-      {L"141,45", {}},      {L"141,", {}},    {L",5", {}},          {L"1,,4", {}},
-      {L"1 000", {}},       {L"-141", {}},    {L"abc", {}},         {L"", {}},
+      {L"141", 1410},    {L"141,4", 1414}, {L"141.4", 1414},    {L" 141,4 ", 1414},
+      {L"1", 10},        {L"33,3", 333},   {L"141,0", 1410},    {L"100000", 1000000},
+      {L"0,9", {}},      {L"0", {}},       {L"100000,1", {}},   {L"999999999999999999999", {}},
+      {L"141,45", {}},   {L"141,", {}},    {L",5", {}},         {L"1,,4", {}},
+      {L"1 000", {}},    {L"-141", {}},    {L"abc", {}},        {L"", {}},
   };
   for (const Case& c : cases) {
     const std::optional<ScaleDenominator> n = ScaleDenominator::read(c.text);
@@ -50,13 +50,18 @@ TEST(ScaleDenominator, WritesItsItemTitleAndTheFindersAnswer) {
 TEST(OtherScaleRuler, LabelEveryEightMillimetresOrMoreTenTicksToALabel) {
   struct Case {
     long long tenths;
-    double labelStep;   // metres
+    double labelStep;  // metres
     const wchar_t* secondLabel;
   };
   const Case cases[] = {
-      {10, 0.01, L"0,01m"},      {50, 0.05, L"0,05m"},      {100, 0.1, L"0,1m"},   {300, 0.25, L"0,25m"},
-      {333, 0.5, L"0,5m"},       {1250, 1, L"1m"},          {1410, 2, L"2m"},      {1414, 2, L"2m"},
-      {2501, 2.5, L"2,5m"},      {50000, 50, L"50m"},       {250000, 200, L"200m"}, {1000000, 1000, L"1000m"},
+      // 1:1, 1:5 and 1:10 details; 1:30 at 8,33 mm; 1:33,3 at 15 mm.
+      {10, 0.01, L"0,01m"},      {50, 0.05, L"0,05m"},  {100, 0.1, L"0,1m"},
+      {300, 0.25, L"0,25m"},     {333, 0.5, L"0,5m"},
+      // Exactly 8 mm keeps the step: 1:125 with 1 m, 1:25000 with 200 m.
+      {1250, 1, L"1m"},          {250000, 200, L"200m"},
+      // Reduced plans; 1:250,1 falls just short of 8 mm with 2 m and takes 2,5 m.
+      {1410, 2, L"2m"},          {1414, 2, L"2m"},      {2501, 2.5, L"2,5m"},
+      {50000, 50, L"50m"},       {1000000, 1000, L"1000m"},
   };
   constexpr Resolution printer{600, 600};
   for (const Case& c : cases) {
