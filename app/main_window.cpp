@@ -7,6 +7,7 @@
 #include "app/about_box.h"
 #include "app/calibration_dialog.h"
 #include "app/links.h"
+#include "app/other_scale_dialog.h"
 #include "app/scale_message.h"
 #include "framework/ui/button.h"
 #include "framework/ui/edit.h"
@@ -30,7 +31,7 @@ void TFormmorvi::registerClasses() {
   for (const fw::ClassInfo* c :
        {&TFormmorvi::info(), &fw::GroupBox::info(), &fw::Label::info(), &fw::RadioGroup::info(), &fw::Image::info(),
         &fw::Edit::info(), &fw::Button::info(), &ctl::TAdvGlowButton::info(), &ctl::TSpinEdit::info(),
-        &ctl::TEditFormat::info(), &gdip::TAdvSmoothLabel::info(), &TFormEtalonnage::info()})
+        &ctl::TEditFormat::info(), &gdip::TAdvSmoothLabel::info(), &TFormEtalonnage::info(), &TFormAutreEchelle::info()})
     r.add(*c);
 }
 
@@ -49,6 +50,7 @@ std::vector<fw::Form::HandlerEntry> TFormmorvi::handlerTable() const {
       handler<F, &F::FormCreate>("FormCreate"),
       handler<F, &F::FormDestroy>("FormDestroy"),
       handler<F, &F::TBChange>("TBChange"),
+      handler<F, &F::RG_MorviClick>("RG_MorviClick"),
   };
 }
 
@@ -96,7 +98,10 @@ void TFormmorvi::BtEchelleClick(fw::Control&) {
   // What was typed since the focus last moved counts.
   CotePlan->Validate();
   CoteMesure->Validate();
-  if (const auto message = scaleMessage(CotePlan->value(), CoteMesure->value(), fw::numberFormat().decimal)) fw::showMessage(*message);
+  if (const auto n = scaleDenominator(CotePlan->value(), CoteMesure->value()))
+    LastScaleAnswer = ruler::ScaleDenominator::nearestWhole(*n);
+  if (const auto message = scaleMessage(CotePlan->value(), CoteMesure->value(), fw::numberFormat().decimal))
+    fw::showMessage(*message);
 }
 
 void TFormmorvi::Label2Click(fw::Control& sender) { openAddress(handle(), L"mailto:" + sender.caption()); }

@@ -15,6 +15,8 @@
 #include "framework/ui/radio_group.h"
 #include "gdip/smooth_label.h"
 #include "ruler/calibration.h"
+#include "ruler/other_scale.h"
+#include "ruler/scale_catalogue.h"
 
 class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
  public:
@@ -59,6 +61,7 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   void FormCreate(fw::Control& sender);
   void FormDestroy(fw::Control& sender);
   void TBChange(fw::Control& sender);
+  void RG_MorviClick(fw::Control& sender);
 
   long double calibrationCoef() const { return PrinterCalibration.coefficient(); }
 
@@ -76,8 +79,9 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
  private:
   bool systemCommand(WPARAM command);
   void EtalonnerImprimante();
-  void PrintRuler(const std::wstring& title, std::int32_t tickStep, std::int32_t labelInterval, double labelStep,
-                  std::int32_t scaleDenominator);
+  void PrintRuler(const ruler::Graduation& graduation);
+  // The item after the catalogue's: " Autre…", or " 1:N" once N is given.
+  void showOtherScale();
   void GetSpecialFolder(int folderId, std::wstring& path);
 
   // What the calibration field holds, within its range: what prints.
@@ -86,4 +90,11 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   std::wstring SettingsDir;
   // Whether the settings file or the printer gave an orientation at start.
   bool OrientationKnown = false;
+  // The scale item that follows the catalogue's seventeen, its N once given
+  // (kept in the settings), the scale finder's last answer that the dialog
+  // proposes, and the item selected before the user chose it.
+  static constexpr int OtherScaleItem = 17;
+  std::optional<ruler::ScaleDenominator> OtherScale;
+  std::optional<ruler::ScaleDenominator> LastScaleAnswer;
+  int SelectedScale = -1;
 };

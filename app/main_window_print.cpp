@@ -1,24 +1,25 @@
-// The print button: confirm, then print the ruler of the selected scale.
+// The print button: confirm, then print the ruler of the selected scale, a
+// catalogue one or the one the user gave.
 #include "app/main_window.h"
 #include "framework/system/locale_win.h"
 #include "framework/ui/message_dialog.h"
 #include "framework/system/printer.h"
 #include "ruler/print_ruler.h"
-#include "ruler/scale_catalogue.h"
 
 void TFormmorvi::AdvGlowButton1Click(fw::Control&) {
   // Only "Oui" prints: a dialog closed without an answer prints nothing.
   if (fw::messageDialog(L"Confirmez l'impression", fw::DialogType::Confirmation,
                         {fw::DialogButton::Yes, fw::DialogButton::No}, 0) != fw::ModalResult::Yes)
     return;
-  const ruler::ScaleEntry* entry = ruler::scaleAt(RG_Morvi->itemIndex());
-  if (!entry) return;
-  const ruler::Graduation& g = entry->graduation;
-  PrintRuler(std::wstring(g.title), g.tickStep, g.labelInterval, g.labelStep, g.scaleDenominator);
+  const int index = RG_Morvi->itemIndex();
+  if (const ruler::ScaleEntry* entry = ruler::scaleAt(index)) {
+    PrintRuler(entry->graduation);
+  } else if (index == OtherScaleItem && OtherScale) {
+    const std::wstring title = ruler::scaleTitle(*OtherScale, fw::numberFormat().decimal);
+    PrintRuler(ruler::graduationFor(*OtherScale, title));
+  }
 }
 
-void TFormmorvi::PrintRuler(const std::wstring& title, std::int32_t tickStep, std::int32_t labelInterval,
-                            double labelStep, std::int32_t scaleDenominator) {
-  const ruler::Graduation graduation{title, tickStep, labelInterval, labelStep, scaleDenominator};
+void TFormmorvi::PrintRuler(const ruler::Graduation& graduation) {
   ruler::printRuler(fw::printer(), graduation, PrinterCalibration, RgOrient->itemIndex(), fw::numberFormat().decimal);
 }

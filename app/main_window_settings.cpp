@@ -1,5 +1,6 @@
-// The settings file: the calibration and the orientation, kept from one run
-// to the next in <application data>\Plandrel\Plandrel.ini.
+// The settings file: the calibration, the orientation and the N of the scale
+// the catalogue lacks, kept from one run to the next in
+// <application data>\Plandrel\Plandrel.ini.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -17,6 +18,8 @@ namespace {
 constexpr wchar_t kSection[] = L"Morvi";
 constexpr wchar_t kCoef[] = L"Coef";
 constexpr wchar_t kOrientation[] = L"Orientation";
+// Written with "." whatever the locale, so that every locale reads it back.
+constexpr wchar_t kOtherScale[] = L"AutreEchelle";
 
 // The shell's allocator, released on every path.
 class ShellMalloc {
@@ -99,6 +102,8 @@ void TFormmorvi::FormCreate(fw::Control& sender) {
       SHCreateDirectoryExW(nullptr, SettingsDir.c_str(), nullptr);
     settings.emplace(SettingsFile);
     SpinEdit->setValue(settings->readInteger(kSection, kCoef, 0));
+    // A value that does not read is left aside, as if there were none.
+    OtherScale = ruler::ScaleDenominator::read(settings->readString(kSection, kOtherScale));
     selectOrientation();
   } catch (const std::exception&) {
     // The fallback: calibration 0 and the orientation read again; the window
@@ -111,6 +116,8 @@ void TFormmorvi::FormCreate(fw::Control& sender) {
     }
   }
   TBChange(sender);
+  showOtherScale();
+  SelectedScale = RG_Morvi->itemIndex();
 }
 
 void TFormmorvi::FormDestroy(fw::Control&) {
@@ -119,4 +126,5 @@ void TFormmorvi::FormDestroy(fw::Control&) {
   // An orientation that nobody established leaves the file's own in place.
   if (OrientationKnown || RgOrient->itemIndex() != -1)
     settings.writeInteger(kSection, kOrientation, RgOrient->itemIndex());
+  if (OtherScale) settings.writeString(kSection, kOtherScale, OtherScale->text(L'.'));
 }

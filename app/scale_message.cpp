@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "framework/text/float_format.h"
+#include "ruler/reduction_hint.h"
 
 namespace {
 
@@ -16,10 +17,17 @@ std::wstring enlargementText(long double factor, wchar_t decimalSeparator) {
 
 }  // namespace
 
-std::optional<std::wstring> scaleMessage(long double plan, long double measure, wchar_t decimalSeparator) {
+std::optional<double> scaleDenominator(long double plan, long double measure) {
   if (plan == 0 || measure == 0) return std::nullopt;
   // Computed in extended precision, kept as a double.
-  const double n = static_cast<double>(plan / measure * 100);
-  if (std::fabs(n) >= 1) return L" Echelle : 1/" + fw::formatFixed(n, 0, L'.') + L" ème";
-  return L" Echelle : " + enlargementText(1 / static_cast<long double>(n), decimalSeparator) + L"/1";
+  return static_cast<double>(plan / measure * 100);
+}
+
+std::optional<std::wstring> scaleMessage(long double plan, long double measure, wchar_t decimalSeparator) {
+  const std::optional<double> n = scaleDenominator(plan, measure);
+  if (!n) return std::nullopt;
+  if (std::fabs(*n) < 1) return L" Echelle : " + enlargementText(1 / static_cast<long double>(*n), decimalSeparator) + L"/1";
+  std::wstring message = L" Echelle : 1/" + fw::formatFixed(*n, 0, L'.') + L" ème";
+  if (const std::optional<std::wstring> hint = ruler::reductionHint(*n)) message += L"\n" + *hint;
+  return message;
 }

@@ -5,9 +5,13 @@
 #include <optional>
 #include <string>
 
-// " Echelle : 1/N ème" with N = plan / measure × 100 to the unit, written in
-// full, while N is at least 1. A plan drawn larger than life (a 2:1 detail)
-// gets its enlargement instead, " Echelle : 2/1", to the hundredth where a
-// whole number would misstate it (" Echelle : 1,25/1"). Nothing when either
-// value is 0 (the only refused input).
+// N = plan / measure × 100; nothing when either value is 0 (the only
+// refused input).
+std::optional<double> scaleDenominator(long double plan, long double measure);
+
+// " Echelle : 1/N ème" with N to the unit, written in full, while N is at
+// least 1, and on a second line the reduction the plan went through, when one
+// fits. A plan drawn larger than life (a 2:1 detail) gets its enlargement
+// instead, " Echelle : 2/1", to the hundredth where a whole number would
+// misstate it (" Echelle : 1,25/1").
 std::optional<std::wstring> scaleMessage(long double plan, long double measure, wchar_t decimalSeparator);

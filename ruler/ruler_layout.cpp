@@ -1,5 +1,6 @@
 #include "ruler/ruler_layout.h"
 
+#include <numeric>
 #include <stdexcept>
 
 #include "framework/text/number_text.h"
@@ -9,13 +10,15 @@ namespace {
 
 constexpr long double tenthsPerInch = 254;
 
-// The stored label interval is a whole number of tenths of a millimetre; the
-// page is stretched so that it spans the exact one, LabelStep × 10000 / N.
-// LabelStep × 10000 is worked in double precision, where it comes out whole
-// for every scale (0.2 gives 2000), so an exact interval stretches by exactly 1.
+// The stored label interval is a whole number of positions; the page is
+// stretched so that it spans the exact one, LabelStep × 10000 / N tenths of
+// a millimetre. LabelStep × 10000 is worked in double precision, where it
+// comes out whole for every catalogue scale (0.2 gives 2000), so an exact
+// interval stretches by exactly 1.
 long double intervalStretch(const Graduation& graduation) {
   const double stepTenths = graduation.labelStep * 10000;  // the real length, in tenths of a millimetre
-  return stepTenths / (static_cast<long double>(graduation.scaleDenominator) * graduation.labelInterval);
+  return stepTenths * graduation.positionsPerTenth /
+         (static_cast<long double>(graduation.scaleDenominator) * graduation.labelInterval);
 }
 
 }  // namespace
@@ -26,18 +29,24 @@ double pixelsPerTenth(int dotsPerInch, long double coef) {
 
 RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
                       wchar_t decimalSeparator) {
-  if (graduation.tickStep == 0 || graduation.labelInterval == 0 || graduation.scaleDenominator == 0)
-    throw std::invalid_argument("zero graduation step or scale");
+  if (graduation.tickStep <= 0 || graduation.labelInterval <= 0 || !(graduation.scaleDenominator > 0) ||
+      graduation.positionsPerTenth <= 0)
+    throw std::invalid_argument("graduation step, scale or unit not positive");
   RulerPage out{};
   out.printCoef = calibrationCoef * intervalStretch(graduation);
   out.yScale = pixelsPerTenth(resolution.dpiY, out.printCoef);
   out.xScale = pixelsPerTenth(resolution.dpiX, 1);
 
   const auto across = [&](int tenths) { return roundHalfEven(tenths * static_cast<long double>(out.xScale)); };
-  const auto down = [&](std::int32_t p) { return roundHalfEven(p * static_cast<long double>(out.yScale) + rulerTop); };
+  // Divided by 1 for the catalogue: its pages come out to the pixel as
+  // they always have.
+  const long double yPerPosition = static_cast<long double>(out.yScale) / graduation.positionsPerTenth;
+  const auto down = [&](std::int32_t p) { return roundHalfEven(p * yPerPosition + rulerTop); };
 
   out.ops.emplace_back(Text{{across(titleX), titleY}, std::wstring(graduation.title)});
-  for (std::int32_t p = 0; p <= rulerEnd; ++p) {
+  // Only multiples of both steps' common divisor can carry a tick or a mark.
+  const std::int32_t stride = std::gcd(graduation.tickStep, graduation.labelInterval);
+  for (std::int32_t p = 0; p <= rulerEnd * graduation.positionsPerTenth; p += stride) {
     if (p % graduation.tickStep == 0) {
       const int y = down(p);
       out.ops.emplace_back(Line{{across(tickStartX), y}, {across(tickEndX), y}});

@@ -61,7 +61,7 @@ using fw::roundHalfEven;
 double pixelsPerTenth(int dotsPerInch, long double coef);
 
 // Lays out one page: the title at 90 mm across and 50 pixels down, then for
-// p = 0 to 2500 a tick (50 to 70 mm) and, over it, a labelled mark (50 to
+// p = 0 to 2500 tenths of a millimetre a tick (50 to 70 mm) and, over it, a labelled mark (50 to
 // 75 mm) with its label at 80 mm, 20 pixels above the mark. The 50, 100 and
 // 20 pixel offsets are device pixels; only y is stretched, by the calibration
 // coefficient times the scale's exact label interval over its stored one.

@@ -10,14 +10,22 @@
 namespace fw {
 
 std::optional<std::int32_t> IniFile::readInteger(const std::wstring& section, const std::wstring& key) const {
-  std::vector<wchar_t> buffer(kIniValueMaxLength + 1, L'\0');
-  DWORD n = GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer.data(), DWORD(buffer.size()),
-                                     path_.c_str());
-  return iniInteger(std::wstring_view(buffer.data(), n));
+  return iniInteger(readString(section, key));
 }
 
 void IniFile::writeInteger(const std::wstring& section, const std::wstring& key, std::int32_t value) const {
-  if (!WritePrivateProfileStringW(section.c_str(), key.c_str(), std::to_wstring(value).c_str(), path_.c_str()))
+  writeString(section, key, std::to_wstring(value));
+}
+
+std::wstring IniFile::readString(const std::wstring& section, const std::wstring& key) const {
+  std::vector<wchar_t> buffer(kIniValueMaxLength + 1, L'\0');
+  const DWORD n = GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer.data(), DWORD(buffer.size()),
+                                           path_.c_str());
+  return std::wstring(buffer.data(), n);
+}
+
+void IniFile::writeString(const std::wstring& section, const std::wstring& key, const std::wstring& value) const {
+  if (!WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path_.c_str()))
     throw IniFileError(L"Impossible d'écrire dans " + path_);
 }
 

@@ -23,6 +23,10 @@ class IniFile {
   // Written as decimal; the file, section or key is made when missing.
   // Throws IniFileError when the system refuses.
   void writeInteger(const std::wstring& section, const std::wstring& key, std::int32_t value) const;
+  // The value's text as it stands, at most kIniValueMaxLength characters;
+  // empty when the key is missing.
+  std::wstring readString(const std::wstring& section, const std::wstring& key) const;
+  void writeString(const std::wstring& section, const std::wstring& key, const std::wstring& value) const;
 
  private:
   std::wstring path_;

@@ -18,6 +18,7 @@ Publication RadioGroup::publication() {
               property<RadioGroup, std::vector<std::wstring>>("Items", {}, &RadioGroup::items, &RadioGroup::setItems),
               property<RadioGroup, int>("ItemIndex", -1, &RadioGroup::itemIndex, &RadioGroup::setItemIndex),
               property<RadioGroup, bool>("TabStop", true, &RadioGroup::tabStop, &RadioGroup::setTabStop),
+              event("OnClick"),
           }};
 }
 
@@ -26,6 +27,12 @@ void RadioGroup::setItems(std::vector<std::wstring> items) {
   items_ = std::move(items);
   itemIndex_ = std::min(itemIndex_, int(items_.size()) - 1);
   rebuildButtons();
+}
+
+void RadioGroup::setItem(int i, std::wstring text) {
+  if (i < 0 || size_t(i) >= items_.size() || items_[size_t(i)] == text) return;
+  items_[size_t(i)] = std::move(text);
+  if (HWND b = itemHandle(i)) SetWindowTextW(b, items_[size_t(i)].c_str());
 }
 
 void RadioGroup::setColumns(int v) {
@@ -46,6 +53,7 @@ void RadioGroup::setItemIndex(int v) {
 void RadioGroup::select(int i) {
   setItemIndex(i);
   focus();
+  fire("OnClick");
 }
 
 void RadioGroup::focus() {
@@ -97,8 +105,12 @@ void RadioGroup::arrange() {
 LRESULT RadioGroup::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
-      if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) >= 1 && LOWORD(wp) <= items_.size()) {
+      // A click soon after another on the same item is a double click, and
+      // the item says so instead: it is a click all the same.
+      if ((HIWORD(wp) == BN_CLICKED || HIWORD(wp) == BN_DOUBLECLICKED) && LOWORD(wp) >= 1 &&
+          LOWORD(wp) <= items_.size()) {
         setItemIndex(LOWORD(wp) - 1);
+        fire("OnClick");
         return 0;
       }
       break;

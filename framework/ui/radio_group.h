@@ -1,6 +1,7 @@
 // A group of radio items laid out in columns; one or none is selected.
 // Tab reaches the group at its selected item; the arrow keys move the
-// selection through the items.
+// selection through the items. Each choice of the user (a click, Space, an
+// arrow) raises OnClick, also a click on the item already selected.
 #pragma once
 
 #include <string>
@@ -18,6 +19,8 @@ class RadioGroup : public Published<RadioGroup, GroupBox> {
 
   const std::vector<std::wstring>& items() const { return items_; }
   void setItems(std::vector<std::wstring> items);
+  // One item's text, the others and the selection left as they are.
+  void setItem(int i, std::wstring text);
   int columns() const { return columns_; }
   void setColumns(int v);
   // −1 when nothing is selected; kept within −1 .. count − 1.

@@ -47,7 +47,7 @@ const Expected kControls[] = {
 
 const wchar_t* const kScaleItems[] = {L" 1:20",  L" 1:25",  L" 1:30",   L" 1:50",   L" 1:75",  L" 1:100",
                                       L" 1:125", L" 1:150", L" 1:200",  L" 1:250",  L" 1:300", L" 1:400",
-                                      L" 1:500", L" 1:1000", L" 1:1250", L" 1:2000", L" 1:2500"};
+                                      L" 1:500", L" 1:1000", L" 1:1250", L" 1:2000", L" 1:2500", L" Autre…"};
 
 HWND group(const MorviProcess& m, const wchar_t* text) { return m.childWithText(m.window(), text); }
 
@@ -92,12 +92,15 @@ TEST(MainWindow, ShowsEveryControlInItsPlaceWithItsText) {
     EXPECT_EQ(items[i].text, kScaleItems[i]);
     EXPECT_EQ(SendMessageW(items[i].hwnd, BM_GETCHECK, 0, 0), i == 5 ? BST_CHECKED : BST_UNCHECKED);
   }
-  // Six columns of three: 1:20 1:25 1:30 in the first, 1:2000 1:2500 in the last.
+  // Six columns of three: 1:20 1:25 1:30 in the first, 1:2000 1:2500 and
+  // " Autre…" in the last.
   EXPECT_EQ(items[0].rect.left, items[2].rect.left);
   EXPECT_LT(items[0].rect.top, items[1].rect.top);
   EXPECT_LT(items[2].rect.left, items[3].rect.left);
   EXPECT_EQ(items[15].rect.left, items[16].rect.left);
   EXPECT_GT(items[15].rect.left, items[14].rect.left);
+  EXPECT_EQ(items[17].rect.left, items[15].rect.left);
+  EXPECT_EQ(items[17].rect.top, items[2].rect.top);
 }
 
 TEST(MainWindow, TabVisitsTheControlsInTheirOrderAndComesBack) {

@@ -14,7 +14,9 @@
 
 #include "morvi_process.h"
 #include "printed_sheet.h"
+#include "settings_file.h"
 #include "tests/support/window_search.h"
+#include "ruler/other_scale.h"
 #include "ruler/ruler_layout.h"
 #include "ruler/scale_catalogue.h"
 
@@ -76,6 +78,8 @@ std::vector<ExpectedMark> expectedMarks(const ruler::RulerPage& page) {
   return marks;
 }
 
+const ruler::Graduation& scale(int index) { return ruler::scaleAt(index)->graduation; }
+
 std::string trimmed(std::wstring_view title) {
   std::string text = narrow(title);
   while (!text.empty() && text.back() == ' ') text.pop_back();
@@ -84,11 +88,11 @@ std::string trimmed(std::wstring_view title) {
 
 // Compares the measured sheet with the page the geometry gives for this
 // printer. A line at device row y covers row y, whose centre is y + 0.5.
-void expectMeasuresTrue(const Sheet& sheet, int scaleIndex, long double calibrationCoef, bool landscape) {
-  const ruler::Graduation& graduation = ruler::scaleAt(scaleIndex)->graduation;
+void expectMeasuresTrue(const Sheet& sheet, const ruler::Graduation& graduation, long double calibrationCoef,
+                        bool landscape) {
   const PrinterPage printer = pageOf(landscape);
   const ruler::RulerPage page = ruler::layoutRuler(printer.resolution, graduation, calibrationCoef, localeDecimal());
-  SCOPED_TRACE(testing::Message() << "scale " << narrow(ruler::scaleAt(scaleIndex)->itemText) << ", coefficient "
+  SCOPED_TRACE(testing::Message() << narrow(graduation.title) << ", coefficient "
                                   << static_cast<double>(calibrationCoef) << (landscape ? ", landscape" : ""));
 
   EXPECT_EQ(sheet.orientation, landscape ? "landscape" : "portrait");
@@ -131,7 +135,7 @@ TEST(PrintedRuler, EveryScaleAtCalibrationZeroMeasuresTrue) {
   chooseOrientation(morvi, L"Portrait");
   for (int index = 0; index < 17; ++index) {
     chooseScale(morvi, index);
-    expectMeasuresTrue(printAndMeasure(morvi, folder), index, 1.0L, false);
+    expectMeasuresTrue(printAndMeasure(morvi, folder), scale(index), 1.0L, false);
   }
 }
 
@@ -148,7 +152,36 @@ TEST(PrintedRuler, CalibrationStretchesAndLandscapeTurnsThePage) {
     chooseScale(morvi, c.scale);
     calibrate(morvi, c.calibration);
     chooseOrientation(morvi, c.landscape ? L"Paysage" : L"Portrait");
-    expectMeasuresTrue(printAndMeasure(morvi, folder), c.scale, 1 + c.calibration / 1000.0L, c.landscape);
+    expectMeasuresTrue(printAndMeasure(morvi, folder), scale(c.scale), 1 + c.calibration / 1000.0L, c.landscape);
+  }
+}
+
+// A scale the catalogue lacks, given in the dialog of " Autre…": its labels
+// every 2 m at 1:141 (14,18 mm), every 50 m at 1:5000 (10 mm).
+TEST(PrintedRuler, AnyScaleGivenInAutreMeasuresTrue) {
+  const SettingsFileSetAside setAside;
+  PdfFolder folder;
+  MorviProcess morvi;
+  calibrate(morvi, 0);
+  struct Case {
+    const wchar_t* typed;
+    long long tenths;
+    bool landscape;
+    const char* secondLabel;
+  };
+  for (const Case c : {Case{L"141", 1410, false, "2m"}, Case{L"5000", 50000, true, "50m"}}) {
+    const HWND dialog = openOtherScale(morvi);
+    ASSERT_TRUE(dialog) << "no dialog";
+    giveOtherScale(morvi, dialog, c.typed);
+    chooseOrientation(morvi, c.landscape ? L"Paysage" : L"Portrait");
+    const ruler::ScaleDenominator n = *ruler::ScaleDenominator::ofTenths(c.tenths);
+    EXPECT_EQ(textOf(otherScaleItem(morvi)), L" 1:" + std::wstring(c.typed));
+    EXPECT_EQ(SendMessageW(otherScaleItem(morvi), BM_GETCHECK, 0, 0), BST_CHECKED);
+    const Sheet sheet = printAndMeasure(morvi, folder);
+    ASSERT_GE(sheet.marks.size(), 21u);
+    EXPECT_EQ(sheet.marks[10].label, c.secondLabel);
+    const std::wstring title = ruler::scaleTitle(n, localeDecimal());
+    expectMeasuresTrue(sheet, ruler::graduationFor(n, title), 1.0L, c.landscape);
   }
 }
 
@@ -197,7 +230,7 @@ TEST(PrintedRuler, OnLetterPaperTheLabelsMeasureTrue) {
   const Sheet sheet = printAndMeasure(morvi, folder);
   EXPECT_NEAR(sheet.paperWidthMm, 215.9, 0.1);
   EXPECT_NEAR(sheet.paperHeightMm, 279.4, 0.1);
-  expectMeasuresTrue(sheet, 5, 1.0L, false);
+  expectMeasuresTrue(sheet, scale(5), 1.0L, false);
 }
 
 // A job the spooler refuses is said, naming the printer, and nothing is

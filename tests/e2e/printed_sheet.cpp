@@ -140,6 +140,32 @@ void chooseScale(const MorviProcess& m, int index) {
   ASSERT_EQ(SendMessageW(item, BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
+HWND otherScaleItem(const MorviProcess& m) {
+  const std::vector<Child> items = m.children(m.childWithText(printGroup(m), L"Echelles disponibles"));
+  return items.size() == 18 ? items.back().hwnd : nullptr;
+}
+
+HWND openOtherScale(const MorviProcess& m) {
+  const HWND item = otherScaleItem(m);
+  if (!item) return nullptr;
+  m.click(item);
+  return waitForTopLevel(m.processId(), L"Autre échelle");
+}
+
+std::wstring proposedScale(HWND dialog) {
+  // The field is the dialog's only edit window.
+  const HWND field = FindWindowExW(dialog, nullptr, L"Edit", nullptr);
+  return field ? textOf(field) : L"(no field)";
+}
+
+void giveOtherScale(const MorviProcess& m, HWND dialog, const std::wstring& n) {
+  m.type(n);  // the field has the focus, its text all selected
+  EXPECT_EQ(proposedScale(dialog), n) << "typed elsewhere";
+  m.press(VK_RETURN);
+  waitUntilClosed(dialog);
+  ASSERT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "Enter left the dialog open";
+}
+
 void chooseOrientation(const MorviProcess& m, const wchar_t* item) {
   const HWND orientation = m.childWithText(printGroup(m), L"Orientation");
   const HWND button = m.childWithText(orientation, item);

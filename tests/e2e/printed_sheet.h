@@ -56,6 +56,15 @@ HWND printGroup(const MorviProcess& m);
 void chooseScale(const MorviProcess& m, int index);
 void chooseOrientation(const MorviProcess& m, const wchar_t* item);
 void calibrate(const MorviProcess& m, int value);
+// The scale item after the catalogue's: " Autre…", or " 1:N" once N is given.
+HWND otherScaleItem(const MorviProcess& m);
+// Clicks it; the dialog "Autre échelle" that opens, null when none does.
+HWND openOtherScale(const MorviProcess& m);
+// The N that the dialog's field proposes.
+std::wstring proposedScale(HWND dialog);
+// Gives N in the dialog as a user would: types it over the proposed text,
+// presses Enter and waits until the dialog has closed.
+void giveOtherScale(const MorviProcess& m, HWND dialog, const std::wstring& n);
 // Clicks the print button; the confirmation dialog that opens.
 HWND askToPrint(const MorviProcess& m);
 // Prints with "Oui" and measures the sheet that comes out.

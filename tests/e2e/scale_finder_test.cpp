@@ -5,6 +5,8 @@
 #include <tuple>
 
 #include "morvi_process.h"
+#include "printed_sheet.h"
+#include "settings_file.h"
 #include "tests/support/window_search.h"
 
 using e2e::MorviProcess;
@@ -125,6 +127,27 @@ TEST(ScaleFinder, APasteIsANumberOrNothing) {
     morvi.press(VK_TAB);
     EXPECT_EQ(e2e::textOf(f.plan), grouped);
   }
+}
+
+// A plan at 1:100 copied one A size smaller: the answer names it on a
+// second line, and the dialog of " Autre…" proposes the scale found.
+TEST(ScaleFinder, NamesAReducedPlanAndProposesItsScaleToAutre) {
+  const e2e::SettingsFileSetAside setAside;  // the N given stays out of the next tests
+  MorviProcess morvi;
+  const Finder f = finderOf(morvi);
+  typeDimensions(morvi, f, L"12,5", L"8,84");
+  const std::optional<std::wstring> answer = answerOf(morvi, f);
+  ASSERT_TRUE(answer) << "no message box";
+  EXPECT_NE(answer->find(L" Echelle : 1/141 ème\nPlan au 1:100 réduit à 71 % (un format A plus petit)\n"),
+            std::wstring::npos)
+      << testing::PrintToString(*answer);
+
+  const HWND dialog = e2e::openOtherScale(morvi);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(e2e::proposedScale(dialog), L"141");
+  morvi.press(VK_RETURN);
+  e2e::waitUntilClosed(dialog);
+  EXPECT_EQ(e2e::textOf(e2e::otherScaleItem(morvi)), L" 1:141");
 }
 
 TEST(ScaleFinder, AZeroInEitherFieldShowsNothing) {

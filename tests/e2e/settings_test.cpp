@@ -1,7 +1,6 @@
 // The settings file left behind by the real program: read at start, written
 // once when the window closes, untouched when the process is killed.
 #include <windows.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -13,37 +12,16 @@
 
 #include "morvi_process.h"
 #include "printed_sheet.h"
+#include "settings_file.h"
 
 using e2e::MorviProcess;
 
 namespace {
 
-std::wstring appDataDir() {
-  wchar_t path[MAX_PATH]{};
-  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
-  return path;
-}
-
-// Puts a settings file of the test's choosing in place and gives the user's
-// own one back afterwards.
+// Starts each test without a settings file and gives the user's own one
+// back afterwards.
 class SettingsFileTest : public testing::Test {
  protected:
-  void SetUp() override {
-    dir = appDataDir() + L"\\Plandrel";
-    file = dir + L"\\Plandrel.ini";
-    hadFile = readFile(saved);
-    DeleteFileW(file.c_str());
-    CreateDirectoryW(dir.c_str(), nullptr);
-  }
-  void TearDown() override {
-    if (GetFileAttributesW(dir.c_str()) != INVALID_FILE_ATTRIBUTES &&
-        !(GetFileAttributesW(dir.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
-      DeleteFileW(dir.c_str());
-    CreateDirectoryW(dir.c_str(), nullptr);
-    DeleteFileW(file.c_str());
-    if (hadFile) std::ofstream(std::filesystem::path(file), std::ios::binary) << saved;
-  }
-
   bool readFile(std::string& content) const {
     std::ifstream in(std::filesystem::path(file), std::ios::binary);
     if (!in) return false;
@@ -75,9 +53,9 @@ class SettingsFileTest : public testing::Test {
     return L"";
   }
 
-  std::wstring dir, file;
-  bool hadFile = false;
-  std::string saved;
+  e2e::SettingsFileSetAside setAside;
+  const std::wstring& dir = setAside.dir;
+  const std::wstring& file = setAside.file;
 };
 
 TEST_F(SettingsFileTest, StoredCalibrationAndOrientationAreShownAndKept) {
@@ -117,6 +95,35 @@ TEST_F(SettingsFileTest, HexadecimalAndUnreadableValues) {
   MorviProcess morvi;
   EXPECT_EQ(e2e::textOf(spinField(morvi)), L"16");
   EXPECT_FALSE(checkedOrientation(morvi).empty());  // the printer's orientation
+}
+
+// The N of " Autre…" is written with a dot and read back in the next run;
+// a stored value that does not read starts the program as if there were none.
+TEST_F(SettingsFileTest, TheOtherScaleIsKeptAndABadOneIsLeftAside) {
+  for (const char* bad : {"abc", "0", "141,45", "1e5"}) {
+    writeFile(std::string("[Morvi]\r\nCoef=0\r\nAutreEchelle=") + bad + "\r\n");
+    MorviProcess morvi;
+    EXPECT_TRUE(morvi.startErrors().empty()) << bad;
+    EXPECT_EQ(e2e::textOf(e2e::otherScaleItem(morvi)), L" Autre…") << bad;
+    ASSERT_TRUE(morvi.close());
+    EXPECT_EQ(morvi.exitCode(), 0u);
+  }
+  {
+    MorviProcess morvi;
+    const HWND dialog = e2e::openOtherScale(morvi);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(e2e::proposedScale(dialog), L"") << "nothing to propose";
+    e2e::giveOtherScale(morvi, dialog, L"141,4");
+    ASSERT_TRUE(morvi.close());
+  }
+  EXPECT_EQ(storedText(L"AutreEchelle"), L"141.4");
+  MorviProcess morvi;
+  EXPECT_EQ(e2e::textOf(e2e::otherScaleItem(morvi)), L" 1:141,4");
+  const HWND dialog = e2e::openOtherScale(morvi);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(e2e::proposedScale(dialog), L"141,4");
+  morvi.press(VK_ESCAPE);
+  e2e::waitUntilClosed(dialog);
 }
 
 TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "ruler/other_scale.h"
 #include "ruler/scale_catalogue.h"
 
 namespace {
@@ -143,24 +144,40 @@ TEST(RulerLayout, EachPageIsStretchedByItsExactIntervalOverItsStoredOne) {
   }
 }
 
+// Only the printer's resolution counts, not its paper: A4 or Letter,
+// portrait or landscape.
+constexpr Resolution kResolutions[] = {{300, 300}, {600, 600}, {600, 1200}};
+
+// Mark k stands for k × LabelStep metres at 1:N: it lies within half a
+// pixel of its true place, stretched by the calibration.
+void expectLabelledMarksTrue(const Resolution& r, const Graduation& g, long double coef) {
+  const Marks m = marksOf(layoutRuler(r, g, coef, L','));
+  SCOPED_TRACE(testing::Message() << "1:" << g.scaleDenominator << " at " << r.dpiX << " x " << r.dpiY
+                                  << " dpi, coefficient " << static_cast<double>(coef));
+  const double pixelsPerMmDown = r.dpiY / 25.4, pixelsPerMmAcross = r.dpiX / 25.4;
+  for (std::size_t k = 0; k < m.labelled.size(); ++k) {
+    const double mm = k * g.labelStep * 1000 / g.scaleDenominator * static_cast<double>(coef);
+    EXPECT_NEAR(m.labelled[k].from.y, 100 + mm * pixelsPerMmDown, 0.5 + 1e-9) << "mark " << k;
+  }
+  EXPECT_NEAR(m.labelled[0].from.x, 50 * pixelsPerMmAcross, 0.5);
+  EXPECT_NEAR(m.labelled[0].to.x, 75 * pixelsPerMmAcross, 0.5);
+  EXPECT_NEAR(m.labels[0].at.x, 80 * pixelsPerMmAcross, 0.5);
+}
+
 TEST(RulerLayout, EveryLabelledMarkLiesWithinHalfAPixelOfItsTruePlace) {
-  // Only the printer's resolution counts, not its paper: A4 or Letter,
-  // portrait or landscape. Mark k stands for k × LabelStep metres at 1:N.
-  for (const Resolution r : {Resolution{300, 300}, Resolution{600, 600}, Resolution{600, 1200}}) {
+  for (const Resolution r : kResolutions) {
     for (const long double coef : {1.0L, 1.005L, 0.9L}) {
-      for (int i = 0; i < 17; ++i) {
-        const Graduation& g = scale(i);
-        const Marks m = marksOf(layoutRuler(r, g, coef, L','));
-        SCOPED_TRACE(testing::Message() << "1:" << g.scaleDenominator << " at " << r.dpiX << " x " << r.dpiY
-                                        << " dpi, coefficient " << static_cast<double>(coef));
-        const double pixelsPerMmDown = r.dpiY / 25.4, pixelsPerMmAcross = r.dpiX / 25.4;
-        for (std::size_t k = 0; k < m.labelled.size(); ++k) {
-          const double mm = k * g.labelStep * 1000 / g.scaleDenominator * static_cast<double>(coef);
-          EXPECT_NEAR(m.labelled[k].from.y, 100 + mm * pixelsPerMmDown, 0.5 + 1e-9) << "mark " << k;
-        }
-        EXPECT_NEAR(m.labelled[0].from.x, 50 * pixelsPerMmAcross, 0.5);
-        EXPECT_NEAR(m.labelled[0].to.x, 75 * pixelsPerMmAcross, 0.5);
-        EXPECT_NEAR(m.labels[0].at.x, 80 * pixelsPerMmAcross, 0.5);
+      for (int i = 0; i < 17; ++i) expectLabelledMarksTrue(r, scale(i), coef);
+    }
+  }
+}
+
+TEST(RulerLayout, AnyScaleLabelledMarksLieWithinHalfAPixelOfTheirTruePlace) {
+  for (const Resolution r : kResolutions) {
+    for (const long double coef : {1.0L, 0.9L, 1.037L, 1.1L}) {
+      for (const long long tenths : {10, 333, 1410, 1414, 50000, 1000000}) {
+        const ScaleDenominator n = *ScaleDenominator::ofTenths(tenths);
+        expectLabelledMarksTrue(r, graduationFor(n, L"T"), coef);
       }
     }
   }

@@ -56,7 +56,7 @@ TEST(WindowDescription, ReadsTheMainWindowAndWritesItBackByteForByte) {
   TFormmorvi form;
   form.load(text);
   EXPECT_EQ(form.caption(), L"Impression de Morvi (règle graduée)");
-  EXPECT_EQ(form.RG_Morvi->items().size(), 17u);
+  EXPECT_EQ(form.RG_Morvi->items().size(), 18u);  // the catalogue's seventeen and " Autre…"
   EXPECT_EQ(form.RG_Morvi->itemIndex(), 5);
   EXPECT_EQ(form.RgOrient->itemIndex(), -1);
   EXPECT_EQ(form.SpinEdit->value(), 0);

@@ -1,0 +1,28 @@
+// The scale the catalogue lacks: its radio item opens the dialog
+// "Autre échelle", and once N is given reads " 1:N".
+#include "app/main_window.h"
+#include "app/other_scale_dialog.h"
+#include "framework/system/locale_win.h"
+
+void TFormmorvi::showOtherScale() {
+  RG_Morvi->setItem(OtherScaleItem,
+                    OtherScale ? ruler::scaleItemText(*OtherScale, fw::numberFormat().decimal) : L" Autre…");
+}
+
+void TFormmorvi::RG_MorviClick(fw::Control&) {
+  if (RG_Morvi->itemIndex() != OtherScaleItem) {
+    SelectedScale = RG_Morvi->itemIndex();
+    return;
+  }
+  // Clicked again, the item asks again; the scale finder's answer first.
+  const std::optional<ruler::ScaleDenominator> chosen =
+      TFormAutreEchelle::run(handle(), LastScaleAnswer ? LastScaleAnswer : OtherScale);
+  if (!chosen) {
+    RG_Morvi->setItemIndex(SelectedScale);  // where it was before the click
+    RG_Morvi->focus();
+    return;
+  }
+  OtherScale = chosen;
+  SelectedScale = OtherScaleItem;
+  showOtherScale();
+}

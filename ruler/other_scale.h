@@ -1,0 +1,52 @@
+// A scale the catalogue lacks, 1:N for any N from 1 to 100 000 to a tenth
+// (a plan copied smaller is at 1:141,4), and the ruler that measures true
+// for it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ruler/scale_catalogue.h"
+
+namespace ruler {
+
+// N of the scale 1:N, held in tenths so that 141,4 stays exactly 141,4.
+class ScaleDenominator {
+ public:
+  static constexpr long long minTenths = 10, maxTenths = 1'000'000;
+
+  // Only within 1 to 100 000.
+  static std::optional<ScaleDenominator> ofTenths(long long tenths);
+  // Digits with at most one decimal after a "," or a ".", blanks around
+  // ("141", "141,4", " 141.4 "); nothing for any other text.
+  static std::optional<ScaleDenominator> read(std::wstring_view text);
+  // The scale finder's answer as it shows it, to the unit; nothing when
+  // that is out of range.
+  static std::optional<ScaleDenominator> nearestWhole(double n);
+
+  long long tenths() const { return tenths_; }
+  double value() const { return static_cast<double>(tenths_) / 10; }
+  // "141" or "141,4" with the separator given.
+  std::wstring text(wchar_t decimalSeparator) const;
+
+  bool operator==(const ScaleDenominator&) const = default;
+
+ private:
+  explicit ScaleDenominator(long long tenths) : tenths_(tenths) {}
+  long long tenths_;
+};
+
+// The radio item once N is given: " 1:141,4".
+std::wstring scaleItemText(ScaleDenominator n, wchar_t decimalSeparator);
+// The page's title: "Echelle 1:141,4".
+std::wstring scaleTitle(ScaleDenominator n, wchar_t decimalSeparator);
+
+// The ruler of 1:N, titled `title` (which the caller keeps alive). A label
+// every smallest real length of the series 1, 2, 2,5, 5 × 10^k that spans
+// at least 8 mm on paper, ten ticks to a label. Positions are micrometres,
+// each step the nearest whole one; the page layout stretches them to the
+// exact interval.
+Graduation graduationFor(ScaleDenominator n, std::wstring_view title);
+
+}  // namespace ruler
