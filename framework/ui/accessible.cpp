@@ -25,6 +25,10 @@ std::wstring spokenText(std::wstring_view text) {
 
 namespace {
 
+// Not IID_IAccessible: MinGW's oleacc import library defines that name as an
+// import thunk, whose bytes are no interface identifier at all.
+const IID& kIAccessible = __uuidof(IAccessible);
+
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 HRESULT giveText(const std::wstring& text, BSTR* out) {
@@ -47,7 +51,7 @@ class ControlAccessible final : public IAccessible {
   // offers (IEnumVARIANT over the children, IOleWindow) are its.
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+    if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == kIAccessible) {
       *out = static_cast<IAccessible*>(this);
       AddRef();
       return S_OK;
@@ -155,11 +159,11 @@ UINT accessibleClickMessage() {
 
 LRESULT accessibleObject(Control& control, WPARAM flags) {
   IAccessible* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(control.handle(), OBJID_CLIENT, IID_IAccessible,
+  if (FAILED(CreateStdAccessibleObject(control.handle(), OBJID_CLIENT, kIAccessible,
                                        reinterpret_cast<void**>(&standard))))
     return -1;
   auto* object = new ControlAccessible(control.handle(), standard);
-  const LRESULT result = LresultFromObject(IID_IAccessible, flags, object);
+  const LRESULT result = LresultFromObject(kIAccessible, flags, object);
   object->Release();
   return result;
 }
