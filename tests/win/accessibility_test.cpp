@@ -85,7 +85,7 @@ const Expected kMainWindow[] = {
     {"GroupBox1", ROLE_SYSTEM_GROUPING, P, L"Impression de règles graduées", nullptr, true},
     {"RG_Morvi", ROLE_SYSTEM_GROUPING, P, L"Echelles disponibles", nullptr, true},
     {"BtImprimer", ROLE_SYSTEM_PUSHBUTTON, P, L"Imprimer le morvi", nullptr, true},
-    {"SpinEdit", ROLE_SYSTEM_TEXT, S, L"Etalonner (‰)", L"0", true},
+    {"SpinEdit", ROLE_SYSTEM_TEXT, S, L"Etalonner (‰)", nullptr, true},
     {"BtAide", ROLE_SYSTEM_PUSHBUTTON, P, L"Aide", nullptr, true},
     {"RgOrient", ROLE_SYSTEM_GROUPING, P, L"Orientation", nullptr, true},
     {"Label1", ROLE_SYSTEM_STATICTEXT, P, L"Etalonner", nullptr, true},
@@ -217,7 +217,7 @@ constexpr char kLinkWindow[] = R"(Test: TLinkTestForm {
 
 }  // namespace
 
-TEST(Accessibility, ALinkOpensOnceForEachEnterOrSpaceAndShowsItsFocus) {
+TEST(Accessibility, ALinkOpensOnceForEachEnterSpaceOrDefaultActionAndShowsItsFocus) {
   LinkTestForm form;
   testwindow::show(form, kLinkWindow, {&LinkTestForm::info(), &fw::Label::info(), &fw::Button::info()});
   auto* link = dynamic_cast<fw::Label*>(form.find("Link"));
@@ -246,4 +246,22 @@ TEST(Accessibility, ALinkOpensOnceForEachEnterOrSpaceAndShowsItsFocus) {
   PostMessageW(link->handle(), WM_KEYDOWN, VK_RETURN, 0x40000001);
   testpump::pump(30, &form);
   EXPECT_EQ(form.opened, 2);
+
+  // Assistive technology opens it by its default action, once it is free.
+  ComApartment com;
+  IAccessible* a = nullptr;
+  ASSERT_TRUE(SUCCEEDED(
+      AccessibleObjectFromWindow(link->handle(), OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&a))));
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR action = nullptr;
+  EXPECT_EQ(a->get_accDefaultAction(self, &action), S_OK);
+  EXPECT_EQ(std::wstring(action ? action : L""), L"Ouvrir");
+  SysFreeString(action);
+  EXPECT_EQ(a->accDoDefaultAction(self), S_OK);
+  EXPECT_EQ(form.opened, 2);
+  testpump::pump(30, &form);
+  EXPECT_EQ(form.opened, 3);
+  a->Release();
 }
