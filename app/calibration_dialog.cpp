@@ -20,6 +20,8 @@ void TFormEtalonnage::loaded() {
   lblConseil = bind<fw::Label>("lblConseil");
   BtAppliquer = bind<fw::Button>("BtAppliquer");
   BtAnnuler = bind<fw::Button>("BtAnnuler");
+  // The field is read with its label, which comes last in the window order.
+  Mesure->setAccessibleLabel(lblMesure);
 }
 
 std::optional<ruler::Calibration> TFormEtalonnage::run(HWND owner, int orientationIndex) {

@@ -24,6 +24,8 @@ void openAddress(HWND owner, std::wstring address) {
   ShellExecuteW(owner, L"open", address.c_str(), nullptr, nullptr, SW_SHOW);
 }
 
+std::wstring mailAddress(const std::wstring& mail) { return L"mailto:" + mail; }
+
 }  // namespace
 
 void TFormmorvi::registerClasses() {
@@ -76,6 +78,14 @@ void TFormmorvi::loaded() {
   AdvSmoothLabel1 = bind<gdip::TAdvSmoothLabel>("AdvSmoothLabel1");
   AdvSmoothLabel2 = bind<gdip::TAdvSmoothLabel>("AdvSmoothLabel2");
   AdvSmoothLabel3 = bind<gdip::TAdvSmoothLabel>("AdvSmoothLabel3");
+  // Assistive technology reads each field by what to type in it, with its
+  // unit: its label stands beside it, not before it in the window order.
+  CotePlan->setAccessibleLabel(AdvSmoothLabel1);
+  CoteMesure->setAccessibleLabel(AdvSmoothLabel2);
+  SpinEdit->setAccessibleLabel(Label1, L"‰");
+  Image1->setAccessibleName(L"Morvi");
+  Label2->setLink(mailAddress(Label2->caption()));
+  Label6->setLink(links::kWebSite);
 }
 
 void TFormmorvi::windowCreated() {
@@ -104,7 +114,7 @@ void TFormmorvi::BtEchelleClick(fw::Control&) {
     fw::showMessage(*message);
 }
 
-void TFormmorvi::Label2Click(fw::Control& sender) { openAddress(handle(), L"mailto:" + sender.caption()); }
+void TFormmorvi::Label2Click(fw::Control& sender) { openAddress(handle(), mailAddress(sender.caption())); }
 
 void TFormmorvi::Label6Click(fw::Control&) { openAddress(handle(), links::kWebSite); }
 

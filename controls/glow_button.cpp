@@ -383,25 +383,11 @@ LRESULT TAdvCustomGlowButton::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return (state_.buttonState == ButtonState::StateDown ? BST_PUSHED : 0) |
              (state_.down ? BST_CHECKED : 0) | (state_.focused ? BST_FOCUS : 0) |
              (state_.mouseInControl ? BST_HOT : 0);
-    case WM_GETOBJECT:
-      if (LONG(lp) == OBJID_CLIENT) return accessibleObject(wp);
-      break;
   }
   return fw::Control::handleMessage(msg, wp, lp);
 }
 
-LRESULT TAdvCustomGlowButton::accessibleObject(WPARAM flags) {
-  // The system's own account of a push button: its role, its name from the
-  // window text, pressing as the default action (BM_CLICK).
-  IAccessible* accessible = nullptr;
-  if (FAILED(CreateStdAccessibleProxyW(handle(), L"Button", OBJID_CLIENT, IID_IAccessible,
-                                       reinterpret_cast<void**>(&accessible))))
-    return defaultHandling(WM_GETOBJECT, flags, OBJID_CLIENT);
-  const LRESULT result = LresultFromObject(IID_IAccessible, flags, accessible);
-  accessible->Release();
-  // A failure (COM cannot hand the object over): the system's default object.
-  return result < 0 ? defaultHandling(WM_GETOBJECT, flags, OBJID_CLIENT) : result;
-}
+long TAdvCustomGlowButton::accessibleRole() const { return ROLE_SYSTEM_PUSHBUTTON; }
 
 GlowPaintState TAdvCustomGlowButton::lookState() const {
   return {state_, group_, enabled(), showDisabled_, transparent_, focusType_};

@@ -10,6 +10,7 @@
 
 #include "controls/glow_paint.h"
 #include "controls/glow_state.h"
+#include "framework/ui/accessible.h"
 #include "framework/ui/control.h"
 #include "framework/ui/form.h"
 #include "gdip/gdip_picture.h"
@@ -80,6 +81,11 @@ class TAdvCustomGlowButton : public fw::Control {
   bool dialogChar(wchar_t ch) override;
   void focusMoved(fw::Control& focused) override;
 
+  // A push button named by its caption, pressed as by a click.
+  long accessibleRole() const override;
+  std::wstring accessibleName() const override { return fw::spokenText(caption()); }
+  std::wstring accessibleAction() const override { return L"Appuyer"; }
+
   // Called after each paint with the state shown.
   std::function<void(TAdvCustomGlowButton& sender, HDC dc, const RECT& rect, TGlowButtonState state)> OnDrawButton;
 
@@ -146,7 +152,6 @@ class TAdvCustomGlowButton : public fw::Control {
   void leftUp(POINT p);
   void mouseMove(POINT p);
   void repeatTick();
-  LRESULT accessibleObject(WPARAM flags);
   // What painting reads: the state of the moment and every input.
   GlowPaintState lookState() const;
   GlowButtonPaint paintInputs();

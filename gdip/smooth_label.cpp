@@ -1,5 +1,7 @@
 #include "gdip/smooth_label.h"
 
+#include <oleacc.h>
+
 namespace gdip {
 namespace {
 
@@ -166,10 +168,15 @@ void TAdvSmoothLabel::Assign(const fw::Control* source) {
 }
 
 void TAdvSmoothLabel::Changed() {
+  // The caption is also the window's text: what other programs and
+  // assistive technology read.
+  fw::Control::setCaption(caption_.values().Text);
   if (autoSize_) fitToCaption();
   invalidate();
   fire("OnChange");
 }
+
+long TAdvSmoothLabel::accessibleRole() const { return ROLE_SYSTEM_STATICTEXT; }
 
 void TAdvSmoothLabel::loaded() {
   if (autoSize_) fitToCaption();

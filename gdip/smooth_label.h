@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/ui/accessible.h"
 #include "framework/ui/control.h"
 #include "gdip/adv_gdip_picture.h"
 #include "gdip/gdip_fill.h"
@@ -115,6 +116,8 @@ class TAdvSmoothLabel : public fw::Published<TAdvSmoothLabel, fw::Control> {
 
   void paint(HDC dc, const RECT& client) override;
   void loaded() override;
+  long accessibleRole() const override;
+  std::wstring accessibleName() const override { return fw::spokenText(caption_.values().Text); }
   void setBounds(int left, int top, int width, int height) override;
 
  protected:

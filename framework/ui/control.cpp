@@ -6,6 +6,7 @@
 
 #include "framework/desc/value_codec.h"
 #include "framework/error/error.h"
+#include "framework/ui/accessible.h"
 #include "framework/ui/application.h"
 #include "framework/ui/form.h"
 
@@ -241,6 +242,13 @@ void Control::fire(std::string_view event) {
   if (Form* f = form()) f->invoke(name, *this);
 }
 
+std::wstring Control::accessibleName() const {
+  if (!accessibleName_.empty() || !accessibleLabel_) return accessibleName_;
+  std::wstring name = spokenText(accessibleLabel_->caption());
+  if (!accessibleUnit_.empty()) name += L" (" + accessibleUnit_ + L")";
+  return name;
+}
+
 void Control::invalidate() {
   if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -337,7 +345,20 @@ LRESULT Control::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Control::dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == accessibleClickMessage()) {
+    click();
+    return 0;
+  }
   switch (msg) {
+    case WM_GETOBJECT:
+      // A control that says something of itself answers with the system's
+      // object holding its words; the system answers for the others.
+      if (LONG(lp) == OBJID_CLIENT &&
+          (accessibleRole() != 0 || !accessibleName().empty() || !accessibleValue().empty())) {
+        const LRESULT object = accessibleObject(*this, wp);
+        if (object >= 0) return object;
+      }
+      break;
     case WM_SETFOCUS:
       if (Form* f = form()) f->focusChanged(*this);
       break;

@@ -151,6 +151,24 @@ class Control {
   bool canFocus() const;
   virtual void click() {}
 
+  // Assistive technology (see framework/ui/accessible.h): the role (an
+  // oleacc ROLE_SYSTEM_ value), name, value and default action the control
+  // gives of itself; 0 or empty: the system's answer for its window.
+  virtual long accessibleRole() const { return 0; }
+  // The name given, else the spoken caption of the label that names the
+  // control, with its unit in brackets.
+  virtual std::wstring accessibleName() const;
+  virtual std::wstring accessibleValue() const { return {}; }
+  // The action's name; a control that has one does click() for it.
+  virtual std::wstring accessibleAction() const { return {}; }
+  void setAccessibleName(std::wstring name) { accessibleName_ = std::move(name); }
+  // For a field whose label is not read with it (not just before it in the
+  // window order, or not a static text to the system).
+  void setAccessibleLabel(const Control* label, std::wstring unit = {}) {
+    accessibleLabel_ = label;
+    accessibleUnit_ = std::move(unit);
+  }
+
   // Events, bound by handler name.
   HandlerName handler(std::string_view event) const;
   void setHandler(std::string_view event, HandlerName name);
@@ -249,6 +267,9 @@ class Control {
   HWND hwnd_ = nullptr;
   bool subclassed_ = false;
   bool part_ = false;
+  std::wstring accessibleName_;
+  const Control* accessibleLabel_ = nullptr;
+  std::wstring accessibleUnit_;
   Font hfont_;
   Brush brush_;
 };

@@ -1,5 +1,7 @@
 #include "framework/ui/group_box.h"
 
+#include <oleacc.h>
+
 namespace fw {
 
 Publication GroupBox::publication() {
@@ -8,6 +10,8 @@ Publication GroupBox::publication() {
               property<GroupBox, std::wstring>("Caption", L"", &GroupBox::caption, &GroupBox::setCaption),
           }};
 }
+
+long GroupBox::accessibleRole() const { return ROLE_SYSTEM_GROUPING; }
 
 int GroupBox::captionHeight() {
   ScreenDC screen;

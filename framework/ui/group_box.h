@@ -1,6 +1,7 @@
 // A framed group with its caption in the frame's top edge.
 #pragma once
 
+#include "framework/ui/accessible.h"
 #include "framework/ui/control.h"
 
 namespace fw {
@@ -9,6 +10,8 @@ class GroupBox : public Published<GroupBox, Control> {
  public:
   static Publication publication();
   void paint(HDC dc, const RECT& client) override;
+  long accessibleRole() const override;
+  std::wstring accessibleName() const override { return spokenText(caption()); }
 
  protected:
   // Height of the caption's text in the control's font.

@@ -1,5 +1,7 @@
 #include "framework/ui/image.h"
 
+#include <oleacc.h>
+
 namespace fw {
 
 Publication Image::publication() {
@@ -30,6 +32,8 @@ void Image::setPictureData(const desc::Bytes& bytes) {
 void Image::fitToPicture() {
   if (autoSize_ && !picture_.empty()) setBounds(left(), top(), picture_.width(), picture_.height());
 }
+
+long Image::accessibleRole() const { return ROLE_SYSTEM_GRAPHIC; }
 
 void Image::paint(HDC dc, const RECT& client) {
   paintBackground(dc, client);

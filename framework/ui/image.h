@@ -11,6 +11,7 @@ class Image : public Published<Image, Control> {
  public:
   static Publication publication();
   void paint(HDC dc, const RECT& client) override;
+  long accessibleRole() const override;
 
   const Bitmap& picture() const { return picture_; }
   desc::Bytes pictureData() const;

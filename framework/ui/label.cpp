@@ -1,5 +1,7 @@
 #include "framework/ui/label.h"
 
+#include <oleacc.h>
+
 namespace fw {
 
 Publication Label::publication() {
@@ -18,6 +20,15 @@ void Label::setAutoSize(bool v) {
   autoSize_ = v;
   fitToText();
 }
+
+void Label::setLink(std::wstring address) {
+  linkAddress_ = std::move(address);
+  setTabStop(true);
+}
+
+long Label::accessibleRole() const { return isLink() ? ROLE_SYSTEM_LINK : ROLE_SYSTEM_STATICTEXT; }
+
+std::wstring Label::accessibleAction() const { return isLink() ? L"Ouvrir" : L""; }
 
 void Label::windowCreated() { fitToText(); }
 
@@ -47,6 +58,7 @@ void Label::paint(HDC dc, const RECT& client) {
   SetTextColor(dc, toColorRef(this->font().color));
   RECT r = client;
   DrawTextW(dc, caption().c_str(), int(caption().size()), &r, DT_NOPREFIX | DT_SINGLELINE);
+  if (isLink() && GetFocus() == handle()) DrawFocusRect(dc, &client);
 }
 
 LRESULT Label::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -64,8 +76,26 @@ LRESULT Label::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       fire("OnMouseLeave");
       return 0;
     case WM_LBUTTONUP:
-      fire("OnClick");
+      click();
       return 0;
+  }
+  if (!isLink()) return Control::handleMessage(msg, wp, lp);
+  switch (msg) {
+    case WM_GETDLGCODE: {
+      // Space comes as a character; Enter is asked for, or the window would
+      // give it to its default button.
+      const auto* asked = reinterpret_cast<const MSG*>(lp);
+      const bool enter = asked && asked->message == WM_KEYDOWN && asked->wParam == VK_RETURN;
+      return DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_KEYDOWN:
+      // Once per press: a held key repeats without opening again.
+      if ((wp == VK_RETURN || wp == VK_SPACE) && !(lp & (1 << 30))) click();
+      return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      invalidate();
+      break;
   }
   return Control::handleMessage(msg, wp, lp);
 }

@@ -1,6 +1,10 @@
-// A text that sizes itself to its caption, with mouse enter and leave events.
+// A text that sizes itself to its caption, with mouse enter and leave events,
+// read by assistive technology as static text. A label made a link is a tab
+// stop, read as a link to its address, shows a focus rectangle while it has
+// the focus and clicks on Enter or Space.
 #pragma once
 
+#include "framework/ui/accessible.h"
 #include "framework/ui/control.h"
 
 namespace fw {
@@ -12,6 +16,16 @@ class Label : public Published<Label, Control> {
   bool autoSize() const { return autoSize_; }
   void setAutoSize(bool v);
 
+  void setLink(std::wstring address);
+  bool isLink() const { return !linkAddress_.empty(); }
+  bool takesEnter() const override { return isLink(); }
+  void click() override { fire("OnClick"); }
+
+  long accessibleRole() const override;
+  std::wstring accessibleName() const override { return spokenText(caption()); }
+  std::wstring accessibleValue() const override { return linkAddress_; }
+  std::wstring accessibleAction() const override;
+
  protected:
   void windowCreated() override;
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -22,6 +36,7 @@ class Label : public Published<Label, Control> {
   void fitToText();
   bool autoSize_ = true;
   bool mouseInside_ = false;
+  std::wstring linkAddress_;
 };
 
 }  // namespace fw

@@ -39,10 +39,13 @@ const Expected kControls[] = {
     {L"Recherche d'échelle", 362, 14, 106, 57, L"Obtenir l'échelle", false},
     {L"Recherche d'échelle", 341, 22, 0, 0, L"m", true},
     {L"Recherche d'échelle", 341, 50, 0, 0, L"cm", true},
+    {L"Recherche d'échelle", 3, 20, 283, 20, L"Saisissez une cote (en mètre) figurant sur le plan ", false},
+    {L"Recherche d'échelle", 9, 46, 283, 20, L"Saisissez la même cote mesurée sur le plan (en cm)", false},
     {L"Informations", 10, 20, 128, 122, nullptr, false},
     {L"Informations", 10, 148, 0, 0, L"contact@plandrel.fr", true},
     {L"Informations", 13, 167, 0, 0, L"https://www.plandrel.fr", true},
     {L"Informations", 250, 111, 147, 48, L"En savoir plus...", false},
+    {L"Informations", 184, 18, 284, 87, L"\r\n    \r\n\r\n               Découvrez nos autres logiciels", false},
 };
 
 const wchar_t* const kScaleItems[] = {L" 1:20",  L" 1:25",  L" 1:30",   L" 1:50",   L" 1:75",  L" 1:100",
@@ -128,6 +131,8 @@ TEST(MainWindow, TabVisitsTheControlsInTheirOrderAndComesBack) {
       {"BtAide", morvi.childWithText(printing, L"Aide"), nullptr},
       {"RgOrient", orientation, nullptr},
       {"BtSavoirPlus", morvi.childWithText(info, L"En savoir plus..."), nullptr},
+      {"Label2", morvi.childWithText(info, L"contact@plandrel.fr"), nullptr},
+      {"Label6", morvi.childWithText(info, L"https://www.plandrel.fr"), nullptr},
       {"CotePlan", cotePlan, nullptr},
   };
   for (const Stop& s : stops) {

@@ -9,6 +9,11 @@
 
 namespace e2e {
 
+std::string repoRoot() {
+  const std::string source = __FILE__;
+  return source.substr(0, source.rfind("tests/e2e/"));
+}
+
 std::wstring morviExe() { return pathFromEnvironment("MORVI_EXE"); }
 
 std::wstring pathFromEnvironment(const char* variable) {

@@ -95,6 +95,9 @@ void waitUntilClosed(HWND dialog);
 // Answers a message box with OK; gives its texts, one a line.
 std::wstring answerBox(HWND box);
 
+// The repository's folder, on the Unix side, ending with "/".
+std::string repoRoot();
+
 // Starts a shell command line on the Unix side: Wine starts Unix programs
 // too, but gives no handle to wait on or to read an exit code from.
 bool startUnix(const std::string& commandLine);

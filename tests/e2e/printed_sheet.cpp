@@ -18,11 +18,6 @@ std::wstring windowsPath(const std::string& unixPath) {
   return path;
 }
 
-std::string repoRoot() {
-  const std::string source = __FILE__;
-  return source.substr(0, source.rfind("tests/e2e/"));
-}
-
 std::string readFile(const std::wstring& path) {
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, 0, nullptr);
