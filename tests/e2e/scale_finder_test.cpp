@@ -7,6 +7,7 @@
 #include "morvi_process.h"
 #include "printed_sheet.h"
 #include "settings_file.h"
+#include "tests/support/clipboard.h"
 #include "tests/support/window_search.h"
 
 using e2e::MorviProcess;
@@ -96,13 +97,7 @@ TEST(ScaleFinder, APasteIsANumberOrNothing) {
   MorviProcess morvi;
   const Finder f = finderOf(morvi);
   const auto pasteOver = [&](HWND field, const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
+    ASSERT_TRUE(testclipboard::put(nullptr, text));
     morvi.click(field);
     morvi.press(VK_HOME);
     morvi.press(VK_END, VK_SHIFT);

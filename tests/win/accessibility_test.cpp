@@ -162,8 +162,8 @@ TEST(Accessibility, WindowTextsOrderAndKeysAreTheProgramsOwn) {
   // stop before them; the stops before stay as they were.
   std::vector<std::string> stops;
   for (fw::Control* c : form.tabList()) stops.push_back(c->name());
-  EXPECT_EQ(stops, (std::vector<std::string>{"CotePlan", "CoteMesure", "BtEchelle", "RG_Morvi", "SpinEdit", "BtAide",
-                                             "RgOrient", "BtSavoirPlus", "Label2", "Label6"}));
+  EXPECT_EQ(stops, (std::vector<std::string>{"CotePlan", "CoteMesure", "BtEchelle", "RG_Morvi", "BtImprimer",
+                                             "SpinEdit", "BtAide", "RgOrient", "BtSavoirPlus", "Label2", "Label6"}));
   EXPECT_EQ(GetWindow(form.BtSavoirPlus->handle(), GW_HWNDNEXT), form.Label2->handle());
   EXPECT_EQ(GetWindow(form.Label2->handle(), GW_HWNDNEXT), form.Label6->handle());
 

@@ -15,6 +15,7 @@
 #include "framework/system/locale_win.h"
 #include "framework/text/float_format.h"
 #include "framework/ui/form.h"
+#include "tests/support/clipboard.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/test_window.h"
 
@@ -73,13 +74,7 @@ class EditFormatTest : public testing::Test {
     pump(30);
   }
   void paste(const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(form.handle()));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
+    ASSERT_TRUE(testclipboard::put(form.handle(), text));
     SendMessageW(field->handle(), WM_PASTE, 0, 0);
     pump(20);
   }
