@@ -1,6 +1,7 @@
 #include "ruler/print_ruler.h"
 
 #include "ruler/print_page.h"
+#include "ruler/printable_area.h"
 
 namespace ruler {
 
@@ -10,7 +11,10 @@ long double printRuler(fw::Printer& printer, const Graduation& graduation, Calib
   printPage(printer, orientationIndex, [&](const PrintablePage& page) {
     RulerPage ruler = layoutRuler(page.resolution, graduation, calibration.coefficient(), decimalSeparator);
     printCoef = ruler.printCoef;
-    return std::move(ruler.ops);
+    return keepPrintable(std::move(ruler.ops), page, [&](std::wstring_view text) {
+      const SIZE size = printer.textSize(text);
+      return TextSize{size.cx, size.cy};
+    });
   });
   return printCoef;
 }

@@ -16,6 +16,8 @@ prints, one item a line:
     mark 9.313 labelled 0m            (a labelled mark and its label)
     bar 250.012                       (calibration sheet only: its first mark
                                        to its last, in mm)
+    ink 4.233 4.106 205.9 258.7       (the box of all ink: left, top, right,
+                                       bottom, in mm from the sheet's corner)
 
 The sheet is rendered at 600 dpi in grey (pdftoppm applies the page
 rotation): the printer draws one-pixel lines at 300 dpi, and where they fall
@@ -85,6 +87,22 @@ def ink_centroids(image, columns_mm):
     return centres
 
 
+def ink_box(image):
+    """(left, top, right, bottom) of every dark pixel, in pixel edges."""
+    width, height, pixels = image
+    dark = bytes(1 if v < INK else 0 for v in range(256))
+    left, top, right, bottom = width, None, 0, None
+    for row in range(height):
+        line = pixels[row * width:(row + 1) * width].translate(dark)
+        first = line.find(1)
+        if first < 0:
+            continue
+        top = row if top is None else top
+        bottom = row + 1
+        left, right = min(left, first), max(right, line.rfind(1) + 1)
+    return None if top is None else (left, top, right, bottom)
+
+
 def words(pdf):
     """(x, top, bottom, text) of each word, in points, as the sheet is seen."""
     html = subprocess.run(["pdftotext", "-bbox", str(pdf), "-"], check=True, capture_output=True,
@@ -147,6 +165,9 @@ def measure(pdf):
             lines.append(f"mark {mm(y):.3f} labelled {labels.get(mark, '')}".rstrip())
     if texts[0] == CALIBRATION_TITLE and ticks:
         lines.append(f"bar {mm(ticks[-1] - ticks[0]):.3f}")
+    box = ink_box(image)
+    if box:
+        lines.append("ink " + " ".join(f"{mm(edge):.3f}" for edge in box))
     return lines
 
 

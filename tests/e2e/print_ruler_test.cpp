@@ -16,7 +16,9 @@
 #include "printed_sheet.h"
 #include "settings_file.h"
 #include "tests/support/window_search.h"
+#include "framework/text/number_text.h"
 #include "ruler/other_scale.h"
+#include "ruler/printable_area.h"
 #include "ruler/ruler_layout.h"
 #include "ruler/scale_catalogue.h"
 
@@ -26,14 +28,9 @@ namespace {
 
 constexpr double kMmPerInch = 25.4;
 
-struct PrinterPage {
-  ruler::Resolution resolution;
-  int heightPixels;  // VERTRES
-};
-
 // The default printer's page in one orientation, asked from the driver the
 // way any program would.
-PrinterPage pageOf(bool landscape) {
+ruler::PrintablePage pageOf(bool landscape) {
   wchar_t device[256]{};
   GetProfileStringW(L"windows", L"device", L"", device, 256);
   std::wstring name(device);
@@ -44,7 +41,11 @@ PrinterPage pageOf(bool landscape) {
   mode.dmOrientation = landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
   const HDC dc = CreateDCW(L"WINSPOOL", name.c_str(), nullptr, &mode);
   if (!dc) throw std::runtime_error("no default printer to measure against");
-  const PrinterPage page{{GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY)}, GetDeviceCaps(dc, VERTRES)};
+  const ruler::PrintablePage page{{GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY)},
+                                  GetDeviceCaps(dc, VERTRES),
+                                  GetDeviceCaps(dc, HORZRES),
+                                  {GetDeviceCaps(dc, PHYSICALWIDTH), GetDeviceCaps(dc, PHYSICALHEIGHT),
+                                   GetDeviceCaps(dc, PHYSICALOFFSETX), GetDeviceCaps(dc, PHYSICALOFFSETY)}};
   DeleteDC(dc);
   return page;
 }
@@ -90,7 +91,7 @@ std::string trimmed(std::wstring_view title) {
 // printer. A line at device row y covers row y, whose centre is y + 0.5.
 void expectMeasuresTrue(const Sheet& sheet, const ruler::Graduation& graduation, long double calibrationCoef,
                         bool landscape) {
-  const PrinterPage printer = pageOf(landscape);
+  const ruler::PrintablePage printer = pageOf(landscape);
   const ruler::RulerPage page = ruler::layoutRuler(printer.resolution, graduation, calibrationCoef, localeDecimal());
   SCOPED_TRACE(testing::Message() << narrow(graduation.title) << ", coefficient "
                                   << static_cast<double>(calibrationCoef) << (landscape ? ", landscape" : ""));
@@ -99,18 +100,19 @@ void expectMeasuresTrue(const Sheet& sheet, const ruler::Graduation& graduation,
   EXPECT_EQ(sheet.rotation, landscape ? 90 : 0);
   EXPECT_EQ(sheet.title, trimmed(graduation.title));
 
-  // Lines off the sheet are cut by the printer; a label is read only when
-  // it lies on the sheet whole.
+  // A mark whose pen would come within 3 mm of the paper's edge is left
+  // out; a label is read only when it lies whole within that margin.
   constexpr int labelHeight = 40;
+  const int inkBottom = ruler::inkBox(printer).bottom;
   std::vector<ExpectedMark> expected = expectedMarks(page);
-  std::erase_if(expected, [&](const ExpectedMark& m) { return m.y >= printer.heightPixels - 1; });
+  std::erase_if(expected, [&](const ExpectedMark& m) { return m.y + 1 > inkBottom; });
   ASSERT_EQ(sheet.marks.size(), expected.size());
   const double pixelsPerMm = printer.resolution.dpiY / kMmPerInch;
   for (std::size_t i = 0; i < expected.size(); ++i) {
     SCOPED_TRACE(testing::Message() << "mark " << i << " at device row " << expected[i].y);
     EXPECT_NEAR(sheet.marks[i].mm * pixelsPerMm, expected[i].y + 0.5, 1.0);
     EXPECT_EQ(sheet.marks[i].labelled, expected[i].labelled);
-    if (expected[i].labelled && expected[i].y - 20 + labelHeight < printer.heightPixels) {
+    if (expected[i].labelled && expected[i].y - 20 + labelHeight <= inkBottom) {
       EXPECT_EQ(sheet.marks[i].label, narrow(expected[i].label));
     }
   }
@@ -154,6 +156,33 @@ TEST(PrintedRuler, CalibrationStretchesAndLandscapeTurnsThePage) {
     chooseOrientation(morvi, c.landscape ? L"Paysage" : L"Portrait");
     expectMeasuresTrue(printAndMeasure(morvi, folder), scale(c.scale), 1 + c.calibration / 1000.0L, c.landscape);
   }
+}
+
+// Nothing is cut at the paper's edge: the landscape pages, whose ruler runs
+// past the paper's foot, keep every mark and every label they draw at least
+// 3 mm from each edge, and each labelled mark that is drawn has its label.
+TEST(PrintedRuler, LandscapePagesStayThreeMillimetresFromTheEdge) {
+  PdfFolder folder;
+  MorviProcess morvi;
+  calibrate(morvi, 0);
+  chooseOrientation(morvi, L"Paysage");
+  for (const int index : {5, 12}) {  // 1:100 and 1:500
+    SCOPED_TRACE(narrow(scale(index).title));
+    chooseScale(morvi, index);
+    const Sheet sheet = printAndMeasure(morvi, folder);
+    EXPECT_GE(sheet.inkLeftMm, 3.0);
+    EXPECT_GE(sheet.inkTopMm, 3.0);
+    EXPECT_LE(sheet.inkRightMm, 297.0 - 3.0);
+    EXPECT_LE(sheet.inkBottomMm, 210.0 - 3.0);
+    int k = 0;
+    for (const Sheet::Mark& mark : sheet.marks) {
+      if (!mark.labelled) continue;
+      const double metres = k++ * scale(index).labelStep;
+      EXPECT_EQ(mark.label, narrow(fw::formatGeneral(metres, localeDecimal()) + L"m")) << "at " << mark.mm << " mm";
+    }
+    EXPECT_GE(k, 10);  // a label every 10 mm at 1:100, every 20 mm at 1:500
+  }
+  expectMeasuresTrue(printAndMeasure(morvi, folder), scale(12), 1.0L, true);
 }
 
 // A scale the catalogue lacks, given in the dialog of " Autre…": its labels
