@@ -1,7 +1,7 @@
 #include "ruler/print_ruler.h"
 
 #include "ruler/print_page.h"
-#include "ruler/printable_area.h"
+#include "ruler/ruler_sheet.h"
 
 namespace ruler {
 
@@ -9,12 +9,12 @@ long double printRuler(fw::Printer& printer, const Graduation& graduation, Calib
                        int orientationIndex, wchar_t decimalSeparator) {
   long double printCoef = 0;
   printPage(printer, orientationIndex, [&](const PrintablePage& page) {
-    RulerPage ruler = layoutRuler(page.resolution, graduation, calibration.coefficient(), decimalSeparator);
-    printCoef = ruler.printCoef;
-    return keepPrintable(std::move(ruler.ops), page, [&](std::wstring_view text) {
+    RulerPage sheet = layoutRulerSheet(page, graduation, calibration, decimalSeparator, [&](std::wstring_view text) {
       const SIZE size = printer.textSize(text);
       return TextSize{size.cx, size.cy};
     });
+    printCoef = sheet.printCoef;
+    return std::move(sheet.ops);
   });
   return printCoef;
 }

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -183,6 +185,39 @@ TEST(PrintedRuler, LandscapePagesStayThreeMillimetresFromTheEdge) {
     EXPECT_GE(k, 10);  // a label every 10 mm at 1:100, every 20 mm at 1:500
   }
   expectMeasuresTrue(printAndMeasure(morvi, folder), scale(12), 1.0L, true);
+}
+
+// The check bar measures 100 mm on paper times the calibration, like the
+// graduations beside it, its cross marks at its ends and at ±0,5 % and ±1 %
+// of it, in both orientations, right of the graduations and their labels.
+TEST(PrintedRuler, TheCheckBarMeasuresTheCalibratedHundredMillimetres) {
+  PdfFolder folder;
+  MorviProcess morvi;
+  chooseScale(morvi, 5);
+  struct Case {
+    int calibration;
+    bool landscape;
+  };
+  for (const Case c : {Case{0, false}, Case{20, false}, Case{-35, false}, Case{0, true}, Case{20, true},
+                       Case{-35, true}}) {
+    SCOPED_TRACE(testing::Message() << c.calibration << " permille" << (c.landscape ? ", landscape" : ""));
+    calibrate(morvi, c.calibration);
+    chooseOrientation(morvi, c.landscape ? L"Paysage" : L"Portrait");
+    const Sheet sheet = printAndMeasure(morvi, folder);
+    const double coef = 1 + c.calibration / 1000.0;
+    EXPECT_NEAR(sheet.checkBarMm, 100 * coef, 0.1);
+    const double crossAt[] = {0, 99, 99.5, 100, 100.5, 101};
+    ASSERT_EQ(sheet.checkMarksMm.size(), std::size(crossAt));
+    for (std::size_t i = 0; i < std::size(crossAt); ++i) {
+      EXPECT_NEAR(sheet.checkMarksMm[i], crossAt[i] * coef, 0.1) << "cross mark " << i;
+    }
+    // The labels end before 90 mm across.
+    EXPECT_GT(sheet.checkBarLeftMm, 90.0);
+    for (const char* line : {"Ce trait doit mesurer 100 mm.", "Sinon : Étalonner l'imprimante (Ctrl+E)"}) {
+      EXPECT_NE(std::find(sheet.texts.begin(), sheet.texts.end(), line), sheet.texts.end()) << line;
+    }
+    expectMeasuresTrue(sheet, scale(5), coef, c.landscape);
+  }
 }
 
 // A scale the catalogue lacks, given in the dialog of " Autre…": its labels
