@@ -10,11 +10,13 @@
 
 #include <algorithm>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "morvi_process.h"
+#include "morvi_version.h"
 #include "printed_sheet.h"
 #include "settings_file.h"
 #include "tests/support/window_search.h"
@@ -218,6 +220,23 @@ TEST(PrintedRuler, TheCheckBarMeasuresTheCalibratedHundredMillimetres) {
     }
     expectMeasuresTrue(sheet, scale(5), coef, c.landscape);
   }
+}
+
+// The foot line says what the sheet was printed with.
+TEST(PrintedRuler, TheFootLineSaysWhatTheSheetWasPrintedWith) {
+  PdfFolder folder;
+  MorviProcess morvi;
+  chooseScale(morvi, 5);
+  calibrate(morvi, 7);
+  chooseOrientation(morvi, L"Portrait");
+  SYSTEMTIME today{};
+  GetLocalTime(&today);
+  char date[16];
+  std::snprintf(date, sizeof date, "%02d/%02d/%04d", today.wDay, today.wMonth, today.wYear);
+  const Sheet sheet = printAndMeasure(morvi, folder);
+  ASSERT_FALSE(sheet.texts.empty());
+  EXPECT_EQ(sheet.texts.back(),
+            std::string("Echelle 1:100 · étalonnage +7 ‰ · portrait · PDF · ") + date + " · Morvi " MORVI_VERSION);
 }
 
 // A scale the catalogue lacks, given in the dialog of " Autre…": its labels

@@ -10,9 +10,9 @@ namespace {
 
 using namespace ruler;
 
-// A fixed-pitch stand-in for the printer's 8-point font at 300 dpi: 20
-// pixels a letter (wider than the real one), 38 high.
-TextSize fixedPitch(std::wstring_view text) { return {static_cast<int>(text.size()) * 20, 38}; }
+// A fixed-pitch stand-in for the printer's 8-point font at 300 dpi: 16
+// pixels a letter (the real one averages about 14.5), 38 high.
+TextSize fixedPitch(std::wstring_view text) { return {static_cast<int>(text.size()) * 16, 38}; }
 
 struct Paper {
   const char* name;
@@ -24,6 +24,8 @@ const Paper papers[] = {
     {"Letter portrait", {{300, 300}, 3300, 2550, {2550, 3300, 0, 0}}},
     {"Letter landscape", {{300, 300}, 2550, 3300, {3300, 2550, 0, 0}}},
 };
+
+const PrintOrigin pdf{L"PDF", {7, 12, 2026}, L"1.0.0"};
 
 bool overlap(const InkBox& a, const InkBox& b) {
   return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
@@ -38,7 +40,7 @@ TEST(CheckBar, MeasuresTheCalibratedHundredMillimetresClearOfTheGraduations) {
       SCOPED_TRACE(testing::Message() << paper.name << ", " << permille << " permille");
       const Calibration calibration = *Calibration::exactly(permille);
       const std::vector<DrawOp> bar = layoutCheckBar(paper.page.resolution, calibration, fixedPitch);
-      const RulerPage sheet = layoutRulerSheet(paper.page, scaleAt(5)->graduation, calibration, L',', fixedPitch);
+      const RulerPage sheet = layoutRulerSheet(paper.page, scaleAt(5)->graduation, calibration, L',', pdf, fixedPitch);
 
       const long double pixelsPerMm = 300 / 25.4L * calibration.coefficient();
       const auto& line = std::get<Line>(bar[0]);
@@ -63,6 +65,50 @@ TEST(CheckBar, MeasuresTheCalibratedHundredMillimetresClearOfTheGraduations) {
           if (std::find(bar.begin(), bar.end(), graduation) != bar.end()) continue;
           EXPECT_FALSE(overlap(ink, extentOf(graduation, fixedPitch)));
         }
+      }
+    }
+  }
+}
+
+TEST(FootLine, SaysWhatTheSheetWasPrintedWith) {
+  EXPECT_EQ(footLine(L"Echelle 1:100      ", *Calibration::exactly(7), false, L"PDF", pdf),
+            L"Echelle 1:100 · étalonnage +7 ‰ · portrait · PDF · 07/12/2026 · Morvi 1.0.0");
+  EXPECT_EQ(footLine(L"Echelle 1:141,4", *Calibration::exactly(-35), true, L"PDF-Letter",
+                     {L"", {31, 1, 2027}, L"1.2.3"}),
+            L"Echelle 1:141,4 · étalonnage -35 ‰ · paysage · PDF-Letter · 31/01/2027 · Morvi 1.2.3");
+}
+
+// The foot line is the page's last line of ink, whole and clear of every
+// other mark and text; a printer name too long for it is cut as little as
+// needed and ends with "…".
+TEST(FootLine, StandsWholeAtTheFootAndCutsALongPrinterName) {
+  const std::wstring longName(100, L'P');
+  for (const Paper& paper : papers) {
+    for (const std::wstring& printer : {std::wstring(L"PDF"), longName}) {
+      SCOPED_TRACE(testing::Message() << paper.name << ", printer name of " << printer.size());
+      const PrintOrigin origin{printer, {7, 12, 2026}, L"1.0.0"};
+      const RulerPage sheet = layoutRulerSheet(paper.page, scaleAt(5)->graduation, {}, L',', origin, fixedPitch);
+      const auto& foot = std::get<Text>(sheet.ops.back());
+      const bool landscape = paper.page.widthPixels > paper.page.heightPixels;
+      const InkBox box = inkBox(paper.page);
+      const InkBox ink = extentOf(foot, fixedPitch);
+      EXPECT_EQ(ink.bottom, box.bottom);
+      EXPECT_TRUE(fitsWithin(ink, box));
+      for (std::size_t i = 0; i + 1 < sheet.ops.size(); ++i) {
+        EXPECT_FALSE(overlap(ink, extentOf(sheet.ops[i], fixedPitch))) << "over drawing " << i;
+      }
+      if (printer == L"PDF") {
+        EXPECT_EQ(foot.text, footLine(scaleAt(5)->graduation.title, {}, landscape, L"PDF", origin));
+      } else {
+        const std::size_t kept = foot.text.find(L'…');
+        ASSERT_NE(kept, std::wstring::npos);
+        const std::size_t start = foot.text.find(L'P');
+        const std::size_t length = kept - start;
+        EXPECT_EQ(foot.text, footLine(scaleAt(5)->graduation.title, {}, landscape,
+                                      longName.substr(0, length) + L"…", origin));
+        const std::wstring longer =
+            footLine(scaleAt(5)->graduation.title, {}, landscape, longName.substr(0, length + 1) + L"…", origin);
+        EXPECT_GT(foot.at.x + fixedPitch(longer).width - 1, box.right) << "cut more than needed";
       }
     }
   }
