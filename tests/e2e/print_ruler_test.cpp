@@ -10,8 +10,11 @@
 
 #include <algorithm>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -314,6 +317,56 @@ TEST(PrintedRuler, OnLetterPaperTheLabelsMeasureTrue) {
   EXPECT_NEAR(sheet.paperWidthMm, 215.9, 0.1);
   EXPECT_NEAR(sheet.paperHeightMm, 279.4, 0.1);
   expectMeasuresTrue(sheet, scale(5), 1.0L, false);
+}
+
+// The calibration field's value after the program has had time to follow
+// the default printer (it looks every second).
+double coefficientOnceSettled(const MorviProcess& morvi, double wanted) {
+  for (int i = 0; i < 40 && std::abs(morvi.calibrationCoef() - wanted) > 1e-9; ++i) e2e::pause(100);
+  return morvi.calibrationCoef();
+}
+
+// Each printer keeps its own calibration under [Imprimantes]; [Morvi] Coef
+// serves a printer without one and is still written for an older Morvi.
+TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
+  const SettingsFileSetAside setAside;
+  std::ofstream(std::filesystem::path(setAside.file), std::ios::binary)
+      << "[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n";
+  const auto stored = [&](const wchar_t* section, const wchar_t* key) {
+    return static_cast<int>(GetPrivateProfileIntW(section, key, -12345, setAside.file.c_str()));
+  };
+  PdfFolder folder;
+  {
+    MorviProcess morvi;  // the A4 printer, the default
+    EXPECT_NEAR(morvi.calibrationCoef(), 1.012, 1e-12);
+    ASSERT_TRUE(morvi.close());
+  }
+  EXPECT_EQ(stored(L"Imprimantes", L"PDF"), -12345) << "a run without a change writes no printer's";
+  {
+    const DefaultPrinter letter(L"PDF-Letter");
+    MorviProcess morvi;
+    EXPECT_NEAR(morvi.calibrationCoef(), 0.992, 1e-12);
+    chooseOrientation(morvi, L"Portrait");
+    chooseScale(morvi, 5);
+    const HWND dialog = askToPrint(morvi);
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(automation::descendantWithText(dialog, L"Confirmez l'impression"));
+    EXPECT_TRUE(automation::descendantWithText(dialog, L"PDF-Letter · étalonnage -8 ‰")) << "not named";
+    morvi.click(automation::descendantWithText(dialog, L"&Oui"));
+    const std::optional<std::string> pdf = folder.next();
+    ASSERT_TRUE(pdf) << "nothing printed";
+    expectMeasuresTrue(measure(*pdf), scale(5), 0.992L, false);
+    {
+      const DefaultPrinter a4(L"PDF");
+      EXPECT_NEAR(coefficientOnceSettled(morvi, 1.012), 1.012, 1e-12) << "the field does not follow";
+    }
+    EXPECT_NEAR(coefficientOnceSettled(morvi, 0.992), 0.992, 1e-12);
+    calibrate(morvi, 5);
+    ASSERT_TRUE(morvi.close());
+  }
+  EXPECT_EQ(stored(L"Imprimantes", L"PDF-Letter"), 5);
+  EXPECT_EQ(stored(L"Morvi", L"Coef"), 5);
+  EXPECT_EQ(stored(L"Imprimantes", L"PDF"), -12345);
 }
 
 // A job the spooler refuses is said, naming the printer, and nothing is
