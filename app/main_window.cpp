@@ -91,11 +91,21 @@ void TFormmorvi::loaded() {
 void TFormmorvi::windowCreated() {
   fw::Form::windowCreated();
   about::addToSystemMenu(handle());
+  // Windows says a change of the default printer with WM_SETTINGCHANGE only
+  // to top-level windows that listen and not always (Wine does not): it is
+  // also looked at every second.
+  SetTimer(handle(), defaultPrinterTimer, 1000, nullptr);
 }
 
 // Follows the field as the user types: a number beyond the range prints at
-// the range's end, which is also what the field shows once left.
-void TFormmorvi::TBChange(fw::Control&) { PrinterCalibration = ruler::Calibration::clamped(SpinEdit->value()); }
+// the range's end, which is also what the field shows once left. A value
+// other than the printer's own, typed or set by the assistant, is kept for
+// the printer it is for; the program showing that value is no change.
+void TFormmorvi::TBChange(fw::Control&) {
+  PrinterCalibration = ruler::Calibration::clamped(SpinEdit->value());
+  if (!CalibratedPrinter.empty() && PrinterCalibration.permille() != calibrationFor(CalibratedPrinter))
+    ChangedCalibrations[CalibratedPrinter] = PrinterCalibration.permille();
+}
 
 void TFormmorvi::FormShow(fw::Control&) {
   for (ctl::TEditFormat* field : {CotePlan, CoteMesure}) field->setDisplayFormat(L",0.00 ;,0.00");
@@ -136,5 +146,7 @@ LRESULT TFormmorvi::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   static const UINT askCoefficient = RegisterWindowMessageW(L"Morvi.CalibrationCoef");
   if (msg == askCoefficient) return std::bit_cast<LRESULT>(double(calibrationCoef()));
   if (msg == WM_SYSCOMMAND && (about::onSystemCommand(handle(), wp) || systemCommand(wp))) return 0;
+  if ((msg == WM_TIMER && wp == defaultPrinterTimer) || msg == WM_SETTINGCHANGE) followDefaultPrinter();
+  if (msg == WM_TIMER && wp == defaultPrinterTimer) return 0;
   return fw::Form::handleMessage(msg, wp, lp);
 }

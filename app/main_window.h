@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "controls/edit_format.h"
@@ -83,9 +84,24 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   // The item after the catalogue's: " Autre…", or " 1:N" once N is given.
   void showOtherScale();
   void GetSpecialFolder(int folderId, std::wstring& path);
+  // The calibration per printer: the field shows the default printer's own
+  // calibration, from the section [Imprimantes], else [Morvi] Coef; it
+  // follows when the default printer changes.
+  int calibrationFor(const std::wstring& printer) const;
+  void showPrinterCalibration();  // at start
+  void followDefaultPrinter();
+  void showCalibration(int permille);
+  // "PDF · étalonnage +7 ‰": what the next job will use; empty without a printer.
+  std::wstring printerAndCalibration();
 
   // What the calibration field holds, within its range: what prints.
   ruler::Calibration PrinterCalibration;
+  // The printer the field's value is for (empty while none is known), the
+  // value of [Morvi] Coef read at start, and the calibrations changed in
+  // this run by printer (written at the end).
+  std::wstring CalibratedPrinter;
+  int StoredCoef = 0;
+  std::map<std::wstring, int> ChangedCalibrations;
   std::wstring SettingsFile;
   std::wstring SettingsDir;
   // Whether the settings file or the printer gave an orientation at start.
@@ -94,6 +110,7 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   // (kept in the settings), the scale finder's last answer that the dialog
   // proposes, and the item selected before the user chose it.
   static constexpr int OtherScaleItem = 17;
+  static constexpr UINT_PTR defaultPrinterTimer = 0x5052;
   std::optional<ruler::ScaleDenominator> OtherScale;
   std::optional<ruler::ScaleDenominator> LastScaleAnswer;
   int SelectedScale = -1;

@@ -8,8 +8,10 @@
 
 void TFormmorvi::AdvGlowButton1Click(fw::Control&) {
   // Only "Oui" prints: a dialog closed without an answer prints nothing.
+  // Below its buttons it names the printer and the calibration of the job.
   if (fw::messageDialog(L"Confirmez l'impression", fw::DialogType::Confirmation,
-                        {fw::DialogButton::Yes, fw::DialogButton::No}, 0) != fw::ModalResult::Yes)
+                        {fw::DialogButton::Yes, fw::DialogButton::No}, 0,
+                        printerAndCalibration()) != fw::ModalResult::Yes)
     return;
   const int index = RG_Morvi->itemIndex();
   if (const ruler::ScaleEntry* entry = ruler::scaleAt(index)) {

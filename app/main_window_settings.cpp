@@ -1,6 +1,6 @@
-// The settings file: the calibration, the orientation and the N of the scale
-// the catalogue lacks, kept from one run to the next in
-// <application data>\Plandrel\Plandrel.ini.
+// The settings file: the calibration, each printer's own, the orientation
+// and the N of the scale the catalogue lacks, kept from one run to the next
+// in <application data>\Plandrel\Plandrel.ini.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -17,6 +17,8 @@ namespace {
 
 constexpr wchar_t kSection[] = L"Morvi";
 constexpr wchar_t kCoef[] = L"Coef";
+// Keys are the printers' names as the system gives them, values whole ‰.
+constexpr wchar_t kPrinters[] = L"Imprimantes";
 constexpr wchar_t kOrientation[] = L"Orientation";
 // Written with "." whatever the locale, so that every locale reads it back.
 constexpr wchar_t kOtherScale[] = L"AutreEchelle";
@@ -101,7 +103,8 @@ void TFormmorvi::FormCreate(fw::Control& sender) {
     if (GetFileAttributesW(SettingsDir.c_str()) == INVALID_FILE_ATTRIBUTES)
       SHCreateDirectoryExW(nullptr, SettingsDir.c_str(), nullptr);
     settings.emplace(SettingsFile);
-    SpinEdit->setValue(settings->readInteger(kSection, kCoef, 0));
+    StoredCoef = settings->readInteger(kSection, kCoef, 0);
+    showPrinterCalibration();
     // A value that does not read is left aside, as if there were none.
     OtherScale = ruler::ScaleDenominator::read(settings->readString(kSection, kOtherScale));
     selectOrientation();
@@ -109,7 +112,7 @@ void TFormmorvi::FormCreate(fw::Control& sender) {
     // The fallback: calibration 0 and the orientation read again; the window
     // opens all the same.
     try {
-      SpinEdit->setValue(0);
+      showCalibration(0);
       selectOrientation();
     } catch (const std::exception& e) {
       fw::Application::showException(e);
@@ -120,9 +123,18 @@ void TFormmorvi::FormCreate(fw::Control& sender) {
   SelectedScale = RG_Morvi->itemIndex();
 }
 
+int TFormmorvi::calibrationFor(const std::wstring& printer) const {
+  if (const auto changed = ChangedCalibrations.find(printer); changed != ChangedCalibrations.end())
+    return changed->second;
+  if (printer.empty() || SettingsFile.empty()) return StoredCoef;
+  return fw::IniFile(SettingsFile).readInteger(kPrinters, printer, StoredCoef);
+}
+
 void TFormmorvi::FormDestroy(fw::Control&) {
   fw::IniFile settings(SettingsFile);
+  // Still written: an older Morvi reads only this one.
   settings.writeInteger(kSection, kCoef, SpinEdit->value());
+  for (const auto& [printer, permille] : ChangedCalibrations) settings.writeInteger(kPrinters, printer, permille);
   // An orientation that nobody established leaves the file's own in place.
   if (OrientationKnown || RgOrient->itemIndex() != -1)
     settings.writeInteger(kSection, kOrientation, RgOrient->itemIndex());

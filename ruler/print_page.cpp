@@ -10,9 +10,13 @@ namespace {
 // The resolution is exact where the page size in millimetres is cut down to
 // whole ones.
 PrintablePage measure(fw::Printer& printer) {
-  const PrintablePage page{{GetDeviceCaps(printer.handle(), LOGPIXELSX), GetDeviceCaps(printer.handle(), LOGPIXELSY)},
-                           GetDeviceCaps(printer.handle(), VERTRES)};
-  if (page.resolution.dpiX <= 0 || page.resolution.dpiY <= 0 || page.heightPixels <= 0) {
+  const HDC dc = printer.handle();
+  const PrintablePage page{{GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY)},
+                           GetDeviceCaps(dc, VERTRES),
+                           GetDeviceCaps(dc, HORZRES),
+                           {GetDeviceCaps(dc, PHYSICALWIDTH), GetDeviceCaps(dc, PHYSICALHEIGHT),
+                            GetDeviceCaps(dc, PHYSICALOFFSETX), GetDeviceCaps(dc, PHYSICALOFFSETY)}};
+  if (page.resolution.dpiX <= 0 || page.resolution.dpiY <= 0 || page.heightPixels <= 0 || page.widthPixels <= 0) {
     throw fw::PrinterError(fw::notSupportedText);  // a page the printer cannot measure
   }
   return page;

@@ -1,6 +1,8 @@
 #include "ruler/print_ruler.h"
 
+#include "morvi_version.h"
 #include "ruler/print_page.h"
+#include "ruler/ruler_sheet.h"
 
 namespace ruler {
 
@@ -8,9 +10,17 @@ long double printRuler(fw::Printer& printer, const Graduation& graduation, Calib
                        int orientationIndex, wchar_t decimalSeparator) {
   long double printCoef = 0;
   printPage(printer, orientationIndex, [&](const PrintablePage& page) {
-    RulerPage ruler = layoutRuler(page.resolution, graduation, calibration.coefficient(), decimalSeparator);
-    printCoef = ruler.printCoef;
-    return std::move(ruler.ops);
+    SYSTEMTIME today{};
+    GetLocalTime(&today);
+    // The printer the job goes to: printPage has followed the default.
+    const PrintOrigin origin{printer.name(), {today.wDay, today.wMonth, today.wYear}, L"" MORVI_VERSION};
+    const auto measure = [&](std::wstring_view text) {
+      const SIZE size = printer.textSize(text);
+      return TextSize{size.cx, size.cy};
+    };
+    RulerPage sheet = layoutRulerSheet(page, graduation, calibration, decimalSeparator, origin, measure);
+    printCoef = sheet.printCoef;
+    return std::move(sheet.ops);
   });
   return printCoef;
 }

@@ -18,10 +18,29 @@ struct Resolution {
   int dpiY;  // LOGPIXELSY
 };
 
-// A page as the printer reports it: its resolution and its printable height.
+// The paper around the printable area, in device pixels: its size and where
+// the printable area starts on it. Zero when the printer does not say: the
+// paper is then taken to be the printable area.
+struct Paper {
+  int width = 0;    // PHYSICALWIDTH
+  int height = 0;   // PHYSICALHEIGHT
+  int offsetX = 0;  // PHYSICALOFFSETX
+  int offsetY = 0;  // PHYSICALOFFSETY
+};
+
+// A page as the printer reports it: its resolution, its printable area
+// (device (0,0) is its top-left corner) and the paper it lies on.
 struct PrintablePage {
   Resolution resolution;
-  int heightPixels;  // VERTRES
+  int heightPixels;     // VERTRES
+  int widthPixels = 0;  // HORZRES
+  Paper paper{};
+};
+
+// A text's extent in the printer's font, in device pixels.
+struct TextSize {
+  int width;
+  int height;
 };
 
 // Where a page puts things: across in tenths of a millimetre, down in device

@@ -16,6 +16,12 @@ prints, one item a line:
     mark 9.313 labelled 0m            (a labelled mark and its label)
     bar 250.012                       (calibration sheet only: its first mark
                                        to its last, in mm)
+    checkbar 100.012 97.0 103.0       (the ruler page's check bar: its length
+                                       between its end marks, and how far across
+                                       those run, in mm)
+    checkmark 99.000                  (each cross mark on the bar, from its top)
+    ink 4.233 4.106 205.9 258.7       (the box of all ink: left, top, right,
+                                       bottom, in mm from the sheet's corner)
 
 The sheet is rendered at 600 dpi in grey (pdftoppm applies the page
 rotation): the printer draws one-pixel lines at 300 dpi, and where they fall
@@ -25,6 +31,8 @@ ticks and one at 72.5 mm for the longer labelled marks; each dark run's
 centroid is a mark. Texts come from pdftotext: a word from 75 mm to 88 mm,
 level with a labelled mark, is part of its label; the title column starts at
 90 mm.
+The check bar is the long line down the column at 100 mm: one at 98 mm
+crosses its end marks, one at 100.75 mm every cross mark.
 """
 import re
 import subprocess
@@ -39,6 +47,9 @@ LABELLED_COLUMN_MM = (72.0, 73.0)  # only labelled marks reach 75 mm
 LABEL_FROM_MM, LABEL_TO_MM = 75.0, 88.0
 LABEL_NEAR_MM = 2.5   # a label's middle lies this close to its mark, above it
 SAME_TEXT_LINE_MM = 1.0
+CHECK_BAR_COLUMN_MM = (99.5, 100.5)
+CHECK_END_COLUMN_MM = (97.75, 98.25)
+CHECK_MARK_COLUMN_MM = (100.5, 101.0)
 CALIBRATION_TITLE = "Morvi : feuille d'étalonnage"
 INK = 240  # grey levels below this count as ink
 SAME_LINE_PX = 2
@@ -83,6 +94,63 @@ def ink_centroids(image, columns_mm):
             centres.append(sum(y * w for y, w in run) / total)
             run = []
     return centres
+
+
+def ink_box(image):
+    """(left, top, right, bottom) of every dark pixel, in pixel edges."""
+    width, height, pixels = image
+    dark = bytes(1 if v < INK else 0 for v in range(256))
+    left, top, right, bottom = width, None, 0, None
+    for row in range(height):
+        line = pixels[row * width:(row + 1) * width].translate(dark)
+        first = line.find(1)
+        if first < 0:
+            continue
+        top = row if top is None else top
+        bottom = row + 1
+        left, right = min(left, first), max(right, line.rfind(1) + 1)
+    return None if top is None else (left, top, right, bottom)
+
+
+def run_across(image, row, column):
+    """(first, last + 1) of the dark run through (row, column), in pixels."""
+    width, _, pixels = image
+    first = last = column
+    while first > 0 and pixels[row * width + first - 1] < INK:
+        first -= 1
+    while last + 1 < width and pixels[row * width + last + 1] < INK:
+        last += 1
+    return first, last + 1
+
+
+def longest_run_down(image, columns_mm):
+    """(top, bottom) in pixels of the longest dark run down any one column of a band."""
+    width, height, pixels = image
+    best = (0, 0)
+    for column in range(int(px(columns_mm[0])), int(px(columns_mm[1])) + 1):
+        top = None
+        for row in range(height + 1):
+            if row < height and pixels[row * width + column] < INK:
+                top = row if top is None else top
+            elif top is not None:
+                best = max(best, (top, row), key=lambda run: run[1] - run[0])
+                top = None
+    return best
+
+
+def check_bar(image):
+    """The report lines of the check bar, none when the page has none."""
+    # The bar is the long line down its column; its end marks are the marks
+    # across it nearest its ends (the title also reaches this far across).
+    top, bottom = longest_run_down(image, CHECK_BAR_COLUMN_MM)
+    crossing = ink_centroids(image, CHECK_END_COLUMN_MM)
+    if bottom - top < px(50) or not crossing:
+        return []
+    ends = [min(crossing, key=lambda y: abs(y - edge)) for edge in (top, bottom)]
+    left, right = run_across(image, int(ends[0]), int(px(sum(CHECK_END_COLUMN_MM) / 2)))
+    lines = [f"checkbar {mm(ends[1] - ends[0]):.3f} {mm(left):.2f} {mm(right):.2f}"]
+    marks = [y for y in ink_centroids(image, CHECK_MARK_COLUMN_MM) if ends[0] - 2 <= y <= ends[1] + px(2)]
+    return lines + [f"checkmark {mm(y - ends[0]):.3f}" for y in marks]
 
 
 def words(pdf):
@@ -147,6 +215,11 @@ def measure(pdf):
             lines.append(f"mark {mm(y):.3f} labelled {labels.get(mark, '')}".rstrip())
     if texts[0] == CALIBRATION_TITLE and ticks:
         lines.append(f"bar {mm(ticks[-1] - ticks[0]):.3f}")
+    if texts[0] != CALIBRATION_TITLE:
+        lines += check_bar(image)
+    box = ink_box(image)
+    if box:
+        lines.append("ink " + " ".join(f"{mm(edge):.3f}" for edge in box))
     return lines
 
 

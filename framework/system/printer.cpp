@@ -103,14 +103,31 @@ void Printer::beginDoc() {
   }
   printing_ = true;
   if (StartPage(dc) <= 0) refuse();
+  font_ = pageFont(dc);
+  fontSelection_.emplace(dc, font_.get());
+}
+
+Font Printer::pageFont(HDC dc) {
   LOGFONTW face{};
   face.lfHeight = -MulDiv(defaultFontPoints, GetDeviceCaps(dc, LOGPIXELSY), 72);
   face.lfWeight = FW_NORMAL;
   face.lfCharSet = DEFAULT_CHARSET;
   const std::wstring name = dialogFace();
   name.copy(face.lfFaceName, LF_FACESIZE - 1);
-  font_.reset(CreateFontIndirectW(&face));
-  fontSelection_.emplace(dc, font_.get());
+  return Font(CreateFontIndirectW(&face));
+}
+
+SIZE Printer::textSize(std::wstring_view text) {
+  SIZE size{};
+  if (printing_) {
+    GetTextExtentPoint32W(page(), text.data(), static_cast<int>(text.size()), &size);
+  } else {
+    const HDC dc = handle();
+    const Font font = pageFont(dc);
+    const Selection selection(dc, font.get());
+    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+  }
+  return size;
 }
 
 void Printer::endDoc() {

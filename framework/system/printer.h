@@ -62,6 +62,8 @@ class Printer {
   void moveTo(int x, int y);
   void lineTo(int x, int y);
   void textOut(int x, int y, std::wstring_view text);
+  // The extent `text` will have on the page, in device pixels.
+  SIZE textSize(std::wstring_view text);
 
  private:
   struct Device {
@@ -70,6 +72,7 @@ class Printer {
     DevModeBuffer settings;
   };
   Device& device();
+  static Font pageFont(HDC dc);  // the default font at 8 points on `dc`
   HDC page();  // the device context while a document is open
   int closeDocument(int(WINAPI* finish)(HDC));  // the system's answer
   [[noreturn]] void refuse();                   // aborts the job and says so

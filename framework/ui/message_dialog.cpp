@@ -220,11 +220,12 @@ bool taskDialogAvailable() {
   return IsThemeActive() && IsAppThemed() && windowsMajorVersion() >= 6 && taskDialogEntry() != nullptr;
 }
 
-ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons) {
+ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons, std::wstring_view footer) {
   const std::vector<ButtonFace> shown = shownButtons(buttons);
   std::vector<TASKDIALOG_BUTTON> taskButtons;
   for (const ButtonFace& face : shown) taskButtons.push_back({commandId(face.result), face.caption});
   const std::wstring content(text);
+  const std::wstring footerText(footer);
 
   TASKDIALOGCONFIG config{};
   config.cbSize = sizeof config;
@@ -235,6 +236,7 @@ ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons bu
                        : type == DialogType::Error ? TD_ERROR_ICON
                                                    : TD_INFORMATION_ICON;
   config.pszContent = content.c_str();
+  if (!footerText.empty()) config.pszFooter = footerText.c_str();
   config.cButtons = static_cast<UINT>(taskButtons.size());
   config.pButtons = taskButtons.data();
   config.nDefaultButton = taskButtons.front().nButtonID;
@@ -242,11 +244,11 @@ ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons bu
 
   int pressed = 0;
   const TaskDialogIndirectFn show = taskDialogEntry();
-  if (!show || FAILED(show(&config, &pressed, nullptr, nullptr))) return dialogForm(text, type, buttons);
+  if (!show || FAILED(show(&config, &pressed, nullptr, nullptr))) return dialogForm(text, type, buttons, footer);
   return pressed >= firstButtonId ? resultOf(pressed) : ModalResult::Cancel;
 }
 
-ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons buttons) {
+ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons buttons, std::wstring_view footer) {
   registerFormClass();
   const std::vector<ButtonFace> shown = shownButtons(buttons);
   FormState state{ModalResult::None, escapeResultOf(shown), commandId(shown.front().result)};
@@ -254,11 +256,13 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   const FormMetrics m = scaledMetrics();
   const auto font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   const SIZE textSize = measureText(text, font, m.textWidth);
+  const SIZE footerSize = footer.empty() ? SIZE{0, -m.margin} : measureText(footer, font, m.textWidth);
   const int buttonsWidth = static_cast<int>(shown.size()) * (m.buttonWidth + m.buttonGap) - m.buttonGap;
-  const int clientWidth =
-      std::max<int>(m.margin + m.icon + m.gap + textSize.cx + m.margin, m.margin + buttonsWidth + m.margin);
+  const int clientWidth = std::max<int>({m.margin + m.icon + m.gap + textSize.cx + m.margin,
+                                         m.margin + buttonsWidth + m.margin, m.margin + footerSize.cx + m.margin});
   const int buttonTop = m.margin + std::max<int>(m.icon, textSize.cy) + m.margin;
-  const int clientHeight = buttonTop + m.buttonHeight + m.margin;
+  const int footerTop = buttonTop + m.buttonHeight + m.margin;
+  const int clientHeight = footerTop + footerSize.cy + m.margin;
 
   constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   constexpr DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
@@ -290,6 +294,12 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
     left += m.buttonWidth + m.buttonGap;
   }
 
+  if (!footer.empty()) {
+    const std::wstring footerText(footer);
+    addChild(dialog.get(), L"STATIC", footerText.c_str(), SS_LEFT | SS_NOPREFIX,
+             {m.margin, footerTop, m.margin + footerSize.cx, footerTop + footerSize.cy}, -1, font);
+  }
+
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(dialog.get(), SW_SHOW);
   SetFocus(first);
@@ -300,8 +310,9 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   return result;
 }
 
-ModalResult messageDialog(std::wstring_view text, DialogType type, DialogButtons buttons, int /*helpContext*/) {
-  return taskDialogAvailable() ? taskDialog(text, type, buttons) : dialogForm(text, type, buttons);
+ModalResult messageDialog(std::wstring_view text, DialogType type, DialogButtons buttons, int /*helpContext*/,
+                          std::wstring_view footer) {
+  return taskDialogAvailable() ? taskDialog(text, type, buttons, footer) : dialogForm(text, type, buttons, footer);
 }
 
 void showMessage(std::wstring_view text) {

@@ -35,8 +35,10 @@ class DialogButtons {
 // Shows the dialog over the active window of this thread and waits for the
 // answer: the system's task dialog when visual themes are on (Windows 6 and
 // later), the program's own dialog form otherwise. The program has no help
-// file, so the help context only travels with the call.
-ModalResult messageDialog(std::wstring_view text, DialogType type, DialogButtons buttons, int helpContext);
+// file, so the help context only travels with the call. A footer, when
+// given, stands below the buttons.
+ModalResult messageDialog(std::wstring_view text, DialogType type, DialogButtons buttons, int helpContext,
+                          std::wstring_view footer = {});
 
 // The plain message box: the text, the program's title as caption, no icon
 // and one OK button.
@@ -44,8 +46,10 @@ void showMessage(std::wstring_view text);
 
 // The two forms, for the choice above and for tests.
 bool taskDialogAvailable();
-ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons);
-ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons buttons);
+ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons,
+                       std::wstring_view footer = {});
+ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons buttons,
+                       std::wstring_view footer = {});
 
 // TaskDialogIndirect of the common controls, or null where it is missing.
 using TaskDialogIndirectFn = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);

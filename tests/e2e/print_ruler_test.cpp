@@ -8,15 +8,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "morvi_process.h"
+#include "morvi_version.h"
 #include "printed_sheet.h"
 #include "settings_file.h"
 #include "tests/support/window_search.h"
+#include "framework/text/number_text.h"
 #include "ruler/other_scale.h"
+#include "ruler/printable_area.h"
 #include "ruler/ruler_layout.h"
 #include "ruler/scale_catalogue.h"
 
@@ -26,14 +35,9 @@ namespace {
 
 constexpr double kMmPerInch = 25.4;
 
-struct PrinterPage {
-  ruler::Resolution resolution;
-  int heightPixels;  // VERTRES
-};
-
 // The default printer's page in one orientation, asked from the driver the
 // way any program would.
-PrinterPage pageOf(bool landscape) {
+ruler::PrintablePage pageOf(bool landscape) {
   wchar_t device[256]{};
   GetProfileStringW(L"windows", L"device", L"", device, 256);
   std::wstring name(device);
@@ -44,7 +48,11 @@ PrinterPage pageOf(bool landscape) {
   mode.dmOrientation = landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
   const HDC dc = CreateDCW(L"WINSPOOL", name.c_str(), nullptr, &mode);
   if (!dc) throw std::runtime_error("no default printer to measure against");
-  const PrinterPage page{{GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY)}, GetDeviceCaps(dc, VERTRES)};
+  const ruler::PrintablePage page{{GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY)},
+                                  GetDeviceCaps(dc, VERTRES),
+                                  GetDeviceCaps(dc, HORZRES),
+                                  {GetDeviceCaps(dc, PHYSICALWIDTH), GetDeviceCaps(dc, PHYSICALHEIGHT),
+                                   GetDeviceCaps(dc, PHYSICALOFFSETX), GetDeviceCaps(dc, PHYSICALOFFSETY)}};
   DeleteDC(dc);
   return page;
 }
@@ -90,7 +98,7 @@ std::string trimmed(std::wstring_view title) {
 // printer. A line at device row y covers row y, whose centre is y + 0.5.
 void expectMeasuresTrue(const Sheet& sheet, const ruler::Graduation& graduation, long double calibrationCoef,
                         bool landscape) {
-  const PrinterPage printer = pageOf(landscape);
+  const ruler::PrintablePage printer = pageOf(landscape);
   const ruler::RulerPage page = ruler::layoutRuler(printer.resolution, graduation, calibrationCoef, localeDecimal());
   SCOPED_TRACE(testing::Message() << narrow(graduation.title) << ", coefficient "
                                   << static_cast<double>(calibrationCoef) << (landscape ? ", landscape" : ""));
@@ -99,18 +107,19 @@ void expectMeasuresTrue(const Sheet& sheet, const ruler::Graduation& graduation,
   EXPECT_EQ(sheet.rotation, landscape ? 90 : 0);
   EXPECT_EQ(sheet.title, trimmed(graduation.title));
 
-  // Lines off the sheet are cut by the printer; a label is read only when
-  // it lies on the sheet whole.
+  // A mark whose pen would come within 3 mm of the paper's edge is left
+  // out; a label is read only when it lies whole within that margin.
   constexpr int labelHeight = 40;
+  const int inkBottom = ruler::inkBox(printer).bottom;
   std::vector<ExpectedMark> expected = expectedMarks(page);
-  std::erase_if(expected, [&](const ExpectedMark& m) { return m.y >= printer.heightPixels - 1; });
+  std::erase_if(expected, [&](const ExpectedMark& m) { return m.y + 1 > inkBottom; });
   ASSERT_EQ(sheet.marks.size(), expected.size());
   const double pixelsPerMm = printer.resolution.dpiY / kMmPerInch;
   for (std::size_t i = 0; i < expected.size(); ++i) {
     SCOPED_TRACE(testing::Message() << "mark " << i << " at device row " << expected[i].y);
     EXPECT_NEAR(sheet.marks[i].mm * pixelsPerMm, expected[i].y + 0.5, 1.0);
     EXPECT_EQ(sheet.marks[i].labelled, expected[i].labelled);
-    if (expected[i].labelled && expected[i].y - 20 + labelHeight < printer.heightPixels) {
+    if (expected[i].labelled && expected[i].y - 20 + labelHeight <= inkBottom) {
       EXPECT_EQ(sheet.marks[i].label, narrow(expected[i].label));
     }
   }
@@ -154,6 +163,83 @@ TEST(PrintedRuler, CalibrationStretchesAndLandscapeTurnsThePage) {
     chooseOrientation(morvi, c.landscape ? L"Paysage" : L"Portrait");
     expectMeasuresTrue(printAndMeasure(morvi, folder), scale(c.scale), 1 + c.calibration / 1000.0L, c.landscape);
   }
+}
+
+// Nothing is cut at the paper's edge: the landscape pages, whose ruler runs
+// past the paper's foot, keep every mark and every label they draw at least
+// 3 mm from each edge, and each labelled mark that is drawn has its label.
+TEST(PrintedRuler, LandscapePagesStayThreeMillimetresFromTheEdge) {
+  PdfFolder folder;
+  MorviProcess morvi;
+  calibrate(morvi, 0);
+  chooseOrientation(morvi, L"Paysage");
+  for (const int index : {5, 12}) {  // 1:100 and 1:500
+    SCOPED_TRACE(narrow(scale(index).title));
+    chooseScale(morvi, index);
+    const Sheet sheet = printAndMeasure(morvi, folder);
+    EXPECT_GE(sheet.inkLeftMm, 3.0);
+    EXPECT_GE(sheet.inkTopMm, 3.0);
+    EXPECT_LE(sheet.inkRightMm, 297.0 - 3.0);
+    EXPECT_LE(sheet.inkBottomMm, 210.0 - 3.0);
+    int k = 0;
+    for (const Sheet::Mark& mark : sheet.marks) {
+      if (!mark.labelled) continue;
+      const double metres = k++ * scale(index).labelStep;
+      EXPECT_EQ(mark.label, narrow(fw::formatGeneral(metres, localeDecimal()) + L"m")) << "at " << mark.mm << " mm";
+    }
+    EXPECT_GE(k, 10);  // a label every 10 mm at 1:100, every 20 mm at 1:500
+  }
+  expectMeasuresTrue(printAndMeasure(morvi, folder), scale(12), 1.0L, true);
+}
+
+// The check bar measures 100 mm on paper times the calibration, like the
+// graduations beside it, its cross marks at its ends and at ±0,5 % and ±1 %
+// of it, in both orientations, right of the graduations and their labels.
+TEST(PrintedRuler, TheCheckBarMeasuresTheCalibratedHundredMillimetres) {
+  PdfFolder folder;
+  MorviProcess morvi;
+  chooseScale(morvi, 5);
+  struct Case {
+    int calibration;
+    bool landscape;
+  };
+  for (const Case c : {Case{0, false}, Case{20, false}, Case{-35, false}, Case{0, true}, Case{20, true},
+                       Case{-35, true}}) {
+    SCOPED_TRACE(testing::Message() << c.calibration << " permille" << (c.landscape ? ", landscape" : ""));
+    calibrate(morvi, c.calibration);
+    chooseOrientation(morvi, c.landscape ? L"Paysage" : L"Portrait");
+    const Sheet sheet = printAndMeasure(morvi, folder);
+    const double coef = 1 + c.calibration / 1000.0;
+    EXPECT_NEAR(sheet.checkBarMm, 100 * coef, 0.1);
+    const double crossAt[] = {0, 99, 99.5, 100, 100.5, 101};
+    ASSERT_EQ(sheet.checkMarksMm.size(), std::size(crossAt));
+    for (std::size_t i = 0; i < std::size(crossAt); ++i) {
+      EXPECT_NEAR(sheet.checkMarksMm[i], crossAt[i] * coef, 0.1) << "cross mark " << i;
+    }
+    // The labels end before 90 mm across.
+    EXPECT_GT(sheet.checkBarLeftMm, 90.0);
+    for (const char* line : {"Ce trait doit mesurer 100 mm.", "Sinon : Étalonner l'imprimante (Ctrl+E)"}) {
+      EXPECT_NE(std::find(sheet.texts.begin(), sheet.texts.end(), line), sheet.texts.end()) << line;
+    }
+    expectMeasuresTrue(sheet, scale(5), coef, c.landscape);
+  }
+}
+
+// The foot line says what the sheet was printed with.
+TEST(PrintedRuler, TheFootLineSaysWhatTheSheetWasPrintedWith) {
+  PdfFolder folder;
+  MorviProcess morvi;
+  chooseScale(morvi, 5);
+  calibrate(morvi, 7);
+  chooseOrientation(morvi, L"Portrait");
+  SYSTEMTIME today{};
+  GetLocalTime(&today);
+  char date[16];
+  std::snprintf(date, sizeof date, "%02d/%02d/%04d", today.wDay, today.wMonth, today.wYear);
+  const Sheet sheet = printAndMeasure(morvi, folder);
+  ASSERT_FALSE(sheet.texts.empty());
+  EXPECT_EQ(sheet.texts.back(),
+            std::string("Echelle 1:100 · étalonnage +7 ‰ · portrait · PDF · ") + date + " · Morvi " MORVI_VERSION);
 }
 
 // A scale the catalogue lacks, given in the dialog of " Autre…": its labels
@@ -231,6 +317,56 @@ TEST(PrintedRuler, OnLetterPaperTheLabelsMeasureTrue) {
   EXPECT_NEAR(sheet.paperWidthMm, 215.9, 0.1);
   EXPECT_NEAR(sheet.paperHeightMm, 279.4, 0.1);
   expectMeasuresTrue(sheet, scale(5), 1.0L, false);
+}
+
+// The calibration field's value after the program has had time to follow
+// the default printer (it looks every second).
+double coefficientOnceSettled(const MorviProcess& morvi, double wanted) {
+  for (int i = 0; i < 40 && std::abs(morvi.calibrationCoef() - wanted) > 1e-9; ++i) e2e::pause(100);
+  return morvi.calibrationCoef();
+}
+
+// Each printer keeps its own calibration under [Imprimantes]; [Morvi] Coef
+// serves a printer without one and is still written for an older Morvi.
+TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
+  const SettingsFileSetAside setAside;
+  std::ofstream(std::filesystem::path(setAside.file), std::ios::binary)
+      << "[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n";
+  const auto stored = [&](const wchar_t* section, const wchar_t* key) {
+    return static_cast<int>(GetPrivateProfileIntW(section, key, -12345, setAside.file.c_str()));
+  };
+  PdfFolder folder;
+  {
+    MorviProcess morvi;  // the A4 printer, the default
+    EXPECT_NEAR(morvi.calibrationCoef(), 1.012, 1e-12);
+    ASSERT_TRUE(morvi.close());
+  }
+  EXPECT_EQ(stored(L"Imprimantes", L"PDF"), -12345) << "a run without a change writes no printer's";
+  {
+    const DefaultPrinter letter(L"PDF-Letter");
+    MorviProcess morvi;
+    EXPECT_NEAR(morvi.calibrationCoef(), 0.992, 1e-12);
+    chooseOrientation(morvi, L"Portrait");
+    chooseScale(morvi, 5);
+    const HWND dialog = askToPrint(morvi);
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(automation::descendantWithText(dialog, L"Confirmez l'impression"));
+    EXPECT_TRUE(automation::descendantWithText(dialog, L"PDF-Letter · étalonnage -8 ‰")) << "not named";
+    morvi.click(automation::descendantWithText(dialog, L"&Oui"));
+    const std::optional<std::string> pdf = folder.next();
+    ASSERT_TRUE(pdf) << "nothing printed";
+    expectMeasuresTrue(measure(*pdf), scale(5), 0.992L, false);
+    {
+      const DefaultPrinter a4(L"PDF");
+      EXPECT_NEAR(coefficientOnceSettled(morvi, 1.012), 1.012, 1e-12) << "the field does not follow";
+    }
+    EXPECT_NEAR(coefficientOnceSettled(morvi, 0.992), 0.992, 1e-12);
+    calibrate(morvi, 5);
+    ASSERT_TRUE(morvi.close());
+  }
+  EXPECT_EQ(stored(L"Imprimantes", L"PDF-Letter"), 5);
+  EXPECT_EQ(stored(L"Morvi", L"Coef"), 5);
+  EXPECT_EQ(stored(L"Imprimantes", L"PDF"), -12345);
 }
 
 // A job the spooler refuses is said, naming the printer, and nothing is

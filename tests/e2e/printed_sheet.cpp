@@ -110,6 +110,14 @@ Sheet measure(const std::string& pdf) {
       sheet.title = line.substr(6);
     } else if (key == "text") {
       sheet.texts.push_back(line.substr(5));
+    } else if (key == "checkbar") {
+      fields >> sheet.checkBarMm >> sheet.checkBarLeftMm >> sheet.checkBarRightMm;
+    } else if (key == "checkmark") {
+      double at = 0;
+      fields >> at;
+      sheet.checkMarksMm.push_back(at);
+    } else if (key == "ink") {
+      fields >> sheet.inkLeftMm >> sheet.inkTopMm >> sheet.inkRightMm >> sheet.inkBottomMm;
     } else if (key == "bar") {
       fields >> sheet.barMm;
     } else if (key == "mark") {

@@ -48,6 +48,12 @@ struct Sheet {
   double paperWidthMm = 0, paperHeightMm = 0;
   std::vector<Mark> marks;
   double barMm = 0;  // a calibration sheet's, first mark to last
+  // A ruler page's check bar: its length between its end marks, how far
+  // across those run, and its cross marks from its top, all in mm.
+  double checkBarMm = 0, checkBarLeftMm = 0, checkBarRightMm = 0;
+  std::vector<double> checkMarksMm;
+  // The box of all ink in mm from the sheet's top-left corner, as it is seen.
+  double inkLeftMm = 0, inkTopMm = 0, inkRightMm = 0, inkBottomMm = 0;
 };
 Sheet measure(const std::string& pdf);
 

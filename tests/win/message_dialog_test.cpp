@@ -174,6 +174,32 @@ TEST(DialogForm, ConfirmationLooksAsTheUserExpects) {
   EXPECT_EQ(a.result, ModalResult::Yes) << "Enter presses Oui";
 }
 
+// A footer stands below the buttons; the text and the buttons stay as they are.
+TEST(DialogForm, AFooterStandsBelowTheButtons) {
+  std::vector<std::wstring> texts, buttons;
+  LONG buttonsBottom = 0, footerTop = 0;
+  answer([] { return fw::dialogForm(L"Confirmez l'impression", DialogType::Confirmation,
+                                    {DialogButton::Yes, DialogButton::No}, L"PDF · étalonnage +7 ‰"); },
+         [&](HWND dialog) {
+           RECT r;
+           for (HWND b : children(dialog, L"BUTTON")) {
+             buttons.push_back(textOf(b));
+             GetWindowRect(b, &r);
+             buttonsBottom = std::max(buttonsBottom, r.bottom);
+           }
+           for (HWND s : children(dialog, L"STATIC")) {
+             if (GetWindowLongW(s, GWL_STYLE) & SS_ICON) continue;
+             texts.push_back(textOf(s));
+             GetWindowRect(s, &r);
+             footerTop = r.top;  // the last one made
+           }
+           postKey(dialog, VK_ESCAPE);
+         });
+  EXPECT_EQ(texts, (std::vector<std::wstring>{L"Confirmez l'impression", L"PDF · étalonnage +7 ‰"}));
+  EXPECT_EQ(buttons, (std::vector<std::wstring>{L"&Oui", L"&Non"}));
+  EXPECT_GT(footerTop, buttonsBottom);
+}
+
 TEST(DialogForm, EachWayOutGivesItsResult) {
   EXPECT_EQ(answer(confirmForm, [](HWND d) { postClick(findButton(d, L"&Non")); }).result, ModalResult::No);
   EXPECT_EQ(answer(confirmForm, [](HWND d) { postClick(findButton(d, L"&Oui")); }).result, ModalResult::Yes);

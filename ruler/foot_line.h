@@ -1,0 +1,35 @@
+// The line at the foot of a ruler page that says what the sheet was printed
+// with: "Echelle 1:100 · étalonnage +7 ‰ · portrait · PDF · 07/12/2026 ·
+// Morvi 1.0.0". Two sheets printed differently can then be told apart.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ruler/calibration.h"
+#include "ruler/printable_area.h"
+#include "ruler/ruler_layout.h"
+
+namespace ruler {
+
+struct PrintDate {
+  int day, month, year;
+};
+
+// What the page itself does not know.
+struct PrintOrigin {
+  std::wstring printer;  // as the system names it
+  PrintDate date;
+  std::wstring version;  // Morvi's
+};
+
+std::wstring footLine(std::wstring_view title, Calibration calibration, bool landscape, std::wstring_view printer,
+                      const PrintOrigin& origin);
+
+// The foot line on the last line of the page's ink box, from 95 mm across,
+// right of the labels. A printer name too long for the line is cut and ends
+// with "…".
+Text layoutFootLine(const PrintablePage& page, std::wstring_view title, Calibration calibration,
+                    const PrintOrigin& origin, const TextMeasure& measure);
+
+}  // namespace ruler

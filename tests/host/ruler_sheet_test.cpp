@@ -1,0 +1,175 @@
+// The ruler page's parts around its graduations: the printable-area rule,
+// the check bar and the foot line, on A4 and Letter in both orientations.
+#include "ruler/ruler_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ruler/check_bar.h"
+#include "ruler/scale_catalogue.h"
+
+namespace {
+
+using namespace ruler;
+
+// A fixed-pitch stand-in for the printer's 8-point font at 300 dpi: 16
+// pixels a letter (the real one averages about 14.5), 38 high.
+TextSize fixedPitch(std::wstring_view text) { return {static_cast<int>(text.size()) * 16, 38}; }
+
+struct PaperCase {
+  const char* name;
+  PrintablePage page;
+};
+const PaperCase papers[] = {
+    {"A4 portrait", {{300, 300}, 3508, 2479, {2479, 3508, 0, 0}}},
+    {"A4 landscape", {{300, 300}, 2479, 3508, {3508, 2479, 0, 0}}},
+    {"Letter portrait", {{300, 300}, 3300, 2550, {2550, 3300, 0, 0}}},
+    {"Letter landscape", {{300, 300}, 2550, 3300, {3300, 2550, 0, 0}}},
+};
+
+const PrintOrigin pdf{L"PDF", {7, 12, 2026}, L"1.0.0"};
+
+bool overlap(const InkBox& a, const InkBox& b) {
+  return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+// At 300 dpi 3 mm are 35.4 pixels, rounded up to 36.
+TEST(PrintableArea, InkStaysThreeMillimetresFromThePaperAndInsideThePrintableArea) {
+  struct Case {
+    const char* name;
+    PrintablePage page;
+    InkBox expected;
+  };
+  const Case cases[] = {
+      {"A4 portrait", {{300, 300}, 3508, 2479, {2479, 3508, 0, 0}}, {36, 36, 2442, 3471}},
+      {"A4 landscape", {{300, 300}, 2479, 3508, {3508, 2479, 0, 0}}, {36, 36, 3471, 2442}},
+      {"Letter portrait", {{300, 300}, 3300, 2550, {2550, 3300, 0, 0}}, {36, 36, 2513, 3263}},
+      {"Letter landscape", {{300, 300}, 2550, 3300, {3300, 2550, 0, 0}}, {36, 36, 3263, 2513}},
+      // Margins wider than 3 mm: the printable area is the limit.
+      {"Letter, quarter-inch margins", {{300, 300}, 3150, 2400, {2550, 3300, 75, 75}}, {0, 0, 2399, 3149}},
+      // A margin of 1.5 mm: the paper's edge is.
+      {"A4 portrait, 18-pixel margins", {{300, 300}, 3472, 2443, {2479, 3508, 18, 18}}, {18, 18, 2424, 3453}},
+      {"A4 landscape at 600 by 300 dpi", {{600, 300}, 2479, 7016, {7016, 2479, 0, 0}}, {71, 36, 6944, 2442}},
+      {"no paper given", {{300, 300}, 3508, 2479}, {36, 36, 2442, 3471}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(inkBox(c.page), c.expected) << c.name;
+  }
+}
+
+TEST(PrintableArea, WhatWouldComeCloserIsLeftOutWholeAndTheRestKeepsItsOrder) {
+  const PrintablePage a4Landscape{{300, 300}, 2479, 3508, {3508, 2479, 0, 0}};
+  const std::vector<DrawOp> ops = {
+      Text{{1063, 50}, L"Echelle 1:100"},
+      Line{{591, 2441}, {827, 2441}},  // its pen's last row is 2442: kept
+      Line{{591, 2442}, {827, 2442}},  // one row lower: left out
+      Text{{945, 2404}, L"19m"},       // bottom row 2441: kept
+      Text{{945, 2405}, L"20m"},       // bottom row 2442: kept
+      Text{{945, 2406}, L"21m"},       // one row lower: left out
+      Line{{35, 100}, {35, 200}},      // too near the left edge
+      Text{{3100, 100}, L"abcdefghijklmnopqrstuvwxyz"},  // runs past the right margin
+  };
+  const std::vector<DrawOp> kept = keepPrintable(ops, a4Landscape, fixedPitch);
+  EXPECT_EQ(kept, (std::vector<DrawOp>{ops[0], ops[1], ops[3], ops[4]}));
+}
+
+// Today's landscape 1:100 page reaches the paper's foot: its 20 m mark came
+// 1.5 mm from the edge with its label cut. Everything kept is whole and clear.
+TEST(PrintableArea, TheLandscapeRulerKeepsOnlyWhatFits) {
+  const PrintablePage a4Landscape{{300, 300}, 2479, 3508, {3508, 2479, 0, 0}};
+  const RulerPage page = layoutRuler(a4Landscape.resolution, scaleAt(5)->graduation, 1, L',');
+  const std::vector<DrawOp> kept = keepPrintable(page.ops, a4Landscape, fixedPitch);
+  EXPECT_LT(kept.size(), page.ops.size());
+  bool twentyMetres = false;
+  for (const DrawOp& op : kept) {
+    EXPECT_TRUE(fitsWithin(extentOf(op, fixedPitch), inkBox(a4Landscape)));
+    if (const auto* text = std::get_if<Text>(&op)) twentyMetres |= text->text == L"20m";
+  }
+  EXPECT_FALSE(twentyMetres);
+}
+
+// The bar measures 100 × (1 + c/1000) mm to the pixel, its cross marks stand
+// where their share of it says, and all of it is drawn whole, clear of every
+// graduation, label and the title, on every paper and in both orientations.
+TEST(CheckBar, MeasuresTheCalibratedHundredMillimetresClearOfTheGraduations) {
+  for (const PaperCase& paper : papers) {
+    for (const int permille : {0, 20, -35, 100, -100}) {
+      SCOPED_TRACE(testing::Message() << paper.name << ", " << permille << " permille");
+      const Calibration calibration = *Calibration::exactly(permille);
+      const std::vector<DrawOp> bar = layoutCheckBar(paper.page.resolution, calibration, fixedPitch);
+      const RulerPage sheet = layoutRulerSheet(paper.page, scaleAt(5)->graduation, calibration, L',', pdf, fixedPitch);
+
+      const long double pixelsPerMm = 300 / 25.4L * calibration.coefficient();
+      const auto& line = std::get<Line>(bar[0]);
+      EXPECT_EQ(line.from.x, line.to.x);  // down the page, as the graduations
+      const int top = line.from.y;
+      EXPECT_EQ(top, 354);  // 30 mm
+      EXPECT_EQ(line.to.y - top, roundHalfEven(100 * pixelsPerMm));
+      const int crossAt[] = {0, 1000, 990, 995, 1005, 1010};
+      ASSERT_EQ(bar.size(), 1 + std::size(crossAt) + std::size(checkBarText));
+      for (std::size_t i = 0; i < std::size(crossAt); ++i) {
+        const auto& cross = std::get<Line>(bar[1 + i]);
+        EXPECT_EQ(cross.from.y, cross.to.y);
+        EXPECT_EQ(cross.from.y - top, roundHalfEven(crossAt[i] / 10.0L * pixelsPerMm)) << "cross mark " << i;
+        EXPECT_LE(cross.from.x, line.from.x);
+        EXPECT_GT(cross.to.x, line.from.x);
+      }
+
+      for (const DrawOp& op : bar) {
+        EXPECT_NE(std::find(sheet.ops.begin(), sheet.ops.end(), op), sheet.ops.end()) << "left out";
+        const InkBox ink = extentOf(op, fixedPitch);
+        for (const DrawOp& graduation : sheet.ops) {
+          if (std::find(bar.begin(), bar.end(), graduation) != bar.end()) continue;
+          EXPECT_FALSE(overlap(ink, extentOf(graduation, fixedPitch)));
+        }
+      }
+    }
+  }
+}
+
+TEST(FootLine, SaysWhatTheSheetWasPrintedWith) {
+  EXPECT_EQ(footLine(L"Echelle 1:100      ", *Calibration::exactly(7), false, L"PDF", pdf),
+            L"Echelle 1:100 · étalonnage +7 ‰ · portrait · PDF · 07/12/2026 · Morvi 1.0.0");
+  EXPECT_EQ(footLine(L"Echelle 1:141,4", *Calibration::exactly(-35), true, L"PDF-Letter",
+                     {L"", {31, 1, 2027}, L"1.2.3"}),
+            L"Echelle 1:141,4 · étalonnage -35 ‰ · paysage · PDF-Letter · 31/01/2027 · Morvi 1.2.3");
+}
+
+// The foot line is the page's last line of ink, whole and clear of every
+// other mark and text; a printer name too long for it is cut as little as
+// needed and ends with "…".
+TEST(FootLine, StandsWholeAtTheFootAndCutsALongPrinterName) {
+  const std::wstring longName(100, L'P');
+  for (const PaperCase& paper : papers) {
+    for (const std::wstring& printer : {std::wstring(L"PDF"), longName}) {
+      SCOPED_TRACE(testing::Message() << paper.name << ", printer name of " << printer.size());
+      const PrintOrigin origin{printer, {7, 12, 2026}, L"1.0.0"};
+      const RulerPage sheet = layoutRulerSheet(paper.page, scaleAt(5)->graduation, {}, L',', origin, fixedPitch);
+      const auto& foot = std::get<Text>(sheet.ops.back());
+      const bool landscape = paper.page.widthPixels > paper.page.heightPixels;
+      const InkBox box = inkBox(paper.page);
+      const InkBox ink = extentOf(foot, fixedPitch);
+      EXPECT_EQ(ink.bottom, box.bottom);
+      EXPECT_TRUE(fitsWithin(ink, box));
+      for (std::size_t i = 0; i + 1 < sheet.ops.size(); ++i) {
+        EXPECT_FALSE(overlap(ink, extentOf(sheet.ops[i], fixedPitch))) << "over drawing " << i;
+      }
+      if (printer == L"PDF") {
+        EXPECT_EQ(foot.text, footLine(scaleAt(5)->graduation.title, {}, landscape, L"PDF", origin));
+      } else {
+        const std::size_t kept = foot.text.find(L'…');
+        ASSERT_NE(kept, std::wstring::npos);
+        const std::size_t start = foot.text.find(L'P');
+        const std::size_t length = kept - start;
+        EXPECT_EQ(foot.text, footLine(scaleAt(5)->graduation.title, {}, landscape,
+                                      longName.substr(0, length) + L"…", origin));
+        const std::wstring longer =
+            footLine(scaleAt(5)->graduation.title, {}, landscape, longName.substr(0, length + 1) + L"…", origin);
+        EXPECT_GT(foot.at.x + fixedPitch(longer).width - 1, box.right) << "cut more than needed";
+      }
+    }
+  }
+}
+
+}  // namespace
