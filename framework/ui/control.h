@@ -40,7 +40,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/graphics/color.h"
+#include "framework/graphics/color_value.h"
 #include "framework/graphics/gdi.h"
 #include "framework/desc/properties.h"
 
