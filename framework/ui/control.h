@@ -93,6 +93,8 @@ class Control {
   // windows and of the Tab key.
   std::vector<Control*> childrenInTabOrder() const;
   Form* form();
+  // The dots per inch the control is laid out for: its window's.
+  virtual int dpi() const;
 
   // Geometry, relative to the parent's client area.
   int left() const { return bounds_.left; }

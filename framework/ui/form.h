@@ -14,6 +14,7 @@
 #include "framework/ui/control.h"
 #include "framework/ui/modal_result.h"
 #include "framework/desc/description.h"
+#include "framework/desc/dpi_scaling.h"
 
 namespace fw {
 
@@ -95,6 +96,8 @@ class Form : public Published<Form, Control> {
   // Controls that Tab visits, in order.
   std::vector<Control*> tabList();
 
+  int dpi() const override { return dpi_; }
+
   int clientWidth() const { return clientWidth_; }
   void setClientWidth(int v) { clientWidth_ = v; }
   int clientHeight() const { return clientHeight_; }
@@ -131,6 +134,8 @@ class Form : public Published<Form, Control> {
   BorderIcons borderIcons_{biSystemMenu | biMinimize | biMaximize};
   Position position_ = Position::Designed;
   int pixelsPerInch_ = 96;
+  // The window's own, which its description is scaled to.
+  int dpi_ = desc::kDesignDpi;
   HWND lastFocus_ = nullptr;
   bool shown_ = false;
   HWND owner_ = nullptr;
