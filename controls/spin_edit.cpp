@@ -229,6 +229,15 @@ fw::Control::WindowSpec TSpinEdit::windowSpec() const {
 void TSpinEdit::windowCreated() {
   // The pair's window comes after the field's, in the field.
   pair_->setFocusControl(handle());
+  fitToDpi();
+}
+
+void TSpinEdit::dpiChanged() {
+  fw::EditBox::dpiChanged();
+  fitToDpi();
+}
+
+void TSpinEdit::fitToDpi() {
   pair_->setBounds(0, 0, desc::scaleLength(spin::kDesignedPairWidth, dpi()),
                    desc::scaleLength(spin::kDesignedPairHeight, dpi()));
   if (height() < minimumHeight()) setHeight(minimumHeight());

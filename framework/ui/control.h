@@ -95,6 +95,9 @@ class Control {
   Form* form();
   // The dots per inch the control is laid out for: its window's.
   virtual int dpi() const;
+  // The window moved to another DPI and its lengths are scaled: what the
+  // control measures or places from its font is done again.
+  virtual void dpiChanged() { fontChanged(); }
 
   // Geometry, relative to the parent's client area.
   int left() const { return bounds_.left; }

@@ -122,6 +122,11 @@ class Form : public Published<Form, Control> {
 
  private:
   void placeFrame();
+  // Lays the window and its controls out again at another DPI, from the
+  // description it was made from.
+  void rescale(int dpi);
+  // The window's frame around its client area as designed.
+  void keepClientSize();
   static POINT centredOnWorkArea(SIZE size);
   void build(Control& control, const desc::Object& object, const std::vector<HandlerEntry>& handlers);
   void moveFocus(bool forward);
@@ -136,6 +141,7 @@ class Form : public Published<Form, Control> {
   int pixelsPerInch_ = 96;
   // The window's own, which its description is scaled to.
   int dpi_ = desc::kDesignDpi;
+  desc::Object designed_;  // the description as read, at 96 dpi
   HWND lastFocus_ = nullptr;
   bool shown_ = false;
   HWND owner_ = nullptr;
