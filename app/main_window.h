@@ -14,7 +14,7 @@
 #include "framework/ui/image.h"
 #include "framework/ui/label.h"
 #include "framework/ui/radio_group.h"
-#include "gdip/smooth_label.h"
+#include "controls/smooth_label.h"
 #include "ruler/calibration.h"
 #include "ruler/other_scale.h"
 #include "ruler/scale_catalogue.h"

@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "framework/graphics/rounding.h"
+#include "framework/text/rounding.h"
 
 namespace ctl {
 namespace {

@@ -14,8 +14,8 @@
 
 #include "framework/desc/persistent.h"
 #include "framework/desc/properties.h"
-#include "framework/graphics/color.h"
-#include "gdip/color.h"
+#include "framework/graphics/color_value.h"
+#include "gdip/argb.h"
 
 namespace ctl {
 
@@ -143,11 +143,14 @@ inline fw::Color BrightnessColor(fw::Color color, int d, const gdip::SystemColor
 
 }  // namespace ctl
 
+#define MORVI_ENUM_NAME(v) {E::v, #v}
+
 template <>
 struct fw::EnumNames<ctl::TGDIPGradient> {
-  static constexpr std::pair<ctl::TGDIPGradient, const char*> table[] = {
-      {ctl::TGDIPGradient::ggRadial, "ggRadial"},
-      {ctl::TGDIPGradient::ggVertical, "ggVertical"},
-      {ctl::TGDIPGradient::ggDiagonalForward, "ggDiagonalForward"},
-      {ctl::TGDIPGradient::ggDiagonalBackward, "ggDiagonalBackward"}};
+  using E = ctl::TGDIPGradient;
+  static constexpr std::pair<E, const char*> table[] = {
+      MORVI_ENUM_NAME(ggRadial), MORVI_ENUM_NAME(ggVertical), MORVI_ENUM_NAME(ggDiagonalForward),
+      MORVI_ENUM_NAME(ggDiagonalBackward)};
 };
+
+#undef MORVI_ENUM_NAME

@@ -413,6 +413,7 @@ GlowButtonPaint TAdvCustomGlowButton::paintInputs() {
   p.trimming = trimming_;
   p.wordWrap = wordWrap_;
   p.rounded = rounded_;
+  p.dpi = dpi();
   p.borderSingle = borderStyle_ == fw::BorderStyle::Single;
   p.marginHorz = marginHorz_;
   p.marginVert = marginVert_;

@@ -2,81 +2,85 @@
 // description writes them.
 #include "controls/glow_button.h"
 
+// Each value with the name the window description writes it by.
+#define MORVI_ENUM_NAME(v) {E::v, #v}
+
 template <>
 struct fw::EnumNames<ctl::TButtonLayout> {
-  using L = ctl::TButtonLayout;
-  static constexpr std::pair<L, const char*> table[] = {
-      {L::blGlyphLeft, "blGlyphLeft"},
-      {L::blGlyphTop, "blGlyphTop"},
-      {L::blGlyphRight, "blGlyphRight"},
-      {L::blGlyphBottom, "blGlyphBottom"},
-      {L::blGlyphLeftAdjusted, "blGlyphLeftAdjusted"},
-      {L::blGlyphRightAdjusted, "blGlyphRightAdjusted"},
-      {L::blGlyphTopAdjusted, "blGlyphTopAdjusted"},
-      {L::blGlyphBottomAdjusted, "blGlyphBottomAdjusted"}};
+  using E = ctl::TButtonLayout;
+  static constexpr std::pair<E, const char*> table[] = {
+      MORVI_ENUM_NAME(blGlyphLeft), MORVI_ENUM_NAME(blGlyphTop), MORVI_ENUM_NAME(blGlyphRight),
+      MORVI_ENUM_NAME(blGlyphBottom), MORVI_ENUM_NAME(blGlyphLeftAdjusted),
+      MORVI_ENUM_NAME(blGlyphRightAdjusted), MORVI_ENUM_NAME(blGlyphTopAdjusted),
+      MORVI_ENUM_NAME(blGlyphBottomAdjusted)};
 };
 template <>
 struct fw::EnumNames<ctl::TAntiAlias> {
-  using A = ctl::TAntiAlias;
-  static constexpr std::pair<A, const char*> table[] = {
-      {A::aaNone, "aaNone"}, {A::aaClearType, "aaClearType"}, {A::aaAntiAlias, "aaAntiAlias"}};
+  using E = ctl::TAntiAlias;
+  static constexpr std::pair<E, const char*> table[] = {
+      MORVI_ENUM_NAME(aaNone), MORVI_ENUM_NAME(aaClearType), MORVI_ENUM_NAME(aaAntiAlias)};
 };
 template <>
 struct fw::EnumNames<ctl::TFocusType> {
-  using F = ctl::TFocusType;
-  static constexpr std::pair<F, const char*> table[] = {
-      {F::ftBorder, "ftBorder"}, {F::ftHot, "ftHot"}, {F::ftHotBorder, "ftHotBorder"}, {F::ftNone, "ftNone"}};
+  using E = ctl::TFocusType;
+  static constexpr std::pair<E, const char*> table[] = {
+      MORVI_ENUM_NAME(ftBorder), MORVI_ENUM_NAME(ftHot), MORVI_ENUM_NAME(ftHotBorder),
+      MORVI_ENUM_NAME(ftNone)};
 };
 template <>
 struct fw::EnumNames<ctl::TImageListType> {
-  using I = ctl::TImageListType;
-  static constexpr std::pair<I, const char*> table[] = {{I::ipActionList, "ipActionList"},
-                                                        {I::ipOwnLists, "ipOwnLists"}};
+  using E = ctl::TImageListType;
+  static constexpr std::pair<E, const char*> table[] = {
+      MORVI_ENUM_NAME(ipActionList), MORVI_ENUM_NAME(ipOwnLists)};
 };
 template <>
 struct fw::EnumNames<ctl::TButtonPosition> {
-  using P = ctl::TButtonPosition;
-  static constexpr std::pair<P, const char*> table[] = {
-      {P::bpStandalone, "bpStandalone"}, {P::bpLeft, "bpLeft"}, {P::bpMiddle, "bpMiddle"}, {P::bpRight, "bpRight"}};
+  using E = ctl::TButtonPosition;
+  static constexpr std::pair<E, const char*> table[] = {
+      MORVI_ENUM_NAME(bpStandalone), MORVI_ENUM_NAME(bpLeft), MORVI_ENUM_NAME(bpMiddle),
+      MORVI_ENUM_NAME(bpRight)};
 };
 template <>
 struct fw::EnumNames<ctl::TShortCutHintPos> {
-  using P = ctl::TShortCutHintPos;
-  static constexpr std::pair<P, const char*> table[] = {
-      {P::shpLeft, "shpLeft"}, {P::shpTop, "shpTop"}, {P::shpRight, "shpRight"}, {P::shpBottom, "shpBottom"}};
+  using E = ctl::TShortCutHintPos;
+  static constexpr std::pair<E, const char*> table[] = {
+      MORVI_ENUM_NAME(shpLeft), MORVI_ENUM_NAME(shpTop), MORVI_ENUM_NAME(shpRight),
+      MORVI_ENUM_NAME(shpBottom)};
 };
 template <>
 struct fw::EnumNames<ctl::StringTrimming> {
-  using T = ctl::StringTrimming;
-  static constexpr std::pair<T, const char*> table[] = {
-      {T::StringTrimmingNone, "StringTrimmingNone"},
-      {T::StringTrimmingCharacter, "StringTrimmingCharacter"},
-      {T::StringTrimmingWord, "StringTrimmingWord"},
-      {T::StringTrimmingEllipsisCharacter, "StringTrimmingEllipsisCharacter"},
-      {T::StringTrimmingEllipsisWord, "StringTrimmingEllipsisWord"},
-      {T::StringTrimmingEllipsisPath, "StringTrimmingEllipsisPath"}};
+  using E = ctl::StringTrimming;
+  static constexpr std::pair<E, const char*> table[] = {
+      MORVI_ENUM_NAME(StringTrimmingNone), MORVI_ENUM_NAME(StringTrimmingCharacter),
+      MORVI_ENUM_NAME(StringTrimmingWord), MORVI_ENUM_NAME(StringTrimmingEllipsisCharacter),
+      MORVI_ENUM_NAME(StringTrimmingEllipsisWord), MORVI_ENUM_NAME(StringTrimmingEllipsisPath)};
 };
 template <>
 struct fw::EnumNames<ctl::TDropDownDirection> {
-  using D = ctl::TDropDownDirection;
-  static constexpr std::pair<D, const char*> table[] = {{D::ddDown, "ddDown"}, {D::ddRight, "ddRight"}};
+  using E = ctl::TDropDownDirection;
+  static constexpr std::pair<E, const char*> table[] = {
+      MORVI_ENUM_NAME(ddDown), MORVI_ENUM_NAME(ddRight)};
 };
 template <>
 struct fw::EnumNames<ctl::glow::TDropDownPosition> {
-  using D = ctl::glow::TDropDownPosition;
-  static constexpr std::pair<D, const char*> table[] = {{D::dpRight, "dpRight"}, {D::dpBottom, "dpBottom"}};
+  using E = ctl::glow::TDropDownPosition;
+  static constexpr std::pair<E, const char*> table[] = {
+      MORVI_ENUM_NAME(dpRight), MORVI_ENUM_NAME(dpBottom)};
 };
 template <>
 struct fw::EnumNames<ctl::TAdvButtonStyle> {
-  using S = ctl::TAdvButtonStyle;
-  static constexpr std::pair<S, const char*> table[] = {{S::bsButton, "bsButton"}, {S::bsCheck, "bsCheck"}};
+  using E = ctl::TAdvButtonStyle;
+  static constexpr std::pair<E, const char*> table[] = {
+      MORVI_ENUM_NAME(bsButton), MORVI_ENUM_NAME(bsCheck)};
 };
 template <>
 struct fw::EnumNames<ctl::glow::TButtonSizeState> {
-  using S = ctl::glow::TButtonSizeState;
-  static constexpr std::pair<S, const char*> table[] = {
-      {S::bsGlyph, "bsGlyph"}, {S::bsLabel, "bsLabel"}, {S::bsLarge, "bsLarge"}};
+  using E = ctl::glow::TButtonSizeState;
+  static constexpr std::pair<E, const char*> table[] = {
+      MORVI_ENUM_NAME(bsGlyph), MORVI_ENUM_NAME(bsLabel), MORVI_ENUM_NAME(bsLarge)};
 };
+
+#undef MORVI_ENUM_NAME
 
 namespace ctl {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "framework/graphics/rounding.h"
+#include "framework/text/rounding.h"
 
 namespace ctl {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "framework/desc/dpi_scaling.h"
 #include "gdip/gdip_picture.h"
 #include "gdip/objects.h"
 
@@ -58,7 +59,7 @@ void drawRounded(gdip::Graphics& g, const gdip::Pen& pen, int x, int y, int w, i
 }
 
 void drawBorderAndFocus(gdip::Graphics& g, const GlowButtonPaint& p, fw::Color border, int w, int h) {
-  const int r = p.rounded ? 3 : 0;
+  const int r = p.rounded ? desc::scaleLength(3, p.dpi) : 0;
   if (p.borderSingle) {
     gdip::Pen pen(argb(border), 1);
     // Buttons joined in a row share their edges: the outline stays square.

@@ -8,6 +8,7 @@
 #include "framework/ui/application.h"
 #include "framework/system/locale_win.h"
 #include "framework/graphics/gdi.h"
+#include "framework/desc/dpi_scaling.h"
 #include "framework/text/number_text.h"
 
 namespace ctl {
@@ -37,7 +38,7 @@ TSpinButton::TSpinButton(std::function<void()> onUpClick, std::function<void()> 
 }
 
 void TSpinButton::setBounds(int left, int top, int width, int height) {
-  spin::ButtonBoxes boxes = spin::fitButtons(width, height);
+  spin::ButtonBoxes boxes = spin::fitButtons(width, height, dpi());
   up_.bounds = boxes.up;
   down_.bounds = boxes.down;
   fw::Control::setBounds(left, top, boxes.width, height);
@@ -228,7 +229,17 @@ fw::Control::WindowSpec TSpinEdit::windowSpec() const {
 void TSpinEdit::windowCreated() {
   // The pair's window comes after the field's, in the field.
   pair_->setFocusControl(handle());
-  pair_->setBounds(0, 0, 15, 17);
+  fitToDpi();
+}
+
+void TSpinEdit::dpiChanged() {
+  fw::EditBox::dpiChanged();
+  fitToDpi();
+}
+
+void TSpinEdit::fitToDpi() {
+  pair_->setBounds(0, 0, desc::scaleLength(spin::kDesignedPairWidth, dpi()),
+                   desc::scaleLength(spin::kDesignedPairHeight, dpi()));
   if (height() < minimumHeight()) setHeight(minimumHeight());
   placePair();
   updateTextArea();
@@ -250,7 +261,7 @@ int TSpinEdit::minimumHeight() {
 
 void TSpinEdit::placePair() {
   // Controls here always have the three-dimensional look.
-  spin::Box b = spin::pairBounds(width(), height(), pair_->width(), true);
+  spin::Box b = spin::pairBounds(width(), height(), pair_->width(), true, dpi());
   pair_->setBounds(b.left, b.top, b.width, b.height);
 }
 
@@ -259,8 +270,8 @@ void TSpinEdit::updateTextArea() {
   GetClientRect(handle(), &client);
   // The margins the edit takes from a large font would cost a digit in so
   // narrow a field, and scroll "-100" out of sight.
-  SendMessageW(handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(spin::kTextMargin, 0));
-  RECT area{0, 0, spin::textAreaRight(client.right, pair_->width()), client.bottom + 1};
+  SendMessageW(handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(spin::textMargin(dpi()), 0));
+  RECT area{0, 0, spin::textAreaRight(client.right, pair_->width(), dpi()), client.bottom + 1};
   SendMessageW(handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&area));
 }
 

@@ -85,6 +85,7 @@ class TSpinEdit : public fw::Published<TSpinEdit, fw::EditBox> {
 
   const TSpinButton* buttonPair() const { return pair_; }
   int minimumHeight();
+  void dpiChanged() override;
 
  protected:
   WindowSpec windowSpec() const override;
@@ -92,6 +93,9 @@ class TSpinEdit : public fw::Published<TSpinEdit, fw::EditBox> {
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  // The pair sized for the window's DPI and placed, the field at least as
+  // high as its font needs.
+  void fitToDpi();
   void placePair();
   void updateTextArea();
   // Leaving the field: a number is clamped and kept, anything else gives the

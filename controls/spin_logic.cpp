@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/desc/dpi_scaling.h"
 #include "framework/text/number_text.h"
 
 namespace ctl::spin {
@@ -25,17 +26,25 @@ bool acceptsChar(wchar_t ch, wchar_t decimalSeparator, bool editorEnabled) {
   return allowed;
 }
 
-Box pairBounds(int fieldWidth, int fieldHeight, int pairWidth, bool threeD) {
-  if (threeD) return {fieldWidth - pairWidth - 5, 0, pairWidth, fieldHeight - 5};
-  return {fieldWidth - pairWidth, 1, pairWidth, fieldHeight - 3};
+namespace {
+int scaled(int designed, int dpi) { return desc::scaleLength(designed, dpi); }
+}  // namespace
+
+Box pairBounds(int fieldWidth, int fieldHeight, int pairWidth, bool threeD, int dpi) {
+  if (threeD) return {fieldWidth - pairWidth - scaled(5, dpi), 0, pairWidth, fieldHeight - scaled(5, dpi)};
+  return {fieldWidth - pairWidth, scaled(1, dpi), pairWidth, fieldHeight - scaled(3, dpi)};
 }
 
-ButtonBoxes fitButtons(int w, int h) {
-  w = std::max(w, kMinimumPairWidth);
+ButtonBoxes fitButtons(int w, int h, int dpi) {
+  w = std::max(w, scaled(kMinimumPairWidth, dpi));
   Box up{0, 0, w, h / 2};
   Box down{0, up.height - 1, w, h - up.height + 1};
   return {w, up, down};
 }
+
+int textMargin(int dpi) { return scaled(2, dpi); }
+
+int textAreaRight(int clientWidth, int pairWidth, int dpi) { return clientWidth - pairWidth - scaled(2, dpi); }
 
 int minimumHeight(int screenCharHeight, int fieldCharHeight, int borderHeight) {
   return fieldCharHeight + std::min(screenCharHeight, fieldCharHeight) / 4 + 4 * borderHeight + 2;

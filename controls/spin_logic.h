@@ -29,8 +29,13 @@ struct Box {
   bool operator==(const Box&) const = default;
 };
 
+// Every length below is designed at 96 dpi and scaled to the field's `dpi`.
+
+// The size the pair is made with before the field places it.
+inline constexpr int kDesignedPairWidth = 15, kDesignedPairHeight = 17;
+
 // The button pair inside the field, at its right edge.
-Box pairBounds(int fieldWidth, int fieldHeight, int pairWidth, bool threeD);
+Box pairBounds(int fieldWidth, int fieldHeight, int pairWidth, bool threeD, int dpi);
 
 // The two buttons of a pair of size w × h; they overlap by one row. The
 // pair is never narrower than kMinimumPairWidth.
@@ -39,16 +44,16 @@ struct ButtonBoxes {
   int width;  // the pair's width after fitting
   Box up, down;
 };
-ButtonBoxes fitButtons(int w, int h);
+ButtonBoxes fitButtons(int w, int h, int dpi);
 
 // The lowest the field may be, from the character heights of the screen's
 // default font and of the field's font.
 int minimumHeight(int screenCharHeight, int fieldCharHeight, int borderHeight);
 
 // The edit's margin left of the text, in pixels.
-inline constexpr int kTextMargin = 2;
+int textMargin(int dpi);
 
 // The right edge of the text area, so typed text never runs under the pair.
-inline int textAreaRight(int clientWidth, int pairWidth) { return clientWidth - pairWidth - 2; }
+int textAreaRight(int clientWidth, int pairWidth, int dpi);
 
 }  // namespace ctl::spin

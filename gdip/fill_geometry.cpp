@@ -1,6 +1,6 @@
 #include "gdip/fill_geometry.h"
 
-#include "framework/graphics/rounding.h"
+#include "framework/text/rounding.h"
 
 namespace gdip {
 

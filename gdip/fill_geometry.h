@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "framework/graphics/color.h"
+#include "framework/graphics/color_value.h"
 #include "gdip/fill_kinds.h"
 
 namespace gdip {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "framework/graphics/rounding.h"
+#include "framework/text/rounding.h"
 
 namespace gdip {
 namespace {

@@ -3,7 +3,7 @@
 // failed call changes nothing else, so drawing simply goes on.
 #pragma once
 
-#include "gdip/color.h"
+#include "gdip/argb.h"
 #include "gdip/gdiplus_api.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "framework/graphics/rounding.h"
+#include "framework/text/rounding.h"
 #include "ruler/scale_catalogue.h"
 
 namespace ruler {

@@ -38,7 +38,21 @@ morvi_prefix_registry() {
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
   fi
   printf '\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows]\r\n'
-  printf '"Device"="PDF,wineps.drv,CUPS:PDF"\r\n'
+  printf '"Device"="PDF,wineps.drv,CUPS:PDF"\r\n'  # Windows 10's system colours instead of Wine's, so that the window, the
+  # pixel tests and the screenshots show what a Windows user sees (the
+  # window's clGradientInactiveCaption background is 215 228 242, not grey).
+  printf '\r\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\r\n'
+  printf '"%s"="%s"\r\n' \
+    ActiveBorder "180 180 180" ActiveTitle "153 180 209" AppWorkSpace "171 171 171" \
+    Background "0 0 0" ButtonAlternateFace "0 0 0" ButtonDkShadow "105 105 105" \
+    ButtonFace "240 240 240" ButtonHilight "255 255 255" ButtonLight "227 227 227" \
+    ButtonShadow "160 160 160" ButtonText "0 0 0" GradientActiveTitle "185 209 234" \
+    GradientInactiveTitle "215 228 242" GrayText "109 109 109" Hilight "0 120 215" \
+    HilightText "255 255 255" HotTrackingColor "0 102 204" InactiveBorder "244 247 252" \
+    InactiveTitle "191 205 219" InactiveTitleText "0 0 0" InfoText "0 0 0" \
+    InfoWindow "255 255 225" Menu "240 240 240" MenuBar "240 240 240" \
+    MenuHilight "0 120 215" MenuText "0 0 0" Scrollbar "200 200 200" TitleText "0 0 0" \
+    Window "255 255 255" WindowFrame "100 100 100" WindowText "0 0 0"
 }
 
 morvi_create_prefix() {
@@ -56,7 +70,7 @@ morvi_create_prefix() {
 }
 
 # The ready mark holds a digest of the settings the prefix was made with: a
-# prefix made before they changed (fonts, display) is made again.
+# prefix made before they changed (fonts, colours, display) is made again.
 morvi_settings_stamp=$(morvi_prefix_registry | md5sum | cut -d' ' -f1)
 if [ "$(cat "$WINEPREFIX/.morvi-ready" 2>/dev/null)" != "$morvi_settings_stamp" ]; then
   mkdir -p "$morvi_repo/build"

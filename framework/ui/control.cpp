@@ -131,6 +131,8 @@ Form* Control::form() {
   return dynamic_cast<Form*>(c);
 }
 
+int Control::dpi() const { return parent_ ? parent_->dpi() : desc::kDesignDpi; }
+
 void Control::setBounds(int l, int t, int w, int h) {
   RECT r{l, t, l + w, t + h};
   if (EqualRect(&r, &bounds_)) return;

@@ -40,7 +40,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/graphics/color.h"
+#include "framework/graphics/color_value.h"
 #include "framework/graphics/gdi.h"
 #include "framework/desc/properties.h"
 
@@ -93,6 +93,11 @@ class Control {
   // windows and of the Tab key.
   std::vector<Control*> childrenInTabOrder() const;
   Form* form();
+  // The dots per inch the control is laid out for: its window's.
+  virtual int dpi() const;
+  // The window moved to another DPI and its lengths are scaled: what the
+  // control measures or places from its font is done again.
+  virtual void dpiChanged() { fontChanged(); }
 
   // Geometry, relative to the parent's client area.
   int left() const { return bounds_.left; }

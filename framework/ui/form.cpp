@@ -5,6 +5,7 @@
 #include "framework/ui/application.h"
 #include "framework/error/error.h"
 #include "framework/desc/value_codec.h"
+#include "framework/graphics/gdi.h"
 
 namespace fw {
 
@@ -53,7 +54,11 @@ void Form::load(std::string_view description) {
     fail(e.line(), e.what());
   }
   if (root.className != classInfo().name()) fail(root.line, "the window is a " + classInfo().name());
-  build(*this, root, handlerTable());
+  // Made at the screen's DPI: the system's, that of the monitor the window
+  // is centred on.
+  dpi_ = GetDeviceCaps(ScreenDC().dc(), LOGPIXELSY);
+  build(*this, desc::scaledToDpi(root, Registry::instance(), dpi_), handlerTable());
+  designed_ = std::move(root);
 }
 
 void Form::createFromResource(const wchar_t* resourceName) {
@@ -85,6 +90,44 @@ void Form::build(Control& control, const desc::Object& object, const std::vector
     build(control.add(info->factory()()), child, handlers);
   }
   control.loaded();
+}
+
+namespace {
+
+// Gives each control of the description its font heights, or its other
+// lengths (a length it does not write takes its default); the window keeps
+// its own place. Fonts go first: a field refuses a height below its font's.
+void applyLengths(Form& form, const desc::Object& object, bool fonts) {
+  Control* control = form.find(object.name);
+  if (!control) return;
+  for (const PropertyDef* def : control->classInfo().allProperties()) {
+    const std::string& name = def->schema.name;
+    if (def->schema.kind != desc::Kind::Integer || !desc::isLength(name)) continue;
+    if ((name.find("Font.") != std::string::npos) != fonts) continue;
+    if (control == &form && (name == "Left" || name == "Top" || name == "Width" || name == "Height")) continue;
+    const auto written = std::find_if(object.properties.begin(), object.properties.end(),
+                                      [&](const desc::Property& p) { return p.name == name; });
+    // A control's own font follows its parent's until it is written.
+    if (written == object.properties.end() && name == "Font.Height") continue;
+    def->set(*control, written != object.properties.end() ? written->value : def->schema.defaultValue);
+  }
+  for (const desc::Object& child : object.children) applyLengths(form, child, fonts);
+}
+
+void dpiChangedThroughout(Control& control) {
+  control.dpiChanged();
+  for (auto& child : control.controls()) dpiChangedThroughout(*child);
+}
+
+}  // namespace
+
+void Form::rescale(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  const desc::Object scaled = desc::scaledToDpi(designed_, Registry::instance(), dpi);
+  applyLengths(*this, scaled, true);
+  applyLengths(*this, scaled, false);
+  dpiChangedThroughout(*this);
 }
 
 namespace {
@@ -149,8 +192,17 @@ void Form::windowCreated() {
   // The title bar, the taskbar and Alt+Tab ask the window for its icons.
   for (auto [size, classIcon] : {std::pair{ICON_BIG, GCLP_HICON}, std::pair{ICON_SMALL, GCLP_HICONSM}})
     SendMessageW(handle(), WM_SETICON, size, LPARAM(GetClassLongPtrW(handle(), classIcon)));
-  // Should the frame the system drew differ from the one reckoned, the
-  // client area keeps its size.
+  keepClientSize();
+  if (borderStyle_ == BorderStyle::Dialog) {
+    // A dialog frame has a close box and nothing else in its system menu.
+    HMENU menu = GetSystemMenu(handle(), FALSE);
+    for (UINT item : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE}) DeleteMenu(menu, item, MF_BYCOMMAND);
+  }
+}
+
+// Should the frame the system drew differ from the one reckoned, the client
+// area keeps its size.
+void Form::keepClientSize() {
   RECT client;
   GetClientRect(handle(), &client);
   if (client.right != clientWidth_ || client.bottom != clientHeight_) {
@@ -158,11 +210,6 @@ void Form::windowCreated() {
     GetWindowRect(handle(), &frame);
     SetWindowPos(handle(), nullptr, 0, 0, frame.right - frame.left + clientWidth_ - client.right,
                  frame.bottom - frame.top + clientHeight_ - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  if (borderStyle_ == BorderStyle::Dialog) {
-    // A dialog frame has a close box and nothing else in its system menu.
-    HMENU menu = GetSystemMenu(handle(), FALSE);
-    for (UINT item : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE}) DeleteMenu(menu, item, MF_BYCOMMAND);
   }
 }
 
@@ -298,6 +345,15 @@ LRESULT Form::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another scale: laid out anew, in the rectangle
+      // the system suggests.
+      rescale(LOWORD(wp));
+      const RECT& r = *reinterpret_cast<const RECT*>(lp);
+      SetWindowPos(handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      keepClientSize();
+      return 0;
+    }
     case WM_CLOSE:
       // An owned form's close box cancels it; it is destroyed with its object.
       if (owner_) {

@@ -14,6 +14,7 @@
 #include "framework/ui/control.h"
 #include "framework/ui/modal_result.h"
 #include "framework/desc/description.h"
+#include "framework/desc/dpi_scaling.h"
 
 namespace fw {
 
@@ -95,6 +96,8 @@ class Form : public Published<Form, Control> {
   // Controls that Tab visits, in order.
   std::vector<Control*> tabList();
 
+  int dpi() const override { return dpi_; }
+
   int clientWidth() const { return clientWidth_; }
   void setClientWidth(int v) { clientWidth_ = v; }
   int clientHeight() const { return clientHeight_; }
@@ -119,6 +122,11 @@ class Form : public Published<Form, Control> {
 
  private:
   void placeFrame();
+  // Lays the window and its controls out again at another DPI, from the
+  // description it was made from.
+  void rescale(int dpi);
+  // The window's frame around its client area as designed.
+  void keepClientSize();
   static POINT centredOnWorkArea(SIZE size);
   void build(Control& control, const desc::Object& object, const std::vector<HandlerEntry>& handlers);
   void moveFocus(bool forward);
@@ -131,6 +139,9 @@ class Form : public Published<Form, Control> {
   BorderIcons borderIcons_{biSystemMenu | biMinimize | biMaximize};
   Position position_ = Position::Designed;
   int pixelsPerInch_ = 96;
+  // The window's own, which its description is scaled to.
+  int dpi_ = desc::kDesignDpi;
+  desc::Object designed_;  // the description as read, at 96 dpi
   HWND lastFocus_ = nullptr;
   bool shown_ = false;
   HWND owner_ = nullptr;

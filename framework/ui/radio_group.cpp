@@ -92,7 +92,7 @@ void RadioGroup::rebuildButtons() {
 }
 
 std::vector<Cell> RadioGroup::itemCells() {
-  return radioItemCells(int(items_.size()), columns_, width(), height(), captionHeight());
+  return radioItemCells(int(items_.size()), columns_, width(), height(), captionHeight(), dpi());
 }
 
 void RadioGroup::arrange() {

@@ -1,18 +1,21 @@
 #include "framework/ui/radio_layout.h"
 
+#include "framework/desc/dpi_scaling.h"
+
 namespace fw {
 
-std::vector<Cell> radioItemCells(int count, int columns, int width, int height, int captionHeight) {
+std::vector<Cell> radioItemCells(int count, int columns, int width, int height, int captionHeight, int dpi) {
+  const auto scaled = [dpi](int designed) { return desc::scaleLength(designed, dpi); };
   std::vector<Cell> cells;
   if (count <= 0) return cells;
   if (columns < 1) columns = 1;
   int perColumn = (count + columns - 1) / columns;
-  int columnWidth = (width - 10) / columns;
-  int usable = height - captionHeight - 5;
+  int columnWidth = (width - scaled(10)) / columns;
+  int usable = height - captionHeight - scaled(5);
   int rowHeight = usable / perColumn;
-  int top = captionHeight + 1 + (usable % perColumn) / 2;
+  int top = captionHeight + scaled(1) + (usable % perColumn) / 2;
   for (int i = 0; i < count; ++i)
-    cells.push_back({8 + (i / perColumn) * columnWidth, top + (i % perColumn) * rowHeight, columnWidth, rowHeight});
+    cells.push_back({scaled(8) + (i / perColumn) * columnWidth, top + (i % perColumn) * rowHeight, columnWidth, rowHeight});
   return cells;
 }
 

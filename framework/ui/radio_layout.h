@@ -1,5 +1,6 @@
 // Where the items of a radio group go: column by column, top to bottom, the
-// rows sharing the height under the caption.
+// rows sharing the height under the caption; the margins are designed at 96
+// dpi and scaled to the group's `dpi`.
 #pragma once
 
 #include <vector>
@@ -11,6 +12,6 @@ struct Cell {
   bool operator==(const Cell&) const = default;
 };
 
-std::vector<Cell> radioItemCells(int count, int columns, int width, int height, int captionHeight);
+std::vector<Cell> radioItemCells(int count, int columns, int width, int height, int captionHeight, int dpi);
 
 }  // namespace fw

@@ -37,22 +37,32 @@ TEST(SpinLogic, DisabledEditorTakesOnlyControlCharactersOtherThanBackspaceAndRet
 }
 
 TEST(SpinLogic, PairSitsAtTheRightEdge) {
-  EXPECT_EQ(pairBounds(53, 35, 15, true), (Box{33, 0, 15, 30}));
-  EXPECT_EQ(pairBounds(53, 35, 15, false), (Box{38, 1, 15, 32}));
-  EXPECT_EQ(textAreaRight(49, 15), 32);
+  EXPECT_EQ(pairBounds(53, 35, 15, true, 96), (Box{33, 0, 15, 30}));
+  EXPECT_EQ(pairBounds(53, 35, 15, false, 96), (Box{38, 1, 15, 32}));
+  EXPECT_EQ(textAreaRight(49, 15, 96), 32);
+  EXPECT_EQ(textMargin(96), 2);
+  // At 144 dpi the field, the pair and the insets are half as large again.
+  EXPECT_EQ(pairBounds(80, 53, 23, true, 144), (Box{49, 0, 23, 45}));
+  EXPECT_EQ(pairBounds(80, 53, 23, false, 144), (Box{57, 2, 23, 48}));
+  EXPECT_EQ(textAreaRight(74, 23, 144), 48);
+  EXPECT_EQ(textMargin(192), 4);
 }
 
 TEST(SpinLogic, ButtonsShareOneRowAndThePairIsWidened) {
-  ButtonBoxes odd = fitButtons(15, 17);
+  ButtonBoxes odd = fitButtons(15, 17, 96);
   EXPECT_EQ(odd.width, 15);
   EXPECT_EQ(odd.up, (Box{0, 0, 15, 8}));
   EXPECT_EQ(odd.down, (Box{0, 7, 15, 10}));
   EXPECT_EQ(odd.down.top + odd.down.height, 17);
 
-  ButtonBoxes narrow = fitButtons(9, 30);
+  ButtonBoxes narrow = fitButtons(9, 30, 96);
   EXPECT_EQ(narrow.width, kMinimumPairWidth);
   EXPECT_EQ(narrow.up, (Box{0, 0, 15, 15}));
   EXPECT_EQ(narrow.down, (Box{0, 14, 15, 16}));
+
+  // The narrowest pair grows with the display scale.
+  EXPECT_EQ(fitButtons(9, 30, 144).width, 23);
+  EXPECT_EQ(fitButtons(9, 30, 192).width, 30);
 }
 
 TEST(SpinLogic, MinimumHeightUsesTheSmallerFontForTheMargin) {

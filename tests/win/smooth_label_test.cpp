@@ -1,6 +1,6 @@
 // The smooth label painted into a memory bitmap: where its text goes and in
 // which colours, and how its captions reach each other.
-#include "gdip/smooth_label.h"
+#include "controls/smooth_label.h"
 
 #include <gtest/gtest.h>
 

@@ -112,6 +112,67 @@ TEST(WindowLayer, TheMainWindowIsMadeWhereItShowsAtItsClientSize) {
   EXPECT_NEAR(frame.top + frame.bottom, work.top + work.bottom, 1);
 }
 
+// Moved to a monitor of another scale, the window lays itself out again from
+// its description in the rectangle the system suggests; back at 96 dpi every
+// control is where it was.
+TEST(WindowLayer, TheMainWindowFollowsItsMonitorsScaleAndComesBackWhole) {
+  TFormmorvi::registerClasses();
+  TFormmorvi form;
+  form.createFromResource(L"FORMMORVI");
+  const auto places = [&] {
+    std::vector<RECT> out;
+    const std::function<void(const fw::Control&)> walk = [&](const fw::Control& c) {
+      for (const auto& child : c.controls()) {
+        RECT r;
+        GetWindowRect(child->handle(), &r);
+        MapWindowPoints(nullptr, GetParent(child->handle()), reinterpret_cast<POINT*>(&r), 2);
+        out.push_back(r);
+        walk(*child);
+      }
+    };
+    walk(form);
+    return out;
+  };
+  const std::vector<RECT> designed = places();
+  const struct {
+    int dpi;
+    SIZE client;
+    RECT print;  // BtImprimer in GroupBox1
+    int fieldFont, pairWidth;
+  } cases[] = {
+      {144, {746, 734}, {423, 167, 698, 245}, -32, 23},
+      {192, {994, 978}, {564, 222, 930, 326}, -42, 30},
+      {96, {497, 489}, {282, 111, 465, 163}, -21, 15},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    RECT suggested{0, 0, c.client.cx, c.client.cy};
+    AdjustWindowRectEx(&suggested, GetWindowLongW(form.handle(), GWL_STYLE), FALSE,
+                       GetWindowLongW(form.handle(), GWL_EXSTYLE));
+    OffsetRect(&suggested, 40 - suggested.left, 30 - suggested.top);
+    SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT client, frame, print;
+    GetClientRect(form.handle(), &client);
+    GetWindowRect(form.handle(), &frame);
+    EXPECT_EQ(client.right, c.client.cx);
+    EXPECT_EQ(client.bottom, c.client.cy);
+    EXPECT_EQ(frame.left, 40);
+    EXPECT_EQ(frame.top, 30);
+    GetWindowRect(form.BtImprimer->handle(), &print);
+    MapWindowPoints(nullptr, form.GroupBox1->handle(), reinterpret_cast<POINT*>(&print), 2);
+    EXPECT_TRUE(EqualRect(&print, &c.print)) << print.left << "," << print.top << "," << print.right << ","
+                                              << print.bottom;
+    EXPECT_EQ(form.SpinEdit->font().height, c.fieldFont);
+    EXPECT_EQ(form.SpinEdit->buttonPair()->width(), c.pairWidth);
+  }
+  const std::vector<RECT> back = places();
+  ASSERT_EQ(back.size(), designed.size());
+  for (std::size_t i = 0; i < back.size(); ++i)
+    EXPECT_TRUE(EqualRect(&back[i], &designed[i]))
+        << i << ": " << back[i].left << "," << back[i].top << "," << back[i].right << "," << back[i].bottom
+        << " was " << designed[i].left << "," << designed[i].top << "," << designed[i].right << "," << designed[i].bottom;
+}
+
 TEST(WindowLayer, AWindowThatCannotBeMadeIsAnErrorNamingTheControl) {
   struct Unknown : fw::Control {
     WindowSpec windowSpec() const override { return {L"MorviNoSuchClass", 0, 0}; }

@@ -1,4 +1,4 @@
-#include "gdip/color.h"
+#include "gdip/argb.h"
 
 namespace gdip {
 

@@ -1,4 +1,4 @@
-#include "gdip/smooth_label.h"
+#include "controls/smooth_label.h"
 
 #include <oleacc.h>
 

@@ -1,4 +1,4 @@
-#include "framework/graphics/rounding.h"
+#include "framework/text/rounding.h"
 
 #include <cmath>
 #include <limits>
