@@ -118,7 +118,8 @@ void TFormmorvi::BtEchelleClick(fw::Control&) {
   // What was typed since the focus last moved counts.
   CotePlan->Validate();
   CoteMesure->Validate();
-  if (const auto n = scaleDenominator(CotePlan->value(), CoteMesure->value()))
+  // An enlargement (N below 1) is no scale a ruler is printed for.
+  if (const auto n = scaleDenominator(CotePlan->value(), CoteMesure->value()); n && *n >= 1)
     LastScaleAnswer = ruler::ScaleDenominator::nearestWhole(*n);
   if (const auto message = scaleMessage(CotePlan->value(), CoteMesure->value(), fw::numberFormat().decimal))
     fw::showMessage(*message);
@@ -146,7 +147,10 @@ LRESULT TFormmorvi::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   static const UINT askCoefficient = RegisterWindowMessageW(L"Morvi.CalibrationCoef");
   if (msg == askCoefficient) return std::bit_cast<LRESULT>(double(calibrationCoef()));
   if (msg == WM_SYSCOMMAND && (about::onSystemCommand(handle(), wp) || systemCommand(wp))) return 0;
-  if ((msg == WM_TIMER && wp == defaultPrinterTimer) || msg == WM_SETTINGCHANGE) followDefaultPrinter();
-  if (msg == WM_TIMER && wp == defaultPrinterTimer) return 0;
+  if (msg == WM_TIMER && wp == defaultPrinterTimer) {
+    followDefaultPrinter();
+    return 0;
+  }
+  if (msg == WM_SETTINGCHANGE) followDefaultPrinter();
   return fw::Form::handleMessage(msg, wp, lp);
 }

@@ -19,10 +19,8 @@ std::wstring defaultPrinterOrNone() {
 
 }  // namespace
 
-void TFormmorvi::showCalibration(int permille) {
-  SpinEdit->setValue(permille);
-  PrinterCalibration = ruler::Calibration::clamped(SpinEdit->value());
-}
+// TBChange follows the field's change.
+void TFormmorvi::showCalibration(int permille) { SpinEdit->setValue(permille); }
 
 void TFormmorvi::showPrinterCalibration() {
   CalibratedPrinter = defaultPrinterOrNone();

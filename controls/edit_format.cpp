@@ -182,8 +182,9 @@ void TEditFormat::adjustHeight() {
 }
 
 void TEditFormat::paste() {
+  if (readOnly_) return;
   const std::optional<std::wstring> pasted = clipboardText(handle());
-  if (readOnly_ || !pasted) return;
+  if (!pasted) return;
   DWORD start = 0, end = 0;
   SendMessageW(handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   std::wstring result = text();
