@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "controls/beep.h"
+#include "framework/desc/dpi_scaling.h"
 #include "framework/graphics/gdi.h"
 #include "framework/system/locale_win.h"
 #include "framework/text/float_format.h"
@@ -177,8 +178,9 @@ void TEditFormat::adjustHeight() {
   TEXTMETRICW metrics{};
   fw::Selection s(screen.dc(), fontHandle());
   GetTextMetricsW(screen.dc(), &metrics);
-  // The text and the sunken three-dimensional border.
-  setHeight(metrics.tmHeight + 8 * GetSystemMetrics(SM_CYBORDER));
+  // The text and the sunken three-dimensional border with its margins,
+  // designed at 96 dpi.
+  setHeight(metrics.tmHeight + desc::scaleLength(8 * GetSystemMetrics(SM_CYBORDER), dpi()));
 }
 
 void TEditFormat::paste() {

@@ -53,6 +53,13 @@ morvi_prefix_registry() {
     InfoWindow "255 255 225" Menu "240 240 240" MenuBar "240 240 240" \
     MenuHilight "0 120 215" MenuText "0 0 0" Scrollbar "200 200 200" TitleText "0 0 0" \
     Window "255 255 255" WindowFrame "100 100 100" WindowText "0 0 0"
+  # A test of the display scale names its dots per inch in MORVI_LOGPIXELS,
+  # with a prefix of its own: both keys Wine reads it from.
+  if [ -n "${MORVI_LOGPIXELS:-}" ]; then
+    printf '\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=dword:%08x\r\n' "$MORVI_LOGPIXELS"
+    printf '\r\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]\r\n'
+    printf '"LogPixels"=dword:%08x\r\n' "$MORVI_LOGPIXELS"
+  fi
 }
 
 morvi_create_prefix() {

@@ -2,6 +2,8 @@
 
 #include <oleacc.h>
 
+#include "framework/desc/dpi_scaling.h"
+
 namespace fw {
 
 Publication Image::publication() {
@@ -29,8 +31,11 @@ void Image::setPictureData(const desc::Bytes& bytes) {
   invalidate();
 }
 
+// The picture is drawn for 96 dpi: at another DPI the image takes its size
+// scaled, as every other length of the window.
 void Image::fitToPicture() {
-  if (autoSize_ && !picture_.empty()) setBounds(left(), top(), picture_.width(), picture_.height());
+  if (autoSize_ && !picture_.empty())
+    setBounds(left(), top(), desc::scaleLength(picture_.width(), dpi()), desc::scaleLength(picture_.height(), dpi()));
 }
 
 long Image::accessibleRole() const { return ROLE_SYSTEM_GRAPHIC; }

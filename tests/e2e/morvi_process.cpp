@@ -1,5 +1,6 @@
 #include "morvi_process.h"
 
+#include "framework/desc/dpi_scaling.h"
 #include "tests/support/window_search.h"
 
 #include <algorithm>
@@ -174,8 +175,11 @@ std::vector<Child> MorviProcess::children(HWND parent) const {
 }
 
 HWND MorviProcess::childAt(HWND parent, int left, int top) const {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
   for (const Child& c : children(parent))
-    if (c.rect.left == left && c.rect.top == top) return c.hwnd;
+    if (c.rect.left == desc::scaleLength(left, dpi) && c.rect.top == desc::scaleLength(top, dpi)) return c.hwnd;
   return nullptr;
 }
 

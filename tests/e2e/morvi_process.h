@@ -51,7 +51,8 @@ class MorviProcess {
   const std::vector<std::wstring>& startErrors() const { return startErrors_; }
 
   std::vector<Child> children(HWND parent) const;
-  // The child of `parent` whose top-left corner is at (left, top).
+  // The child of `parent` whose top-left corner is where the window's 96-dpi
+  // design puts (left, top), scaled to the screen's DPI.
   HWND childAt(HWND parent, int left, int top) const;
   // The child of `parent` showing `text`.
   HWND childWithText(HWND parent, const std::wstring& text) const;
