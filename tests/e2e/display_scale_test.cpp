@@ -9,11 +9,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
+#include "app/about_box.h"
 #include "framework/desc/dpi_scaling.h"
 #include "main_window_layout.h"
 #include "morvi_process.h"
+#include "printed_sheet.h"
 #include "screen_ink.h"
 
 using e2e::MorviProcess;
@@ -29,18 +32,21 @@ int scaled(int designed) { return desc::scaleLength(designed, runDpi()); }
 
 HWND group(const MorviProcess& m, const wchar_t* text) { return m.childWithText(m.window(), text); }
 
-// The width the screen gives a text in a face at a height designed at 96 dpi.
-int textWidth(const std::wstring& text, const wchar_t* face, int height) {
+// The room the screen gives a text in a font: a face at a height designed at
+// 96 dpi, or, with no face, the stock font of dialogs; lines wrap at `width`.
+SIZE textExtent(const std::wstring& text, const wchar_t* face, int height, int width = 0) {
   HDC screen = GetDC(nullptr);
-  HFONT font = CreateFontW(scaled(height), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
+  HFONT font = face ? CreateFontW(scaled(height), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face)
+                    : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   HGDIOBJ old = SelectObject(screen, font);
-  SIZE size{};
-  GetTextExtentPoint32W(screen, text.c_str(), int(text.size()), &size);
+  RECT r{0, 0, width, 0};
+  DrawTextW(screen, text.c_str(), int(text.size()), &r, DT_CALCRECT | DT_NOPREFIX | (width ? DT_WORDBREAK : 0));
   SelectObject(screen, old);
-  DeleteObject(font);
+  if (face) DeleteObject(font);
   ReleaseDC(nullptr, screen);
-  return size.cx;
+  return {r.right, r.bottom};
 }
+int textWidth(const std::wstring& text, const wchar_t* face, int height) { return textExtent(text, face, height).cx; }
 
 class DisplayScale : public testing::Test {
  protected:
@@ -131,5 +137,68 @@ TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
       EXPECT_LT(ink.box.right, item.rect.right - item.rect.left);
       EXPECT_GE(ink.box.right - ink.box.left, textWidth(item.text, L"Segoe UI", -11));
     }
+  }
+}
+
+// Each dialog the window opens, at this scale, with every text of it drawn:
+// the program's own dialogs give each text the room it takes in their font
+// (a button's inside its border); the system's message box and task dialog
+// lay themselves out.
+TEST_F(DisplayScale, EveryDialogShowsItsTextsWhole) {
+  MorviProcess morvi;
+  const DWORD pid = morvi.processId();
+  const HWND finder = group(morvi, L"Recherche d'échelle");
+  const struct {
+    const char* name;
+    std::function<HWND()> open;
+    bool own;
+    const wchar_t* face;  // nullptr: the stock font of dialogs
+  } dialogs[] = {
+      {"confirmation", [&] { return e2e::askToPrint(morvi); }, true, nullptr},
+      {"calibration assistant",
+       [&] {
+         morvi.press('E', VK_CONTROL);
+         return e2e::waitForTopLevel(pid, L"Étalonner l'imprimante");
+       },
+       true, L"Segoe UI"},
+      {"other scale", [&] { return e2e::openOtherScale(morvi); }, true, L"Segoe UI"},
+      {"scale answer",
+       [&] {
+         morvi.click(morvi.childAt(finder, 288, 19));
+         morvi.type(L"5");
+         morvi.press(VK_TAB);
+         morvi.type(L"2,5");
+         morvi.click(morvi.childWithText(finder, L"Obtenir l'échelle"));
+         return e2e::waitForTopLevel(pid, L"Morvi");
+       },
+       false, nullptr},
+      {"about",
+       [&] {
+         PostMessageW(morvi.window(), WM_SYSCOMMAND, about::kCommand, 0);
+         return e2e::waitForTopLevel(pid, about::kCaption);
+       },
+       false, nullptr},
+  };
+  for (const auto& d : dialogs) {
+    SCOPED_TRACE(d.name);
+    const HWND dialog = d.open();
+    ASSERT_TRUE(dialog);
+    e2e::pause(300);
+    int texts = 0;
+    for (const e2e::Child& c : morvi.children(dialog)) {
+      if (c.text.empty() || c.className == L"Edit" || !IsWindowVisible(c.hwnd)) continue;
+      SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
+      const int border = c.className == L"Button" ? scaled(3) : 0;
+      const RECT inside{border, border, c.rect.right - c.rect.left - border, c.rect.bottom - c.rect.top - border};
+      ASSERT_FALSE(e2e::inkOnScreen(c.hwnd, inside).empty());
+      ++texts;
+      if (!d.own) continue;
+      const SIZE room = textExtent(c.text, d.face, -11, inside.right - inside.left);
+      EXPECT_LE(room.cx, inside.right - inside.left);
+      EXPECT_LE(room.cy, inside.bottom - inside.top);
+    }
+    EXPECT_GE(texts, 2);
+    PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    e2e::waitUntilClosed(dialog);
   }
 }
