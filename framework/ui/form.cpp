@@ -46,6 +46,52 @@ void Form::create(std::string_view description) {
   fire("OnCreate");
 }
 
+namespace {
+
+// Gives each control of the description its font heights, or its other
+// lengths (a length it does not write takes its default); the window keeps
+// its own place. Fonts go first: a field refuses a height below its font's.
+void applyLengths(Form& form, const desc::Object& object, bool fonts) {
+  Control* control = form.find(object.name);
+  if (!control) return;
+  for (const PropertyDef* def : control->classInfo().allProperties()) {
+    const std::string& name = def->schema.name;
+    if (def->schema.kind != desc::Kind::Integer || !desc::isLength(name)) continue;
+    if ((name.find("Font.") != std::string::npos) != fonts) continue;
+    if (control == &form && (name == "Left" || name == "Top" || name == "Width" || name == "Height")) continue;
+    const auto written = std::find_if(object.properties.begin(), object.properties.end(),
+                                      [&](const desc::Property& p) { return p.name == name; });
+    // A control's own font follows its parent's until it is written.
+    if (written == object.properties.end() && name == "Font.Height") continue;
+    def->set(*control, written != object.properties.end() ? written->value : def->schema.defaultValue);
+  }
+  for (const desc::Object& child : object.children) applyLengths(form, child, fonts);
+}
+
+void dpiChangedThroughout(Control& control) {
+  control.dpiChanged();
+  for (auto& child : control.controls()) dpiChangedThroughout(*child);
+}
+
+// A control that shows a font of its own from birth, which the description
+// does not write (a formatted field's navy Tahoma), has it designed at 96 dpi
+// like every other: its height joins the design, to be scaled with it. True
+// when one did.
+bool designOwnFontHeights(Form& form, desc::Object& object) {
+  bool added = false;
+  const Control* control = form.find(object.name);
+  const bool written = std::any_of(object.properties.begin(), object.properties.end(),
+                                   [](const desc::Property& p) { return p.name == "Font.Height"; });
+  if (control && !control->parentFont() && !written) {
+    object.properties.push_back({"Font.Height", std::int64_t{control->font().height}, 0});
+    added = true;
+  }
+  for (desc::Object& child : object.children) added = designOwnFontHeights(form, child) || added;
+  return added;
+}
+
+}  // namespace
+
 void Form::load(std::string_view description) {
   desc::Object root;
   try {
@@ -58,6 +104,11 @@ void Form::load(std::string_view description) {
   // is centred on.
   dpi_ = GetDeviceCaps(ScreenDC().dc(), LOGPIXELSY);
   build(*this, desc::scaledToDpi(root, Registry::instance(), dpi_), handlerTable());
+  if (designOwnFontHeights(*this, root) && dpi_ != desc::kDesignDpi) {
+    const desc::Object scaled = desc::scaledToDpi(root, Registry::instance(), dpi_);
+    applyLengths(*this, scaled, true);
+    applyLengths(*this, scaled, false);
+  }
   designed_ = std::move(root);
 }
 
@@ -92,34 +143,6 @@ void Form::build(Control& control, const desc::Object& object, const std::vector
   control.loaded();
 }
 
-namespace {
-
-// Gives each control of the description its font heights, or its other
-// lengths (a length it does not write takes its default); the window keeps
-// its own place. Fonts go first: a field refuses a height below its font's.
-void applyLengths(Form& form, const desc::Object& object, bool fonts) {
-  Control* control = form.find(object.name);
-  if (!control) return;
-  for (const PropertyDef* def : control->classInfo().allProperties()) {
-    const std::string& name = def->schema.name;
-    if (def->schema.kind != desc::Kind::Integer || !desc::isLength(name)) continue;
-    if ((name.find("Font.") != std::string::npos) != fonts) continue;
-    if (control == &form && (name == "Left" || name == "Top" || name == "Width" || name == "Height")) continue;
-    const auto written = std::find_if(object.properties.begin(), object.properties.end(),
-                                      [&](const desc::Property& p) { return p.name == name; });
-    // A control's own font follows its parent's until it is written.
-    if (written == object.properties.end() && name == "Font.Height") continue;
-    def->set(*control, written != object.properties.end() ? written->value : def->schema.defaultValue);
-  }
-  for (const desc::Object& child : object.children) applyLengths(form, child, fonts);
-}
-
-void dpiChangedThroughout(Control& control) {
-  control.dpiChanged();
-  for (auto& child : control.controls()) dpiChangedThroughout(*child);
-}
-
-}  // namespace
 
 void Form::rescale(int dpi) {
   if (dpi == dpi_) return;

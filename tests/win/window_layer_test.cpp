@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/calibration_dialog.h"
 #include "app/main_window.h"
 #include "framework/error/error.h"
 #include "framework/ui/application.h"
@@ -171,6 +172,20 @@ TEST(WindowLayer, TheMainWindowFollowsItsMonitorsScaleAndComesBackWhole) {
     EXPECT_TRUE(EqualRect(&back[i], &designed[i]))
         << i << ": " << back[i].left << "," << back[i].top << "," << back[i].right << "," << back[i].bottom
         << " was " << designed[i].left << "," << designed[i].top << "," << designed[i].right << "," << designed[i].bottom;
+}
+
+// A field that shows a font of its own from birth (navy Tahoma), which the
+// description does not write, scales it with the window.
+TEST(WindowLayer, AFieldsOwnUnwrittenFontFollowsTheScale) {
+  TFormmorvi::registerClasses();
+  TFormEtalonnage assistant;
+  assistant.createFromResource(L"FORMETALONNAGE");
+  ASSERT_EQ(assistant.Mesure->font().height, -11);
+  for (const auto [dpi, height] : {std::pair{144, -17}, {192, -22}, {96, -11}}) {
+    RECT suggested{0, 0, 800, 600};
+    SendMessageW(assistant.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(assistant.Mesure->font().height, height) << dpi;
+  }
 }
 
 TEST(WindowLayer, AWindowThatCannotBeMadeIsAnErrorNamingTheControl) {
