@@ -10,6 +10,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "framework/desc/dpi_scaling.h"
 #include "framework/ui/application.h"
 
 namespace fw {
@@ -165,7 +166,7 @@ FormMetrics scaledMetrics() {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  const auto s = [dpi](int v) { return MulDiv(v, dpi, 96); };
+  const auto s = [dpi](int v) { return desc::scaleLength(v, dpi); };
   return {s(12), GetSystemMetrics(SM_CXICON), s(12), s(360), s(75), s(25), s(6)};
 }
 
