@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -46,7 +45,7 @@ SIZE textExtent(const std::wstring& text, const wchar_t* face, int height, int w
   ReleaseDC(nullptr, screen);
   return {r.right, r.bottom};
 }
-int textWidth(const std::wstring& text, const wchar_t* face, int height) { return textExtent(text, face, height).cx; }
+int textWidth(const std::wstring& text, int height) { return textExtent(text, L"Segoe UI", height).cx; }
 
 class DisplayScale : public testing::Test {
  protected:
@@ -92,29 +91,24 @@ TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
     int left, top;       // designed
     int neighbourLeft;   // where the control to its right begins, designed
     const wchar_t* text;
-    const wchar_t* face;
-    int height;          // of the font, designed
+    int height;          // of its Segoe UI, designed
   } texts[] = {
-      {finder, 3, 20, 288, L"Saisissez une cote (en mètre) figurant sur le plan", L"Segoe UI", -12},
-      {finder, 9, 46, 289, L"Saisissez la même cote mesurée sur le plan (en cm)", L"Segoe UI", -12},
-      {finder, 341, 22, 362, L"m", L"Segoe UI", -11},
-      {finder, 341, 50, 362, L"cm", L"Segoe UI", -11},
-      {printing, 16, 132, 68, L"Etalonner", L"Segoe UI", -11},
-      {info, 10, 148, 184, L"contact@plandrel.fr", L"Segoe UI", -11},
-      {info, 13, 167, 184, L"https://www.plandrel.fr", L"Segoe UI", -11},
+      {finder, 3, 20, 288, L"Saisissez une cote (en mètre) figurant sur le plan", -12},
+      {finder, 9, 46, 289, L"Saisissez la même cote mesurée sur le plan (en cm)", -12},
+      {finder, 341, 22, 362, L"m", -11},
+      {finder, 341, 50, 362, L"cm", -11},
+      {printing, 16, 132, 68, L"Etalonner", -11},
+      {info, 10, 148, 184, L"contact@plandrel.fr", -11},
+      {info, 13, 167, 184, L"https://www.plandrel.fr", -11},
   };
   for (const auto& t : texts) {
-    const std::string name(t.text, t.text + wcslen(t.text));
-    SCOPED_TRACE(name);
+    SCOPED_TRACE(std::string(t.text, t.text + wcslen(t.text)));
     const HWND c = morvi.childAt(t.parent, t.left, t.top);
     ASSERT_TRUE(c);
     RECT r;
     GetClientRect(c, &r);
     const int clear = std::min<int>(r.right, scaled(t.neighbourLeft) - scaled(t.left));
     const e2e::Ink ink = e2e::inkOnScreen(c, {0, 0, clear, r.bottom});
-    std::printf("%s: ink %ld..%ld x %ld..%ld of %ld x %ld, clear to %d, text %d wide\n", name.c_str(), ink.box.left,
-                ink.box.right, ink.box.top, ink.box.bottom, r.right, r.bottom, clear,
-                textWidth(t.text, t.face, t.height));
     ASSERT_FALSE(ink.empty());
     // Nothing cut at an edge (a label sized to its text may ink its last
     // column), no ink under the neighbour, and as wide as the text in its font
@@ -123,7 +117,7 @@ TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
     // width scaled, and it ends against the field's border.
     EXPECT_LE(ink.box.right, clear);
     EXPECT_LT(ink.box.bottom, r.bottom);
-    EXPECT_GE(ink.box.right - ink.box.left, textWidth(t.text, t.face, t.height) * 9 / 10);
+    EXPECT_GE(ink.box.right - ink.box.left, textWidth(t.text, t.height) * 9 / 10);
   }
   // The radio items: each one's circle and text inside its own cell.
   for (const wchar_t* groupText : {L"Echelles disponibles", L"Orientation"}) {
@@ -135,7 +129,7 @@ TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
                                                         item.rect.bottom - item.rect.top});
       ASSERT_FALSE(ink.empty());
       EXPECT_LT(ink.box.right, item.rect.right - item.rect.left);
-      EXPECT_GE(ink.box.right - ink.box.left, textWidth(item.text, L"Segoe UI", -11));
+      EXPECT_GE(ink.box.right - ink.box.left, textWidth(item.text, -11));
     }
   }
 }
