@@ -156,8 +156,10 @@ std::string readText(const fs::path& path) {
 TEST(ResourcesTest, DrawingScriptReproducesTheCommittedFiles) {
   const fs::path out = scratchDirectory();
   ASSERT_EQ(runScript("--out '" + out.string() + "'"), 0);
-  for (const char* name : {"print.bmp", "scale.bmp", "help.bmp", "web.bmp", "logo.bmp", "morvi.ico",
-                           "spinup.bmp", "spindown.bmp"}) {
+  std::vector<fs::path> names = {"print.bmp", "scale.bmp", "help.bmp", "web.bmp", "logo.bmp", "morvi.ico",
+                                 "spinup.bmp", "spindown.bmp", "scaled_pictures.rc"};
+  for (const auto& drawn : fs::directory_iterator(out / "scaled")) names.push_back("scaled" / drawn.path().filename());
+  for (const fs::path& name : names) {
     EXPECT_TRUE(readFile(out / name) == readFile(kRoot / "resources" / name))
         << name << " differs from what tools/make_resources.py draws";
   }

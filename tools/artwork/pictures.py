@@ -1,5 +1,7 @@
 """The program's pictures: four glow-button pictures, the logo, the icon
-images and the two spin glyphs.
+images and the two spin glyphs. The button pictures and the logo take a
+scale (1.5 and 2 for 150 % and 200 % display scale) and draw the same design
+at that many device pixels per design pixel.
 
 The button pictures and the logo are shown with their bottom-left pixel's
 colour made see-through, so they are painted on KEY, and KEY is kept out of
@@ -41,9 +43,9 @@ def _ruler(c, cx, cy, length, width, degrees, ticks, pitch, line, shadow=True):
         c.fill(bar(x0, y0, x0 + across[0] * depth, y0 + across[1] * depth, line * 1.3), RULER_EDGE)
 
 
-def print_button():
+def print_button(scale=1):
     """A printer with a printed sheet coming out."""
-    c = Canvas(48, 48)
+    c = Canvas(48, 48, scale)
     back = rect(13, 3, 35, 20, 1)
     c.fill(back, PAPER)
     c.fill(outline(back, 1), (120, 128, 140))
@@ -62,9 +64,9 @@ def print_button():
     return _finish(c)
 
 
-def scale_button():
+def scale_button(scale=1):
     """A magnifying glass over a graduated ruler."""
-    c = Canvas(48, 48)
+    c = Canvas(48, 48, scale)
     _ruler(c, 23, 29, 42, 13, -30, 11, 3.2, 0.56)
     lens = circle(28, 19, 10.5)
     handle = segment(36, 27, 44.5, 35.5, 5)
@@ -76,9 +78,9 @@ def scale_button():
     return _finish(c)
 
 
-def help_button():
+def help_button(scale=1):
     """A white question mark in a blue disc."""
-    c = Canvas(48, 48)
+    c = Canvas(48, 48, scale)
     disc = circle(24, 24, 21)
     c.fill(moved(disc, 1, 1.5), SHADOW, feather=2.5)
     c.fill(disc, radial(17, 14, 30, (110, 180, 250), (18, 70, 170)))
@@ -92,9 +94,9 @@ def help_button():
     return _finish(c)
 
 
-def web_button():
+def web_button(scale=1):
     """A globe with its meridians and parallels."""
-    c = Canvas(48, 48)
+    c = Canvas(48, 48, scale)
     cx, cy, r = 24, 24, 21
     globe = circle(cx, cy, r)
     c.fill(moved(globe, 1, 1.5), SHADOW, feather=2.5)
@@ -125,9 +127,9 @@ def _floor_plan(c, x0, y0, x1, y1, wall, colour):
     c.fill(walls, colour)
 
 
-def logo():
+def logo(scale=1):
     """A folded paper ruler laid on a plan, and the program's name."""
-    c = Canvas(128, 122)
+    c = Canvas(128, 122, scale)
     sheet = rect(8, 4, 120, 84, 2)
     c.fill(moved(sheet, 1.5, 2), SHADOW, feather=3)
     c.fill(sheet, linear(0, 4, (232, 242, 255), 0, 84, (206, 224, 248)))
