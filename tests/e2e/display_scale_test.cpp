@@ -1,15 +1,19 @@
 // The main window at the display scale of its Wine prefix (ctest's e2e-dpi144
 // and e2e-dpi192, with MORVI_LOGPIXELS): every control where the 96-dpi
-// design puts it, scaled, and every caption whole, clear of its edges and of
-// the control beside it, as the screen shows it.
+// design puts it, scaled, every caption whole, clear of its edges and of the
+// control beside it, and every picture drawn for the scale, as the screen
+// shows it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "framework/desc/dpi_scaling.h"
 #include "main_window_layout.h"
@@ -131,5 +135,93 @@ TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
       EXPECT_LT(ink.box.right, item.rect.right - item.rect.left);
       EXPECT_GE(ink.box.right - ink.box.left, textWidth(item.text, L"Segoe UI", -11));
     }
+  }
+}
+
+namespace {
+
+// A form the program carries for this scale: a 24-bit BMP (RCDATA
+// PICTURE_<hash>_<width>), its bottom-left colour see-through.
+struct Form {
+  int width = 0, height = 0;
+  std::vector<COLORREF> pixels;  // top row first
+  COLORREF at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+Form formFrom(const std::uint8_t* bmp) {
+  auto le = [&](int at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | bmp[at + 3] << 24; };
+  Form f{le(18), le(22), {}};
+  const int stride = (f.width * 3 + 3) / 4 * 4;
+  for (int y = 0; y < f.height; ++y)
+    for (int x = 0; x < f.width; ++x) {
+      const std::uint8_t* p = bmp + le(10) + (f.height - 1 - y) * stride + x * 3;
+      f.pixels.push_back(RGB(p[2], p[1], p[0]));
+    }
+  return f;
+}
+
+// The forms of the given width in Morvi.exe's resources.
+std::vector<Form> formsOfWidth(int width) {
+  struct Found {
+    HMODULE module;
+    std::wstring suffix;
+    std::vector<Form> forms;
+  };
+  HMODULE exe = LoadLibraryExW(e2e::morviExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  Found found{exe, L"_" + std::to_wstring(width), {}};
+  EnumResourceNamesW(exe, RT_RCDATA, [](HMODULE module, LPCWSTR, LPWSTR name, LONG_PTR param) -> BOOL {
+    auto& f = *reinterpret_cast<Found*>(param);
+    const std::wstring n = IS_INTRESOURCE(name) ? L"" : name;
+    if (n.starts_with(L"PICTURE_") && n.ends_with(f.suffix)) {
+      const HRSRC r = FindResourceW(module, name, RT_RCDATA);
+      f.forms.push_back(formFrom(static_cast<const std::uint8_t*>(LockResource(LoadResource(module, r)))));
+    }
+    return TRUE;
+  }, reinterpret_cast<LONG_PTR>(&found));
+  std::vector<Form> forms = std::move(found.forms);
+  FreeLibrary(exe);
+  return forms;
+}
+
+// Whether the screen shows the form somewhere, every pixel but its
+// see-through ones exactly: drawn from it, not from the 96-dpi picture
+// stretched or resampled.
+bool showsForm(const e2e::ScreenShot& shot, const Form& form) {
+  const COLORREF key = form.at(0, form.height - 1);
+  for (int top = 0; top + form.height <= shot.height; ++top)
+    for (int left = 0; left + form.width <= shot.width; ++left) {
+      bool same = true;
+      for (int y = 0; y < form.height && same; ++y)
+        for (int x = 0; x < form.width && same; ++x)
+          same = form.at(x, y) == key || form.at(x, y) == shot.at(left + x, top + y);
+      if (same) return true;
+    }
+  return false;
+}
+
+}  // namespace
+
+TEST_F(DisplayScale, ButtonPicturesAndLogoAreDrawnFromTheirFormsForTheScale) {
+  const std::vector<Form> buttonForms = formsOfWidth(scaled(48)), logoForms = formsOfWidth(scaled(128));
+  ASSERT_EQ(buttonForms.size(), 4u);
+  ASSERT_EQ(logoForms.size(), 1u);
+  MorviProcess morvi;
+  e2e::pause(500);  // let every control paint
+  const HWND printing = group(morvi, L"Impression de règles graduées"), finder = group(morvi, L"Recherche d'échelle"),
+             info = group(morvi, L"Informations");
+  const struct {
+    HWND parent;
+    int left, top;  // designed
+    const std::vector<Form>& forms;
+  } pictured[] = {
+      {printing, 282, 111, buttonForms}, {printing, 408, 26, buttonForms}, {finder, 362, 14, buttonForms},
+      {info, 250, 111, buttonForms},     {info, 10, 20, logoForms},
+  };
+  for (const auto& p : pictured) {
+    SCOPED_TRACE(testing::Message() << "control designed at " << p.left << "," << p.top);
+    const HWND c = morvi.childAt(p.parent, p.left, p.top);
+    ASSERT_TRUE(c);
+    const e2e::ScreenShot shot = e2e::screenShot(c, {0, 0, LONG_MAX, LONG_MAX});
+    EXPECT_TRUE(std::any_of(p.forms.begin(), p.forms.end(), [&](const Form& f) { return showsForm(shot, f); }));
   }
 }
