@@ -33,6 +33,15 @@ int scaled(int designed) { return desc::scaleLength(designed, runDpi()); }
 
 HWND group(const MorviProcess& m, const wchar_t* text) { return m.childWithText(m.window(), text); }
 
+// The three group boxes the controls sit in, once every control has painted.
+struct Groups {
+  HWND printing, finder, info;
+};
+Groups paintedGroups(const MorviProcess& m) {
+  e2e::pause(500);
+  return {group(m, L"Impression de règles graduées"), group(m, L"Recherche d'échelle"), group(m, L"Informations")};
+}
+
 // The width the screen gives a text in a face at a height designed at 96 dpi.
 int textWidth(const std::wstring& text, const wchar_t* face, int height) {
   HDC screen = GetDC(nullptr);
@@ -82,9 +91,7 @@ TEST_F(DisplayScale, EveryControlIsAtItsScaledPlace) {
 
 TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
   MorviProcess morvi;
-  e2e::pause(500);  // let every control paint
-  const HWND printing = group(morvi, L"Impression de règles graduées"), finder = group(morvi, L"Recherche d'échelle"),
-             info = group(morvi, L"Informations");
+  const auto [printing, finder, info] = paintedGroups(morvi);
   const struct {
     HWND parent;
     int left, top;       // designed
@@ -206,9 +213,7 @@ TEST_F(DisplayScale, ButtonPicturesAndLogoAreDrawnFromTheirFormsForTheScale) {
   ASSERT_EQ(buttonForms.size(), 4u);
   ASSERT_EQ(logoForms.size(), 1u);
   MorviProcess morvi;
-  e2e::pause(500);  // let every control paint
-  const HWND printing = group(morvi, L"Impression de règles graduées"), finder = group(morvi, L"Recherche d'échelle"),
-             info = group(morvi, L"Informations");
+  const auto [printing, finder, info] = paintedGroups(morvi);
   const struct {
     HWND parent;
     int left, top;  // designed
