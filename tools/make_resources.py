@@ -76,6 +76,13 @@ def scaled_files(shown):
             path = "%s/%s_%d.bmp" % (SCALED_FOLDER, name[:-4], len(rows[0]))
             files[path] = image_files.bmp24(rows)
             lines.append('PICTURE_%08X_%d RCDATA "%s"\n' % (fnv1a(data), len(rows[0]), path))
+    lines.append("// The spin arrows drawn for the scale, named by their width.\n")
+    for name, up in (("SpinUp", True), ("SpinDown", False)):
+        for scale in SCALES:
+            rows = pictures.spin_glyph(up, scale)
+            path = "%s/%s_%d.bmp" % (SCALED_FOLDER, name.lower(), len(rows[0]))
+            files[path] = image_files.bmp4(rows)
+            lines.append('%s_%d BITMAP "%s"\n' % (name, len(rows[0]), path))
     files[SCALED_LIST] = "".join(lines).encode("ascii")
     return files
 

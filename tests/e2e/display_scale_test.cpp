@@ -155,20 +155,33 @@ struct Form {
   COLORREF at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
 };
 
-Form formFrom(const std::uint8_t* bmp) {
-  auto le = [&](int at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | bmp[at + 3] << 24; };
-  Form f{le(18), le(22), {}};
-  const int stride = (f.width * 3 + 3) / 4 * 4;
-  for (int y = 0; y < f.height; ++y)
-    for (int x = 0; x < f.width; ++x) {
-      const std::uint8_t* p = bmp + le(10) + (f.height - 1 - y) * stride + x * 3;
-      f.pixels.push_back(RGB(p[2], p[1], p[0]));
-    }
+Form formOf(HBITMAP bitmap) {
+  BITMAP bm{};
+  GetObjectW(bitmap, sizeof bm, &bm);
+  Form f{bm.bmWidth, bm.bmHeight, std::vector<COLORREF>(std::size_t(bm.bmWidth) * bm.bmHeight)};
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), f.width, -f.height, 1, 32, BI_RGB};
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, bitmap, 0, f.height, f.pixels.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  for (COLORREF& c : f.pixels) c = RGB(GetBValue(c), GetGValue(c), GetRValue(c));  // BGRA in memory
+  DeleteObject(bitmap);
   return f;
 }
 
-// The forms of the given width in Morvi.exe's resources.
-std::vector<Form> formsOfWidth(int width) {
+// From the bytes of a BMP file.
+Form formFrom(const std::uint8_t* bmp) {
+  const auto* info = reinterpret_cast<const BITMAPINFO*>(bmp + 14);
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, bmp + *reinterpret_cast<const DWORD*>(bmp + 10),
+                                  info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  return formOf(bitmap);
+}
+
+// The forms of the given width in Morvi.exe's resources: the window's
+// pictures (RCDATA PICTURE_<hash>_<width>), and the spin arrow named.
+std::vector<Form> formsOfWidth(int width, const wchar_t* spinArrow = nullptr) {
   struct Found {
     HMODULE module;
     std::wstring suffix;
@@ -176,6 +189,13 @@ std::vector<Form> formsOfWidth(int width) {
   };
   HMODULE exe = LoadLibraryExW(e2e::morviExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   Found found{exe, L"_" + std::to_wstring(width), {}};
+  if (spinArrow) {
+    const std::wstring name = spinArrow + found.suffix;
+    if (HANDLE arrow = LoadImageW(exe, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))
+      found.forms.push_back(formOf(static_cast<HBITMAP>(arrow)));
+    FreeLibrary(exe);
+    return found.forms;
+  }
   EnumResourceNamesW(exe, RT_RCDATA, [](HMODULE module, LPCWSTR, LPWSTR name, LONG_PTR param) -> BOOL {
     auto& f = *reinterpret_cast<Found*>(param);
     const std::wstring n = IS_INTRESOURCE(name) ? L"" : name;
@@ -208,10 +228,12 @@ bool showsForm(const e2e::ScreenShot& shot, const Form& form) {
 
 }  // namespace
 
-TEST_F(DisplayScale, ButtonPicturesAndLogoAreDrawnFromTheirFormsForTheScale) {
-  const std::vector<Form> buttonForms = formsOfWidth(scaled(48)), logoForms = formsOfWidth(scaled(128));
+TEST_F(DisplayScale, PicturesAndArrowsAreDrawnFromTheirFormsForTheScale) {
+  const std::vector<Form> buttonForms = formsOfWidth(scaled(48)), logoForms = formsOfWidth(scaled(128)),
+                          upArrow = formsOfWidth(scaled(9), L"SpinUp"), downArrow = formsOfWidth(scaled(9), L"SpinDown");
   ASSERT_EQ(buttonForms.size(), 4u);
   ASSERT_EQ(logoForms.size(), 1u);
+  ASSERT_EQ(upArrow.size() + downArrow.size(), 2u);
   MorviProcess morvi;
   const auto [printing, finder, info] = paintedGroups(morvi);
   const struct {
@@ -221,6 +243,7 @@ TEST_F(DisplayScale, ButtonPicturesAndLogoAreDrawnFromTheirFormsForTheScale) {
   } pictured[] = {
       {printing, 282, 111, buttonForms}, {printing, 408, 26, buttonForms}, {finder, 362, 14, buttonForms},
       {info, 250, 111, buttonForms},     {info, 10, 20, logoForms},
+      {printing, 68, 119, upArrow},      {printing, 68, 119, downArrow},
   };
   for (const auto& p : pictured) {
     SCOPED_TRACE(testing::Message() << "control designed at " << p.left << "," << p.top);

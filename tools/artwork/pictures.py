@@ -193,12 +193,17 @@ def icon(size):
     return c.straight()
 
 
-def spin_glyph(up):
-    """9 x 6 palette indexes: a black triangle of 1, 3, 5 and 7 pixels on
-    olive, pointing up or down."""
-    rows = [[OLIVE_INDEX] * 9]
-    for n in (1, 3, 5, 7):
-        first = (9 - n) // 2
-        rows.append([BLACK_INDEX if first <= x < first + n else OLIVE_INDEX for x in range(9)])
-    rows.append([OLIVE_INDEX] * 9)
-    return rows if up else [rows[0]] + rows[4:0:-1] + [rows[5]]
+def spin_glyph(up, scale=1):
+    """9 x 6 palette indexes (times the scale, rounded): a black triangle of
+    four rows, 1, 3, 5 and 7 pixels wide, on olive, pointing up or down. At a
+    larger scale it keeps whole pixels, two wider a row, so that it stays
+    crisp and centred: 2 to 12 at 1.5 (14 x 9), 2 to 16 at 2 (18 x 12)."""
+    width, height = raster.device_length(9, scale), raster.device_length(6, scale)
+    rows = raster.device_length(4, scale)
+    top = (height - rows) // 2
+    out = [[OLIVE_INDEX] * width for _ in range(height)]
+    for i in range(rows):
+        n = (1 if width % 2 else 2) + 2 * i
+        first = (width - n) // 2
+        out[top + i][first:first + n] = [BLACK_INDEX] * n
+    return out if up else out[::-1]
