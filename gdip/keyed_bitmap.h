@@ -1,6 +1,7 @@
 // A BMP picture made ready for GDI+ once, with one colour left out (or
-// pixels already premultiplied), then drawn as often as wanted. GDI reads the file (every depth and compression
-// it knows), so neither making nor drawing it needs GDI+'s image decoders.
+// pixels already premultiplied), then drawn as often as wanted. GDI reads the
+// file (every depth and compression it knows), so neither making nor drawing
+// it needs GDI+'s image decoders.
 #pragma once
 
 #include "framework/graphics/resample.h"
