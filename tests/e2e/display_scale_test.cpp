@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -147,67 +146,29 @@ TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
 
 namespace {
 
-// A form the program carries for this scale: a 24-bit BMP (RCDATA
-// PICTURE_<hash>_<width>), its bottom-left colour see-through.
+// A picture drawn for the scale (resources/scaled), as the program carries
+// it; its bottom-left colour is see-through.
 struct Form {
   int width = 0, height = 0;
   std::vector<COLORREF> pixels;  // top row first
   COLORREF at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
 };
 
-Form formOf(HBITMAP bitmap) {
+Form formFile(const std::string& name) {
+  const std::string path = "Z:" + e2e::repoRoot() + "resources/scaled/" + name;
+  const auto bitmap = static_cast<HBITMAP>(
+      LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
   BITMAP bm{};
-  GetObjectW(bitmap, sizeof bm, &bm);
+  if (!GetObjectW(bitmap, sizeof bm, &bm)) return {};
   Form f{bm.bmWidth, bm.bmHeight, std::vector<COLORREF>(std::size_t(bm.bmWidth) * bm.bmHeight)};
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), f.width, -f.height, 1, 32, BI_RGB};
   HDC screen = GetDC(nullptr);
   GetDIBits(screen, bitmap, 0, f.height, f.pixels.data(), &info, DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);
-  for (COLORREF& c : f.pixels) c = RGB(GetBValue(c), GetGValue(c), GetRValue(c));  // BGRA in memory
   DeleteObject(bitmap);
+  for (COLORREF& c : f.pixels) c = RGB(GetBValue(c), GetGValue(c), GetRValue(c));  // 0x00RRGGBB to COLORREF
   return f;
-}
-
-// From the bytes of a BMP file.
-Form formFrom(const std::uint8_t* bmp) {
-  const auto* info = reinterpret_cast<const BITMAPINFO*>(bmp + 14);
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, bmp + *reinterpret_cast<const DWORD*>(bmp + 10),
-                                  info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  return formOf(bitmap);
-}
-
-// The forms of the given width in Morvi.exe's resources: the window's
-// pictures (RCDATA PICTURE_<hash>_<width>), and the spin arrow named.
-std::vector<Form> formsOfWidth(int width, const wchar_t* spinArrow = nullptr) {
-  struct Found {
-    HMODULE module;
-    std::wstring suffix;
-    std::vector<Form> forms;
-  };
-  HMODULE exe = LoadLibraryExW(e2e::morviExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  Found found{exe, L"_" + std::to_wstring(width), {}};
-  if (spinArrow) {
-    const std::wstring name = spinArrow + found.suffix;
-    if (HANDLE arrow = LoadImageW(exe, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))
-      found.forms.push_back(formOf(static_cast<HBITMAP>(arrow)));
-    FreeLibrary(exe);
-    return found.forms;
-  }
-  EnumResourceNamesW(exe, RT_RCDATA, [](HMODULE module, LPCWSTR, LPWSTR name, LONG_PTR param) -> BOOL {
-    auto& f = *reinterpret_cast<Found*>(param);
-    const std::wstring n = IS_INTRESOURCE(name) ? L"" : name;
-    if (n.starts_with(L"PICTURE_") && n.ends_with(f.suffix)) {
-      const HRSRC r = FindResourceW(module, name, RT_RCDATA);
-      f.forms.push_back(formFrom(static_cast<const std::uint8_t*>(LockResource(LoadResource(module, r)))));
-    }
-    return TRUE;
-  }, reinterpret_cast<LONG_PTR>(&found));
-  std::vector<Form> forms = std::move(found.forms);
-  FreeLibrary(exe);
-  return forms;
 }
 
 // Whether the screen shows the form somewhere, every pixel but its
@@ -229,27 +190,25 @@ bool showsForm(const e2e::ScreenShot& shot, const Form& form) {
 }  // namespace
 
 TEST_F(DisplayScale, PicturesAndArrowsAreDrawnFromTheirFormsForTheScale) {
-  const std::vector<Form> buttonForms = formsOfWidth(scaled(48)), logoForms = formsOfWidth(scaled(128)),
-                          upArrow = formsOfWidth(scaled(9), L"SpinUp"), downArrow = formsOfWidth(scaled(9), L"SpinDown");
-  ASSERT_EQ(buttonForms.size(), 4u);
-  ASSERT_EQ(logoForms.size(), 1u);
-  ASSERT_EQ(upArrow.size() + downArrow.size(), 2u);
   MorviProcess morvi;
   const auto [printing, finder, info] = paintedGroups(morvi);
   const struct {
     HWND parent;
     int left, top;  // designed
-    const std::vector<Form>& forms;
+    const char* form;
+    int designedWidth;
   } pictured[] = {
-      {printing, 282, 111, buttonForms}, {printing, 408, 26, buttonForms}, {finder, 362, 14, buttonForms},
-      {info, 250, 111, buttonForms},     {info, 10, 20, logoForms},
-      {printing, 68, 119, upArrow},      {printing, 68, 119, downArrow},
+      {printing, 282, 111, "print", 48}, {printing, 408, 26, "help", 48},   {finder, 362, 14, "scale", 48},
+      {info, 250, 111, "web", 48},       {info, 10, 20, "logo", 128},       {printing, 68, 119, "spinup", 9},
+      {printing, 68, 119, "spindown", 9},
   };
   for (const auto& p : pictured) {
-    SCOPED_TRACE(testing::Message() << "control designed at " << p.left << "," << p.top);
+    const std::string name = std::string(p.form) + "_" + std::to_string(scaled(p.designedWidth)) + ".bmp";
+    SCOPED_TRACE(name);
+    const Form form = formFile(name);
+    ASSERT_GT(form.width, 0);
     const HWND c = morvi.childAt(p.parent, p.left, p.top);
     ASSERT_TRUE(c);
-    const e2e::ScreenShot shot = e2e::screenShot(c, {0, 0, LONG_MAX, LONG_MAX});
-    EXPECT_TRUE(std::any_of(p.forms.begin(), p.forms.end(), [&](const Form& f) { return showsForm(shot, f); }));
+    EXPECT_TRUE(showsForm(e2e::screenShot(c, {0, 0, LONG_MAX, LONG_MAX}), form));
   }
 }

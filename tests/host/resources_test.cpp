@@ -15,9 +15,8 @@
 
 #include <unistd.h>
 
-#include <cstring>
+#include <map>
 #include <regex>
-#include <set>
 #include <sstream>
 
 #include "framework/desc/dpi_scaling.h"
@@ -163,29 +162,28 @@ std::string readText(const fs::path& path) {
 
 // Each larger form listed for the program is a keyed BMP of the 96-dpi
 // picture's size scaled to 144 or 192 dpi, named by that picture's current
-// bytes; every picture the window shows has both.
+// bytes; every picture the window shows has both, and nothing else is listed.
 TEST(ResourcesTest, LargerFormsBelongToTheCurrentPicturesAtTheirScaledSize) {
   const std::regex entry(R"re(^(PICTURE_\w+) RCDATA "(scaled/\w+\.bmp)"$)re");
-  std::set<std::wstring> listed;
+  std::map<std::wstring, std::string> listed;  // resource name -> file
   std::istringstream list(readText(kRoot / "resources" / "scaled_pictures.rc"));
   for (std::string line; std::getline(list, line);) {
     std::smatch m;
     if (!line.starts_with("PICTURE_")) continue;  // comments, the spin arrows
     ASSERT_TRUE(std::regex_match(line, m, entry)) << line;
-    listed.insert(std::wstring(m[1].first, m[1].second));
-    const Bmp form{readFile(kRoot / "resources" / m[2].str())};
-    ASSERT_GE(form.data.size(), 54u) << m[2];
-    expectKeyAround(form);
+    listed[std::wstring(m[1].first, m[1].second)] = m[2];
   }
   for (const char* name : {"print.bmp", "scale.bmp", "help.bmp", "web.bmp", "logo.bmp"})
     for (const int dpi : {144, 192}) {
       SCOPED_TRACE(testing::Message() << name << " at " << dpi);
       const Bmp picture = loadBmp(name);
       const int w = desc::scaleLength(picture.width(), dpi), h = desc::scaleLength(picture.height(), dpi);
-      const std::wstring wanted = fw::largerFormName(picture.data, w);
-      EXPECT_EQ(listed.erase(wanted), 1u) << "no form named for the current picture";
-      const std::string file = "scaled/" + std::string(name, std::strlen(name) - 4) + "_" + std::to_string(w) + ".bmp";
-      expectPlainBmp(Bmp{readFile(kRoot / "resources" / file)}, w, h, 24);
+      const auto form = listed.find(fw::largerFormName(picture.data, w));
+      ASSERT_NE(form, listed.end()) << "no form named for the current picture";
+      const Bmp bmp{readFile(kRoot / "resources" / form->second)};
+      expectPlainBmp(bmp, w, h, 24);
+      expectKeyAround(bmp);
+      listed.erase(form);
     }
   EXPECT_TRUE(listed.empty()) << "forms of no current picture";
 }
