@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "framework/desc/dpi_scaling.h"
 #include "framework/text/rounding.h"
 
 namespace ctl {
@@ -191,48 +192,50 @@ GlowLayout layoutGlowButton(const GlowLayoutInput& in, const TextBox& caption, d
   const int left = int(r.x), top = in.top, w = int(r.w), h = in.height;
   const int pw = in.pictureWidth, ph = in.pictureHeight;
   const double cx = caption.x, cw = caption.w, ch = caption.h;
+  // The gaps of 2, 4 and 5 pixels at 96 dpi, scaled as the picture is.
+  const int g2 = desc::scaleLength(2, in.dpi), g4 = desc::scaleLength(4, in.dpi), g5 = desc::scaleLength(5, in.dpi);
   GlowLayout out{};
   const int beside = top + std::max(0, (h - ph) / 2);       // picture y beside the text
   const int centred = left + std::max(0, (w - pw) / 2);     // picture x above or below it
-  const auto below = [&](int y) { return y > h - ph ? h - ph - 2 : y; };
+  const auto below = [&](int y) { return y > h - ph ? h - ph - g2 : y; };
   switch (in.layout) {
     case L::blGlyphLeft:
     case L::blGlyphLeftAdjusted:
-      out.captionArea = {double(left + pw + 2), double(top), double(w - pw - 2), double(h)};
-      out.pictureX = std::max(2, in.classic && in.layout == L::blGlyphLeft ? (w - round(cw) - pw) / 2
-                                                                            : round(cx - pw / 2));
+      out.captionArea = {double(left + pw + g2), double(top), double(w - pw - g2), double(h)};
+      out.pictureX = std::max(g2, in.classic && in.layout == L::blGlyphLeft ? (w - round(cw) - pw) / 2
+                                                                             : round(cx - pw / 2));
       if (in.layout == L::blGlyphLeftAdjusted) out.pictureX += in.marginHorz;
       out.pictureY = beside;
       break;
     case L::blGlyphTop:
     case L::blGlyphTopAdjusted:
-      out.captionArea = {double(left), double(top + ph), double(w), double(h - ph - 2)};
+      out.captionArea = {double(left), double(top + ph), double(w), double(h - ph - g2)};
       out.pictureX = centred;
-      out.pictureY = in.layout == L::blGlyphTop ? std::max(2, top + std::max(0, round(h - ph - 2 - ch) / 2))
-                                                : std::max(2, top);
-      if (in.classic && in.layout == L::blGlyphTop) out.pictureY -= 4;
+      out.pictureY = in.layout == L::blGlyphTop ? std::max(g2, top + std::max(0, round(h - ph - g2 - ch) / 2))
+                                                : std::max(g2, top);
+      if (in.classic && in.layout == L::blGlyphTop) out.pictureY -= g4;
       break;
     case L::blGlyphRight:
     case L::blGlyphRightAdjusted:
-      out.captionArea = {2, double(top), double(w - pw - 4), double(h)};
+      out.captionArea = {double(g2), double(top), double(w - pw - g4), double(h)};
       if (in.layout == L::blGlyphRight) {
-        out.pictureX = std::max(0, round(w - pw - 4 - cw) / 2) + round(cw) + 4;
-        if (out.pictureX > w - pw) out.pictureX = w - pw - 2;
+        out.pictureX = std::max(0, round(w - pw - g4 - cw) / 2) + round(cw) + g4;
+        if (out.pictureX > w - pw) out.pictureX = w - pw - g2;
       } else {
-        out.pictureX = w - pw - 2;
+        out.pictureX = w - pw - g2;
       }
       out.pictureX += in.spacing;
       out.pictureY = beside;
       break;
     case L::blGlyphBottom:
-      out.captionArea = {double(left), 2, double(w), double(h - ph - 2)};
+      out.captionArea = {double(left), double(g2), double(w), double(h - ph - g2)};
       out.pictureX = centred;
-      out.pictureY = below(std::max(0, round(h - ph - 2 - ch) / 2) + round(ch + (in.classic ? 5 : 2)));
+      out.pictureY = below(std::max(0, round(h - ph - g2 - ch) / 2) + round(ch + (in.classic ? g5 : g2)));
       break;
     case L::blGlyphBottomAdjusted:
-      out.captionArea = {double(left), 2, double(w), double(h - ph - (in.classic ? 4 : 2))};
+      out.captionArea = {double(left), double(g2), double(w), double(h - ph - (in.classic ? g4 : g2))};
       out.pictureX = centred;
-      out.pictureY = in.classic ? h - ph - 2 : below(h / 2 + round(ch + 2));
+      out.pictureY = in.classic ? h - ph - g2 : below(h / 2 + round(ch + g2));
       break;
   }
   if (!in.hasCaption) {

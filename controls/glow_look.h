@@ -111,6 +111,7 @@ struct GlowLayoutInput {
   int marginHorz, spacing;
   bool hasCaption, hasNotes;
   bool classic;                   // classic text path (no GDI+ text)
+  int dpi = 96;                   // the small gaps between picture, caption and edge are designed at 96
 };
 // Where the caption is measured, and where the notes are (narrowed by the
 // picture and the spacing).

@@ -133,6 +133,8 @@ gdip::TGDIPPicture* currentPicture(const GlowButtonPaint& p) {
   return chosen->width() > 0 ? chosen : nullptr;
 }
 
+// The picture is designed at 96 dpi: it takes its size scaled, as the
+// button's other lengths.
 GlowLayoutInput layoutInput(const GlowButtonPaint& p, const RECT& rect, gdip::TGDIPPicture* picture, bool classic) {
   const int size = p.smallPicture ? 16 : 0;
   return {int(rect.left),
@@ -140,13 +142,14 @@ GlowLayoutInput layoutInput(const GlowButtonPaint& p, const RECT& rect, gdip::TG
           int(rect.right - rect.left),
           int(rect.bottom - rect.top),
           effectiveLayout(p.layout, !p.notes.empty()),
-          picture ? (size ? size : picture->width()) : 0,
-          picture ? (size ? size : picture->height()) : 0,
+          picture ? desc::scaleLength(size ? size : picture->width(), p.dpi) : 0,
+          picture ? desc::scaleLength(size ? size : picture->height(), p.dpi) : 0,
           p.marginHorz,
           p.spacing,
           !p.caption.empty(),
           !p.notes.empty(),
-          classic};
+          classic,
+          p.dpi};
 }
 
 struct Measured {
@@ -266,11 +269,12 @@ bool gdipTextWanted(HDC dc, const GlowButtonPaint& p, GlowPaintCache& cache) {
   return p.antiAlias != TAntiAlias::aaNone && cache.isTrueType(dc, captionFace(p));
 }
 
-void drawPicture(HDC dc, gdip::Graphics& g, const GlowButtonPaint& p, gdip::TGDIPPicture& picture, int x, int y) {
+void drawPicture(HDC dc, gdip::Graphics& g, const GlowButtonPaint& p, gdip::TGDIPPicture& picture,
+                 const GlowLayoutInput& in, int x, int y) {
   if (p.smallPicture)
-    picture.draw(dc, RECT{x, y, x + 16, y + 16});
+    picture.draw(dc, RECT{x, y, x + in.pictureWidth, y + in.pictureHeight});
   else
-    picture.drawKeyed(g, x, y);
+    picture.drawKeyed(g, x, y, in.pictureWidth, in.pictureHeight);
 }
 
 // The parent's background in the corner pixels a rounded border leaves.
@@ -345,7 +349,7 @@ void DrawGlowButton(HDC dc, const RECT& rect, const GlowButtonPaint& p) {
       layout = layoutGlowButton(in, m.caption, m.notesHeight);
       if (in.hasCaption) text.draw(layout, captionColour);
     }
-    if (picture) drawPicture(dc, g, p, *picture, layout.pictureX, layout.pictureY);
+    if (picture) drawPicture(dc, g, p, *picture, in, layout.pictureX, layout.pictureY);
   }
   if (p.onDrawButton) p.onDrawButton(dc, rect, drawButtonState(p.state));
   if (p.paintParent && p.rounded && (!p.state.transparent || hot || down)) handCornersToParent(dc, rect, p);

@@ -71,7 +71,7 @@ struct GlowButtonPaint {
   int marginHorz = 1;
   int marginVert = 1;
   int spacing = 2;
-  int dpi = 96;  // the corners' radius is designed at 96 dpi
+  int dpi = 96;  // the corners' radius, the picture's size and the gaps are designed at 96 dpi
 
   // The parent paints its own image into dc at the button's place, within
   // `areas` of the client area (none: all of it); empty when there is no

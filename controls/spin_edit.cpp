@@ -19,8 +19,19 @@ constexpr COLORREF kGlyphBackground = RGB(128, 128, 0);
 
 HINSTANCE instance() { return GetModuleHandleW(nullptr); }
 
-fw::GdiObject<HBITMAP> loadGlyph(const wchar_t* name) {
-  return fw::GdiObject<HBITMAP>(static_cast<HBITMAP>(LoadImageW(instance(), name, IMAGE_BITMAP, 0, 0, 0)));
+fw::GdiObject<HBITMAP> loadBitmap(const std::wstring& name) {
+  return fw::GdiObject<HBITMAP>(static_cast<HBITMAP>(LoadImageW(instance(), name.c_str(), IMAGE_BITMAP, 0, 0, 0)));
+}
+
+// The glyph drawn for the DPI ("SpinUp_14": 14 pixels wide, its 9 scaled to
+// 144 dpi) when the program carries one, else the 96-dpi glyph: pixel art
+// stretched by 1.5 would come out with uneven steps.
+fw::GdiObject<HBITMAP> loadGlyph(const wchar_t* name, int dpi) {
+  fw::GdiObject<HBITMAP> designed = loadBitmap(name);
+  BITMAP bm{};
+  if (dpi == desc::kDesignDpi || !designed || !GetObjectW(designed.get(), sizeof bm, &bm)) return designed;
+  fw::GdiObject<HBITMAP> scaled = loadBitmap(name + (L"_" + std::to_wstring(desc::scaleLength(bm.bmWidth, dpi))));
+  return scaled ? std::move(scaled) : std::move(designed);
 }
 
 RECT toRect(const spin::Box& b) { return {b.left, b.top, b.left + b.width, b.top + b.height}; }
@@ -32,9 +43,13 @@ RECT toRect(const spin::Box& b) { return {b.left, b.top, b.left + b.width, b.top
 TSpinButton::TSpinButton(std::function<void()> onUpClick, std::function<void()> onDownClick)
     : onUpClick_(std::move(onUpClick)), onDownClick_(std::move(onDownClick)) {
   setPart(true);
-  up_.glyph = loadGlyph(L"SpinUp");
-  down_.glyph = loadGlyph(L"SpinDown");
+  fitGlyphsToDpi();
   setBounds(0, 0, 20, 25);
+}
+
+void TSpinButton::fitGlyphsToDpi() {
+  up_.glyph = loadGlyph(L"SpinUp", dpi());
+  down_.glyph = loadGlyph(L"SpinDown", dpi());
 }
 
 void TSpinButton::setBounds(int left, int top, int width, int height) {
@@ -238,6 +253,7 @@ void TSpinEdit::dpiChanged() {
 }
 
 void TSpinEdit::fitToDpi() {
+  pair_->fitGlyphsToDpi();
   pair_->setBounds(0, 0, desc::scaleLength(spin::kDesignedPairWidth, dpi()),
                    desc::scaleLength(spin::kDesignedPairHeight, dpi()));
   if (height() < minimumHeight()) setHeight(minimumHeight());

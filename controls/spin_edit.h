@@ -34,6 +34,8 @@ class TSpinButton : public fw::Control {
   // The buttons are fitted first; the pair takes the adjusted size.
   void setBounds(int left, int top, int width, int height) override;
   void setFocusControl(HWND control) { focusControl_ = control; }
+  // The arrows drawn for the display's DPI, when there are.
+  void fitGlyphsToDpi();
 
   const TTimerSpeedButton& upButton() const { return up_; }
   const TTimerSpeedButton& downButton() const { return down_; }

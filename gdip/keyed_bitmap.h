@@ -1,8 +1,10 @@
-// A BMP picture made ready for GDI+ once, with one colour left out, then
-// drawn as often as wanted. GDI reads the file (every depth and compression
-// it knows), so neither making nor drawing it needs GDI+'s image decoders.
+// A BMP picture made ready for GDI+ once, with one colour left out (or
+// pixels already premultiplied), then drawn as often as wanted. GDI reads the
+// file (every depth and compression it knows), so neither making nor drawing
+// it needs GDI+'s image decoders.
 #pragma once
 
+#include "framework/graphics/resample.h"
 #include "gdip/objects.h"
 
 #include <cstdint>
@@ -18,6 +20,8 @@ class KeyedBitmap {
   // the file's bottom-left pixel when none is given; only red, green and
   // blue are compared.
   static std::optional<KeyedBitmap> fromBmp(std::span<const std::uint8_t> file, std::optional<Argb> key);
+  // Pixels already premultiplied (see fw::Bitmap::keyedPixels, fw::resample).
+  static std::optional<KeyedBitmap> fromPixels(fw::Pixels pixels);
 
   int width() const { return width_; }
   int height() const { return height_; }

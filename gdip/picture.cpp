@@ -1,6 +1,7 @@
 #include "gdip/picture.h"
 
 #include "framework/graphics/bmp_layout.h"
+#include "framework/graphics/scaled_picture.h"
 
 #include <exception>
 #include <filesystem>
@@ -108,6 +109,18 @@ void Picture::drawOnSurface(Graphics& graphics, const RECT& rect, bool keyed, co
                                       static_cast<REAL>(rect.bottom - rect.top)));
     }
   });
+}
+
+void Picture::drawKeyedAtSize(Graphics& graphics, int x, int y, int w, int h) {
+  if ((w != width_ || h != height_) && !empty_ && fw::bmpLayout(data_)) {
+    if (!scaled_ || scaled_->width() != w || scaled_->height() != h)
+      scaled_ = KeyedBitmap::fromPixels(fw::keyedAtSize(data_, w, h));
+    if (scaled_) {
+      scaled_->draw(graphics, x, y);
+      return;
+    }
+  }
+  drawOnSurface(graphics, RECT{x, y, x + w, y + h}, true, nullptr);
 }
 
 void Picture::Assign(const fw::Persistent* source) {

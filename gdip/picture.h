@@ -71,6 +71,10 @@ class Picture : public fw::Graphic {
   // given, or else the colour of its bottom-left pixel); anything else scaled
   // to the rectangle. The size found is kept.
   void drawOnSurface(Graphics& graphics, const RECT& rect, bool keyed, const Argb* fixedKey);
+  // Keyed by its bottom-left colour at w × h, its top-left corner at (x, y):
+  // BMP data at another size than its own from the form drawn for that size
+  // or resampled (made once a size); anything else as drawOnSurface does.
+  void drawKeyedAtSize(Graphics& graphics, int x, int y, int w, int h);
 
   // How a BMP is put into the rectangle: the bitmap is already transparent.
   virtual void drawBitmap(HDC dc, const RECT& rect, fw::Bitmap& bitmap) = 0;
@@ -92,6 +96,7 @@ class Picture : public fw::Graphic {
   void replaceData(desc::Bytes data) {
     data_ = std::move(data);
     keyed_.reset();
+    scaled_.reset();
   }
 
   desc::Bytes data_;
@@ -99,6 +104,8 @@ class Picture : public fw::Graphic {
   // with (none: its own bottom-left colour); made at the first keyed draw.
   std::optional<KeyedBitmap> keyed_;
   std::optional<Argb> keyedWith_;
+  // The BMP data keyed at the size last asked that is not its own.
+  std::optional<KeyedBitmap> scaled_;
   bool empty_ = true;
   int width_ = 0;
   int height_ = 0;

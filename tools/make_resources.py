@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the program's pictures and writes them as the files it carries.
 
-  make_resources.py                 rewrite the pictures, icon and glyphs in resources/
+  make_resources.py                 rewrite the pictures, icon and glyphs in resources/,
+                                    with the larger forms of the window's pictures
   make_resources.py --out DIR       write them into DIR instead
   make_resources.py --preview DIR   also write enlarged PNG copies to look at
   make_resources.py --embed FILE    put the button pictures and the logo into
@@ -32,17 +33,58 @@ FORM_PICTURES = {
 
 ICON_SIZES = (256, 128, 64, 48, 24, 16)
 
+# 150 % and 200 % display scale: the window's pictures are also drawn this
+# many device pixels per design pixel.
+SCALES = (1.5, 2)
+SCALED_FOLDER = "scaled"
+SCALED_LIST = "scaled_pictures.rc"
+
+DRAWINGS = {
+    "print.bmp": pictures.print_button,
+    "scale.bmp": pictures.scale_button,
+    "help.bmp": pictures.help_button,
+    "web.bmp": pictures.web_button,
+    "logo.bmp": pictures.logo,
+}
+
 
 def form_pictures():
     """File name -> (bytes, rows of (r, g, b)) of the pictures the window shows."""
-    drawn = {
-        "print.bmp": pictures.print_button(),
-        "scale.bmp": pictures.scale_button(),
-        "help.bmp": pictures.help_button(),
-        "web.bmp": pictures.web_button(),
-        "logo.bmp": pictures.logo(),
-    }
+    drawn = {name: draw() for name, draw in DRAWINGS.items()}
     return {name: (image_files.bmp24(rows), rows) for name, rows in drawn.items()}
+
+
+def fnv1a(data):
+    """The 32-bit FNV-1a hash, as the program computes it."""
+    h = 0x811C9DC5
+    for byte in data:
+        h = ((h ^ byte) * 0x01000193) & 0xFFFFFFFF
+    return h
+
+
+def scaled_files(shown):
+    """Path under resources/ -> bytes of the larger forms, and the resource
+    list naming each by its 96-dpi picture's hash and its width: a picture
+    redrawn gets new names, so the program never shows a stale larger form."""
+    files, lines = {}, [
+        "// The larger forms of the window's pictures, for 150 % and 200 % display scale,\n",
+        "// written by tools/make_resources.py. PICTURE_<FNV-1a of the 96-dpi BMP file>_<width>.\n",
+    ]
+    for name, (data, _) in shown.items():
+        for scale in SCALES:
+            rows = DRAWINGS[name](scale)
+            path = "%s/%s_%d.bmp" % (SCALED_FOLDER, name[:-4], len(rows[0]))
+            files[path] = image_files.bmp24(rows)
+            lines.append('PICTURE_%08X_%d RCDATA "%s"\n' % (fnv1a(data), len(rows[0]), path))
+    lines.append("// The spin arrows drawn for the scale, named by their width.\n")
+    for name, up in (("SpinUp", True), ("SpinDown", False)):
+        for scale in SCALES:
+            rows = pictures.spin_glyph(up, scale)
+            path = "%s/%s_%d.bmp" % (SCALED_FOLDER, name.lower(), len(rows[0]))
+            files[path] = image_files.bmp4(rows)
+            lines.append('%s_%d BITMAP "%s"\n' % (name, len(rows[0]), path))
+    files[SCALED_LIST] = "".join(lines).encode("ascii")
+    return files
 
 
 def write_files(out, preview):
@@ -53,6 +95,8 @@ def write_files(out, preview):
     files["morvi.ico"] = image_files.ico(icons)
     files["spinup.bmp"] = image_files.bmp4(pictures.spin_glyph(up=True))
     files["spindown.bmp"] = image_files.bmp4(pictures.spin_glyph(up=False))
+    files.update(scaled_files(shown))
+    (out / SCALED_FOLDER).mkdir(exist_ok=True)
     for name, data in files.items():
         (out / name).write_bytes(data)
     if preview:

@@ -8,17 +8,6 @@
 namespace fw {
 namespace {
 
-// A memory device context with one bitmap selected into it for its lifetime.
-class MemoryDc {
- public:
-  MemoryDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)), selection_(dc_.get(), bitmap) {}
-  HDC get() const { return dc_.get(); }
-
- private:
-  DeviceContext dc_;
-  Selection selection_;  // undone before the context goes
-};
-
 COLORREF fromBgra(std::uint32_t p) {
   return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
@@ -75,6 +64,17 @@ void Bitmap::draw(HDC dc, const RECT& rect) {
 
 void Bitmap::saveToStream(std::vector<std::uint8_t>& out) const {
   out.insert(out.end(), file_.begin(), file_.end());
+}
+
+std::vector<std::uint32_t> Bitmap::keyedPixels(std::optional<std::uint32_t> key) const {
+  constexpr std::uint32_t rgb = 0x00FFFFFF;
+  const std::span<const std::uint32_t> source = pixels();
+  if (source.empty()) return {};
+  const std::uint32_t leftOut = (key ? *key : source[std::size_t(height_ - 1) * width_]) & rgb;
+  std::vector<std::uint32_t> keyed(source.size());
+  for (std::size_t i = 0; i < source.size(); ++i)
+    keyed[i] = (source[i] & rgb) == leftOut ? 0 : 0xFF000000 | (source[i] & rgb);
+  return keyed;
 }
 
 COLORREF Bitmap::pixel(int x, int y) const {

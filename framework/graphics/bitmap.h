@@ -7,6 +7,7 @@
 #include "framework/graphics/graphic.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -33,6 +34,10 @@ class Bitmap : public Graphic {
   std::span<const std::uint32_t> pixels() const {
     return {pixels_, pixels_ ? static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) : 0};
   }
+  // The pixels as premultiplied ARGB with one colour left out, wholly
+  // transparent, and every other one opaque: `key` (0x00RRGGBB), or the
+  // bottom-left pixel's colour when none is given. Empty when the bitmap is.
+  std::vector<std::uint32_t> keyedPixels(std::optional<std::uint32_t> key) const;
 
  private:
   std::vector<std::uint8_t> file_;

@@ -37,6 +37,17 @@ class Selection {
   HGDIOBJ old_;
 };
 
+// A memory device context with one bitmap selected into it for its lifetime.
+class MemoryDc {
+ public:
+  MemoryDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)), selection_(dc_.get(), bitmap) {}
+  HDC get() const { return dc_.get(); }
+
+ private:
+  DeviceContext dc_;
+  Selection selection_;  // undone before the context goes
+};
+
 // BeginPaint / EndPaint.
 class PaintDC {
  public:

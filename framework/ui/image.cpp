@@ -27,6 +27,7 @@ desc::Bytes Image::pictureData() const {
 
 void Image::setPictureData(const desc::Bytes& bytes) {
   picture_.loadFromBytes(bytes);
+  scaled_.reset();
   fitToPicture();
   invalidate();
 }
@@ -43,8 +44,27 @@ long Image::accessibleRole() const { return ROLE_SYSTEM_GRAPHIC; }
 void Image::paint(HDC dc, const RECT& client) {
   paintBackground(dc, client);
   if (picture_.empty()) return;
-  RECT r = stretch_ ? client : RECT{0, 0, picture_.width(), picture_.height()};
-  picture_.draw(dc, r);
+  const bool designed = dpi() == desc::kDesignDpi;
+  const RECT r = stretch_ ? client
+                          : RECT{0, 0, desc::scaleLength(picture_.width(), dpi()),
+                                 desc::scaleLength(picture_.height(), dpi())};
+  if (designed || !picture_.transparent())
+    picture_.draw(dc, r);
+  else
+    drawScaled(dc, r);
+}
+
+// TransparentBlt stretches by repeating pixels and keeps the key's hard
+// edge; the form drawn for the size, or the resampled picture, blends in.
+void Image::drawScaled(HDC dc, const RECT& r) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return;
+  if (!scaled_ || scaled_->width() != w || scaled_->height() != h) {
+    desc::Bytes file;
+    picture_.saveToStream(file);
+    scaled_.emplace(keyedAtSize(file, w, h));
+  }
+  scaled_->draw(dc, r.left, r.top);
 }
 
 }  // namespace fw

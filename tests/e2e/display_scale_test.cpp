@@ -1,15 +1,18 @@
 // The main window at the display scale of its Wine prefix (ctest's e2e-dpi144
 // and e2e-dpi192, with MORVI_LOGPIXELS): every control where the 96-dpi
-// design puts it, scaled, and every caption whole, clear of its edges and of
-// the control beside it, as the screen shows it.
+// design puts it, scaled, every caption whole, clear of its edges and of the
+// control beside it, every picture drawn for the scale and every dialog's
+// texts whole, as the screen shows it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/about_box.h"
 #include "framework/desc/dpi_scaling.h"
@@ -30,6 +33,15 @@ int runDpi() {
 int scaled(int designed) { return desc::scaleLength(designed, runDpi()); }
 
 HWND group(const MorviProcess& m, const wchar_t* text) { return m.childWithText(m.window(), text); }
+
+// The three group boxes the controls sit in, once every control has painted.
+struct Groups {
+  HWND printing, finder, info;
+};
+Groups paintedGroups(const MorviProcess& m) {
+  e2e::pause(500);
+  return {group(m, L"Impression de règles graduées"), group(m, L"Recherche d'échelle"), group(m, L"Informations")};
+}
 
 // The room the screen gives a text in a font: a face at a height designed at
 // 96 dpi, or, with no face, the stock font of dialogs; lines wrap at `width`.
@@ -83,9 +95,7 @@ TEST_F(DisplayScale, EveryControlIsAtItsScaledPlace) {
 
 TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
   MorviProcess morvi;
-  e2e::pause(500);  // let every control paint
-  const HWND printing = group(morvi, L"Impression de règles graduées"), finder = group(morvi, L"Recherche d'échelle"),
-             info = group(morvi, L"Informations");
+  const auto [printing, finder, info] = paintedGroups(morvi);
   const struct {
     HWND parent;
     int left, top;       // designed
@@ -141,7 +151,7 @@ TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
 TEST_F(DisplayScale, EveryDialogShowsItsTextsWhole) {
   MorviProcess morvi;
   const DWORD pid = morvi.processId();
-  const HWND finder = group(morvi, L"Recherche d'échelle");
+  const HWND finder = paintedGroups(morvi).finder;
   const struct {
     const char* name;
     std::function<HWND()> open;
@@ -194,5 +204,74 @@ TEST_F(DisplayScale, EveryDialogShowsItsTextsWhole) {
     EXPECT_GE(texts, 2);
     PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     e2e::waitUntilClosed(dialog);
+  }
+}
+
+namespace {
+
+// A picture drawn for the scale (resources/scaled), as the program carries
+// it; its bottom-left colour is see-through.
+struct Form {
+  int width = 0, height = 0;
+  std::vector<COLORREF> pixels;  // top row first
+  COLORREF at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+Form formFile(const std::string& name) {
+  const std::string path = "Z:" + e2e::repoRoot() + "resources/scaled/" + name;
+  const auto bitmap = static_cast<HBITMAP>(
+      LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  BITMAP bm{};
+  if (!GetObjectW(bitmap, sizeof bm, &bm)) return {};
+  Form f{bm.bmWidth, bm.bmHeight, std::vector<COLORREF>(std::size_t(bm.bmWidth) * bm.bmHeight)};
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), f.width, -f.height, 1, 32, BI_RGB};
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, bitmap, 0, f.height, f.pixels.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(bitmap);
+  for (COLORREF& c : f.pixels) c = RGB(GetBValue(c), GetGValue(c), GetRValue(c));  // 0x00RRGGBB to COLORREF
+  return f;
+}
+
+// Whether the screen shows the form somewhere, every pixel but its
+// see-through ones exactly: drawn from it, not from the 96-dpi picture
+// stretched or resampled.
+bool showsForm(const e2e::ScreenShot& shot, const Form& form) {
+  const COLORREF key = form.at(0, form.height - 1);
+  for (int top = 0; top + form.height <= shot.height; ++top)
+    for (int left = 0; left + form.width <= shot.width; ++left) {
+      bool same = true;
+      for (int y = 0; y < form.height && same; ++y)
+        for (int x = 0; x < form.width && same; ++x)
+          same = form.at(x, y) == key || form.at(x, y) == shot.at(left + x, top + y);
+      if (same) return true;
+    }
+  return false;
+}
+
+}  // namespace
+
+TEST_F(DisplayScale, PicturesAndArrowsAreDrawnFromTheirFormsForTheScale) {
+  MorviProcess morvi;
+  const auto [printing, finder, info] = paintedGroups(morvi);
+  const struct {
+    HWND parent;
+    int left, top;  // designed
+    const char* form;
+    int designedWidth;
+  } pictured[] = {
+      {printing, 282, 111, "print", 48}, {printing, 408, 26, "help", 48},   {finder, 362, 14, "scale", 48},
+      {info, 250, 111, "web", 48},       {info, 10, 20, "logo", 128},       {printing, 68, 119, "spinup", 9},
+      {printing, 68, 119, "spindown", 9},
+  };
+  for (const auto& p : pictured) {
+    const std::string name = std::string(p.form) + "_" + std::to_string(scaled(p.designedWidth)) + ".bmp";
+    SCOPED_TRACE(name);
+    const Form form = formFile(name);
+    ASSERT_GT(form.width, 0);
+    const HWND c = morvi.childAt(p.parent, p.left, p.top);
+    ASSERT_TRUE(c);
+    EXPECT_TRUE(showsForm(e2e::screenShot(c, {0, 0, LONG_MAX, LONG_MAX}), form));
   }
 }

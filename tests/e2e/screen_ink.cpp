@@ -5,24 +5,38 @@
 
 namespace e2e {
 
-Ink inkOnScreen(HWND window, RECT region) {
+ScreenShot screenShot(HWND window, RECT region) {
   RECT r;
   GetWindowRect(window, &r);
   region.right = std::min<LONG>(region.right, r.right - r.left);
   region.bottom = std::min<LONG>(region.bottom, r.bottom - r.top);
   const int w = region.right - region.left, h = region.bottom - region.top;
-  Ink ink;
-  if (w <= 0 || h <= 0) return ink;
+  ScreenShot shot;
+  if (w <= 0 || h <= 0) return shot;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, w, h, screen, r.left + region.left, r.top + region.top, SRCCOPY);
-  const COLORREF background = GetPixel(memory, 0, 0);
-  auto sum = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+  shot = {w, h, {}};
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const COLORREF c = GetPixel(memory, x, y);
+    for (int x = 0; x < w; ++x) shot.pixels.push_back(GetPixel(memory, x, y));
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return shot;
+}
+
+Ink inkOnScreen(HWND window, RECT region) {
+  const ScreenShot shot = screenShot(window, region);
+  Ink ink;
+  if (shot.pixels.empty()) return ink;
+  const COLORREF background = shot.at(0, 0);
+  auto sum = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+  for (int y = 0; y < shot.height; ++y)
+    for (int x = 0; x < shot.width; ++x) {
+      const COLORREF c = shot.at(x, y);
       if (std::abs(sum(c) - sum(background)) < 90) continue;
       ++ink.pixels;
       const LONG wx = region.left + x, wy = region.top + y;
@@ -30,10 +44,6 @@ Ink inkOnScreen(HWND window, RECT region) {
                  std::max(ink.box.bottom, wy + 1)};
       if (sum(c) < sum(ink.darkest)) ink.darkest = c;
     }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return ink;
 }
 

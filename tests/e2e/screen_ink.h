@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <climits>
+#include <vector>
 
 namespace e2e {
 
@@ -14,6 +15,15 @@ struct Ink {
   int pixels = 0;
   bool empty() const { return pixels == 0; }
 };
+
+// The pixels of `region` (relative to the window's top-left corner, cut to
+// the window), top row first.
+struct ScreenShot {
+  int width = 0, height = 0;
+  std::vector<COLORREF> pixels;
+  COLORREF at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+ScreenShot screenShot(HWND window, RECT region);
 
 // The pixels of `region` (relative to the window's top-left corner) that
 // differ clearly from the region's top-left pixel, its background.

@@ -15,6 +15,13 @@
 
 #include <unistd.h>
 
+#include <map>
+#include <regex>
+#include <sstream>
+
+#include "framework/desc/dpi_scaling.h"
+#include "framework/graphics/larger_form.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -153,11 +160,41 @@ std::string readText(const fs::path& path) {
   return std::string(bytes.begin(), bytes.end());
 }
 
+// Each larger form listed for the program is a keyed BMP of the 96-dpi
+// picture's size scaled to 144 or 192 dpi, named by that picture's current
+// bytes; every picture the window shows has both, and nothing else is listed.
+TEST(ResourcesTest, LargerFormsBelongToTheCurrentPicturesAtTheirScaledSize) {
+  const std::regex entry(R"re(^(PICTURE_\w+) RCDATA "(scaled/\w+\.bmp)"$)re");
+  std::map<std::wstring, std::string> listed;  // resource name -> file
+  std::istringstream list(readText(kRoot / "resources" / "scaled_pictures.rc"));
+  for (std::string line; std::getline(list, line);) {
+    std::smatch m;
+    if (!line.starts_with("PICTURE_")) continue;  // comments, the spin arrows
+    ASSERT_TRUE(std::regex_match(line, m, entry)) << line;
+    listed[std::wstring(m[1].first, m[1].second)] = m[2];
+  }
+  for (const char* name : {"print.bmp", "scale.bmp", "help.bmp", "web.bmp", "logo.bmp"})
+    for (const int dpi : {144, 192}) {
+      SCOPED_TRACE(testing::Message() << name << " at " << dpi);
+      const Bmp picture = loadBmp(name);
+      const int w = desc::scaleLength(picture.width(), dpi), h = desc::scaleLength(picture.height(), dpi);
+      const auto form = listed.find(fw::largerFormName(picture.data, w));
+      ASSERT_NE(form, listed.end()) << "no form named for the current picture";
+      const Bmp bmp{readFile(kRoot / "resources" / form->second)};
+      expectPlainBmp(bmp, w, h, 24);
+      expectKeyAround(bmp);
+      listed.erase(form);
+    }
+  EXPECT_TRUE(listed.empty()) << "forms of no current picture";
+}
+
 TEST(ResourcesTest, DrawingScriptReproducesTheCommittedFiles) {
   const fs::path out = scratchDirectory();
   ASSERT_EQ(runScript("--out '" + out.string() + "'"), 0);
-  for (const char* name : {"print.bmp", "scale.bmp", "help.bmp", "web.bmp", "logo.bmp", "morvi.ico",
-                           "spinup.bmp", "spindown.bmp"}) {
+  std::vector<fs::path> names = {"print.bmp", "scale.bmp", "help.bmp", "web.bmp", "logo.bmp", "morvi.ico",
+                                 "spinup.bmp", "spindown.bmp", "scaled_pictures.rc"};
+  for (const auto& drawn : fs::directory_iterator(out / "scaled")) names.push_back("scaled" / drawn.path().filename());
+  for (const fs::path& name : names) {
     EXPECT_TRUE(readFile(out / name) == readFile(kRoot / "resources" / name))
         << name << " differs from what tools/make_resources.py draws";
   }

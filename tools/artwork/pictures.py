@@ -1,5 +1,7 @@
 """The program's pictures: four glow-button pictures, the logo, the icon
-images and the two spin glyphs.
+images and the two spin glyphs. The button pictures and the logo take a
+scale (1.5 and 2 for 150 % and 200 % display scale) and draw the same design
+at that many device pixels per design pixel.
 
 The button pictures and the logo are shown with their bottom-left pixel's
 colour made see-through, so they are painted on KEY, and KEY is kept out of
@@ -41,9 +43,9 @@ def _ruler(c, cx, cy, length, width, degrees, ticks, pitch, line, shadow=True):
         c.fill(bar(x0, y0, x0 + across[0] * depth, y0 + across[1] * depth, line * 1.3), RULER_EDGE)
 
 
-def print_button():
+def print_button(scale=1):
     """A printer with a printed sheet coming out."""
-    c = Canvas(48, 48)
+    c = Canvas(48, 48, scale)
     back = rect(13, 3, 35, 20, 1)
     c.fill(back, PAPER)
     c.fill(outline(back, 1), (120, 128, 140))
@@ -62,9 +64,9 @@ def print_button():
     return _finish(c)
 
 
-def scale_button():
+def scale_button(scale=1):
     """A magnifying glass over a graduated ruler."""
-    c = Canvas(48, 48)
+    c = Canvas(48, 48, scale)
     _ruler(c, 23, 29, 42, 13, -30, 11, 3.2, 0.56)
     lens = circle(28, 19, 10.5)
     handle = segment(36, 27, 44.5, 35.5, 5)
@@ -76,9 +78,9 @@ def scale_button():
     return _finish(c)
 
 
-def help_button():
+def help_button(scale=1):
     """A white question mark in a blue disc."""
-    c = Canvas(48, 48)
+    c = Canvas(48, 48, scale)
     disc = circle(24, 24, 21)
     c.fill(moved(disc, 1, 1.5), SHADOW, feather=2.5)
     c.fill(disc, radial(17, 14, 30, (110, 180, 250), (18, 70, 170)))
@@ -92,9 +94,9 @@ def help_button():
     return _finish(c)
 
 
-def web_button():
+def web_button(scale=1):
     """A globe with its meridians and parallels."""
-    c = Canvas(48, 48)
+    c = Canvas(48, 48, scale)
     cx, cy, r = 24, 24, 21
     globe = circle(cx, cy, r)
     c.fill(moved(globe, 1, 1.5), SHADOW, feather=2.5)
@@ -125,9 +127,9 @@ def _floor_plan(c, x0, y0, x1, y1, wall, colour):
     c.fill(walls, colour)
 
 
-def logo():
+def logo(scale=1):
     """A folded paper ruler laid on a plan, and the program's name."""
-    c = Canvas(128, 122)
+    c = Canvas(128, 122, scale)
     sheet = rect(8, 4, 120, 84, 2)
     c.fill(moved(sheet, 1.5, 2), SHADOW, feather=3)
     c.fill(sheet, linear(0, 4, (232, 242, 255), 0, 84, (206, 224, 248)))
@@ -191,12 +193,17 @@ def icon(size):
     return c.straight()
 
 
-def spin_glyph(up):
-    """9 x 6 palette indexes: a black triangle of 1, 3, 5 and 7 pixels on
-    olive, pointing up or down."""
-    rows = [[OLIVE_INDEX] * 9]
-    for n in (1, 3, 5, 7):
-        first = (9 - n) // 2
-        rows.append([BLACK_INDEX if first <= x < first + n else OLIVE_INDEX for x in range(9)])
-    rows.append([OLIVE_INDEX] * 9)
-    return rows if up else [rows[0]] + rows[4:0:-1] + [rows[5]]
+def spin_glyph(up, scale=1):
+    """9 x 6 palette indexes (times the scale, rounded): a black triangle of
+    four rows, 1, 3, 5 and 7 pixels wide, on olive, pointing up or down. At a
+    larger scale it keeps whole pixels, two wider a row, so that it stays
+    crisp and centred: 2 to 12 at 1.5 (14 x 9), 2 to 16 at 2 (18 x 12)."""
+    width, height = raster.device_length(9, scale), raster.device_length(6, scale)
+    rows = raster.device_length(4, scale)
+    top = (height - rows) // 2
+    out = [[OLIVE_INDEX] * width for _ in range(height)]
+    for i in range(rows):
+        n = (1 if width % 2 else 2) + 2 * i
+        first = (width - n) // 2
+        out[top + i][first:first + n] = [BLACK_INDEX] * n
+    return out if up else out[::-1]

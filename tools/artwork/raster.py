@@ -27,6 +27,12 @@ def _clamp(v, lo=0.0, hi=1.0):
     return lo if v < lo else hi if v > hi else v
 
 
+def device_length(designed, scale):
+    """A design length in device pixels, a half rounded up, as the program
+    scales the window's lengths (desc::scaleLength)."""
+    return math.floor(designed * scale + 0.5)
+
+
 class Shape:
     def __init__(self, sdf, bbox):
         self.sdf = sdf
@@ -188,24 +194,32 @@ def radial(cx, cy, r, c0, c1):
 
 
 class Canvas:
-    """Premultiplied RGBA pixels, painted back to front."""
+    """Premultiplied RGBA pixels, painted back to front.
 
-    def __init__(self, width, height):
-        self.width, self.height = width, height
-        self.px = [[0.0, 0.0, 0.0, 0.0] for _ in range(width * height)]
+    A canvas of scale k has round(width * k) x round(height * k) device
+    pixels for a design of width x height: shapes and paints keep design
+    coordinates, and edges stay one device pixel wide, so a picture drawn at
+    1.5 or 2 is as sharp as at 1."""
+
+    def __init__(self, width, height, scale=1):
+        self.scale = scale
+        self.width, self.height = device_length(width, scale), device_length(height, scale)
+        self.px = [[0.0, 0.0, 0.0, 0.0] for _ in range(self.width * self.height)]
 
     def fill(self, shape, paint, opacity=1.0, feather=1.0):
         """Paints the shape; a feather above 1 softens the edge over that
-        many pixels (shadows, glows)."""
-        x0, y0, x1, y1 = shape.bbox
+        many design pixels (shadows, glows)."""
+        k = self.scale
+        feather = feather * k if feather > 1.0 else feather
+        x0, y0, x1, y1 = (v * k for v in shape.bbox)
         margin = feather / 2.0 + 1.0
         cols = range(max(0, math.floor(x0 - margin)), min(self.width, math.ceil(x1 + margin)))
         rows = range(max(0, math.floor(y0 - margin)), min(self.height, math.ceil(y1 + margin)))
         solid = None if callable(paint) else _rgba(paint)
         for py in rows:
             for px in cols:
-                cx, cy = px + 0.5, py + 0.5
-                cover = _clamp(0.5 - shape.sdf(cx, cy) / feather)
+                cx, cy = (px + 0.5) / k, (py + 0.5) / k
+                cover = _clamp(0.5 - shape.sdf(cx, cy) * k / feather)
                 if cover <= 0.0:
                     continue
                 r, g, b, a = solid or paint(cx, cy)
