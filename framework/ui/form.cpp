@@ -75,19 +75,14 @@ void dpiChangedThroughout(Control& control) {
 
 // A control that shows a font of its own from birth, which the description
 // does not write (a formatted field's navy Tahoma), has it designed at 96 dpi
-// like every other: its height joins the design, to be scaled with it. True
-// when one did.
-bool designOwnFontHeights(Form& form, desc::Object& object) {
-  bool added = false;
+// like every other: its height joins the design, to be scaled with it.
+void designOwnFontHeights(Form& form, desc::Object& object) {
   const Control* control = form.find(object.name);
   const bool written = std::any_of(object.properties.begin(), object.properties.end(),
                                    [](const desc::Property& p) { return p.name == "Font.Height"; });
-  if (control && !control->parentFont() && !written) {
+  if (control && !control->parentFont() && !written)
     object.properties.push_back({"Font.Height", std::int64_t{control->font().height}, 0});
-    added = true;
-  }
-  for (desc::Object& child : object.children) added = designOwnFontHeights(form, child) || added;
-  return added;
+  for (desc::Object& child : object.children) designOwnFontHeights(form, child);
 }
 
 }  // namespace
@@ -100,16 +95,13 @@ void Form::load(std::string_view description) {
     fail(e.line(), e.what());
   }
   if (root.className != classInfo().name()) fail(root.line, "the window is a " + classInfo().name());
-  // Made at the screen's DPI: the system's, that of the monitor the window
-  // is centred on.
-  dpi_ = GetDeviceCaps(ScreenDC().dc(), LOGPIXELSY);
-  build(*this, desc::scaledToDpi(root, Registry::instance(), dpi_), handlerTable());
-  if (designOwnFontHeights(*this, root) && dpi_ != desc::kDesignDpi) {
-    const desc::Object scaled = desc::scaledToDpi(root, Registry::instance(), dpi_);
-    applyLengths(*this, scaled, true);
-    applyLengths(*this, scaled, false);
-  }
+  build(*this, root, handlerTable());
+  dpi_ = desc::kDesignDpi;  // the controls stand as designed
+  designOwnFontHeights(*this, root);
   designed_ = std::move(root);
+  // Laid out at the screen's DPI: the system's, that of the monitor the
+  // window is centred on. No window exists yet, so this costs no redraw.
+  rescale(GetDeviceCaps(ScreenDC().dc(), LOGPIXELSY));
 }
 
 void Form::createFromResource(const wchar_t* resourceName) {
@@ -142,7 +134,6 @@ void Form::build(Control& control, const desc::Object& object, const std::vector
   }
   control.loaded();
 }
-
 
 void Form::rescale(int dpi) {
   if (dpi == dpi_) return;
