@@ -16,9 +16,8 @@ struct Pixels {
 };
 
 // The picture at width × height, through a cubic filter (Catmull-Rom), one
-// direction after the other. Shrinking
-// widens the filter to the source pixels an output pixel covers, so no
-// detail aliases. Being premultiplied, a see-through pixel adds nothing to
+// direction after the other. Shrinking widens the filter to the source pixels
+// an output pixel covers, so no detail aliases. Being premultiplied, a see-through pixel adds nothing to
 // its neighbours: no fringe of its colour appears at the edges. Empty when
 // either size is not positive or the source is empty.
 Pixels resample(const Pixels& source, int width, int height);
