@@ -79,6 +79,24 @@ using fw::roundHalfEven;
 // `coef`: the one conversion of every printed page.
 double pixelsPerTenth(int dotsPerInch, long double coef);
 
+// Where a graduation lies on the page, in device pixels: its marks start at
+// `edge` and run across to larger x; position 0 is at `top`.
+struct GraduationPlace {
+  int edge;
+  int tickEnd;    // where a tick ends
+  int markEnd;    // where a labelled mark ends
+  int labelX;     // the left of a label
+  int top;
+  int labelRise;  // a label's top above its mark
+};
+
+// The graduation alone at `place`: for p = 0 to 2500 tenths of a millimetre
+// a tick and, over it, a labelled mark followed by its label. Only y is
+// stretched, by the calibration coefficient times the scale's exact label
+// interval over its stored one.
+RulerPage layoutGraduation(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
+                           wchar_t decimalSeparator, const GraduationPlace& place);
+
 // Lays out one page: the title at 90 mm across and 50 pixels down, then for
 // p = 0 to 2500 tenths of a millimetre a tick (50 to 70 mm) and, over it, a labelled mark (50 to
 // 75 mm) with its label at 80 mm, 20 pixels above the mark. The 50, 100 and

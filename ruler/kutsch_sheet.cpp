@@ -1,0 +1,101 @@
+#include "ruler/kutsch_sheet.h"
+
+#include <cmath>
+
+#include "framework/error/error.h"
+#include "ruler/check_bar.h"
+
+namespace ruler {
+namespace {
+
+constexpr ScaleSet sets[] = {
+    {L"1:20 à 1:125", {20, 25, 50, 75, 100, 125}},
+    {L"1:100 à 1:500", {100, 200, 250, 300, 400, 500}},
+    {L"1:500 à 1:2500", {500, 1000, 1250, 1500, 2000, 2500}},
+};
+
+// The cut lines' dashes and gaps, and the room left between the strips'
+// area, the titles above and the lines at the foot: tenths down the page.
+constexpr int dashLength = 20, dashGap = 10, rowGap = 10;
+
+// A strip's graduation where it fits: a tick as long as it lies within
+// `box`, a labelled mark only with its label, both within it, else left as
+// the tick drawn under it.
+void keepStripGraduation(const std::vector<DrawOp>& graduation, const InkBox& box, const TextMeasure& measure,
+                         std::vector<DrawOp>& ops) {
+  const auto fits = [&](const DrawOp& op) { return fitsWithin(extentOf(op, measure), box); };
+  for (std::size_t i = 0; i < graduation.size(); ++i) {
+    const bool labelled = i + 1 < graduation.size() && std::holds_alternative<Text>(graduation[i + 1]);
+    if (!labelled) {
+      if (fits(graduation[i])) ops.push_back(graduation[i]);
+      continue;
+    }
+    if (fits(graduation[i]) && fits(graduation[i + 1])) {
+      ops.push_back(graduation[i]);
+      ops.push_back(graduation[i + 1]);
+    }
+    ++i;
+  }
+}
+
+}  // namespace
+
+std::span<const ScaleSet> scaleSets() { return sets; }
+
+StripScales scalesOf(const ScaleSet& set) {
+  const auto n = [&](std::size_t i) { return *ScaleDenominator::ofTenths(set.denominators[i] * 10LL); };
+  return {n(0), n(1), n(2), n(3), n(4), n(5)};
+}
+
+std::wstring stripTitle(ScaleDenominator n, wchar_t decimalSeparator) { return L"1:" + n.text(decimalSeparator); }
+
+std::vector<DrawOp> layoutKutschSheet(const PrintablePage& page, const StripScales& scales, Calibration calibration,
+                                      wchar_t decimalSeparator, const PrintOrigin& origin,
+                                      const TextMeasure& measure) {
+  const long double across = pixelsPerTenth(page.resolution.dpiX, 1), down = pixelsPerTenth(page.resolution.dpiY, 1);
+  const auto x = [&](int tenths) { return roundHalfEven(tenths * across); };
+  const auto y = [&](int tenths) { return roundHalfEven(tenths * down); };
+  const InkBox box = inkBox(page);
+  // A line inks a pixel either side of its path: the first cut line stands
+  // one inside the ink's edge.
+  const int left = box.left + 1;
+  const long double stripWidth = (box.right - left) / static_cast<long double>(stripCount);
+  if (stripWidth < minStripWidthTenths * across) throw fw::PrinterError(pageTooNarrowText);
+  std::array<int, stripCount + 1> cut{};
+  for (std::size_t i = 0; i < stripCount; ++i) cut[i] = left + roundHalfEven(i * stripWidth);
+  const int checkBarX = static_cast<int>(std::floor((box.right + 1) / across)) - stripCheckBarInset;
+  cut[stripCount] = x(checkBarX - checkEndHalfWidth);  // the last strip's labels end before the bar
+
+  const int lineHeight = measure(L"0m").height;
+  const int rise = lineHeight / 2;  // a label stands level with its mark
+  const int top = box.top + lineHeight + rise + y(rowGap);
+  const int footTop = box.bottom + 1 - lineHeight;
+  const int checkTextTop = footTop - lineHeight;
+  const int areaBottom = checkTextTop - y(rowGap) - 1;
+
+  std::vector<DrawOp> ops;
+  std::wstring titles;
+  for (std::size_t i = 0; i < stripCount; ++i) {
+    const int edge = cut[i];
+    for (int dash = box.top + 1; dash < areaBottom; dash += y(dashLength + dashGap)) {
+      ops.emplace_back(Line{{edge, dash}, {edge, std::min(dash + y(dashLength), areaBottom - 1)}});
+    }
+    const std::wstring title = stripTitle(scales[i], decimalSeparator);
+    titles += (i == 0 ? L"Echelles " : L", ") + title;
+    const int labelX = edge + x(stripLabelX);
+    const InkBox strip{edge - 1, box.top, cut[i + 1] - x(stripLabelGap) - 1, areaBottom};
+    if (const Text heading{{labelX, box.top}, title}; fitsWithin(extentOf(heading, measure), strip))
+      ops.emplace_back(heading);
+    const RulerPage graduation =
+        layoutGraduation(page.resolution, graduationOf(scales[i], title), calibration.coefficient(), decimalSeparator,
+                         {edge, edge + x(stripTickLength), edge + x(stripMarkLength), labelX, top, rise});
+    keepStripGraduation(graduation.ops, strip, measure, ops);
+  }
+  for (DrawOp& op : checkBarLines(page.resolution, calibration, checkBarX, top)) ops.push_back(std::move(op));
+  ops.emplace_back(Text{{left, checkTextTop},
+                        std::wstring(L"Le trait vertical de droite doit mesurer 100 mm. ") + checkBarText[1]});
+  ops.emplace_back(layoutFootLine(page, left, titles, calibration, origin, measure));
+  return keepPrintable(std::move(ops), page, measure);
+}
+
+}  // namespace ruler
