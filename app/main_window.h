@@ -16,6 +16,7 @@
 #include "framework/ui/radio_group.h"
 #include "controls/smooth_label.h"
 #include "ruler/calibration.h"
+#include "ruler/kutsch_sheet.h"
 #include "ruler/other_scale.h"
 #include "ruler/scale_catalogue.h"
 
@@ -69,6 +70,8 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   // The calibration assistant: its system menu item, Ctrl+E, the tooltips
   // that name both. Once the window exists.
   void offerCalibration();
+  // The kutsch sheet: its system menu item below the assistant's, Ctrl+K.
+  void offerKutschSheet();
 
  protected:
   std::vector<HandlerEntry> handlerTable() const override;
@@ -79,7 +82,12 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
 
  private:
   bool systemCommand(WPARAM command);
+  bool kutschCommand(WPARAM command);
   void EtalonnerImprimante();
+  void PlancheKutsch();
+  // "Confirmez l'impression", with the printer and calibration of the job:
+  // true when the user answers "Oui".
+  bool confirmPrint();
   void PrintRuler(const ruler::Graduation& graduation);
   // The item after the catalogue's: " Autre…", or " 1:N" once N is given.
   void showOtherScale();
@@ -114,4 +122,6 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   std::optional<ruler::ScaleDenominator> OtherScale;
   std::optional<ruler::ScaleDenominator> LastScaleAnswer;
   int SelectedScale = -1;
+  // The six scales of the last kutsch sheet printed.
+  std::optional<ruler::StripScales> KutschScales;
 };

@@ -6,13 +6,16 @@
 #include "framework/system/printer.h"
 #include "ruler/print_ruler.h"
 
+// Only "Oui" prints: a dialog closed without an answer prints nothing.
+// Below its buttons it names the printer and the calibration of the job.
+bool TFormmorvi::confirmPrint() {
+  return fw::messageDialog(L"Confirmez l'impression", fw::DialogType::Confirmation,
+                           {fw::DialogButton::Yes, fw::DialogButton::No}, 0,
+                           printerAndCalibration()) == fw::ModalResult::Yes;
+}
+
 void TFormmorvi::AdvGlowButton1Click(fw::Control&) {
-  // Only "Oui" prints: a dialog closed without an answer prints nothing.
-  // Below its buttons it names the printer and the calibration of the job.
-  if (fw::messageDialog(L"Confirmez l'impression", fw::DialogType::Confirmation,
-                        {fw::DialogButton::Yes, fw::DialogButton::No}, 0,
-                        printerAndCalibration()) != fw::ModalResult::Yes)
-    return;
+  if (!confirmPrint()) return;
   const int index = RG_Morvi->itemIndex();
   if (const ruler::ScaleEntry* entry = ruler::scaleAt(index)) {
     PrintRuler(entry->graduation);

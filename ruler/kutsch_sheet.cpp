@@ -1,6 +1,8 @@
 #include "ruler/kutsch_sheet.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "framework/error/error.h"
 #include "ruler/check_bar.h"
@@ -38,13 +40,30 @@ void keepStripGraduation(const std::vector<DrawOp>& graduation, const InkBox& bo
   }
 }
 
+// The six scales from the N of each strip: a ScaleDenominator is made only
+// from a valid N.
+template <class NOf>
+StripScales stripScales(NOf n) {
+  return [&]<std::size_t... i>(std::index_sequence<i...>) {
+    return StripScales{n(i)...};
+  }(std::make_index_sequence<stripCount>{});
+}
+
 }  // namespace
 
 std::span<const ScaleSet> scaleSets() { return sets; }
 
 StripScales scalesOf(const ScaleSet& set) {
-  const auto n = [&](std::size_t i) { return *ScaleDenominator::ofTenths(set.denominators[i] * 10LL); };
-  return {n(0), n(1), n(2), n(3), n(4), n(5)};
+  return stripScales([&](std::size_t i) { return *ScaleDenominator::ofTenths(set.denominators[i] * 10LL); });
+}
+
+std::optional<StripScales> readStripScales(const std::array<std::wstring, stripCount>& texts) {
+  std::array<std::optional<ScaleDenominator>, stripCount> read;
+  for (std::size_t i = 0; i < stripCount; ++i) {
+    read[i] = ScaleDenominator::read(texts[i]);
+    if (!read[i]) return std::nullopt;
+  }
+  return stripScales([&](std::size_t i) { return *read[i]; });
 }
 
 std::wstring stripTitle(ScaleDenominator n, wchar_t decimalSeparator) { return L"1:" + n.text(decimalSeparator); }
@@ -63,8 +82,8 @@ std::vector<DrawOp> layoutKutschSheet(const PrintablePage& page, const StripScal
   if (stripWidth < minStripWidthTenths * across) throw fw::PrinterError(pageTooNarrowText);
   std::array<int, stripCount + 1> cut{};
   for (std::size_t i = 0; i < stripCount; ++i) cut[i] = left + roundHalfEven(i * stripWidth);
-  const int checkBarX = static_cast<int>(std::floor((box.right + 1) / across)) - stripCheckBarInset;
-  cut[stripCount] = x(checkBarX - checkEndHalfWidth);  // the last strip's labels end before the bar
+  const int barX = static_cast<int>(std::floor((box.right + 1) / across)) - stripCheckBarInset;
+  cut[stripCount] = x(barX - checkEndHalfWidth);  // the last strip's labels end before the bar
 
   const int lineHeight = measure(L"0m").height;
   const int rise = lineHeight / 2;  // a label stands level with its mark
@@ -77,21 +96,21 @@ std::vector<DrawOp> layoutKutschSheet(const PrintablePage& page, const StripScal
   std::wstring titles;
   for (std::size_t i = 0; i < stripCount; ++i) {
     const int edge = cut[i];
-    for (int dash = box.top + 1; dash < areaBottom; dash += y(dashLength + dashGap)) {
+    for (int dash = box.top + 1; dash < areaBottom; dash += std::max(2, y(dashLength + dashGap))) {
       ops.emplace_back(Line{{edge, dash}, {edge, std::min(dash + y(dashLength), areaBottom - 1)}});
     }
     const std::wstring title = stripTitle(scales[i], decimalSeparator);
     titles += (i == 0 ? L"Echelles " : L", ") + title;
-    const int labelX = edge + x(stripLabelX);
+    const int labelLeft = edge + x(stripLabelX);
     const InkBox strip{edge - 1, box.top, cut[i + 1] - x(stripLabelGap) - 1, areaBottom};
-    if (const Text heading{{labelX, box.top}, title}; fitsWithin(extentOf(heading, measure), strip))
+    if (const Text heading{{labelLeft, box.top}, title}; fitsWithin(extentOf(heading, measure), strip))
       ops.emplace_back(heading);
     const RulerPage graduation =
         layoutGraduation(page.resolution, graduationOf(scales[i], title), calibration.coefficient(), decimalSeparator,
-                         {edge, edge + x(stripTickLength), edge + x(stripMarkLength), labelX, top, rise});
+                         {edge, edge + x(stripTickLength), edge + x(stripMarkLength), labelLeft, top, rise});
     keepStripGraduation(graduation.ops, strip, measure, ops);
   }
-  for (DrawOp& op : checkBarLines(page.resolution, calibration, checkBarX, top)) ops.push_back(std::move(op));
+  for (DrawOp& op : checkBarLines(page.resolution, calibration, barX, top)) ops.push_back(std::move(op));
   ops.emplace_back(Text{{left, checkTextTop},
                         std::wstring(L"Le trait vertical de droite doit mesurer 100 mm. ") + checkBarText[1]});
   ops.emplace_back(layoutFootLine(page, left, titles, calibration, origin, measure));

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,6 +31,10 @@ struct ScaleSet {
 };
 std::span<const ScaleSet> scaleSets();
 StripScales scalesOf(const ScaleSet& set);
+
+// Six texts each read as an N of 1:N (ScaleDenominator::read); nothing
+// unless all six are.
+std::optional<StripScales> readStripScales(const std::array<std::wstring, stripCount>& texts);
 
 inline constexpr wchar_t pageTooNarrowText[] =
     L"La page de l'imprimante est trop étroite pour six bandes de 30 mm";
