@@ -14,8 +14,9 @@ void TFormKutsch::loaded() {
   RgJeux = bind<fw::RadioGroup>("RgJeux");
   for (std::size_t i = 0; i < ruler::stripCount; ++i) {
     const std::string number = std::to_string(i + 1);
-    lblEchelles[i] = bind<fw::Label>("lblEchelle" + number);
-    Echelles[i] = bind<ctl::TEditFormat>("Echelle" + number);
+    lblEchelles[i] = bind<fw::Label>(("lblEchelle" + number).c_str());
+    Echelles[i] = bind<ctl::TEditFormat>(("Echelle" + number).c_str());
+    Echelles[i]->setAccessibleLabel(lblEchelles[i]);
   }
   lblPlage = bind<fw::Label>("lblPlage");
   BtImprimer = bind<fw::Button>("BtImprimer");

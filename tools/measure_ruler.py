@@ -29,8 +29,8 @@ strip's marks follow a line
     strip 3.133                       (x of its cut line in mm from the left)
 
 and are read from its cut line: ticks at 1.5 mm, labelled marks at 4.5 mm,
-labels from 6.5 mm to the next cut line; its check bar is the long line
-right of the last strip's labels.
+labels starting at 7 mm level with their mark; its check bar is the long
+line right of the last strip's labels.
 
 The sheet is rendered at 600 dpi in grey (pdftoppm applies the page
 rotation): the printer draws one-pixel lines at 300 dpi, and where they fall
@@ -62,7 +62,8 @@ CHECK_MARK_COLUMN_MM = (100.5, 101.0)
 CALIBRATION_TITLE = "Morvi : feuille d'étalonnage"
 STRIP_TICK_MM = (1.25, 1.75)      # from a cut line: ticks run to 3 mm
 STRIP_LABELLED_MM = (4.25, 4.75)  # only labelled marks reach 6 mm
-STRIP_LABEL_FROM_MM = 6.5
+STRIP_LABEL_MM = (6.5, 7.5)       # where a label starts
+STRIP_LABEL_NEAR_MM = 1.0         # a label stands level with its mark
 CUT_SAMPLES_MM = (20, 250, 0.5)   # rows looked at for lines down the sheet
 DASHES_AT_LEAST = 20              # a dashed line starts and ends that often among them
 INK = 240  # grey levels below this count as ink
@@ -231,12 +232,11 @@ def measure(pdf):
     down = lines_down(image)
     cuts = [x for x, dashed in down if dashed]
     if cuts:
-        ends = cuts[1:] + [mm(width)]
         rulers = [(x, (x + STRIP_TICK_MM[0], x + STRIP_TICK_MM[1]),
-                   (x + STRIP_LABELLED_MM[0], x + STRIP_LABELLED_MM[1]), x + STRIP_LABEL_FROM_MM, end)
-                  for x, end in zip(cuts, ends)]
+                   (x + STRIP_LABELLED_MM[0], x + STRIP_LABELLED_MM[1]),
+                   (x + STRIP_LABEL_MM[0], x + STRIP_LABEL_MM[1]), STRIP_LABEL_NEAR_MM) for x in cuts]
     else:
-        rulers = [(None, TICK_COLUMN_MM, LABELLED_COLUMN_MM, LABEL_FROM_MM, LABEL_TO_MM)]
+        rulers = [(None, TICK_COLUMN_MM, LABELLED_COLUMN_MM, (LABEL_FROM_MM, LABEL_TO_MM), LABEL_NEAR_MM)]
     marks = [(ink_centroids(image, ticks), ink_centroids(image, labelled)) for _, ticks, labelled, _, _ in rulers]
 
     points_to_mm = MM_PER_INCH / 72
@@ -244,11 +244,10 @@ def measure(pdf):
     for x, top, bottom, text in sorted(words(pdf), key=lambda w: (w[1], w[0])):
         # A label sits level with or just above its mark: it belongs to the nearest one.
         middle = px((top + bottom) / 2 * points_to_mm)
-        for ruler, (_, labelled) in zip(range(len(rulers)), marks):
+        for (*_, (start, end), near), (_, labelled), found in zip(rulers, marks, labels):
             mark = min(labelled, key=lambda y: abs(y - middle), default=None)
-            if (rulers[ruler][3] <= x * points_to_mm < rulers[ruler][4] and mark is not None
-                    and abs(mark - middle) <= px(LABEL_NEAR_MM)):
-                labels[ruler][mark] = labels[ruler].get(mark, "") + text
+            if start <= x * points_to_mm < end and mark is not None and abs(mark - middle) <= px(near):
+                found[mark] = found.get(mark, "") + text
                 break
         else:
             others.append((top * points_to_mm, x, text))
@@ -259,6 +258,10 @@ def measure(pdf):
         else:
             text_lines.append((top, [(x, text)]))
     texts = [" ".join(t for _, t in sorted(line)) for _, line in text_lines] or [""]
+    if cuts and len(text_lines) > 1:
+        # The lines under the titles run across the strips, below their marks.
+        foot = px(text_lines[1][0])
+        marks = [([y for y in ticks if y < foot], [y for y in labelled if y < foot]) for ticks, labelled in marks]
 
     turn, paper_width, paper_height = page_info(pdf)
     lines = [f"orientation {'landscape' if width > height else 'portrait'}", f"rotation {turn}",
