@@ -47,9 +47,9 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   fw::RadioGroup* RgOrient = nullptr;
   fw::Label* Label2 = nullptr;
   fw::Label* Label6 = nullptr;
-  gdip::TAdvSmoothLabel* AdvSmoothLabel1 = nullptr;
-  gdip::TAdvSmoothLabel* AdvSmoothLabel2 = nullptr;
-  gdip::TAdvSmoothLabel* AdvSmoothLabel3 = nullptr;
+  ctl::TAdvSmoothLabel* AdvSmoothLabel1 = nullptr;
+  ctl::TAdvSmoothLabel* AdvSmoothLabel2 = nullptr;
+  ctl::TAdvSmoothLabel* AdvSmoothLabel3 = nullptr;
 
   // Handlers.
   void AdvGlowButton1Click(fw::Control& sender);
