@@ -6,8 +6,8 @@ namespace ruler {
 
 void printKutschSheet(fw::Printer& printer, const StripScales& scales, Calibration calibration,
                       wchar_t decimalSeparator) {
-  constexpr int portrait = 0;  // the strips run down the long side
-  printPage(printer, portrait, [&](const PrintablePage& page) {
+  // The strips run down the page's long side.
+  printPage(printer, fw::Orientation::Portrait, [&](const PrintablePage& page) {
     return layoutKutschSheet(page, scales, calibration, decimalSeparator, printOrigin(printer), textMeasure(printer));
   });
 }

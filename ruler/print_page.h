@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "framework/system/printer.h"
@@ -13,8 +14,8 @@
 
 namespace ruler {
 
-// 0 portrait, 1 landscape; anything else keeps the printer's own.
-PrintablePage measurePage(fw::Printer& printer, int orientationIndex);
+// Without an orientation the page is the printer's own.
+PrintablePage measurePage(fw::Printer& printer, std::optional<fw::Orientation> orientation);
 
 // Where and when a page is printed: the printer (the default, which
 // printPage follows), today, Morvi's version.
@@ -24,7 +25,7 @@ PrintOrigin printOrigin(fw::Printer& printer);
 TextMeasure textMeasure(fw::Printer& printer);
 
 // Lays the page out from its measures and prints what the layout drew.
-void printPage(fw::Printer& printer, int orientationIndex,
+void printPage(fw::Printer& printer, std::optional<fw::Orientation> orientation,
                const std::function<std::vector<DrawOp>(const PrintablePage&)>& layout);
 
 }  // namespace ruler

@@ -6,9 +6,9 @@
 namespace ruler {
 
 long double printRuler(fw::Printer& printer, const Graduation& graduation, Calibration calibration,
-                       int orientationIndex, wchar_t decimalSeparator) {
+                       std::optional<fw::Orientation> orientation, wchar_t decimalSeparator) {
   long double printCoef = 0;
-  printPage(printer, orientationIndex, [&](const PrintablePage& page) {
+  printPage(printer, orientation, [&](const PrintablePage& page) {
     // Once printPage has followed the default: the printer the job goes to.
     RulerPage sheet = layoutRulerSheet(page, graduation, calibration, decimalSeparator, printOrigin(printer),
                                        textMeasure(printer));
