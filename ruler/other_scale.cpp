@@ -38,8 +38,8 @@ std::optional<ScaleDenominator> ScaleDenominator::ofValue(long double n) {
 }
 
 std::optional<ScaleDenominator> ScaleDenominator::read(std::wstring_view text) {
-  // Typed text does not depend on the locale's separators: both marks read.
-  const std::optional<long double> n = fw::readNumber(text, {L'.', L'\u00A0'}, fw::NumberSource::Typed);
+  // Both marks read in every locale: only the locale's grouping is left out.
+  const std::optional<long double> n = fw::readPastedNumber(text, {L'.', L'\u00A0'});
   return n ? ofValue(*n) : std::nullopt;
 }
 

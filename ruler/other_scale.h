@@ -22,8 +22,9 @@ class ScaleDenominator {
   // precision of a double (141,4 whether held as a double or as an
   // extended float); nothing for any other.
   static std::optional<ScaleDenominator> ofValue(long double n);
-  // Text read as the number fields read it (blanks grouping digits, "," or
-  // "." the decimal mark: "141,4", " 141.4 ", "1 000"), then as ofValue.
+  // Text read as a number field reads a paste (blanks grouping digits, ","
+  // or "." the decimal mark, nothing else: "141,4", " 141.4 ", "1 000"),
+  // then as ofValue.
   static std::optional<ScaleDenominator> read(std::wstring_view text);
   // The scale finder's answer as it shows it, to the unit; nothing when
   // that is out of range.

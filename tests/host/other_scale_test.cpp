@@ -18,14 +18,14 @@ TEST(ScaleDenominator, ReadsDigitsWithAtMostOneDecimalFromOneToOneHundredThousan
     const wchar_t* text;
     std::optional<long long> tenths;
   };
-  // As the number fields read: blanks group digits, "141," is 141.
+  // As a number field reads a paste: blanks group digits, "141," is 141.
   const Case cases[] = {
       {L"141", 1410},    {L"141,4", 1414}, {L"141.4", 1414},    {L" 141,4 ", 1414},
       {L"1", 10},        {L"33,3", 333},   {L"141,0", 1410},    {L"100000", 1000000},
       {L"0,9", {}},      {L"0", {}},       {L"100000,1", {}},   {L"999999999999999999999", {}},
       {L"141,45", {}},   {L"141,", 1410},  {L",5", {}},         {L"1,,4", {}},
       {L"1 000", 10000}, {L"-141", {}},    {L"abc", {}},        {L"", {}},
-      {L"1\u202F000,5", 10005},           {L"141,40000000001", {}},
+      {L"1\u202F000,5", 10005},           {L"141,40000000001", {}},          {L"1e5", {}},
   };
   for (const Case& c : cases) {
     const std::optional<ScaleDenominator> n = ScaleDenominator::read(c.text);
