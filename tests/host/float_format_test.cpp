@@ -7,8 +7,8 @@
 #include <limits>
 #include <string>
 
-#include "app/scale_message.h"
 #include "framework/error/error.h"
+#include "ruler/scale_finder.h"
 
 namespace {
 
@@ -146,10 +146,10 @@ TEST(ScaleMessage, DividesToTheUnitHalfAwayFromZeroAndRefusesZero) {
       {0.03L, 4, L" Echelle : 1,33/1"},
       {0.01L, -2, L" Echelle : -2/1"},
   };
-  for (const Case& c : cases) EXPECT_EQ(scaleMessage(c.plan, c.measure, L','), c.message);
-  EXPECT_EQ(scaleMessage(0, 5, L','), std::nullopt);
-  EXPECT_EQ(scaleMessage(5, 0, L','), std::nullopt);
-  EXPECT_EQ(scaleMessage(5, -0.0L, L','), std::nullopt);
+  for (const Case& c : cases) EXPECT_EQ(ruler::scaleMessage(c.plan, c.measure, L','), c.message);
+  EXPECT_EQ(ruler::scaleMessage(0, 5, L','), std::nullopt);
+  EXPECT_EQ(ruler::scaleMessage(5, 0, L','), std::nullopt);
+  EXPECT_EQ(ruler::scaleMessage(5, -0.0L, L','), std::nullopt);
 }
 
 }  // namespace

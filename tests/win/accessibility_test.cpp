@@ -121,7 +121,9 @@ void expectReadings(fw::Form& form, std::span<const Expected> table) {
       EXPECT_EQ(r.role, e.role);
     }
     EXPECT_EQ(r.name, e.name);
-    if (e.value) EXPECT_EQ(r.value, e.value);
+    if (e.value) {
+      EXPECT_EQ(r.value, e.value);
+    }
   }
 }
 
@@ -152,7 +154,7 @@ TEST(Accessibility, WindowTextsOrderAndKeysAreTheProgramsOwn) {
   TFormmorvi::registerClasses();
   TFormmorvi form;
   form.createFromResource(L"FORMMORVI");
-  for (gdip::TAdvSmoothLabel* label : {form.AdvSmoothLabel1, form.AdvSmoothLabel2, form.AdvSmoothLabel3}) {
+  for (ctl::TAdvSmoothLabel* label : {form.AdvSmoothLabel1, form.AdvSmoothLabel2, form.AdvSmoothLabel3}) {
     wchar_t text[128]{};
     GetWindowTextW(label->handle(), text, 128);
     EXPECT_EQ(text, label->Caption().values().Text) << label->name();
