@@ -4,6 +4,12 @@
 
 #include "framework/system/locale_win.h"
 
+namespace {
+
+constexpr wchar_t rangeHint[] = L"De 1 à 100\u202F000, au dixième";
+
+}  // namespace
+
 std::vector<fw::Form::HandlerEntry> TFormKutsch::handlerTable() const {
   using F = TFormKutsch;
   return {handler<F, &F::RgJeuxClick>("RgJeuxClick"), handler<F, &F::EchelleChange>("EchelleChange"),
@@ -17,6 +23,7 @@ void TFormKutsch::loaded() {
     lblEchelles[i] = bind<fw::Label>(("lblEchelle" + number).c_str());
     Echelles[i] = bind<ctl::TEditFormat>(("Echelle" + number).c_str());
     Echelles[i]->setAccessibleLabel(lblEchelles[i]);
+    Echelles[i]->setBeepOnRefusedKey(true);  // as the other scale's field
   }
   lblPlage = bind<fw::Label>("lblPlage");
   BtImprimer = bind<fw::Button>("BtImprimer");
@@ -35,9 +42,13 @@ std::optional<ruler::StripScales> TFormKutsch::run(HWND owner, const ruler::Stri
 }
 
 std::optional<ruler::StripScales> TFormKutsch::scales() const {
-  std::array<std::wstring, ruler::stripCount> texts;
-  for (std::size_t i = 0; i < ruler::stripCount; ++i) texts[i] = Echelles[i]->text();
-  return ruler::readStripScales(texts);
+  std::array<std::optional<ruler::ScaleDenominator>, ruler::stripCount> read;
+  for (std::size_t i = 0; i < ruler::stripCount; ++i) {
+    // The field's own reading, as the other scale's dialog reads its N.
+    const std::optional<long double> n = Echelles[i]->textValue();
+    if (n) read[i] = ruler::ScaleDenominator::ofValue(*n);
+  }
+  return ruler::allSix(read);
 }
 
 void TFormKutsch::show(const ruler::StripScales& scales) {
@@ -57,6 +68,13 @@ void TFormKutsch::RgJeuxClick(fw::Control&) {
 void TFormKutsch::EchelleChange(fw::Control&) {
   const std::optional<ruler::StripScales> read = scales();
   BtImprimer->setEnabled(read.has_value());
+  // Why "Imprimer" is greyed: the first field that holds no N.
+  std::wstring fault;
+  for (std::size_t i = 0; i < ruler::stripCount && fault.empty(); ++i) {
+    const std::wstring why = ruler::denominatorFault(Echelles[i]->textValue());
+    if (!why.empty()) fault = L"Bande " + std::to_wstring(i + 1) + L" : " + why;
+  }
+  lblPlage->setCaption(fault.empty() ? rangeHint : fault);
   int chosen = -1;
   for (std::size_t i = 0; read && i < ruler::scaleSets().size(); ++i) {
     if (ruler::scalesOf(ruler::scaleSets()[i]) == *read) chosen = static_cast<int>(i);

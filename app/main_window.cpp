@@ -55,6 +55,7 @@ std::vector<fw::Form::HandlerEntry> TFormmorvi::handlerTable() const {
       handler<F, &F::FormDestroy>("FormDestroy"),
       handler<F, &F::TBChange>("TBChange"),
       handler<F, &F::RG_MorviClick>("RG_MorviClick"),
+      handler<F, &F::RG_MorviChange>("RG_MorviChange"),
   };
 }
 
@@ -88,6 +89,8 @@ void TFormmorvi::loaded() {
   Image1->setAccessibleName(L"Morvi");
   Label2->setLink(mailAddress(Label2->caption()));
   Label6->setLink(links::kWebSite);
+  // " Autre…" opens its dialog: Enter on it asks as Space does.
+  RG_Morvi->setClickOnEnter(OtherScaleItem);
 }
 
 void TFormmorvi::windowCreated() {

@@ -66,6 +66,7 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   void FormDestroy(fw::Control& sender);
   void TBChange(fw::Control& sender);
   void RG_MorviClick(fw::Control& sender);
+  void RG_MorviChange(fw::Control& sender);
 
   long double calibrationCoef() const { return PrinterCalibration.coefficient(); }
 
@@ -96,6 +97,9 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   std::optional<fw::Orientation> chosenOrientation() const;
   // The item after the catalogue's: " Autre…", or " 1:N" once N is given.
   void showOtherScale();
+  // The dialog "Autre échelle"; the scale given, or the selection back where
+  // it was before the item was chosen. True when N was given.
+  bool askOtherScale();
   void GetSpecialFolder(int folderId, std::wstring& path);
   // The calibration per printer: the field shows the default printer's own
   // calibration, from the section [Imprimantes], else [Morvi] Coef; it

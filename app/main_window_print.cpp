@@ -15,6 +15,8 @@ bool TFormmorvi::confirmPrint() {
 }
 
 void TFormmorvi::AdvGlowButton1Click(fw::Control&) {
+  // " Autre…" reached by the arrows, before any N: the N is asked first.
+  if (RG_Morvi->itemIndex() == OtherScaleItem && !OtherScale && !askOtherScale()) return;
   if (!confirmPrint()) return;
   const int index = RG_Morvi->itemIndex();
   if (const ruler::ScaleEntry* entry = ruler::scaleAt(index)) {

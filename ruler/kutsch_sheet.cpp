@@ -20,26 +20,6 @@ constexpr ScaleSet sets[] = {
 // area, the titles above and the lines at the foot: tenths down the page.
 constexpr int dashLength = 20, dashGap = 10, rowGap = 10;
 
-// A strip's graduation where it fits: a tick as long as it lies within
-// `box`, a labelled mark only with its label, both within it, else left as
-// the tick drawn under it.
-void keepStripGraduation(const std::vector<DrawOp>& graduation, const InkBox& box, const TextMeasure& measure,
-                         std::vector<DrawOp>& ops) {
-  const auto fits = [&](const DrawOp& op) { return fitsWithin(extentOf(op, measure), box); };
-  for (std::size_t i = 0; i < graduation.size(); ++i) {
-    const bool labelled = i + 1 < graduation.size() && std::holds_alternative<Text>(graduation[i + 1]);
-    if (!labelled) {
-      if (fits(graduation[i])) ops.push_back(graduation[i]);
-      continue;
-    }
-    if (fits(graduation[i]) && fits(graduation[i + 1])) {
-      ops.push_back(graduation[i]);
-      ops.push_back(graduation[i + 1]);
-    }
-    ++i;
-  }
-}
-
 // The six scales from the N of each strip: a ScaleDenominator is made only
 // from a valid N.
 template <class NOf>
@@ -57,12 +37,8 @@ StripScales scalesOf(const ScaleSet& set) {
   return stripScales([&](std::size_t i) { return *ScaleDenominator::ofTenths(set.denominators[i] * 10LL); });
 }
 
-std::optional<StripScales> readStripScales(const std::array<std::wstring, stripCount>& texts) {
-  std::array<std::optional<ScaleDenominator>, stripCount> read;
-  for (std::size_t i = 0; i < stripCount; ++i) {
-    read[i] = ScaleDenominator::read(texts[i]);
-    if (!read[i]) return std::nullopt;
-  }
+std::optional<StripScales> allSix(const std::array<std::optional<ScaleDenominator>, stripCount>& read) {
+  if (std::find(read.begin(), read.end(), std::nullopt) != read.end()) return std::nullopt;
   return stripScales([&](std::size_t i) { return *read[i]; });
 }
 
@@ -105,10 +81,14 @@ std::vector<DrawOp> layoutKutschSheet(const PrintablePage& page, const StripScal
     const InkBox strip{edge - 1, box.top, cut[i + 1] - x(stripLabelGap) - 1, areaBottom};
     if (const Text heading{{labelLeft, box.top}, title}; fitsWithin(extentOf(heading, measure), strip))
       ops.emplace_back(heading);
+    // Whatever leaves the strip is left out, a labelled mark with its label.
     const RulerPage graduation =
         layoutGraduation(page.resolution, graduationOf(scales[i], title), calibration.coefficient(), decimalSeparator,
-                         {edge, edge + x(stripTickLength), edge + x(stripMarkLength), labelLeft, top, rise});
-    keepStripGraduation(graduation.ops, strip, measure, ops);
+                         {edge, edge + x(stripTickLength), edge + x(stripMarkLength), labelLeft, top, rise},
+                         markFitsWithin(strip, measure));
+    for (const DrawOp& op : graduation.ops) {
+      if (fitsWithin(extentOf(op, measure), strip)) ops.push_back(op);
+    }
   }
   for (DrawOp& op : checkBarLines(page.resolution, calibration, barX, top)) ops.push_back(std::move(op));
   ops.emplace_back(Text{{left, checkTextTop},

@@ -32,9 +32,8 @@ struct ScaleSet {
 std::span<const ScaleSet> scaleSets();
 StripScales scalesOf(const ScaleSet& set);
 
-// Six texts each read as an N of 1:N (ScaleDenominator::read); nothing
-// unless all six are.
-std::optional<StripScales> readStripScales(const std::array<std::wstring, stripCount>& texts);
+// The six scales when each of the six was read; nothing otherwise.
+std::optional<StripScales> allSix(const std::array<std::optional<ScaleDenominator>, stripCount>& read);
 
 inline constexpr wchar_t pageTooNarrowText[] =
     L"La page de l'imprimante est trop étroite pour six bandes de 30 mm";

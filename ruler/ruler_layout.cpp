@@ -28,7 +28,7 @@ double pixelsPerTenth(int dotsPerInch, long double coef) {
 }
 
 RulerPage layoutGraduation(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
-                           wchar_t decimalSeparator, const GraduationPlace& place) {
+                           wchar_t decimalSeparator, const GraduationPlace& place, const MarkFits& fits) {
   if (graduation.tickStep <= 0 || graduation.labelInterval <= 0 || !(graduation.scaleDenominator > 0) ||
       graduation.positionsPerTenth <= 0)
     throw std::invalid_argument("graduation step, scale or unit not positive");
@@ -45,28 +45,34 @@ RulerPage layoutGraduation(const Resolution& resolution, const Graduation& gradu
   // Only multiples of both steps' common divisor can carry a tick or a mark.
   const std::int32_t stride = std::gcd(graduation.tickStep, graduation.labelInterval);
   for (std::int32_t p = 0; p <= rulerEnd * graduation.positionsPerTenth; p += stride) {
-    if (p % graduation.tickStep == 0) {
-      const int y = down(p);
-      out.ops.emplace_back(Line{{place.edge, y}, {place.tickEnd, y}});
+    const bool ticked = p % graduation.tickStep == 0, labelled = p % graduation.labelInterval == 0;
+    if (!ticked && !labelled) continue;
+    const int y = down(p);
+    const Line tick{{place.edge, y}, {place.tickEnd, y}};
+    if (!labelled) {
+      out.ops.emplace_back(tick);
+      continue;
     }
-    if (p % graduation.labelInterval == 0) {
-      const int y = down(p);
-      out.ops.emplace_back(Line{{place.edge, y}, {place.markEnd, y}});
-      const long double metres = static_cast<long double>(p / graduation.labelInterval) * graduation.labelStep;
-      out.ops.emplace_back(
-          Text{{place.labelX, y - place.labelRise}, fw::formatGeneral(metres, decimalSeparator) + L"m"});
+    const Line mark{{place.edge, y}, {place.markEnd, y}};
+    const long double metres = static_cast<long double>(p / graduation.labelInterval) * graduation.labelStep;
+    Text label{{place.labelX, y - place.labelRise}, fw::formatGeneral(metres, decimalSeparator) + L"m"};
+    const bool whole = !fits || fits(mark, label);
+    if (ticked || !whole) out.ops.emplace_back(tick);
+    if (whole) {
+      out.ops.emplace_back(mark);
+      out.ops.emplace_back(std::move(label));
     }
   }
   return out;
 }
 
 RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
-                      wchar_t decimalSeparator) {
+                      wchar_t decimalSeparator, const MarkFits& fits) {
   const long double xScale = pixelsPerTenth(resolution.dpiX, 1);
   const auto across = [&](int tenths) { return roundHalfEven(tenths * xScale); };
   RulerPage out = layoutGraduation(
       resolution, graduation, calibrationCoef, decimalSeparator,
-      {across(tickStartX), across(tickEndX), across(markEndX), across(labelX), rulerTop, labelRise});
+      {across(tickStartX), across(tickEndX), across(markEndX), across(labelX), rulerTop, labelRise}, fits);
   out.ops.insert(out.ops.begin(), Text{{across(titleX), titleY}, std::wstring(graduation.title)});
   return out;
 }

@@ -90,6 +90,8 @@ TEST(ReadNumber, TypedTextTakesCommaAndPointAsDecimalMarksInEveryLocale) {
       {L"5.", 5},        {L"5,00 €", 5},        {L"1.005", 1.005L}, {L"1\r\n2", 12},
       {L"abc", {}},      {L"", {}},             {L"-", {}},        {L".", {}},
       {L"1,2,3", {}},    {L"1.2,3", {}},        {L"1E5", 15},      {L"1" + std::wstring(5000, L'0'), {}},
+      // Blanks group digits: the space, and the two no-break spaces Windows writes French numbers with.
+      {L"1 000", 1000},  {L"1\u202F000,5", 1000.5L}, {L"100\u00A0000", 100000},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(shown(c.text));

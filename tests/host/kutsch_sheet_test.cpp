@@ -143,14 +143,15 @@ TEST(KutschSheet, APageNarrowerThanSixStripsOfThirtyMillimetresIsRefused) {
   EXPECT_THROW(layoutKutschSheet({{300, 300}, 3508, enough - 4}, scales, {}, L',', pdf, fixedPitch), fw::PrinterError);
 }
 
-TEST(KutschSheet, ReadySetsAreTheThreeUsualRulesAndSixFieldsReadAsSixScales) {
+TEST(KutschSheet, ReadySetsAreTheThreeUsualRulesAndSixScalesAreAllSixRead) {
   ASSERT_EQ(scaleSets().size(), 3u);
   EXPECT_EQ(scaleSets()[0].name, L"1:20 à 1:125");
   EXPECT_EQ(scaleSets()[2].denominators, (std::array<int, stripCount>{500, 1000, 1250, 1500, 2000, 2500}));
-  std::array<std::wstring, stripCount> texts{L"20", L" 25", L"50", L"75,0", L"100", L"125"};
-  EXPECT_EQ(readStripScales(texts), scalesOf(scaleSets()[0]));
-  texts[5] = L"141,45";
-  EXPECT_EQ(readStripScales(texts), std::nullopt);
+  std::array<std::optional<ScaleDenominator>, stripCount> read;
+  for (std::size_t i = 0; i < stripCount; ++i) read[i] = ScaleDenominator::read(std::to_wstring(20 + i));
+  EXPECT_EQ(allSix(read)->back(), *ScaleDenominator::ofTenths(250));
+  read[5] = ScaleDenominator::read(L"141,45");
+  EXPECT_EQ(allSix(read), std::nullopt);
 }
 
 }  // namespace

@@ -113,7 +113,6 @@ const Expected kSixScales[] = {
     {"RgJeux", ROLE_SYSTEM_GROUPING, P, L"Jeux d'échelles", nullptr, true},
     {"Echelle1", ROLE_SYSTEM_TEXT, S, L"Bande 1, 1 :", L"20", true},
     {"Echelle6", ROLE_SYSTEM_TEXT, S, L"Bande 6, 1 :", L"125", true},
-    {"lblPlage", ROLE_SYSTEM_STATICTEXT, P, L"De 1 à 100 000, une décimale au plus", nullptr, true},
     {"BtImprimer", ROLE_SYSTEM_PUSHBUTTON, S, L"Imprimer", nullptr, false},
     {"BtAnnuler", ROLE_SYSTEM_PUSHBUTTON, S, L"Annuler", nullptr, false},
 };
