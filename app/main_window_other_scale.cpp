@@ -25,4 +25,8 @@ void TFormmorvi::RG_MorviClick(fw::Control&) {
   OtherScale = chosen;
   SelectedScale = OtherScaleItem;
   showOtherScale();
+  if (Settings) {
+    Settings->setOtherScale(*OtherScale);
+    saveSettings();
+  }
 }
