@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "controls/edit_format.h"
 #include "controls/glow_button.h"
 #include "controls/spin_edit.h"
+#include "framework/system/printer.h"
 #include "framework/ui/form.h"
 #include "framework/ui/group_box.h"
 #include "framework/ui/image.h"
@@ -84,6 +86,9 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   bool systemCommand(WPARAM command);
   void EtalonnerImprimante();
   void PrintRuler(const ruler::Graduation& graduation);
+  // The orientation checked under "Orientation"; none while neither item is
+  // (no settings, no printer at start): the printer's own then.
+  std::optional<fw::Orientation> chosenOrientation() const;
   // The item after the catalogue's: " Autre…", or " 1:N" once N is given.
   void showOtherScale();
   // The calibration per printer: the field shows the default printer's own

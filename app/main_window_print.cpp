@@ -23,5 +23,13 @@ void TFormmorvi::AdvGlowButton1Click(fw::Control&) {
 }
 
 void TFormmorvi::PrintRuler(const ruler::Graduation& graduation) {
-  ruler::printRuler(fw::printer(), graduation, PrinterCalibration, RgOrient->itemIndex(), fw::numberFormat().decimal);
+  ruler::printRuler(fw::printer(), graduation, PrinterCalibration, chosenOrientation(), fw::numberFormat().decimal);
+}
+
+std::optional<fw::Orientation> TFormmorvi::chosenOrientation() const {
+  switch (RgOrient->itemIndex()) {
+    case 0: return fw::Orientation::Portrait;
+    case 1: return fw::Orientation::Landscape;
+    default: return std::nullopt;
+  }
 }

@@ -56,26 +56,17 @@ const wchar_t* captionOf(DialogType type) {
 // Escape arrives at the task dialog as the dialog manager's IDCANCEL. Windows
 // ends the dialog with the cancel result; Wine ignores it unless a Cancel
 // button is shown. Closing the window instead gives that result on both.
-const wchar_t originalProcProperty[] = L"MorviTaskDialogProc";
-
-LRESULT CALLBACK escapeClosesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto original = reinterpret_cast<WNDPROC>(GetPropW(window, originalProcProperty));
+LRESULT CALLBACK escapeClosesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL && lParam == 0) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     return 0;
   }
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-    RemovePropW(window, originalProcProperty);
-  }
-  return CallWindowProcW(original, window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, escapeClosesProc, 1);
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 HRESULT CALLBACK taskDialogEvents(HWND window, UINT notification, WPARAM, LPARAM, LONG_PTR) {
-  if (notification == TDN_CREATED) {
-    SetPropW(window, originalProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(escapeClosesProc));
-  }
+  if (notification == TDN_CREATED) SetWindowSubclass(window, escapeClosesProc, 1, 0);
   return S_OK;
 }
 

@@ -121,7 +121,9 @@ void expectReadings(fw::Form& form, std::span<const Expected> table) {
       EXPECT_EQ(r.role, e.role);
     }
     EXPECT_EQ(r.name, e.name);
-    if (e.value) EXPECT_EQ(r.value, e.value);
+    if (e.value) {
+      EXPECT_EQ(r.value, e.value);
+    }
   }
 }
 
