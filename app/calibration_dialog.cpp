@@ -1,8 +1,6 @@
 #include "app/calibration_dialog.h"
 
-#include "framework/system/locale_win.h"
 #include "framework/system/printer.h"
-#include "framework/text/float_format.h"
 #include "ruler/print_calibration_sheet.h"
 
 std::vector<fw::Form::HandlerEntry> TFormEtalonnage::handlerTable() const {
@@ -54,6 +52,5 @@ void TFormEtalonnage::BtFeuilleClick(fw::Control&) { ruler::printCalibrationShee
 
 void TFormEtalonnage::MesureChange(fw::Control&) {
   // The proposal follows the text as it is typed, before the field reads it.
-  showProposal(ruler::proposeCalibration(barMm_,
-                                         fw::readNumber(Mesure->text(), fw::numberFormat(), fw::NumberSource::Typed)));
+  showProposal(ruler::proposeCalibration(barMm_, Mesure->textValue()));
 }

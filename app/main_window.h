@@ -49,9 +49,9 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   fw::RadioGroup* RgOrient = nullptr;
   fw::Label* Label2 = nullptr;
   fw::Label* Label6 = nullptr;
-  gdip::TAdvSmoothLabel* AdvSmoothLabel1 = nullptr;
-  gdip::TAdvSmoothLabel* AdvSmoothLabel2 = nullptr;
-  gdip::TAdvSmoothLabel* AdvSmoothLabel3 = nullptr;
+  ctl::TAdvSmoothLabel* AdvSmoothLabel1 = nullptr;
+  ctl::TAdvSmoothLabel* AdvSmoothLabel2 = nullptr;
+  ctl::TAdvSmoothLabel* AdvSmoothLabel3 = nullptr;
 
   // Handlers.
   void AdvGlowButton1Click(fw::Control& sender);
@@ -68,6 +68,7 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   void TBChange(fw::Control& sender);
   void RG_MorviClick(fw::Control& sender);
   void RgOrientClick(fw::Control& sender);
+  void RG_MorviChange(fw::Control& sender);
 
   long double calibrationCoef() const { return PrinterCalibration.coefficient(); }
 
@@ -91,6 +92,9 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   std::optional<fw::Orientation> chosenOrientation() const;
   // The item after the catalogue's: " Autre…", or " 1:N" once N is given.
   void showOtherScale();
+  // The dialog "Autre échelle"; the scale given, or the selection back where
+  // it was before the item was chosen. True when N was given.
+  bool askOtherScale();
   // The calibration per printer: the field shows the default printer's own
   // calibration and follows when the default printer changes.
   void showPrinterCalibration();  // at start

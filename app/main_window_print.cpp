@@ -7,6 +7,8 @@
 #include "ruler/print_ruler.h"
 
 void TFormmorvi::AdvGlowButton1Click(fw::Control&) {
+  // " Autre…" reached by the arrows, before any N: the N is asked first.
+  if (RG_Morvi->itemIndex() == OtherScaleItem && !OtherScale && !askOtherScale()) return;
   // Only "Oui" prints: a dialog closed without an answer prints nothing.
   // Below its buttons it names the printer and the calibration of the job.
   if (fw::messageDialog(L"Confirmez l'impression", fw::DialogType::Confirmation,

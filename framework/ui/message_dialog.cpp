@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "framework/desc/dpi_scaling.h"
+#include "framework/graphics/gdi.h"
 #include "framework/ui/application.h"
+#include "framework/ui/monitor_dpi.h"
 
 namespace fw {
 namespace {
@@ -148,17 +150,22 @@ const wchar_t* iconOf(DialogType type) {
   return IDI_QUESTION;
 }
 
-// Sizes at 96 dots per inch, scaled to the screen.
+// Sizes at 96 dots per inch, scaled to the dialog's monitor.
 struct FormMetrics {
   int margin, icon, gap, textWidth, buttonWidth, buttonHeight, buttonGap;
 };
 
-FormMetrics scaledMetrics() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+FormMetrics scaledMetrics(int dpi) {
   const auto s = [dpi](int v) { return desc::scaleLength(v, dpi); };
   return {s(12), GetSystemMetrics(SM_CXICON), s(12), s(360), s(75), s(25), s(6)};
+}
+
+// The system's dialog font, made for the system's DPI, at the dialog's.
+Font dialogFont(int dpi) {
+  LOGFONTW face{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+  face.lfHeight = MulDiv(face.lfHeight, dpi, GetDeviceCaps(ScreenDC().dc(), LOGPIXELSY));
+  return Font(CreateFontIndirectW(&face));
 }
 
 SIZE measureText(std::wstring_view text, HFONT font, int maxWidth) {
@@ -245,8 +252,11 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   const std::vector<ButtonFace> shown = shownButtons(buttons);
   FormState state{ModalResult::None, escapeResultOf(shown), commandId(shown.front().result)};
 
-  const FormMetrics m = scaledMetrics();
-  const auto font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  // Opened in the middle of the main screen, at that monitor's DPI.
+  const int dpi = monitorDpiAt({GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2});
+  const FormMetrics m = scaledMetrics(dpi);
+  const Font ownedFont = dialogFont(dpi);
+  const HFONT font = ownedFont.get();
   const SIZE textSize = measureText(text, font, m.textWidth);
   const SIZE footerSize = footer.empty() ? SIZE{0, -m.margin} : measureText(footer, font, m.textWidth);
   const int buttonsWidth = static_cast<int>(shown.size()) * (m.buttonWidth + m.buttonGap) - m.buttonGap;
