@@ -289,4 +289,38 @@ TEST_F(SettingsFileTest, ATypoNeverBecomesTheCalibration) {
   EXPECT_EQ(stored(L"Coef"), 7);
 }
 
+
+// What the user set survives the end of the Windows session, which destroys
+// no window, and a process killed once the value has settled.
+TEST_F(SettingsFileTest, WhatWasSetSurvivesASessionEndAndAKill) {
+  writeFile("[Morvi]\r\nCoef=5\r\nOrientation=0\r\n");
+  {
+    MorviProcess morvi;
+    e2e::chooseOrientation(morvi, L"Paysage");
+    e2e::giveOtherScale(morvi, e2e::openOtherScale(morvi), L"250,5");
+    e2e::calibrate(morvi, 21);  // typed, the field not left
+    STARTUPINFOW startup{sizeof startup};
+    PROCESS_INFORMATION logoff{};
+    std::wstring commandLine = L"wineboot.exe --end-session";  // what a logoff sends
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &logoff));
+    WaitForSingleObject(logoff.hProcess, 30000);
+    CloseHandle(logoff.hThread);
+    CloseHandle(logoff.hProcess);
+    for (int i = 0; i < 100 && morvi.exitCode() == STILL_ACTIVE; ++i) e2e::pause(100);
+    ASSERT_NE(morvi.exitCode(), DWORD(STILL_ACTIVE)) << "the session's end did not end Morvi";
+  }
+  EXPECT_EQ(stored(L"Coef"), 21);
+  EXPECT_EQ(stored(L"Orientation"), 1);
+  EXPECT_EQ(storedText(L"AutreEchelle"), L"250.5");
+  {
+    MorviProcess morvi;
+    e2e::calibrate(morvi, -3);
+    morvi.press(VK_TAB);
+    morvi.settle();
+    morvi.kill();
+  }
+  EXPECT_EQ(stored(L"Coef"), -3);
+}
+
 }  // namespace
