@@ -135,6 +135,6 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   std::optional<ruler::ScaleDenominator> OtherScale;
   std::optional<ruler::ScaleDenominator> LastScaleAnswer;
   int SelectedScale = -1;
-  // The six scales of the last kutsch sheet printed.
+  // The six scales of the last kutsch sheet printed (kept in the settings).
   std::optional<ruler::StripScales> KutschScales;
 };

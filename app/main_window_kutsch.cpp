@@ -32,4 +32,8 @@ void TFormmorvi::PlancheKutsch() {
   // The confirmation has followed the default printer: its calibration prints.
   ruler::printKutschSheet(fw::printer(), *scales, PrinterCalibration, fw::numberFormat().decimal);
   KutschScales = scales;
+  if (Settings) {
+    Settings->setKutschScales(*scales);
+    saveSettings();
+  }
 }
