@@ -181,7 +181,7 @@ TEST(WindowLayer, AFieldsOwnUnwrittenFontFollowsTheScale) {
   TFormEtalonnage assistant;
   assistant.createFromResource(L"FORMETALONNAGE");
   ASSERT_EQ(assistant.Mesure->font().height, -11);
-  for (const auto [dpi, height] : {std::pair{144, -17}, {192, -22}, {96, -11}}) {
+  for (const auto& [dpi, height] : {std::pair{144, -17}, {192, -22}, {96, -11}}) {
     RECT suggested{0, 0, 800, 600};
     SendMessageW(assistant.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(assistant.Mesure->font().height, height) << dpi;
