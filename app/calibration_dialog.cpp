@@ -1,8 +1,6 @@
 #include "app/calibration_dialog.h"
 
-#include "framework/system/locale_win.h"
 #include "framework/system/printer.h"
-#include "framework/text/float_format.h"
 #include "ruler/print_calibration_sheet.h"
 
 std::vector<fw::Form::HandlerEntry> TFormEtalonnage::handlerTable() const {
@@ -24,17 +22,17 @@ void TFormEtalonnage::loaded() {
   Mesure->setAccessibleLabel(lblMesure);
 }
 
-std::optional<ruler::Calibration> TFormEtalonnage::run(HWND owner, int orientationIndex) {
+std::optional<ruler::Calibration> TFormEtalonnage::run(HWND owner, std::optional<fw::Orientation> orientation) {
   fw::Printer& printer = fw::printer();
   // The page is measured first: without a printer or a bar there is nothing to do.
-  const int barMm = ruler::calibrationBarMm(printer, orientationIndex);
+  const int barMm = ruler::calibrationBarMm(printer, orientation);
   TFormEtalonnage form;
-  form.orientationIndex_ = orientationIndex;
+  form.orientation_ = orientation;
   form.barMm_ = barMm;
   form.setOwner(owner);
   form.createFromResource(L"FORMETALONNAGE");
   form.lblImprimante->setCaption(L"Imprimante : " + printer.name());
-  form.lblOrientation->setCaption(L"Orientation : " + ruler::orientationName(printer, orientationIndex));
+  form.lblOrientation->setCaption(L"Orientation : " + ruler::orientationName(printer, orientation));
   form.lblMesure->setCaption(L"Longueur mesurée entre 0 et " + std::to_wstring(barMm) + L" mm");
   // Until the user types, the field's own zero is no measure to complain of.
   form.showProposal({std::nullopt, L"Imprimez la feuille, mesurez sa barre et saisissez la longueur.", L""});
@@ -50,10 +48,9 @@ void TFormEtalonnage::showProposal(const ruler::CalibrationProposal& p) {
   BtAppliquer->setEnabled(p.calibration.has_value());
 }
 
-void TFormEtalonnage::BtFeuilleClick(fw::Control&) { ruler::printCalibrationSheet(fw::printer(), orientationIndex_); }
+void TFormEtalonnage::BtFeuilleClick(fw::Control&) { ruler::printCalibrationSheet(fw::printer(), orientation_); }
 
 void TFormEtalonnage::MesureChange(fw::Control&) {
   // The proposal follows the text as it is typed, before the field reads it.
-  showProposal(ruler::proposeCalibration(barMm_,
-                                         fw::readNumber(Mesure->text(), fw::numberFormat(), fw::NumberSource::Typed)));
+  showProposal(ruler::proposeCalibration(barMm_, Mesure->textValue()));
 }

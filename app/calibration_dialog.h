@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "controls/edit_format.h"
+#include "framework/system/printer.h"
 #include "framework/ui/button.h"
 #include "framework/ui/form.h"
 #include "framework/ui/label.h"
@@ -16,9 +17,9 @@ class TFormEtalonnage : public fw::Published<TFormEtalonnage, fw::Form> {
   static fw::Publication publication() { return {"TFormEtalonnage", {}}; }
 
   // Runs the assistant over `owner` for the default printer in the
-  // orientation given (0 portrait, 1 landscape, else the printer's own).
-  // The calibration to set, when "Appliquer" closed it; nothing otherwise.
-  static std::optional<ruler::Calibration> run(HWND owner, int orientationIndex);
+  // orientation given, else the printer's own. The calibration to set, when
+  // "Appliquer" closed it; nothing otherwise.
+  static std::optional<ruler::Calibration> run(HWND owner, std::optional<fw::Orientation> orientation);
 
   fw::Label* lblImprimante = nullptr;
   fw::Label* lblOrientation = nullptr;
@@ -41,7 +42,7 @@ class TFormEtalonnage : public fw::Published<TFormEtalonnage, fw::Form> {
   // Shows the proposal, or what is wrong, and allows "Appliquer" only with a proposal.
   void showProposal(const ruler::CalibrationProposal& proposal);
 
-  int orientationIndex_ = -1;
+  std::optional<fw::Orientation> orientation_;
   int barMm_ = 0;
   std::optional<ruler::Calibration> proposal_;
 };

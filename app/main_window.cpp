@@ -8,12 +8,12 @@
 #include "app/calibration_dialog.h"
 #include "app/links.h"
 #include "app/other_scale_dialog.h"
-#include "app/scale_message.h"
 #include "framework/ui/button.h"
 #include "framework/ui/edit.h"
 #include "framework/error/error.h"
 #include "framework/system/locale_win.h"
 #include "framework/ui/message_dialog.h"
+#include "ruler/scale_finder.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void TFormmorvi::registerClasses() {
   for (const fw::ClassInfo* c :
        {&TFormmorvi::info(), &fw::GroupBox::info(), &fw::Label::info(), &fw::RadioGroup::info(), &fw::Image::info(),
         &fw::Edit::info(), &fw::Button::info(), &ctl::TAdvGlowButton::info(), &ctl::TSpinEdit::info(),
-        &ctl::TEditFormat::info(), &gdip::TAdvSmoothLabel::info(), &TFormEtalonnage::info(), &TFormAutreEchelle::info()})
+        &ctl::TEditFormat::info(), &ctl::TAdvSmoothLabel::info(), &TFormEtalonnage::info(), &TFormAutreEchelle::info()})
     r.add(*c);
 }
 
@@ -53,6 +53,7 @@ std::vector<fw::Form::HandlerEntry> TFormmorvi::handlerTable() const {
       handler<F, &F::FormDestroy>("FormDestroy"),
       handler<F, &F::TBChange>("TBChange"),
       handler<F, &F::RG_MorviClick>("RG_MorviClick"),
+      handler<F, &F::RG_MorviChange>("RG_MorviChange"),
   };
 }
 
@@ -75,9 +76,9 @@ void TFormmorvi::loaded() {
   RgOrient = bind<fw::RadioGroup>("RgOrient");
   Label2 = bind<fw::Label>("Label2");
   Label6 = bind<fw::Label>("Label6");
-  AdvSmoothLabel1 = bind<gdip::TAdvSmoothLabel>("AdvSmoothLabel1");
-  AdvSmoothLabel2 = bind<gdip::TAdvSmoothLabel>("AdvSmoothLabel2");
-  AdvSmoothLabel3 = bind<gdip::TAdvSmoothLabel>("AdvSmoothLabel3");
+  AdvSmoothLabel1 = bind<ctl::TAdvSmoothLabel>("AdvSmoothLabel1");
+  AdvSmoothLabel2 = bind<ctl::TAdvSmoothLabel>("AdvSmoothLabel2");
+  AdvSmoothLabel3 = bind<ctl::TAdvSmoothLabel>("AdvSmoothLabel3");
   // Assistive technology reads each field by what to type in it, with its
   // unit: its label stands beside it, not before it in the window order.
   CotePlan->setAccessibleLabel(AdvSmoothLabel1);
@@ -86,6 +87,8 @@ void TFormmorvi::loaded() {
   Image1->setAccessibleName(L"Morvi");
   Label2->setLink(mailAddress(Label2->caption()));
   Label6->setLink(links::kWebSite);
+  // " Autre…" opens its dialog: Enter on it asks as Space does.
+  RG_Morvi->setClickOnEnter(OtherScaleItem);
 }
 
 void TFormmorvi::windowCreated() {
@@ -119,9 +122,9 @@ void TFormmorvi::BtEchelleClick(fw::Control&) {
   CotePlan->Validate();
   CoteMesure->Validate();
   // An enlargement (N below 1) is no scale a ruler is printed for.
-  if (const auto n = scaleDenominator(CotePlan->value(), CoteMesure->value()); n && *n >= 1)
+  if (const auto n = ruler::scaleDenominator(CotePlan->value(), CoteMesure->value()); n && *n >= 1)
     LastScaleAnswer = ruler::ScaleDenominator::nearestWhole(*n);
-  if (const auto message = scaleMessage(CotePlan->value(), CoteMesure->value(), fw::numberFormat().decimal))
+  if (const auto message = ruler::scaleMessage(CotePlan->value(), CoteMesure->value(), fw::numberFormat().decimal))
     fw::showMessage(*message);
 }
 

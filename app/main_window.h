@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "controls/edit_format.h"
 #include "controls/glow_button.h"
 #include "controls/spin_edit.h"
+#include "framework/system/printer.h"
 #include "framework/ui/form.h"
 #include "framework/ui/group_box.h"
 #include "framework/ui/image.h"
@@ -45,9 +47,9 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   fw::RadioGroup* RgOrient = nullptr;
   fw::Label* Label2 = nullptr;
   fw::Label* Label6 = nullptr;
-  gdip::TAdvSmoothLabel* AdvSmoothLabel1 = nullptr;
-  gdip::TAdvSmoothLabel* AdvSmoothLabel2 = nullptr;
-  gdip::TAdvSmoothLabel* AdvSmoothLabel3 = nullptr;
+  ctl::TAdvSmoothLabel* AdvSmoothLabel1 = nullptr;
+  ctl::TAdvSmoothLabel* AdvSmoothLabel2 = nullptr;
+  ctl::TAdvSmoothLabel* AdvSmoothLabel3 = nullptr;
 
   // Handlers.
   void AdvGlowButton1Click(fw::Control& sender);
@@ -63,6 +65,7 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   void FormDestroy(fw::Control& sender);
   void TBChange(fw::Control& sender);
   void RG_MorviClick(fw::Control& sender);
+  void RG_MorviChange(fw::Control& sender);
 
   long double calibrationCoef() const { return PrinterCalibration.coefficient(); }
 
@@ -81,8 +84,14 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   bool systemCommand(WPARAM command);
   void EtalonnerImprimante();
   void PrintRuler(const ruler::Graduation& graduation);
+  // The orientation checked under "Orientation"; none while neither item is
+  // (no settings, no printer at start): the printer's own then.
+  std::optional<fw::Orientation> chosenOrientation() const;
   // The item after the catalogue's: " Autre…", or " 1:N" once N is given.
   void showOtherScale();
+  // The dialog "Autre échelle"; the scale given, or the selection back where
+  // it was before the item was chosen. True when N was given.
+  bool askOtherScale();
   void GetSpecialFolder(int folderId, std::wstring& path);
   // The calibration per printer: the field shows the default printer's own
   // calibration, from the section [Imprimantes], else [Morvi] Coef; it

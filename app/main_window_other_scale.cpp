@@ -14,15 +14,26 @@ void TFormmorvi::RG_MorviClick(fw::Control&) {
     SelectedScale = RG_Morvi->itemIndex();
     return;
   }
-  // Clicked again, the item asks again; the scale finder's answer first.
+  askOtherScale();  // clicked again, the item asks again
+}
+
+void TFormmorvi::RG_MorviChange(fw::Control&) {
+  // The arrows pass " Autre…" without asking; once N is given it is a scale
+  // like the others.
+  if (RG_Morvi->itemIndex() != OtherScaleItem || OtherScale) SelectedScale = RG_Morvi->itemIndex();
+}
+
+bool TFormmorvi::askOtherScale() {
+  // The scale finder's answer first.
   const std::optional<ruler::ScaleDenominator> chosen =
       TFormAutreEchelle::run(handle(), LastScaleAnswer ? LastScaleAnswer : OtherScale);
   if (!chosen) {
-    RG_Morvi->setItemIndex(SelectedScale);  // where it was before the click
+    RG_Morvi->setItemIndex(SelectedScale);
     RG_Morvi->focus();
-    return;
+    return false;
   }
   OtherScale = chosen;
   SelectedScale = OtherScaleItem;
   showOtherScale();
+  return true;
 }

@@ -7,6 +7,8 @@
 #include "ruler/print_ruler.h"
 
 void TFormmorvi::AdvGlowButton1Click(fw::Control&) {
+  // " Autre…" reached by the arrows, before any N: the N is asked first.
+  if (RG_Morvi->itemIndex() == OtherScaleItem && !OtherScale && !askOtherScale()) return;
   // Only "Oui" prints: a dialog closed without an answer prints nothing.
   // Below its buttons it names the printer and the calibration of the job.
   if (fw::messageDialog(L"Confirmez l'impression", fw::DialogType::Confirmation,
@@ -23,5 +25,13 @@ void TFormmorvi::AdvGlowButton1Click(fw::Control&) {
 }
 
 void TFormmorvi::PrintRuler(const ruler::Graduation& graduation) {
-  ruler::printRuler(fw::printer(), graduation, PrinterCalibration, RgOrient->itemIndex(), fw::numberFormat().decimal);
+  ruler::printRuler(fw::printer(), graduation, PrinterCalibration, chosenOrientation(), fw::numberFormat().decimal);
+}
+
+std::optional<fw::Orientation> TFormmorvi::chosenOrientation() const {
+  switch (RgOrient->itemIndex()) {
+    case 0: return fw::Orientation::Portrait;
+    case 1: return fw::Orientation::Landscape;
+    default: return std::nullopt;
+  }
 }

@@ -13,6 +13,8 @@ void TFormAutreEchelle::loaded() {
   lblPlage = bind<fw::Label>("lblPlage");
   BtOK = bind<fw::Button>("BtOK");
   BtAnnuler = bind<fw::Button>("BtAnnuler");
+  // A key dropped without a sound would leave "13" of a typed "1e3".
+  Denominateur->setBeepOnRefusedKey(true);
 }
 
 std::optional<ruler::ScaleDenominator> TFormAutreEchelle::run(HWND owner,
@@ -25,9 +27,13 @@ std::optional<ruler::ScaleDenominator> TFormAutreEchelle::run(HWND owner,
   form.Denominateur->setText(proposed ? proposed->text(fw::numberFormat().decimal) : L"");
   form.DenominateurChange(*form.Denominateur);
   if (form.showModal() != fw::ModalResult::OK) return std::nullopt;
-  return ruler::ScaleDenominator::read(form.Denominateur->text());
+  const std::optional<long double> n = form.Denominateur->textValue();
+  return n ? ruler::ScaleDenominator::ofValue(*n) : std::nullopt;
 }
 
 void TFormAutreEchelle::DenominateurChange(fw::Control&) {
-  BtOK->setEnabled(ruler::ScaleDenominator::read(Denominateur->text()).has_value());
+  // The field's own reading, as the main window's dimension fields read.
+  const std::optional<long double> n = Denominateur->textValue();
+  BtOK->setEnabled(n && ruler::ScaleDenominator::ofValue(*n));
+  lblPlage->setCaption(ruler::denominatorFault(n));
 }

@@ -24,7 +24,7 @@ class TFormAutreEchelle : public fw::Published<TFormAutreEchelle, fw::Form> {
   fw::Button* BtOK = nullptr;
   fw::Button* BtAnnuler = nullptr;
 
-  // "OK" only while the text reads as an N.
+  // "OK" only while the text reads as an N; the line below says why not.
   void DenominateurChange(fw::Control& sender);
 
  protected:

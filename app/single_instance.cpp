@@ -1,5 +1,7 @@
 #include "app/single_instance.h"
 
+#include <commctrl.h>
+
 namespace {
 
 // Per session: another user's Morvi has settings of its own.
@@ -20,6 +22,15 @@ HWND runningWindow() {
       },
       reinterpret_cast<LPARAM>(&found));
   return found;
+}
+
+// A window must leave no property behind it: the mark goes with the window.
+LRESULT CALLBACK unmarkOnDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_NCDESTROY) {
+    RemovePropW(window, kMainWindowProp);
+    RemoveWindowSubclass(window, unmarkOnDestroy, 1);
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void bringForward(HWND window) {
@@ -50,4 +61,6 @@ bool SingleInstance::claim() {
   return true;
 }
 
-void SingleInstance::markMainWindow(HWND window) { SetPropW(window, kMainWindowProp, window); }
+void SingleInstance::markMainWindow(HWND window) {
+  if (SetPropW(window, kMainWindowProp, window)) SetWindowSubclass(window, unmarkOnDestroy, 1, 0);
+}

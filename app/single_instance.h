@@ -17,7 +17,8 @@ class SingleInstance {
   // copy that is still starting or already closing is waited for a while.
   bool claim();
 
-  // Marks `window` as the one a second start brings forward.
+  // Marks `window` as the one a second start brings forward, until it is
+  // destroyed.
   static void markMainWindow(HWND window);
 
  private:

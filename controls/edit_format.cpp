@@ -104,11 +104,14 @@ void TEditFormat::setMonnaie(std::wstring currency) {
   DisplayValue();
 }
 
+std::optional<long double> TEditFormat::textValue() const {
+  const std::wstring shown = text();
+  if (shown == shownText_) return value_;
+  return fw::readNumber(shown, fw::numberFormat(), fw::NumberSource::Typed);
+}
+
 void TEditFormat::ParseText() {
-  // Text the field wrote itself reads as written, grouping included, in
-  // every locale; anything else as typed.
-  const fw::NumberSource source = text() == shownText_ ? fw::NumberSource::Shown : fw::NumberSource::Typed;
-  if (const auto read = fw::readNumber(text(), fw::numberFormat(), source)) value_ = *read;
+  if (const auto read = textValue()) value_ = *read;
   else beep(MB_ICONASTERISK);
 }
 
@@ -219,7 +222,11 @@ LRESULT TEditFormat::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       keyPress(wchar_t(wp));
-      if (!isNumberKey(wchar_t(wp))) return 0;
+      if (!isNumberKey(wchar_t(wp))) {
+        // Control characters (Ctrl+C, Return) are no typing to answer.
+        if (beepOnRefusedKey_ && wp >= L' ') beep(0);
+        return 0;
+      }
       break;
     case WM_SETFOCUS: {
       const LRESULT r = EditBox::handleMessage(msg, wp, lp);

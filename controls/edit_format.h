@@ -6,6 +6,7 @@
 // not read keeps the old value, with the information beep.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "framework/ui/edit.h"
@@ -47,6 +48,10 @@ class TEditFormat : public fw::Published<TEditFormat, fw::EditBox> {
   const std::wstring& monnaie() const { return monnaie_; }
   void setMonnaie(std::wstring currency);
 
+  // The number the text stands for: the value itself while the text is what
+  // the field last wrote (its shown decimals never change the value), else
+  // the text as typed; nothing when that is no number.
+  std::optional<long double> textValue() const;
   // Reads the text into the value (beep and value kept when it does not read).
   void ParseText();
   // Writes the value formatted into the text, and colours it.
@@ -66,6 +71,9 @@ class TEditFormat : public fw::Published<TEditFormat, fw::EditBox> {
   void setMaxLength(int v);
   bool readOnly() const { return readOnly_; }
   void setReadOnly(bool v);
+  // A typed character the field does not take is dropped, silently as in
+  // the main window's dimension fields, or with the default beep.
+  void setBeepOnRefusedKey(bool v) { beepOnRefusedKey_ = v; }
 
  protected:
   WindowSpec windowSpec() const override;
@@ -90,6 +98,7 @@ class TEditFormat : public fw::Published<TEditFormat, fw::EditBox> {
   bool hideSelection_ = true;
   int maxLength_ = 0;
   bool readOnly_ = false;
+  bool beepOnRefusedKey_ = false;
 };
 
 }  // namespace ctl

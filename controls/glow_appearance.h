@@ -12,9 +12,9 @@
 #include <variant>
 #include <vector>
 
+#include "framework/desc/color_value.h"
 #include "framework/desc/persistent.h"
 #include "framework/desc/properties.h"
-#include "framework/graphics/color_value.h"
 #include "gdip/argb.h"
 
 namespace ctl {

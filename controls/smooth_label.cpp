@@ -2,7 +2,12 @@
 
 #include <oleacc.h>
 
-namespace gdip {
+#include "controls/label_layout.h"
+
+namespace ctl {
+
+using namespace gdip;
+
 namespace {
 
 RectF rectF(FRect r) { return RectF(r.x, r.y, r.w, r.h); }
@@ -30,10 +35,10 @@ struct CaptionText {
         format(wordWrap ? 0 : Gdiplus::StringFormatFlagsNoWrap) {
     if (!wordWrap) return;
     switch (wrappedAlignment(caption.values().Location)) {
-      case TextAlign::Near: format.setAlign(Gdiplus::StringAlignmentNear); break;
-      case TextAlign::Centre: format.setAlign(Gdiplus::StringAlignmentCenter); break;
-      case TextAlign::Far: format.setAlign(Gdiplus::StringAlignmentFar); break;
-      case TextAlign::FormatDefault: break;
+      case WrappedAlign::Near: format.setAlign(Gdiplus::StringAlignmentNear); break;
+      case WrappedAlign::Centre: format.setAlign(Gdiplus::StringAlignmentCenter); break;
+      case WrappedAlign::Far: format.setAlign(Gdiplus::StringAlignmentFar); break;
+      case WrappedAlign::FormatDefault: break;
     }
   }
   FontFamily family;
@@ -269,4 +274,4 @@ LRESULT TAdvSmoothLabel::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return fw::Control::handleMessage(msg, wp, lp);
 }
 
-}  // namespace gdip
+}  // namespace ctl

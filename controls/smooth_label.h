@@ -12,9 +12,8 @@
 #include "framework/ui/control.h"
 #include "gdip/adv_gdip_picture.h"
 #include "gdip/gdip_fill.h"
-#include "gdip/label_layout.h"
 
-namespace gdip {
+namespace ctl {
 
 class TAdvSmoothLabel;
 
@@ -22,15 +21,15 @@ class TAdvSmoothLabel;
 // constructor's defaults: exactly what Assign copies.
 struct CaptionValues {
   std::wstring Text;
-  TAdvSmoothLabelLocation Location = plCenterCenter;
+  gdip::TAdvSmoothLabelLocation Location = gdip::plCenterCenter;
   int Left = 0;
   int Top = 0;
   fw::Color ColorStart{0xFFE09F};
   fw::Color ColorEnd{0x754F00};
   std::uint8_t OpacityStart = 255;
   std::uint8_t OpacityEnd = 255;
-  TAdvGradientType GradientType = gtVertical;
-  gdip::HatchStyle HatchStyle = HatchStyleHorizontal;
+  gdip::TAdvGradientType GradientType = gdip::gtVertical;
+  gdip::HatchStyle HatchStyle = gdip::HatchStyleHorizontal;
 };
 
 class TAdvSmoothLabelCaption : public fw::Persistent {
@@ -52,8 +51,8 @@ class TAdvSmoothLabelCaption : public fw::Persistent {
   void setText(std::wstring text);
   const fw::FontSpec& Font() const { return font_; }
   void setFont(const fw::FontSpec& font);
-  TAdvGDIPPicture& Picture() { return picture_; }
-  const TAdvGDIPPicture& Picture() const { return picture_; }
+  gdip::TAdvGDIPPicture& Picture() { return picture_; }
+  const gdip::TAdvGDIPPicture& Picture() const { return picture_; }
 
   // Copies every value and the picture of another caption (not its font, and
   // the text without reaching the shadow), then Changed; other sources are
@@ -66,7 +65,7 @@ class TAdvSmoothLabelCaption : public fw::Persistent {
   TAdvSmoothLabel& owner_;
   CaptionValues values_;
   fw::FontSpec font_;
-  TAdvGDIPPicture picture_;
+  gdip::TAdvGDIPPicture picture_;
 };
 
 // The label's own published values besides AutoSize, with the constructor's
@@ -78,7 +77,7 @@ struct LabelValues {
   int CaptionShadowOffsetTop = 1;
   bool Transparent = true;
   bool WordWrap = false;
-  TTextRenderingHint TextRendering = tAntiAlias;
+  gdip::TTextRenderingHint TextRendering = gdip::tAntiAlias;
 };
 
 class TAdvSmoothLabel : public fw::Published<TAdvSmoothLabel, fw::Control> {
@@ -98,14 +97,14 @@ class TAdvSmoothLabel : public fw::Published<TAdvSmoothLabel, fw::Control> {
   void setAutoSize(bool value);
   static std::wstring Version();
 
-  TGDIPFill& Fill() { return fill_; }
-  const TGDIPFill& Fill() const { return fill_; }
+  gdip::TGDIPFill& Fill() { return fill_; }
+  const gdip::TGDIPFill& Fill() const { return fill_; }
   TAdvSmoothLabelCaption& Caption() { return caption_; }
   const TAdvSmoothLabelCaption& Caption() const { return caption_; }
   TAdvSmoothLabelCaption& CaptionShadow() { return captionShadow_; }
   const TAdvSmoothLabelCaption& CaptionShadow() const { return captionShadow_; }
   // Copy the given object's content into the owned one.
-  void setFill(const TGDIPFill& fill);
+  void setFill(const gdip::TGDIPFill& fill);
   void setCaption(const TAdvSmoothLabelCaption& caption);
   void setCaptionShadow(const TAdvSmoothLabelCaption& caption);
 
@@ -124,15 +123,16 @@ class TAdvSmoothLabel : public fw::Published<TAdvSmoothLabel, fw::Control> {
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  void drawCaption(Graphics& graphics, const TAdvSmoothLabelCaption& caption, FRect r, FPoint offset);
+  void drawCaption(gdip::Graphics& graphics, const TAdvSmoothLabelCaption& caption, gdip::FRect r,
+                   gdip::FPoint offset);
   void fitToCaption();
 
   LabelValues values_;
   bool autoSize_ = false;
   bool sizing_ = false;
-  TGDIPFill fill_;
+  gdip::TGDIPFill fill_;
   TAdvSmoothLabelCaption caption_{*this};
   TAdvSmoothLabelCaption captionShadow_{*this};
 };
 
-}  // namespace gdip
+}  // namespace ctl

@@ -2,7 +2,7 @@
 // description stores. Pure arithmetic: the system colours come from a lookup.
 #pragma once
 
-#include "framework/graphics/color_value.h"
+#include "framework/desc/color_value.h"
 
 #include <cstdint>
 #include <functional>

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "framework/graphics/color_value.h"
+#include "framework/desc/color_value.h"
 #include "gdip/fill_kinds.h"
 
 namespace gdip {

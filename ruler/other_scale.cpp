@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "framework/text/float_format.h"
+
 namespace ruler {
 namespace {
 
@@ -28,25 +30,25 @@ std::optional<ScaleDenominator> ScaleDenominator::ofTenths(long long tenths) {
   return ScaleDenominator(tenths);
 }
 
+std::optional<ScaleDenominator> ScaleDenominator::ofValue(long double n) {
+  if (!(n * 10 >= minTenths && n * 10 <= maxTenths)) return std::nullopt;  // also NaN
+  const long long tenths = std::llround(n * 10);
+  if (static_cast<double>(n * 10) != static_cast<double>(tenths)) return std::nullopt;
+  return ofTenths(tenths);
+}
+
 std::optional<ScaleDenominator> ScaleDenominator::read(std::wstring_view text) {
-  const auto blank = [](wchar_t c) { return c == L' ' || c == L'\t' || c == L'\u00A0'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  long long whole = 0;
-  std::size_t i = 0;
-  for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
-    whole = whole * 10 + (text[i] - L'0');
-    if (whole > maxTenths) return std::nullopt;
-  }
-  if (i == 0) return std::nullopt;
-  long long tenth = 0;
-  if (i < text.size()) {
-    // One decimal mark and one digit after it, nothing more.
-    if ((text[i] != L',' && text[i] != L'.') || text.size() != i + 2) return std::nullopt;
-    if (text[i + 1] < L'0' || text[i + 1] > L'9') return std::nullopt;
-    tenth = text[i + 1] - L'0';
-  }
-  return ofTenths(whole * 10 + tenth);
+  // Both marks read in every locale: only the locale's grouping is left out.
+  const std::optional<long double> n = fw::readPastedNumber(text, {L'.', L'\u00A0'});
+  return n ? ofValue(*n) : std::nullopt;
+}
+
+std::wstring denominatorFault(std::optional<long double> read) {
+  if (!read) return L"Un nombre de 1 à 100\u202F000, au dixième";
+  if (!(*read * 10 >= ScaleDenominator::minTenths && *read * 10 <= ScaleDenominator::maxTenths))
+    return L"De 1 à 100\u202F000, au dixième";
+  if (!ScaleDenominator::ofValue(*read)) return L"Au dixième : une décimale au plus";
+  return L"";
 }
 
 std::optional<ScaleDenominator> ScaleDenominator::nearestWhole(double n) {

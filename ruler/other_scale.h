@@ -18,8 +18,13 @@ class ScaleDenominator {
 
   // Only within 1 to 100 000.
   static std::optional<ScaleDenominator> ofTenths(long long tenths);
-  // Digits with at most one decimal after a "," or a ".", blanks around
-  // ("141", "141,4", " 141.4 "); nothing for any other text.
+  // A number from 1 to 100 000 that is a whole number of tenths, to the
+  // precision of a double (141,4 whether held as a double or as an
+  // extended float); nothing for any other.
+  static std::optional<ScaleDenominator> ofValue(long double n);
+  // Text read as a number field reads a paste (blanks grouping digits, ","
+  // or "." the decimal mark, nothing else: "141,4", " 141.4 ", "1 000"),
+  // then as ofValue.
   static std::optional<ScaleDenominator> read(std::wstring_view text);
   // The scale finder's answer as it shows it, to the unit; nothing when
   // that is out of range.
@@ -36,6 +41,10 @@ class ScaleDenominator {
   explicit ScaleDenominator(long long tenths) : tenths_(tenths) {}
   long long tenths_;
 };
+
+// What the line under the dialog's field says of what the field reads (no
+// number at all when nothing): why it is no N; empty for an N.
+std::wstring denominatorFault(std::optional<long double> read);
 
 // The radio item once N is given: " 1:141,4".
 std::wstring scaleItemText(ScaleDenominator n, wchar_t decimalSeparator);

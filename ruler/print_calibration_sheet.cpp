@@ -14,22 +14,20 @@ std::wstring today() {
 
 }  // namespace
 
-std::wstring orientationName(fw::Printer& printer, int orientationIndex) {
-  const bool landscape = orientationIndex == 0 || orientationIndex == 1
-                             ? orientationIndex == 1
-                             : printer.orientation() == fw::Orientation::Landscape;
-  return landscape ? L"Paysage" : L"Portrait";
+std::wstring orientationName(fw::Printer& printer, std::optional<fw::Orientation> orientation) {
+  const fw::Orientation named = orientation ? *orientation : printer.orientation();
+  return named == fw::Orientation::Landscape ? L"Paysage" : L"Portrait";
 }
 
-int calibrationBarMm(fw::Printer& printer, int orientationIndex) {
-  const std::optional<int> barMm = calibrationBarMm(measurePage(printer, orientationIndex));
+int calibrationBarMm(fw::Printer& printer, std::optional<fw::Orientation> orientation) {
+  const std::optional<int> barMm = calibrationBarMm(measurePage(printer, orientation));
   if (!barMm) throw fw::PrinterError(pageTooShortText);
   return *barMm;
 }
 
-void printCalibrationSheet(fw::Printer& printer, int orientationIndex) {
-  const SheetHeading heading{printer.name(), orientationName(printer, orientationIndex), today()};
-  printPage(printer, orientationIndex,
+void printCalibrationSheet(fw::Printer& printer, std::optional<fw::Orientation> orientation) {
+  const SheetHeading heading{printer.name(), orientationName(printer, orientation), today()};
+  printPage(printer, orientation,
             [&](const PrintablePage& page) { return layoutCalibrationSheet(page, heading).ops; });
 }
 

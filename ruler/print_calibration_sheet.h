@@ -1,6 +1,7 @@
 // Prints the calibration sheet on the printer.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "framework/system/printer.h"
@@ -9,15 +10,15 @@
 namespace ruler {
 
 // The orientation a page is printed in, as the user reads it: "Portrait" or
-// "Paysage" for 0 and 1, the printer's own for anything else.
-std::wstring orientationName(fw::Printer& printer, int orientationIndex);
+// "Paysage", the printer's own when none is given.
+std::wstring orientationName(fw::Printer& printer, std::optional<fw::Orientation> orientation);
 
 // The bar's nominal length on the printer's page in that orientation;
 // throws fw::PrinterError(pageTooShortText) when no bar fits.
-int calibrationBarMm(fw::Printer& printer, int orientationIndex);
+int calibrationBarMm(fw::Printer& printer, std::optional<fw::Orientation> orientation);
 
 // Prints the sheet in that orientation as one job; its heading names the
 // printer, the orientation and today's date.
-void printCalibrationSheet(fw::Printer& printer, int orientationIndex);
+void printCalibrationSheet(fw::Printer& printer, std::optional<fw::Orientation> orientation);
 
 }  // namespace ruler

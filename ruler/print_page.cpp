@@ -36,12 +36,10 @@ void draw(fw::Printer& printer, const std::vector<DrawOp>& ops) {
 
 // Runs `work` with the printer turned to the chosen orientation.
 template <class Work>
-void inOrientation(fw::Printer& printer, int orientationIndex, Work work) {
+void inOrientation(fw::Printer& printer, std::optional<fw::Orientation> orientation, Work work) {
   printer.followDefault();  // the user may have chosen another printer since the last job
   const fw::Orientation saved = printer.orientation();
-  if (orientationIndex == 0 || orientationIndex == 1) {
-    printer.setOrientation(orientationIndex == 1 ? fw::Orientation::Landscape : fw::Orientation::Portrait);
-  }
+  if (orientation) printer.setOrientation(*orientation);
   try {
     work();
     printer.setOrientation(saved);
@@ -55,15 +53,15 @@ void inOrientation(fw::Printer& printer, int orientationIndex, Work work) {
 
 }  // namespace
 
-PrintablePage measurePage(fw::Printer& printer, int orientationIndex) {
+PrintablePage measurePage(fw::Printer& printer, std::optional<fw::Orientation> orientation) {
   PrintablePage page{};
-  inOrientation(printer, orientationIndex, [&] { page = measure(printer); });
+  inOrientation(printer, orientation, [&] { page = measure(printer); });
   return page;
 }
 
-void printPage(fw::Printer& printer, int orientationIndex,
+void printPage(fw::Printer& printer, std::optional<fw::Orientation> orientation,
                const std::function<std::vector<DrawOp>(const PrintablePage&)>& layout) {
-  inOrientation(printer, orientationIndex, [&] {
+  inOrientation(printer, orientation, [&] {
     const std::vector<DrawOp> ops = layout(measure(printer));
     printer.beginDoc();
     draw(printer, ops);

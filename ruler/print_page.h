@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "framework/system/printer.h"
@@ -11,11 +12,11 @@
 
 namespace ruler {
 
-// 0 portrait, 1 landscape; anything else keeps the printer's own.
-PrintablePage measurePage(fw::Printer& printer, int orientationIndex);
+// Without an orientation the page is the printer's own.
+PrintablePage measurePage(fw::Printer& printer, std::optional<fw::Orientation> orientation);
 
 // Lays the page out from its measures and prints what the layout drew.
-void printPage(fw::Printer& printer, int orientationIndex,
+void printPage(fw::Printer& printer, std::optional<fw::Orientation> orientation,
                const std::function<std::vector<DrawOp>(const PrintablePage&)>& layout);
 
 }  // namespace ruler

@@ -7,9 +7,9 @@
 namespace ruler {
 
 long double printRuler(fw::Printer& printer, const Graduation& graduation, Calibration calibration,
-                       int orientationIndex, wchar_t decimalSeparator) {
+                       std::optional<fw::Orientation> orientation, wchar_t decimalSeparator) {
   long double printCoef = 0;
-  printPage(printer, orientationIndex, [&](const PrintablePage& page) {
+  printPage(printer, orientation, [&](const PrintablePage& page) {
     SYSTEMTIME today{};
     GetLocalTime(&today);
     // The printer the job goes to: printPage has followed the default.

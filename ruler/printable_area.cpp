@@ -39,6 +39,12 @@ bool fitsWithin(const InkBox& inner, const InkBox& outer) {
          inner.bottom <= outer.bottom;
 }
 
+MarkFits markFitsPage(const PrintablePage& page, const TextMeasure& measure) {
+  return [box = inkBox(page), measure](const Line& mark, const Text& label) {
+    return fitsWithin(extentOf(mark, measure), box) && fitsWithin(extentOf(label, measure), box);
+  };
+}
+
 std::vector<DrawOp> keepPrintable(std::vector<DrawOp> ops, const PrintablePage& page, const TextMeasure& measure) {
   const InkBox box = inkBox(page);
   std::erase_if(ops, [&](const DrawOp& op) { return !fitsWithin(extentOf(op, measure), box); });

@@ -1,7 +1,8 @@
 // Nothing cut at the page's edge: what a page draws is kept only when it lies
 // whole inside the printer's printable area and at least 3 mm from every
 // edge of the paper, where most printers cannot print and a folded sheet
-// frays. A label or mark that does not is left out rather than cut.
+// frays. A label or mark that does not is left out rather than cut; a
+// labelled mark whose label is left out is drawn as a plain tick.
 #pragma once
 
 #include <functional>
@@ -29,6 +30,9 @@ InkBox inkBox(const PrintablePage& page);
 InkBox extentOf(const DrawOp& op, const TextMeasure& measure);
 
 bool fitsWithin(const InkBox& inner, const InkBox& outer);
+
+// A labelled mark fits the page when its line and its label both do.
+MarkFits markFitsPage(const PrintablePage& page, const TextMeasure& measure);
 
 // The operations that fit the page, in their order.
 std::vector<DrawOp> keepPrintable(std::vector<DrawOp> ops, const PrintablePage& page, const TextMeasure& measure);

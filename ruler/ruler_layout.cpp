@@ -28,7 +28,7 @@ double pixelsPerTenth(int dotsPerInch, long double coef) {
 }
 
 RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
-                      wchar_t decimalSeparator) {
+                      wchar_t decimalSeparator, const MarkFits& fits) {
   if (graduation.tickStep <= 0 || graduation.labelInterval <= 0 || !(graduation.scaleDenominator > 0) ||
       graduation.positionsPerTenth <= 0)
     throw std::invalid_argument("graduation step, scale or unit not positive");
@@ -47,15 +47,22 @@ RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation
   // Only multiples of both steps' common divisor can carry a tick or a mark.
   const std::int32_t stride = std::gcd(graduation.tickStep, graduation.labelInterval);
   for (std::int32_t p = 0; p <= rulerEnd * graduation.positionsPerTenth; p += stride) {
-    if (p % graduation.tickStep == 0) {
-      const int y = down(p);
-      out.ops.emplace_back(Line{{across(tickStartX), y}, {across(tickEndX), y}});
+    const bool ticked = p % graduation.tickStep == 0, labelled = p % graduation.labelInterval == 0;
+    if (!ticked && !labelled) continue;
+    const int y = down(p);
+    const Line tick{{across(tickStartX), y}, {across(tickEndX), y}};
+    if (!labelled) {
+      out.ops.emplace_back(tick);
+      continue;
     }
-    if (p % graduation.labelInterval == 0) {
-      const int y = down(p);
-      out.ops.emplace_back(Line{{across(tickStartX), y}, {across(markEndX), y}});
-      const long double metres = static_cast<long double>(p / graduation.labelInterval) * graduation.labelStep;
-      out.ops.emplace_back(Text{{across(labelX), y - labelRise}, fw::formatGeneral(metres, decimalSeparator) + L"m"});
+    const Line mark{{across(tickStartX), y}, {across(markEndX), y}};
+    const long double metres = static_cast<long double>(p / graduation.labelInterval) * graduation.labelStep;
+    Text label{{across(labelX), y - labelRise}, fw::formatGeneral(metres, decimalSeparator) + L"m"};
+    const bool whole = !fits || fits(mark, label);
+    if (ticked || !whole) out.ops.emplace_back(tick);
+    if (whole) {
+      out.ops.emplace_back(mark);
+      out.ops.emplace_back(std::move(label));
     }
   }
   return out;

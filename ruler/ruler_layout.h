@@ -2,6 +2,7 @@
 // and their labels go on the printer's page. The printing code only draws it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -79,12 +80,17 @@ using fw::roundHalfEven;
 // `coef`: the one conversion of every printed page.
 double pixelsPerTenth(int dotsPerInch, long double coef);
 
+// Whether a labelled mark can be drawn whole: its long line and its label.
+using MarkFits = std::function<bool(const Line& mark, const Text& label)>;
+
 // Lays out one page: the title at 90 mm across and 50 pixels down, then for
 // p = 0 to 2500 tenths of a millimetre a tick (50 to 70 mm) and, over it, a labelled mark (50 to
 // 75 mm) with its label at 80 mm, 20 pixels above the mark. The 50, 100 and
 // 20 pixel offsets are device pixels; only y is stretched, by the calibration
 // coefficient times the scale's exact label interval over its stored one.
+// A labelled position whose mark and label do not both `fit` is drawn as a
+// plain tick: a user counting long marks reads each one's length beside it.
 RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
-                      wchar_t decimalSeparator);
+                      wchar_t decimalSeparator, const MarkFits& fits = {});
 
 }  // namespace ruler

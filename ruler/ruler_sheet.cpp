@@ -6,7 +6,8 @@ namespace ruler {
 
 RulerPage layoutRulerSheet(const PrintablePage& page, const Graduation& graduation, Calibration calibration,
                            wchar_t decimalSeparator, const PrintOrigin& origin, const TextMeasure& measure) {
-  RulerPage sheet = layoutRuler(page.resolution, graduation, calibration.coefficient(), decimalSeparator);
+  RulerPage sheet = layoutRuler(page.resolution, graduation, calibration.coefficient(), decimalSeparator,
+                                markFitsPage(page, measure));
   for (DrawOp& op : layoutCheckBar(page.resolution, calibration, measure)) sheet.ops.push_back(std::move(op));
   sheet.ops = keepPrintable(std::move(sheet.ops), page, measure);
   const Text foot = layoutFootLine(page, graduation.title, calibration, origin, measure);

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/graphics/color_value.h"
+#include "framework/desc/color_value.h"
 #include "framework/desc/description.h"
 
 namespace fw {

@@ -37,8 +37,8 @@ enum class NumberSource { Typed, Shown };
 // marks, beyond the range.
 std::optional<long double> readNumber(std::wstring_view text, const NumberFormat& locale, NumberSource source);
 
-// Text pasted into a number field, read strictly, since a paste may bring
-// anything: blanks around it; a sign, or parentheses around the number; digits
+// Text pasted into a number field, or kept in the settings file, read
+// strictly, since it may bring anything: blanks around it; a sign, or parentheses around the number; digits
 // grouped by blanks (U+0020, U+00A0, U+202F or the locale's thousands
 // separator), at most 18 of them (what the value holds exactly); at most one
 // decimal mark ("," "." or the locale's). nullopt for anything else: a letter,

@@ -40,9 +40,9 @@
 #include <utility>
 #include <vector>
 
-#include "framework/graphics/color_value.h"
-#include "framework/graphics/gdi.h"
+#include "framework/desc/color_value.h"
 #include "framework/desc/properties.h"
+#include "framework/graphics/gdi.h"
 
 namespace fw {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "framework/ui/application.h"
+#include "framework/ui/monitor_dpi.h"
 #include "framework/error/error.h"
 #include "framework/desc/value_codec.h"
-#include "framework/graphics/gdi.h"
 
 namespace fw {
 
@@ -99,9 +99,16 @@ void Form::load(std::string_view description) {
   dpi_ = desc::kDesignDpi;  // the controls stand as designed
   designOwnFontHeights(*this, root);
   designed_ = std::move(root);
-  // Laid out at the screen's DPI: the system's, that of the monitor the
-  // window is centred on. No window exists yet, so this costs no redraw.
-  rescale(GetDeviceCaps(ScreenDC().dc(), LOGPIXELSY));
+  // Laid out at the DPI of the monitor it opens on, which may differ from the
+  // system's. No window exists yet, so this costs no redraw.
+  rescale(monitorDpiAt(openingPoint()));
+}
+
+POINT Form::openingPoint() const {
+  if (position_ != Position::ScreenCenter) return {left(), top()};
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  return {(work.left + work.right) / 2, (work.top + work.bottom) / 2};
 }
 
 void Form::createFromResource(const wchar_t* resourceName) {

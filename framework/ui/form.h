@@ -122,6 +122,9 @@ class Form : public Published<Form, Control> {
 
  private:
   void placeFrame();
+  // Where the window opens: the middle of the work area it is centred on,
+  // or its own corner.
+  POINT openingPoint() const;
   // Lays the window and its controls out again at another DPI, from the
   // description it was made from.
   void rescale(int dpi);

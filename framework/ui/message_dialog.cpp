@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "framework/desc/dpi_scaling.h"
+#include "framework/graphics/gdi.h"
 #include "framework/ui/application.h"
+#include "framework/ui/monitor_dpi.h"
 
 namespace fw {
 namespace {
@@ -56,26 +58,17 @@ const wchar_t* captionOf(DialogType type) {
 // Escape arrives at the task dialog as the dialog manager's IDCANCEL. Windows
 // ends the dialog with the cancel result; Wine ignores it unless a Cancel
 // button is shown. Closing the window instead gives that result on both.
-const wchar_t originalProcProperty[] = L"MorviTaskDialogProc";
-
-LRESULT CALLBACK escapeClosesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto original = reinterpret_cast<WNDPROC>(GetPropW(window, originalProcProperty));
+LRESULT CALLBACK escapeClosesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL && lParam == 0) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     return 0;
   }
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-    RemovePropW(window, originalProcProperty);
-  }
-  return CallWindowProcW(original, window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, escapeClosesProc, 1);
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 HRESULT CALLBACK taskDialogEvents(HWND window, UINT notification, WPARAM, LPARAM, LONG_PTR) {
-  if (notification == TDN_CREATED) {
-    SetPropW(window, originalProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(escapeClosesProc));
-  }
+  if (notification == TDN_CREATED) SetWindowSubclass(window, escapeClosesProc, 1, 0);
   return S_OK;
 }
 
@@ -157,17 +150,22 @@ const wchar_t* iconOf(DialogType type) {
   return IDI_QUESTION;
 }
 
-// Sizes at 96 dots per inch, scaled to the screen.
+// Sizes at 96 dots per inch, scaled to the dialog's monitor.
 struct FormMetrics {
   int margin, icon, gap, textWidth, buttonWidth, buttonHeight, buttonGap;
 };
 
-FormMetrics scaledMetrics() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+FormMetrics scaledMetrics(int dpi) {
   const auto s = [dpi](int v) { return desc::scaleLength(v, dpi); };
   return {s(12), GetSystemMetrics(SM_CXICON), s(12), s(360), s(75), s(25), s(6)};
+}
+
+// The system's dialog font, made for the system's DPI, at the dialog's.
+Font dialogFont(int dpi) {
+  LOGFONTW face{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+  face.lfHeight = MulDiv(face.lfHeight, dpi, GetDeviceCaps(ScreenDC().dc(), LOGPIXELSY));
+  return Font(CreateFontIndirectW(&face));
 }
 
 SIZE measureText(std::wstring_view text, HFONT font, int maxWidth) {
@@ -254,8 +252,11 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   const std::vector<ButtonFace> shown = shownButtons(buttons);
   FormState state{ModalResult::None, escapeResultOf(shown), commandId(shown.front().result)};
 
-  const FormMetrics m = scaledMetrics();
-  const auto font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  // Opened in the middle of the main screen, at that monitor's DPI.
+  const int dpi = monitorDpiAt({GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2});
+  const FormMetrics m = scaledMetrics(dpi);
+  const Font ownedFont = dialogFont(dpi);
+  const HFONT font = ownedFont.get();
   const SIZE textSize = measureText(text, font, m.textWidth);
   const SIZE footerSize = footer.empty() ? SIZE{0, -m.margin} : measureText(footer, font, m.textWidth);
   const int buttonsWidth = static_cast<int>(shown.size()) * (m.buttonWidth + m.buttonGap) - m.buttonGap;

@@ -19,6 +19,7 @@ Publication RadioGroup::publication() {
               property<RadioGroup, int>("ItemIndex", -1, &RadioGroup::itemIndex, &RadioGroup::setItemIndex),
               property<RadioGroup, bool>("TabStop", true, &RadioGroup::tabStop, &RadioGroup::setTabStop),
               event("OnClick"),
+              event("OnChange"),
           }};
 }
 
@@ -53,7 +54,7 @@ void RadioGroup::setItemIndex(int v) {
 void RadioGroup::select(int i) {
   setItemIndex(i);
   focus();
-  fire("OnClick");
+  fire("OnChange");
 }
 
 void RadioGroup::focus() {
@@ -64,6 +65,8 @@ void RadioGroup::focus() {
 bool RadioGroup::holdsFocus(HWND focus) const {
   return focus == handle() || std::find(buttons_.begin(), buttons_.end(), focus) != buttons_.end();
 }
+
+bool RadioGroup::takesEnter() const { return clickOnEnter_ >= 0 && GetFocus() == itemHandle(clickOnEnter_); }
 
 void RadioGroup::windowCreated() { rebuildButtons(); }
 
@@ -140,6 +143,13 @@ LRESULT CALLBACK RadioGroup::itemProc(HWND w, UINT msg, WPARAM wp, LPARAM lp, UI
       int count = int(group->items_.size());
       int step = (wp == VK_DOWN || wp == VK_RIGHT) ? 1 : count - 1;
       group->select((group->itemIndex_ + step) % count);
+      return LRESULT(0);
+    });
+  }
+  if (msg == WM_KEYDOWN && wp == VK_RETURN && w == group->itemHandle(group->clickOnEnter_)) {
+    return handledSafely([&] {
+      group->setItemIndex(group->clickOnEnter_);
+      group->fire("OnClick");
       return LRESULT(0);
     });
   }

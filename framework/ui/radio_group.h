@@ -1,7 +1,8 @@
 // A group of radio items laid out in columns; one or none is selected.
 // Tab reaches the group at its selected item; the arrow keys move the
-// selection through the items. Each choice of the user (a click, Space, an
-// arrow) raises OnClick, also a click on the item already selected.
+// selection through the items and raise OnChange. A click or Space on an
+// item raises OnClick, also on the item already selected: an item that asks
+// something more when chosen asks it then, never on the way past it.
 #pragma once
 
 #include <string>
@@ -27,9 +28,14 @@ class RadioGroup : public Published<RadioGroup, GroupBox> {
   int itemIndex() const { return itemIndex_; }
   void setItemIndex(int v);
   HWND itemHandle(int i) const { return i >= 0 && size_t(i) < buttons_.size() ? buttons_[size_t(i)] : nullptr; }
+  // The item on which Enter is a click, as Space is, while it has the focus
+  // (an item that opens a dialog); −1 for none, Enter then being the
+  // window's default button's.
+  void setClickOnEnter(int item) { clickOnEnter_ = item; }
 
   void focus() override;
   bool holdsFocus(HWND focus) const override;
+  bool takesEnter() const override;
 
  protected:
   void windowCreated() override;
@@ -40,12 +46,13 @@ class RadioGroup : public Published<RadioGroup, GroupBox> {
   void rebuildButtons();
   std::vector<Cell> itemCells();
   void arrange();
-  void select(int i);  // by the user: select and focus
+  void select(int i);  // by the arrows: select and focus
   static LRESULT CALLBACK itemProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
   std::vector<std::wstring> items_;
   int columns_ = 1;
   int itemIndex_ = -1;
+  int clickOnEnter_ = -1;
   std::vector<HWND> buttons_;
 };
 

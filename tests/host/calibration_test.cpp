@@ -103,7 +103,9 @@ TEST(Calibration, HoldsOnlyTheRangeAndStretchesByItsThousandths) {
     const Calibration clamped = Calibration::clamped(c.given);
     EXPECT_EQ(clamped.permille(), c.clamped);
     EXPECT_EQ(Calibration::exactly(c.given).has_value(), c.exact);
-    if (c.exact) EXPECT_EQ(*Calibration::exactly(c.given), clamped);
+    if (c.exact) {
+      EXPECT_EQ(*Calibration::exactly(c.given), clamped);
+    }
     EXPECT_NEAR(static_cast<double>(clamped.coefficient()), static_cast<double>(c.coefficient), 1e-15);
     EXPECT_EQ(clamped.text(), c.text);
   }

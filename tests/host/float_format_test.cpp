@@ -7,8 +7,8 @@
 #include <limits>
 #include <string>
 
-#include "app/scale_message.h"
 #include "framework/error/error.h"
+#include "ruler/scale_finder.h"
 
 namespace {
 
@@ -90,6 +90,8 @@ TEST(ReadNumber, TypedTextTakesCommaAndPointAsDecimalMarksInEveryLocale) {
       {L"5.", 5},        {L"5,00 €", 5},        {L"1.005", 1.005L}, {L"1\r\n2", 12},
       {L"abc", {}},      {L"", {}},             {L"-", {}},        {L".", {}},
       {L"1,2,3", {}},    {L"1.2,3", {}},        {L"1E5", 15},      {L"1" + std::wstring(5000, L'0'), {}},
+      // Blanks group digits: the space, and the two no-break spaces Windows writes French numbers with.
+      {L"1 000", 1000},  {L"1\u202F000,5", 1000.5L}, {L"100\u00A0000", 100000},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(shown(c.text));
@@ -144,10 +146,10 @@ TEST(ScaleMessage, DividesToTheUnitHalfAwayFromZeroAndRefusesZero) {
       {0.03L, 4, L" Echelle : 1,33/1"},
       {0.01L, -2, L" Echelle : -2/1"},
   };
-  for (const Case& c : cases) EXPECT_EQ(scaleMessage(c.plan, c.measure, L','), c.message);
-  EXPECT_EQ(scaleMessage(0, 5, L','), std::nullopt);
-  EXPECT_EQ(scaleMessage(5, 0, L','), std::nullopt);
-  EXPECT_EQ(scaleMessage(5, -0.0L, L','), std::nullopt);
+  for (const Case& c : cases) EXPECT_EQ(ruler::scaleMessage(c.plan, c.measure, L','), c.message);
+  EXPECT_EQ(ruler::scaleMessage(0, 5, L','), std::nullopt);
+  EXPECT_EQ(ruler::scaleMessage(5, 0, L','), std::nullopt);
+  EXPECT_EQ(ruler::scaleMessage(5, -0.0L, L','), std::nullopt);
 }
 
 }  // namespace

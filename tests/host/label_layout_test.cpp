@@ -1,9 +1,10 @@
-#include "gdip/label_layout.h"
+#include "controls/label_layout.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using namespace ctl;
 using namespace gdip;
 
 TEST(LabelLayout, CaptionPositionForEachLocation) {
@@ -27,10 +28,10 @@ TEST(LabelLayout, CaptionPositionForEachLocation) {
   }
   // No rounding: half pixels stay.
   EXPECT_EQ(captionOrigin({plCenterCenter, {101, 30}, {40, 9}}), (FPoint{30.5f, 10.5f}));
-  EXPECT_EQ(wrappedAlignment(plBottomCenter), TextAlign::Centre);
-  EXPECT_EQ(wrappedAlignment(plTopRight), TextAlign::Far);
-  EXPECT_EQ(wrappedAlignment(plCenterLeft), TextAlign::Near);
-  EXPECT_EQ(wrappedAlignment(plCustom), TextAlign::FormatDefault);
+  EXPECT_EQ(wrappedAlignment(plBottomCenter), WrappedAlign::Centre);
+  EXPECT_EQ(wrappedAlignment(plTopRight), WrappedAlign::Far);
+  EXPECT_EQ(wrappedAlignment(plCenterLeft), WrappedAlign::Near);
+  EXPECT_EQ(wrappedAlignment(plCustom), WrappedAlign::FormatDefault);
 }
 
 TEST(LabelLayout, TextBrushByGradientKind) {

@@ -18,17 +18,27 @@ TEST(ScaleDenominator, ReadsDigitsWithAtMostOneDecimalFromOneToOneHundredThousan
     const wchar_t* text;
     std::optional<long long> tenths;
   };
+  // As a number field reads a paste: blanks group digits, "141," is 141.
   const Case cases[] = {
       {L"141", 1410},    {L"141,4", 1414}, {L"141.4", 1414},    {L" 141,4 ", 1414},
       {L"1", 10},        {L"33,3", 333},   {L"141,0", 1410},    {L"100000", 1000000},
       {L"0,9", {}},      {L"0", {}},       {L"100000,1", {}},   {L"999999999999999999999", {}},
-      {L"141,45", {}},   {L"141,", {}},    {L",5", {}},         {L"1,,4", {}},
-      {L"1 000", {}},    {L"-141", {}},    {L"abc", {}},        {L"", {}},
+      {L"141,45", {}},   {L"141,", 1410},  {L",5", {}},         {L"1,,4", {}},
+      {L"1 000", 10000}, {L"-141", {}},    {L"abc", {}},        {L"", {}},
+      {L"1\u202F000,5", 10005},           {L"141,40000000001", {}},          {L"1e5", {}},
   };
   for (const Case& c : cases) {
     const std::optional<ScaleDenominator> n = ScaleDenominator::read(c.text);
     EXPECT_EQ(n ? std::optional<long long>(n->tenths()) : std::nullopt, c.tenths) << "\"" << c.text << "\"";
   }
+  // 141,4 held as a double, as the settings and the finder hold it.
+  EXPECT_EQ(ScaleDenominator::ofValue(141.4)->tenths(), 1414);
+  // Why OK stays greyed, as the line under the dialog's field says it.
+  EXPECT_EQ(denominatorFault(std::nullopt), L"Un nombre de 1 à 100\u202F000, au dixième");
+  EXPECT_EQ(denominatorFault(0.9L), L"De 1 à 100\u202F000, au dixième");
+  EXPECT_EQ(denominatorFault(100000.1L), L"De 1 à 100\u202F000, au dixième");
+  EXPECT_EQ(denominatorFault(141.45L), L"Au dixième : une décimale au plus");
+  EXPECT_EQ(denominatorFault(141.4L), L"");
 }
 
 TEST(ScaleDenominator, WritesItsItemTitleAndTheFindersAnswer) {

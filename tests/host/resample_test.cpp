@@ -56,7 +56,9 @@ TEST(Resample, EdgesBlendWithoutFringeOrSpeck) {
     const std::uint32_t p = out.argb[i];
     EXPECT_EQ(p & 0xFFFF, 0u) << i;
     EXPECT_LE(channel(p, 16), channel(p, 24)) << i;
-    if (i < 3) EXPECT_EQ(channel(p, 16), channel(p, 24)) << i;
+    if (i < 3) {
+      EXPECT_EQ(channel(p, 16), channel(p, 24)) << i;
+    }
   }
 }
 

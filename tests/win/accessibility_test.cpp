@@ -154,7 +154,7 @@ TEST(Accessibility, WindowTextsOrderAndKeysAreTheProgramsOwn) {
   TFormmorvi::registerClasses();
   TFormmorvi form;
   form.createFromResource(L"FORMMORVI");
-  for (gdip::TAdvSmoothLabel* label : {form.AdvSmoothLabel1, form.AdvSmoothLabel2, form.AdvSmoothLabel3}) {
+  for (ctl::TAdvSmoothLabel* label : {form.AdvSmoothLabel1, form.AdvSmoothLabel2, form.AdvSmoothLabel3}) {
     wchar_t text[128]{};
     GetWindowTextW(label->handle(), text, 128);
     EXPECT_EQ(text, label->Caption().values().Text) << label->name();

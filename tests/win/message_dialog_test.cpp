@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/ui/monitor_dpi.h"
 #include "tests/support/test_window.h"
 
 namespace {
@@ -225,6 +226,33 @@ TEST(DialogForm, OkAndCancelButtons) {
   EXPECT_EQ(buttons, (std::vector<std::wstring>{L"OK", L"Annuler"})) << "buttons keep their fixed order";
   EXPECT_EQ(a.result, ModalResult::Cancel);
   EXPECT_EQ(answer(show, [](HWND d) { postKey(d, VK_RETURN); }).result, ModalResult::OK);
+}
+
+// On a monitor at 150 % while the system stays at 100 %, the dialog takes
+// its monitor's scale: buttons of 75 × 25 become 113 × 38, its font 1.5 times
+// as tall.
+TEST(DialogForm, TakesTheScaleOfItsMonitorNotTheSystems) {
+  SIZE button{}, designed{};
+  LONG fontHeight = 0, designedFontHeight = 0;
+  const auto look = [](SIZE& size, LONG& height) {
+    return [&](HWND d) {
+      RECT r;
+      GetWindowRect(findButton(d, L"&Oui"), &r);
+      size = {r.right - r.left, r.bottom - r.top};
+      LOGFONTW face{};
+      GetObjectW(reinterpret_cast<HFONT>(SendMessageW(findButton(d, L"&Oui"), WM_GETFONT, 0, 0)), sizeof face, &face);
+      height = face.lfHeight;
+      postKey(d, VK_ESCAPE);
+    };
+  };
+  answer(confirmForm, look(designed, designedFontHeight));
+  fw::setMonitorDpiHook([](HMONITOR) { return 144; });
+  answer(confirmForm, look(button, fontHeight));
+  fw::setMonitorDpiHook({});
+  ASSERT_EQ(designed.cx, 75);
+  EXPECT_EQ(button.cx, 113);
+  EXPECT_EQ(button.cy, 38);
+  EXPECT_EQ(fontHeight, MulDiv(designedFontHeight, 3, 2));
 }
 
 TEST(DialogForm, TheOwnerTakesNoInputWhileItIsOpen) {

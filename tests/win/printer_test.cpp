@@ -127,14 +127,14 @@ TEST(PrintRuler, PutsThePrintersOrientationBackAfterThePage) {
   const ruler::Graduation& scale = ruler::scaleAt(4)->graduation;
   const int before = pdfCount();
   // 1:75 stores 130 tenths for 133.3: the page is stretched by 10000 / 9750.
-  const long double coef = ruler::printRuler(printer, scale, ruler::Calibration::clamped(10), 1, L',');
+  const long double coef = ruler::printRuler(printer, scale, ruler::Calibration::clamped(10), Orientation::Landscape, L',');
   EXPECT_DOUBLE_EQ(static_cast<double>(coef), 1.01 * 10000 / 9750);
   EXPECT_EQ(printer.orientation(), Orientation::Portrait);
   EXPECT_FALSE(printer.printing());
 
   // No orientation chosen: the printer's own, landscape here, stays.
   printer.setOrientation(Orientation::Landscape);
-  EXPECT_DOUBLE_EQ(static_cast<double>(ruler::printRuler(printer, scale, {}, -1, L',')), 10000.0 / 9750);
+  EXPECT_DOUBLE_EQ(static_cast<double>(ruler::printRuler(printer, scale, {}, std::nullopt, L',')), 10000.0 / 9750);
   EXPECT_EQ(printer.orientation(), Orientation::Landscape);
   EXPECT_EQ(pdfCountAfterSpooling(before + 2), before + 2);
 }
@@ -143,12 +143,12 @@ TEST(PrintRuler, AFailureRestoresTheOrientationAndPrintsNothing) {
   fw::Printer printer;
   printer.setOrientation(Orientation::Portrait);
   const int before = pdfCount();
-  EXPECT_THROW(ruler::printRuler(printer, {L"Echelle", 0, 100, 1, 100}, {}, 1, L','), std::invalid_argument);
+  EXPECT_THROW(ruler::printRuler(printer, {L"Echelle", 0, 100, 1, 100}, {}, Orientation::Landscape, L','), std::invalid_argument);
   EXPECT_EQ(printer.orientation(), Orientation::Portrait);
   EXPECT_FALSE(printer.printing());
 
   printer.beginDoc();
-  EXPECT_EQ(messageOf([&] { ruler::printRuler(printer, ruler::scaleAt(5)->graduation, {}, 1, L','); }),
+  EXPECT_EQ(messageOf([&] { ruler::printRuler(printer, ruler::scaleAt(5)->graduation, {}, Orientation::Landscape, L','); }),
             L"Impression en cours");
   EXPECT_EQ(printer.orientation(), Orientation::Portrait) << "nothing changed";
   printer.abort();

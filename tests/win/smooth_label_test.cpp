@@ -8,6 +8,7 @@
 
 namespace {
 
+using namespace ctl;
 using namespace gdip;
 using testcanvas::Canvas;
 using testcanvas::closeTo;

@@ -17,6 +17,8 @@
 #include "framework/error/error.h"
 #include "framework/ui/application.h"
 #include "framework/ui/control.h"
+#include "framework/ui/monitor_dpi.h"
+#include "framework/graphics/gdi.h"
 #include "tests/support/canvas.h"
 #include "tests/support/message_pump.h"
 
@@ -111,6 +113,23 @@ TEST(WindowLayer, TheMainWindowIsMadeWhereItShowsAtItsClientSize) {
   EXPECT_EQ(client.bottom, 489);
   EXPECT_NEAR(frame.left + frame.right, work.left + work.right, 1);
   EXPECT_NEAR(frame.top + frame.bottom, work.top + work.bottom, 1);
+}
+
+// Opened on a monitor at 150 % while the system stays at 100 %, the window is
+// laid out at its monitor's scale from the start: Windows sends it no
+// WM_DPICHANGED for the monitor it is made on.
+TEST(WindowLayer, TheMainWindowOpensAtTheScaleOfItsMonitor) {
+  TFormmorvi::registerClasses();
+  fw::setMonitorDpiHook([](HMONITOR) { return 144; });
+  TFormmorvi form;
+  form.createFromResource(L"FORMMORVI");
+  fw::setMonitorDpiHook({});
+  ASSERT_EQ(GetDeviceCaps(fw::ScreenDC().dc(), LOGPIXELSY), 96);
+  RECT client;
+  GetClientRect(form.handle(), &client);
+  EXPECT_EQ(client.right, 746);
+  EXPECT_EQ(client.bottom, 734);
+  EXPECT_EQ(form.SpinEdit->font().height, -32);
 }
 
 // Moved to a monitor of another scale, the window lays itself out again from

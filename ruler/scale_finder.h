@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+namespace ruler {
+
 // N = plan / measure × 100; nothing when either value is 0 (the only
 // refused input).
 std::optional<double> scaleDenominator(long double plan, long double measure);
@@ -15,3 +17,5 @@ std::optional<double> scaleDenominator(long double plan, long double measure);
 // instead, " Echelle : 2/1", to the hundredth where a whole number would
 // misstate it (" Echelle : 1,25/1").
 std::optional<std::wstring> scaleMessage(long double plan, long double measure, wchar_t decimalSeparator);
+
+}  // namespace ruler

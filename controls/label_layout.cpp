@@ -1,10 +1,13 @@
-#include "gdip/label_layout.h"
+#include "controls/label_layout.h"
 
 #include <cstdlib>
 
 #include "framework/text/rounding.h"
 
-namespace gdip {
+namespace ctl {
+
+using namespace gdip;
+
 namespace {
 
 // Column 0, 1 or 2 and row 0, 1 or 2 of a location other than plCustom.
@@ -29,9 +32,9 @@ FPoint captionOrigin(const CaptionLayout& c) {
   return {c.offset.x + at.x + c.fillShift, c.offset.y + at.y + c.fillShift};
 }
 
-TextAlign wrappedAlignment(TAdvSmoothLabelLocation location) {
-  if (location == plCustom) return TextAlign::FormatDefault;
-  constexpr TextAlign byColumn[] = {TextAlign::Near, TextAlign::Centre, TextAlign::Far};
+WrappedAlign wrappedAlignment(TAdvSmoothLabelLocation location) {
+  if (location == plCustom) return WrappedAlign::FormatDefault;
+  constexpr WrappedAlign byColumn[] = {WrappedAlign::Near, WrappedAlign::Centre, WrappedAlign::Far};
   return byColumn[column(location)];
 }
 
@@ -83,4 +86,4 @@ std::string versionText(std::uint32_t version) {
 
 ISize autoSize(FSize text) { return {fw::roundHalfEven(text.w + 2), fw::roundHalfEven(text.h + 2)}; }
 
-}  // namespace gdip
+}  // namespace ctl

@@ -1,10 +1,11 @@
-#include "app/scale_message.h"
+#include "ruler/scale_finder.h"
 
 #include <cmath>
 
 #include "framework/text/float_format.h"
 #include "ruler/reduction_hint.h"
 
+namespace ruler {
 namespace {
 
 // To the hundredth, without the zeros a whole or half number does not need.
@@ -28,6 +29,8 @@ std::optional<std::wstring> scaleMessage(long double plan, long double measure, 
   if (!n) return std::nullopt;
   if (std::fabs(*n) < 1) return L" Echelle : " + enlargementText(1 / static_cast<long double>(*n), decimalSeparator) + L"/1";
   std::wstring message = L" Echelle : 1/" + fw::formatFixed(*n, 0, L'.') + L" ème";
-  if (const std::optional<std::wstring> hint = ruler::reductionHint(*n)) message += L"\n" + *hint;
+  if (const std::optional<std::wstring> hint = reductionHint(*n)) message += L"\n" + *hint;
   return message;
 }
+
+}  // namespace ruler

@@ -9,33 +9,33 @@
 
 #include "gdip/fill_geometry.h"
 
-namespace gdip {
+namespace ctl {
 
 struct CaptionLayout {
-  TAdvSmoothLabelLocation location = plCenterCenter;
-  FSize area;          // the label's drawing rectangle (only its size counts)
-  FSize text;          // the measured text
-  FPoint custom;       // Caption.Left, Caption.Top, for plCustom
-  FPoint offset;       // the shadow caption's offsets, else 0
-  float fillShift = 0;  // Fill.ShadowOffset when the fill's shadow is stSurround
+  gdip::TAdvSmoothLabelLocation location = gdip::plCenterCenter;
+  gdip::FSize area;      // the label's drawing rectangle (only its size counts)
+  gdip::FSize text;      // the measured text
+  gdip::FPoint custom;   // Caption.Left, Caption.Top, for plCustom
+  gdip::FPoint offset;   // the shadow caption's offsets, else 0
+  float fillShift = 0;   // Fill.ShadowOffset when the fill's shadow is stSurround
 };
 // The top-left corner of the text.
-FPoint captionOrigin(const CaptionLayout& c);
+gdip::FPoint captionOrigin(const CaptionLayout& c);
 
 // The horizontal alignment of wrapped text: GDI+'s near, centre and far, or
 // the format's own for plCustom.
-enum class TextAlign { Near, Centre, Far, FormatDefault };
-TextAlign wrappedAlignment(TAdvSmoothLabelLocation location);
+enum class WrappedAlign { Near, Centre, Far, FormatDefault };
+WrappedAlign wrappedAlignment(gdip::TAdvSmoothLabelLocation location);
 
 // The brush a caption's text is drawn with.
 enum class TextBrushKind { Solid, Linear, Hatch, Texture, None };
-TextBrushKind textBrushKind(TAdvGradientType type);
+TextBrushKind textBrushKind(gdip::TAdvGradientType type);
 // The line of a linear text gradient over the text box at `origin`: the
 // start colour at `from`, the end colour at `to`.
 struct TextGradientLine {
-  FPoint from, to;
+  gdip::FPoint from, to;
 };
-TextGradientLine textGradientLine(TAdvGradientType type, FPoint origin, FSize text);
+TextGradientLine textGradientLine(gdip::TAdvGradientType type, gdip::FPoint origin, gdip::FSize text);
 
 // The GDI+ font style of the framework's style bits: bold, italic and
 // underline; strike-out is not carried over.
@@ -50,7 +50,7 @@ struct ISize {
   int w = 0, h = 0;
   bool operator==(const ISize&) const = default;
 };
-ISize autoSize(FSize text);
+ISize autoSize(gdip::FSize text);
 
 // The text handed to GDI+: each CR LF pair as a single LF. Both break the
 // line alike on Windows; Wine's GDI+ draws the CR as a missing glyph.
@@ -60,4 +60,4 @@ std::wstring drawnText(std::wstring_view text);
 // dots: 0x01060002 gives "1.6.0.2".
 std::string versionText(std::uint32_t version);
 
-}  // namespace gdip
+}  // namespace ctl

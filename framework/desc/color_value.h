@@ -1,5 +1,6 @@
 // Colour values: 0x00BBGGRR, or a system colour (high byte 0x80, its index in
-// the low byte), or clNone.
+// the low byte), or clNone. The window description holds them; the drawing
+// code (graphics, GDI+, the controls) takes them from here.
 #pragma once
 
 #include <cstdint>
