@@ -65,10 +65,7 @@ TEST(Calibration, OneMeasuredSheetMakesTheRulerTrueInBothOrientations) {
 
     // 1:100: a labelled mark every 10 mm of true paper.
     morvi.chooseScale(5);
-    const Sheet printed = morvi.printAndMeasure(folder);
-    std::vector<double> labelled;
-    for (const Sheet::Mark& mark : printed.marks)
-      if (mark.labelled) labelled.push_back(mark.mm);
+    const std::vector<double> labelled = morvi.printAndMeasure(folder).labelledMm();
     ASSERT_GE(labelled.size(), landscape ? 20u : 26u);
     for (std::size_t k = 1; k < labelled.size(); ++k)
       EXPECT_NEAR(labelled[k] - labelled[0], 10.0 * k, 0.1) << "label " << k;

@@ -126,10 +126,7 @@ void expectMeasuresTrue(const Sheet& sheet, const ruler::Graduation& graduation,
   }
   // And on paper: labelled mark k stands for k × LabelStep metres at 1:N,
   // stretched by the calibration.
-  std::vector<double> labelled;
-  for (const Sheet::Mark& m : sheet.marks) {
-    if (m.labelled) labelled.push_back(m.mm);
-  }
+  const std::vector<double> labelled = sheet.labelledMm();
   const double millimetresPerLabel =
       graduation.labelStep * 1000 / graduation.scaleDenominator * static_cast<double>(calibrationCoef);
   for (std::size_t k = 1; k < labelled.size(); ++k) {

@@ -67,6 +67,13 @@ std::set<std::wstring> PdfFolder::names() const {
   return found;
 }
 
+std::vector<double> Sheet::labelledMm() const {
+  std::vector<double> at;
+  for (const Mark& mark : marks)
+    if (mark.labelled) at.push_back(mark.mm);
+  return at;
+}
+
 Sheet measure(const std::string& pdf) {
   // The report is written aside and renamed once complete, with the tool's
   // exit status as its last line.

@@ -47,6 +47,8 @@ struct Sheet {
   std::vector<double> checkMarksMm;
   // The box of all ink in mm from the sheet's top-left corner, as it is seen.
   double inkLeftMm = 0, inkTopMm = 0, inkRightMm = 0, inkBottomMm = 0;
+
+  std::vector<double> labelledMm() const;  // where the labelled marks are
 };
 Sheet measure(const std::string& pdf);
 

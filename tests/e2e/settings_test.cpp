@@ -242,10 +242,7 @@ TEST_F(SettingsFileTest, ATypoNeverBecomesTheCalibration) {
       EXPECT_NEAR(morvi.calibrationCoef(), 1.007, 1e-12);
     }
     morvi.chooseScale(5);
-    const e2e::Sheet sheet = morvi.printAndMeasure(folder);
-    std::vector<double> labelled;
-    for (const e2e::Sheet::Mark& mark : sheet.marks)
-      if (mark.labelled) labelled.push_back(mark.mm);
+    const std::vector<double> labelled = morvi.printAndMeasure(folder).labelledMm();
     ASSERT_GE(labelled.size(), 26u);
     EXPECT_NEAR(labelled[25] - labelled[0], 250 * 1.007, 0.1) << "the 25 m mark of 1:100 at +7 per thousand";
     ASSERT_TRUE(morvi.close());
