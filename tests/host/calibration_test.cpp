@@ -34,10 +34,15 @@ TEST(CalibrationSheet, TheBarLiesOnTheRulersMarksOfTheTestPrinter) {
     PrintablePage page;
     int barMm;
     std::vector<std::wstring> labels;
+    std::vector<Point> heading;  // where a ruler page has its title, a line every 4 mm
   };
+  const std::vector<Point> headingAt300{{1063, 50}, {1063, 97}, {1063, 144}, {1063, 192}};
   const Case cases[] = {
-      {"A4 portrait", {{300, 300}, 3508}, 250, {L"0", L"50", L"100", L"150", L"200", L"250 mm"}},
-      {"A4 landscape", {{300, 300}, 2479}, 180, {L"0", L"50", L"100", L"150", L"180 mm"}},
+      {"A4 portrait", {{300, 300}, 3508}, 250, {L"0", L"50", L"100", L"150", L"200", L"250 mm"}, headingAt300},
+      {"A4 landscape", {{300, 300}, 2479}, 180, {L"0", L"50", L"100", L"150", L"180 mm"}, headingAt300},
+      // The shortest page that takes a bar, 29,3 mm at 600 dpi.
+      {"691 pixels at 600 dpi", {{600, 600}, 691}, 10, {L"0", L"10 mm"},
+       {{2126, 50}, {2126, 144}, {2126, 239}, {2126, 333}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -47,6 +52,9 @@ TEST(CalibrationSheet, TheBarLiesOnTheRulersMarksOfTheTestPrinter) {
     const std::vector<std::wstring> heading(texts.begin(), texts.begin() + 4);
     EXPECT_EQ(heading, (std::vector<std::wstring>{L"Morvi : feuille d'étalonnage", L"Imprimante : PDF",
                                                    L"Orientation : Paysage", L"Date : 07/12/2026"}));
+    for (std::size_t k = 0; k < c.heading.size(); ++k) {
+      EXPECT_EQ(std::get<Text>(sheet.ops[k]).at, c.heading[k]) << heading[k];
+    }
     EXPECT_EQ(std::vector<std::wstring>(texts.begin() + 4, texts.end() - 1), c.labels);
     EXPECT_NE(texts.back().find(L"du trait 0 au trait " + std::to_wstring(c.barMm) + L" mm"), std::wstring::npos);
 
@@ -75,6 +83,7 @@ TEST(CalibrationSheet, APageTooShortForTenMillimetresHasNoBarAndSaysSo) {
   // 300 pixels at 300 dpi: 25 mm, less the ruler's top and the instruction line.
   constexpr PrintablePage page{{300, 300}, 300};
   EXPECT_EQ(calibrationBarMm(page), std::nullopt);
+  EXPECT_EQ(calibrationBarMm({{600, 600}, 690}), std::nullopt) << "a pixel short of 10 mm";
   try {
     layoutCalibrationSheet(page, {L"PDF", L"Portrait", L"07/12/2026"});
     ADD_FAILURE() << "no error";

@@ -1,6 +1,7 @@
 // The window laid out at another display scale: one rounding for every
 // length, and the whole main window scaled from its description.
 #include "framework/desc/dpi_scaling.h"
+#include "framework/ui/radio_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,31 @@ TEST(DpiScaling, OneRoundingForEveryLength) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.designed) + " at " + std::to_string(c.dpi));
     EXPECT_EQ(scaleLength(c.designed, c.dpi), c.scaled);
+  }
+}
+
+// A radio group's items fill the room under its caption in equal rows; what
+// the rows leave over is shared above the first and below the last, the odd
+// pixel below. The main window's scales (eighteen in six columns) leave 2
+// pixels at 96 dpi with a 14-pixel caption.
+TEST(DpiScaling, RadioItemsAreCentredUnderTheCaption) {
+  const struct {
+    int count, columns, width, height, caption, dpi;
+    fw::Cell first, last;
+  } cases[] = {
+      {18, 6, 386, 84, 14, 96, {8, 16, 62, 21}, {318, 58, 62, 21}},
+      {18, 6, 772, 168, 27, 192, {16, 30, 125, 43}, {641, 116, 125, 43}},
+      {2, 2, 136, 42, 14, 96, {8, 15, 63, 23}, {71, 15, 63, 23}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.count) + " items at " + std::to_string(c.dpi));
+    const std::vector<fw::Cell> cells = fw::radioItemCells(c.count, c.columns, c.width, c.height, c.caption, c.dpi);
+    ASSERT_EQ(cells.size(), std::size_t(c.count));
+    EXPECT_EQ(cells.front(), c.first);
+    EXPECT_EQ(cells.back(), c.last);
+    const int above = c.first.top - (c.caption + scaleLength(1, c.dpi));
+    const int below = c.height - scaleLength(4, c.dpi) - (c.last.top + c.last.height);
+    EXPECT_TRUE(below == above || below == above + 1) << above << " above, " << below << " below";
   }
 }
 
@@ -101,12 +127,14 @@ TEST(DpiScaling, TheMainWindowAtEachScale) {
       EXPECT_EQ(placed[row.control], row.at[i]);
     }
     // What the controls draw besides their window font: the glow buttons'
-    // notes (-11 designed), the smooth labels' caption (-12) and shadow (-27).
-    const int notes[] = {-14, -17, -22}, caption[] = {-15, -18, -24}, shadow[] = {-34, -41, -54};
+    // notes (-11 designed) and the gap beside their picture (2), the smooth
+    // labels' caption (-12) and shadow (-27).
+    const int notes[] = {-14, -17, -22}, spacing[] = {3, 3, 4}, caption[] = {-15, -18, -24}, shadow[] = {-34, -41, -54};
     const std::function<void(const desc::Object&)> check = [&](const desc::Object& o) {
       SCOPED_TRACE(o.name + " at " + std::to_string(dpis[i]) + " dpi");
       if (o.className == "TAdvGlowButton") {
         EXPECT_EQ(integer(o, "NotesFont.Height"), notes[i]);
+        EXPECT_EQ(integer(o, "Spacing"), spacing[i]);
       }
       if (o.className == "TAdvSmoothLabel") {
         EXPECT_EQ(integer(o, "Caption.Font.Height"), caption[i]);

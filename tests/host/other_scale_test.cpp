@@ -51,6 +51,7 @@ TEST(ScaleDenominator, WritesItsItemTitleAndTheFindersAnswer) {
 
   // The scale finder's answer, to the unit as it shows it.
   EXPECT_EQ(ScaleDenominator::nearestWhole(1250 / 8.84), whole);
+  EXPECT_EQ(ScaleDenominator::nearestWhole(141.6)->text(L','), L"142") << "the finder said 1/142";
   EXPECT_EQ(ScaleDenominator::nearestWhole(100000.4)->tenths(), 1000000);
   for (const double out : {0.4, 100000.5, -141.0, std::numeric_limits<double>::quiet_NaN()}) {
     EXPECT_EQ(ScaleDenominator::nearestWhole(out), std::nullopt) << out;
@@ -114,6 +115,7 @@ TEST(ReductionHint, NamesTheCatalogueScaleACopyWasReducedOrFittedFrom) {
       {141, L"Plan au 1:100 réduit à 71 % (un format A plus petit)"},
       {1250 / 8.84, L"Plan au 1:100 réduit à 71 % (un format A plus petit)"},
       {104, L"Plan au 1:100 imprimé à 96 % (« ajuster à la page » ?)"},
+      {102.5, L"Plan au 1:100 imprimé à 98 % (« ajuster à la page » ?)"},  // 97,56 %
       {60, L"Plan au 1:30 réduit à 50 % (deux formats A plus petits)"},
       {283, L"Plan au 1:200 réduit à 71 % (un format A plus petit)"},  // also 1:100 three sizes down
       {7071, L"Plan au 1:2500 réduit à 35 % (trois formats A plus petits)"},

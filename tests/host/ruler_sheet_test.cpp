@@ -190,6 +190,8 @@ TEST(FootLine, SaysWhatTheSheetWasPrintedWith) {
   EXPECT_EQ(footLine(L"Echelle 1:141,4", *Calibration::exactly(-35), true, L"PDF-Letter",
                      {L"", {31, 1, 2027}, L"1.2.3"}),
             L"Echelle 1:141,4 · étalonnage -35 ‰ · paysage · PDF-Letter · 31/01/2027 · Morvi 1.2.3");
+  EXPECT_EQ(footLine(L"Echelle 1:20", {}, false, L"PDF", {L"", {10, 10, 2030}, L"1.0.0"}),
+            L"Echelle 1:20 · étalonnage 0 ‰ · portrait · PDF · 10/10/2030 · Morvi 1.0.0");
 }
 
 // The foot line is the page's last line of ink, whole and clear of every

@@ -15,8 +15,8 @@
 
 namespace testdesc {
 
-// The glow button's notes font, which the window does not write, is
-// designed at -11.
+// The glow button's notes font and the gap between its picture and its
+// text, which the window does not write, are designed at -11 and 2.
 class WrittenSchema final : public desc::Schema {
  public:
   explicit WrittenSchema(const std::string& text) {
@@ -32,6 +32,7 @@ class WrittenSchema final : public desc::Schema {
       }
     }
     classes_["TAdvGlowButton"].properties.push_back({"NotesFont.Height", desc::Kind::Integer, std::int64_t{-11}});
+    classes_["TAdvGlowButton"].properties.push_back({"Spacing", desc::Kind::Integer, std::int64_t{2}});
   }
   const desc::ClassSchema* find(std::string_view name) const override {
     const auto c = classes_.find(std::string(name));

@@ -176,6 +176,8 @@ TEST_F(EditFormatTest, APasteIsANumberOrNothing) {
       {L"1,5e2", false, 1250.5L},
       {L"12 m", false, 1250.5L},
       {L" (3.25) ", true, -3.25L},
+      {L"123 456 789 012 345 678", true, 123456789012345678.0L},  // eighteen digits: the most it holds
+      {L"1234567890123456789", false, 123456789012345678.0L},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(c.pasted)));
