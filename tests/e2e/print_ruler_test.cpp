@@ -363,6 +363,33 @@ TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
   EXPECT_EQ(settings.stored(L"Imprimantes", L"PDF"), -12345);
 }
 
+// A printer whose name no settings key holds as it stands ("[", "=", a
+// character outside the file's code page) keeps a calibration of its own.
+TEST(PrintedRuler, APrinterOfAnyNameKeepsItsOwnCalibration) {
+  const SettingsFileSetAside settings;
+  settings.write("[Morvi]\r\nCoef=3\r\n");
+  const DefaultPrinter hostile(L"[ΨMEGA=1]");  // tools/services.sh
+  {
+    MorviProcess morvi;
+    morvi.calibrate(40);
+    ASSERT_TRUE(morvi.close());
+  }
+  {
+    const DefaultPrinter a4(L"PDF");
+    MorviProcess morvi;
+    morvi.calibrate(-2);
+    ASSERT_TRUE(morvi.close());
+  }
+  PdfFolder folder;
+  MorviProcess morvi;
+  EXPECT_NEAR(morvi.calibrationCoef(), 1.040, 1e-12);
+  morvi.chooseOrientation(L"Portrait");
+  const Sheet sheet = morvi.printAndMeasure(folder);
+  ASSERT_FALSE(sheet.texts.empty());
+  // Wine's printer font has no "Ψ": the text read back shows a blank there.
+  EXPECT_NE(sheet.texts.back().find("étalonnage +40 ‰ · portrait · ["), std::string::npos) << sheet.texts.back();
+}
+
 // A job the spooler refuses is said, naming the printer, and nothing is
 // printed; the button prints again once the printer is back.
 TEST(PrintedRuler, ARefusedJobIsSaid) {

@@ -49,7 +49,7 @@ TEST_F(SettingsFileTest, StoredCalibrationAndOrientationAreShownAndKept) {
     EXPECT_EQ(morvi.exitCode(), 0u);
   }
   EXPECT_EQ(stored(L"Coef"), 25);
-  EXPECT_EQ(stored(L"Orientation"), 1);
+  EXPECT_EQ(storedText(L"Orientation"), L"5") << "a value nobody changed keeps its line";
   // Other sections and keys are left alone.
   EXPECT_EQ(settings.stored(L"Other", L"Keep"), 1);
   EXPECT_EQ(storedText(L"Note"), L"mine");
@@ -64,8 +64,8 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreBroughtIntoRange) {
     EXPECT_EQ(checkedOrientation(morvi), L"");
     ASSERT_TRUE(morvi.close());
   }
-  EXPECT_EQ(stored(L"Coef"), -100);
-  EXPECT_EQ(stored(L"Orientation"), -1);
+  // Values the user did not change keep their lines as they were.
+  EXPECT_EQ(settings.read(), "[Morvi]\r\nCoef=-250\r\nOrientation=-7\r\n");
 }
 
 TEST_F(SettingsFileTest, HexadecimalAndUnreadableValues) {
@@ -248,6 +248,33 @@ TEST_F(SettingsFileTest, ATypoNeverBecomesTheCalibration) {
     ASSERT_TRUE(morvi.close());
   }
   EXPECT_EQ(stored(L"Coef"), 7);
+}
+
+// What the user set survives the end of the Windows session, which destroys
+// no window, and a process killed once the value has settled.
+TEST_F(SettingsFileTest, WhatWasSetSurvivesASessionEndAndAKill) {
+  writeFile("[Morvi]\r\nCoef=5\r\nOrientation=0\r\n");
+  {
+    MorviProcess morvi;
+    morvi.chooseOrientation(L"Paysage");
+    morvi.giveOtherScale(morvi.openOtherScale(), L"250,5");
+    morvi.calibrate(21);  // typed, the field not left
+    const automation::Process logoff(L"wineboot.exe", L"--end-session");  // what a logoff sends
+    logoff.ended(30000);
+    for (int i = 0; i < 100 && morvi.exitCode() == STILL_ACTIVE; ++i) e2e::pause(100);
+    ASSERT_NE(morvi.exitCode(), DWORD(STILL_ACTIVE)) << "the session's end did not end Morvi";
+  }
+  EXPECT_EQ(stored(L"Coef"), 21);
+  EXPECT_EQ(stored(L"Orientation"), 1);
+  EXPECT_EQ(storedText(L"AutreEchelle"), L"250.5");
+  {
+    MorviProcess morvi;
+    morvi.calibrate(-3);
+    morvi.press(VK_TAB);
+    morvi.settle();
+    morvi.kill();
+  }
+  EXPECT_EQ(stored(L"Coef"), -3);
 }
 
 }  // namespace
