@@ -38,7 +38,8 @@ AlphaBitmap::AlphaBitmap(const Pixels& pixels) {
   void* bits = nullptr;
   section_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!section_ || pixels.argb.empty()) return;
-  std::copy(pixels.argb.begin(), pixels.argb.end(), static_cast<std::uint32_t*>(bits));
+  pixels_ = static_cast<std::uint32_t*>(bits);
+  std::copy(pixels.argb.begin(), pixels.argb.end(), pixels_);
   width_ = pixels.width;
   height_ = pixels.height;
 }
