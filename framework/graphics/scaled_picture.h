@@ -7,12 +7,21 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 
 #include "framework/graphics/gdi.h"
 #include "framework/graphics/resample.h"
 
 namespace fw {
+
+// The bytes of the program's RCDATA resource of that name; none when it has none.
+std::optional<std::span<const std::uint8_t>> programResource(const std::wstring& name);
+
+// The form of the picture in `file` drawn `width` pixels wide, when the
+// program carries one (larger_form.h names it).
+std::optional<std::span<const std::uint8_t>> largerForm(std::span<const std::uint8_t> file, int width);
 
 // Premultiplied ARGB pixels of the picture at width × height; empty when GDI
 // cannot read the file.
