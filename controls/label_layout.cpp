@@ -68,6 +68,11 @@ int fontPoints(int height, int pixelsPerInch) { return -mulDiv(height, 72, pixel
 
 int fontHeight(int points, int pixelsPerInch) { return -mulDiv(points, pixelsPerInch, 72); }
 
+float scaledCaptionPoints(float points, float measuredWidth, float designWidth, int dpi) {
+  const float room = designWidth * static_cast<float>(dpi) / 96;
+  return measuredWidth > room ? points * room / measuredWidth : points;
+}
+
 std::wstring drawnText(std::wstring_view text) {
   std::wstring out;
   for (size_t i = 0; i < text.size(); ++i)

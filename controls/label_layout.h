@@ -45,6 +45,13 @@ int gdipFontStyle(unsigned styleBits);
 int fontPoints(int height, int pixelsPerInch);
 int fontHeight(int points, int pixelsPerInch);
 
+// The caption's size in points at `dpi`: `points`, brought down by as much
+// as its text measures wider there than its 96-dpi width scaled. Hinting
+// draws a line a few per cent wider at one size than at another (at 144 dpi
+// FreeSans, standing in for Segoe UI, 3.6 %), which would run a caption into
+// the control its design keeps it clear of.
+float scaledCaptionPoints(float points, float measuredWidth, float designWidth, int dpi);
+
 // The label's size around its measured caption.
 struct ISize {
   int w = 0, h = 0;

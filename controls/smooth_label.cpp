@@ -2,7 +2,10 @@
 
 #include <oleacc.h>
 
+#include <cstdlib>
+
 #include "controls/label_layout.h"
+#include "framework/desc/dpi_scaling.h"
 
 namespace ctl {
 
@@ -26,12 +29,30 @@ FontFamily familyOf(const std::wstring& name) {
   return family;
 }
 
+// The size of a caption's font in points at the label's DPI, no wider than
+// its design.
+REAL captionPoints(const FontFamily& family, const TAdvSmoothLabelCaption& caption, int dpi) {
+  const fw::FontSpec& spec = caption.Font();
+  const auto points = static_cast<REAL>(fontPoints(spec.height, screenPixelsPerInch()));
+  if (dpi == desc::kDesignDpi || caption.values().Text.empty()) return points;
+  fw::ScreenDC screen;
+  Graphics graphics(screen.dc());
+  const std::wstring text = drawnText(caption.values().Text);
+  const StringFormat oneLine(Gdiplus::StringFormatFlagsNoWrap);
+  const auto width = [&](REAL size, Gdiplus::Unit unit) {
+    const Font font(family, size, gdipFontStyle(spec.style.bits), unit);
+    return graphics.measureString(text, font, RectF(0, 0, 10000, 10000), oneLine).Width;
+  };
+  const auto designPixels = static_cast<REAL>(std::abs(spec.height)) * desc::kDesignDpi / static_cast<REAL>(dpi);
+  return scaledCaptionPoints(points, width(points, Gdiplus::UnitPoint), width(designPixels, Gdiplus::UnitPixel), dpi);
+}
+
 // Font, style and format of a caption, as both drawing and sizing build them.
 struct CaptionText {
-  CaptionText(const TAdvSmoothLabelCaption& caption, bool wordWrap)
+  CaptionText(const TAdvSmoothLabelCaption& caption, bool wordWrap, int dpi)
       : family(familyOf(caption.Font().name)),
-        font(family, static_cast<REAL>(fontPoints(caption.Font().height, screenPixelsPerInch())),
-             gdipFontStyle(caption.Font().style.bits), Gdiplus::UnitPoint),
+        font(family, captionPoints(family, caption, dpi), gdipFontStyle(caption.Font().style.bits),
+             Gdiplus::UnitPoint),
         format(wordWrap ? 0 : Gdiplus::StringFormatFlagsNoWrap) {
     if (!wordWrap) return;
     switch (wrappedAlignment(caption.values().Location)) {
@@ -205,7 +226,7 @@ void TAdvSmoothLabel::fitToCaption() {
   } release{sizing_};
   fw::ScreenDC screen;
   Graphics graphics(screen.dc());
-  const CaptionText text(caption_, values_.WordWrap);
+  const CaptionText text(caption_, values_.WordWrap, dpi());
   const RectF box =
       graphics.measureString(drawnText(caption_.values().Text), text.font, RectF(0, 0, 10000, 10000), text.format);
   const ISize size = autoSize({box.Width, box.Height});
@@ -227,7 +248,7 @@ void TAdvSmoothLabel::paint(HDC dc, const RECT&) {
 
 void TAdvSmoothLabel::drawCaption(Graphics& graphics, const TAdvSmoothLabelCaption& caption, FRect r, FPoint offset) {
   const CaptionValues& v = caption.values();
-  const CaptionText text(caption, values_.WordWrap);
+  const CaptionText text(caption, values_.WordWrap, dpi());
   const std::wstring shown = drawnText(v.Text);
   const RectF box = graphics.measureString(shown, text.font, rectF(r), text.format);
   const FSize size{box.Width, box.Height};

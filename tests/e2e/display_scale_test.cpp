@@ -121,15 +121,18 @@ TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
     const e2e::Ink ink = e2e::inkOnScreen(c, {0, 0, clear, r.bottom});
     ASSERT_FALSE(ink.empty());
     // Nothing cut at an edge (a label sized to its text may ink its last
-    // column), no ink under the neighbour, and as wide as the text in its font
-    // (a clipped text is narrower). At 144 dpi Wine's FreeSans, standing in
-    // for Segoe UI, hints the second instruction 3.6 % wider than its 96-dpi
-    // width scaled, and it ends against the field's border.
+    // column), at least 3 pixels clear of the neighbour, and as wide as the
+    // text in its font (a clipped text is narrower). At 144 dpi Wine's
+    // FreeSans, standing in for Segoe UI, hints the second instruction 3.6 %
+    // wider than its 96-dpi width scaled: without its size brought down it
+    // ends against the field's border.
     EXPECT_LE(ink.box.right, clear);
+    EXPECT_GE(scaled(t.neighbourLeft) - scaled(t.left) - ink.box.right, 3) << "as near its neighbour as this";
     EXPECT_LT(ink.box.bottom, r.bottom);
     EXPECT_GE(ink.box.right - ink.box.left, textWidth(t.text, t.height) * 9 / 10);
   }
-  // The radio items: each one's circle and text inside its own cell.
+  // The radio items: each one's circle and text inside its own cell, 3
+  // pixels clear of the next.
   for (const wchar_t* groupText : {L"Echelles disponibles", L"Orientation"}) {
     const HWND radios = morvi.childWithText(printing, groupText);
     ASSERT_TRUE(radios);
@@ -138,7 +141,7 @@ TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
       const e2e::Ink ink = e2e::inkOnScreen(item.hwnd, {0, 0, item.rect.right - item.rect.left,
                                                         item.rect.bottom - item.rect.top});
       ASSERT_FALSE(ink.empty());
-      EXPECT_LT(ink.box.right, item.rect.right - item.rect.left);
+      EXPECT_LE(ink.box.right, item.rect.right - item.rect.left - 3);
       EXPECT_GE(ink.box.right - ink.box.left, textWidth(item.text, -11));
     }
   }

@@ -65,6 +65,9 @@ TEST(LabelLayout, FontSizeStyleAutoSizeAndVersion) {
   EXPECT_EQ(fontHeight(9, 96), -12);
   EXPECT_EQ(gdipFontStyle(1 | 2 | 4 | 8), 7);  // strike-out dropped
   EXPECT_EQ(autoSize({10.5f, 3.5f}), (ISize{12, 6}));  // 12.5 → 12, 5.5 → 6
+  // A caption hinted wider than its design scaled keeps the design's width.
+  EXPECT_FLOAT_EQ(scaledCaptionPoints(9, 414.4f, 267, 144), 9 * 400.5f / 414.4f);
+  EXPECT_FLOAT_EQ(scaledCaptionPoints(9, 400, 267, 144), 9);
   EXPECT_EQ(versionText(0x01060002), "1.6.0.2");
   EXPECT_EQ(drawnText(L"\r\n  a\r\rb\r\n\r"), L"\n  a\r\rb\n\r");
   EXPECT_EQ(versionText(0xFF0A0100), "255.10.1.0");
