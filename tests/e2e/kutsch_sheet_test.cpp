@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/text/number_text.h"
 #include "morvi_process.h"
@@ -22,13 +23,10 @@ TEST(KutschSheet, CtrlKEnterAndTheConfirmationPrintSixTrueStrips) {
   PdfFolder folder;
   {
     MorviProcess morvi;
-    calibrate(morvi, 20);
-    morvi.press('K', VK_CONTROL);
-    const HWND dialog = waitForTopLevel(morvi.processId(), L"Planche de six échelles");
-    ASSERT_TRUE(dialog);
+    morvi.calibrate(20);
+    ASSERT_TRUE(morvi.openKutschSheet());
     morvi.press(VK_RETURN);
-    const HWND confirmation = waitForTopLevel(morvi.processId(), L"Confirmation");
-    ASSERT_TRUE(confirmation);
+    ASSERT_TRUE(morvi.dialog(L"Confirmation"));
     morvi.press(VK_RETURN);
     const std::optional<std::string> pdf = folder.next();
     ASSERT_TRUE(pdf) << "no sheet came out";
@@ -67,9 +65,7 @@ TEST(KutschSheet, CtrlKEnterAndTheConfirmationPrintSixTrueStrips) {
         << sheet.texts.back();
     ASSERT_TRUE(morvi.close());
   }
-  wchar_t kept[64]{};
-  GetPrivateProfileStringW(L"Morvi", L"PlancheKutsch", L"", kept, 64, settings.file.c_str());
-  EXPECT_STREQ(kept, L"20;25;50;75;100;125");
+  EXPECT_EQ(settings.storedText(L"PlancheKutsch"), L"20;25;50;75;100;125");
 }
 
 }  // namespace
