@@ -136,8 +136,8 @@ TEST(Settings, TheKutschSheetsSixScales) {
   scales[2] = *ruler::ScaleDenominator::ofTenths(1414);
   model.setKutschScales(scales);
   model.save();
-  EXPECT_EQ(file.text, L"[Morvi]\r\nPlancheKutsch=100;200;141.4;300;400;500\r\n");
-  IniText back(file.text);
+  EXPECT_EQ(file.text(), L"[Morvi]\r\nPlancheKutsch=100;200;141.4;300;400;500\r\n");
+  IniText back(file.text());
   EXPECT_EQ(MorviSettings(back).kutschScales(), scales);
   for (const wchar_t* bad : {L"100;200;250;300;400", L"100;200;250;300;400;500;600", L"100;200;0;300;400;500"}) {
     IniText stored(std::wstring(L"[Morvi]\r\nPlancheKutsch=") + bad + L"\r\n");
