@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/main_window.h"
+#include "app/other_scale_dialog.h"
 #include "controls/beep.h"
 #include "framework/error/error.h"
 #include "framework/system/locale_win.h"
@@ -217,13 +219,17 @@ TEST_F(EditFormatTest, TheShownDecimalsNeverChangeTheValue) {
   EXPECT_TRUE(beeps.empty());
 }
 
-// A field that answers refused keys, as the dialog of " Autre…" does: a key
-// it does not take beeps and is not inserted; control keys stay silent.
-TEST_F(EditFormatTest, ARefusedKeyBeepsWhenAsked) {
-  field->setBeepOnRefusedKey(true);
-  enter();
-  type(L"1e3 x\x03");
-  EXPECT_EQ(shown(), L"13");
+// The dialog of " Autre…" has its field answer refused keys: a key it does
+// not take beeps and is not inserted; control keys stay silent.
+TEST_F(EditFormatTest, TheOtherScaleFieldBeepsAtARefusedKey) {
+  TFormmorvi::registerClasses();
+  TFormAutreEchelle dialog;
+  dialog.createFromResource(L"FORMAUTREECHELLE");
+  ShowWindow(dialog.handle(), SW_SHOWNOACTIVATE);
+  dialog.Denominateur->setText(L"");  // as the dialog opens without N
+  for (wchar_t ch : std::wstring(L"1e3 x\x03")) PostMessageW(dialog.Denominateur->handle(), WM_CHAR, ch, 1);
+  pump(30);
+  EXPECT_EQ(dialog.Denominateur->text(), L"13");
   EXPECT_EQ(beeps, std::vector<UINT>(3, 0u));
 }
 
