@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/main_window.h"
@@ -196,27 +195,6 @@ TEST_F(EditFormatTest, APasteIsANumberOrNothing) {
     EXPECT_EQ(shown(), fw::formatFloat(L",0.00 ;,0.00", c.value, fw::numberFormat()));
     EXPECT_EQ(beeps.size(), c.taken ? 0u : 1u);
   }
-}
-
-// The two decimals shown never change the value: the shown text is read
-// only once the user has changed it (0,045 m stays 0,045, not 0,05).
-TEST_F(EditFormatTest, TheShownDecimalsNeverChangeTheValue) {
-  field->setDisplayFormat(L",0.00 ;,0.00");
-  for (const auto& [typed, value] : {std::pair{L"0,045", 0.045L}, {L"1234,5678", 1234.5678L}}) {
-    enter();
-    type(typed);
-    leave();
-    field->Validate();
-    enter();
-    leave();
-    EXPECT_EQ(field->value(), value) << testing::PrintToString(std::wstring(typed));
-    EXPECT_EQ(field->textValue(), value);
-    EXPECT_EQ(shown(), fw::formatFloat(L",0.00 ;,0.00", value, fw::numberFormat()));
-  }
-  enter();
-  type(L"7,5");
-  EXPECT_EQ(field->textValue(), 7.5L) << "text the user changed reads as typed";
-  EXPECT_TRUE(beeps.empty());
 }
 
 // The dialog of " Autre…" has its field answer refused keys: a key it does

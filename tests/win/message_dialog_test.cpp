@@ -229,30 +229,27 @@ TEST(DialogForm, OkAndCancelButtons) {
 }
 
 // On a monitor at 150 % while the system stays at 100 %, the dialog takes
-// its monitor's scale: buttons of 75 × 25 become 113 × 38, its font 1.5 times
-// as tall.
+// its monitor's scale: buttons of 75 × 25 become 113 × 38, its font half as
+// tall again.
 TEST(DialogForm, TakesTheScaleOfItsMonitorNotTheSystems) {
-  SIZE button{}, designed{};
-  LONG fontHeight = 0, designedFontHeight = 0;
-  const auto look = [](SIZE& size, LONG& height) {
-    return [&](HWND d) {
-      RECT r;
-      GetWindowRect(findButton(d, L"&Oui"), &r);
-      size = {r.right - r.left, r.bottom - r.top};
-      LOGFONTW face{};
-      GetObjectW(reinterpret_cast<HFONT>(SendMessageW(findButton(d, L"&Oui"), WM_GETFONT, 0, 0)), sizeof face, &face);
-      height = face.lfHeight;
+  const auto oui = [](int dpi) {
+    fw::setMonitorDpiHook([dpi](HMONITOR) { return dpi; });
+    std::pair<RECT, LOGFONTW> look{};
+    answer(confirmForm, [&](HWND d) {
+      GetWindowRect(findButton(d, L"&Oui"), &look.first);
+      GetObjectW(reinterpret_cast<HFONT>(SendMessageW(findButton(d, L"&Oui"), WM_GETFONT, 0, 0)), sizeof look.second,
+                 &look.second);
       postKey(d, VK_ESCAPE);
-    };
+    });
+    fw::setMonitorDpiHook({});
+    return look;
   };
-  answer(confirmForm, look(designed, designedFontHeight));
-  fw::setMonitorDpiHook([](HMONITOR) { return 144; });
-  answer(confirmForm, look(button, fontHeight));
-  fw::setMonitorDpiHook({});
-  ASSERT_EQ(designed.cx, 75);
-  EXPECT_EQ(button.cx, 113);
-  EXPECT_EQ(button.cy, 38);
-  EXPECT_EQ(fontHeight, MulDiv(designedFontHeight, 3, 2));
+  const auto [designed, designedFont] = oui(96);
+  const auto [scaled, scaledFont] = oui(144);
+  EXPECT_EQ(designed.right - designed.left, 75);
+  EXPECT_EQ(scaled.right - scaled.left, 113);
+  EXPECT_EQ(scaled.bottom - scaled.top, 38);
+  EXPECT_EQ(scaledFont.lfHeight, MulDiv(designedFont.lfHeight, 3, 2));
 }
 
 TEST(DialogForm, TheOwnerTakesNoInputWhileItIsOpen) {
