@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "ruler/check_bar.h"
 #include "ruler/other_scale.h"
@@ -91,35 +92,26 @@ TEST(PrintableArea, TheLandscapeRulerKeepsOnlyWhatFits) {
 }
 
 // A labelled mark whose label would cross the margin is drawn as the tick it
-// also is: every long mark carries its label, and no graduation is lost.
+// also is: every long mark carries its label, and no graduation is lost. In
+// landscape, 18m at 1:100 and +100 ‰ (row 2439), 6,5m at 1:33,3 and +13 ‰.
 TEST(PrintableArea, EveryLongMarkCarriesItsLabel) {
+  const PrintablePage& page = papers[1].page;
   const Graduation otherScale = graduationFor(*ScaleDenominator::ofTenths(333), L"Echelle 1:33,3");
-  const struct {
-    const Graduation& graduation;
-    int permille;
-    const PrintablePage& page;
-    std::ptrdiff_t asTicks;  // labelled positions drawn as ticks
-  } cases[] = {
-      {scaleAt(5)->graduation, 100, papers[1].page, 1},  // 18m at row 2439
-      {otherScale, 13, papers[1].page, 1},                // 6,5m at row 2435
-      {scaleAt(5)->graduation, 0, papers[1].page, 0},
-      {scaleAt(0)->graduation, -100, papers[1].page, 0},
-      {scaleAt(5)->graduation, 100, papers[0].page, 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "1:" << c.graduation.scaleDenominator << ", " << c.permille);
-    const Calibration calibration = *Calibration::exactly(c.permille);
-    const RulerPage sheet = layoutRulerSheet(c.page, c.graduation, calibration, L',', pdf, fixedPitch);
-    const RulerPage plain = layoutRuler(c.page.resolution, c.graduation, calibration.coefficient(), L',');
-    const auto linesEndingAt = [&](const std::vector<DrawOp>& ops, int tenths) {
+  for (const auto& [graduation, permille, asTicks] : {std::tuple{&scaleAt(5)->graduation, 100, 1},
+                                                      {&otherScale, 13, 1}, {&scaleAt(0)->graduation, -100, 0}}) {
+    SCOPED_TRACE(graduation->scaleDenominator);
+    const Calibration calibration = *Calibration::exactly(permille);
+    const RulerPage sheet = layoutRulerSheet(page, *graduation, calibration, L',', pdf, fixedPitch);
+    const RulerPage plain = layoutRuler(page.resolution, *graduation, calibration.coefficient(), L',');
+    const auto endingAt = [&](const std::vector<DrawOp>& ops, int tenths) {
       return std::count_if(ops.begin(), ops.end(), [&](const DrawOp& op) {
         const auto* line = std::get_if<Line>(&op);
         return line && line->to.x == roundHalfEven(tenths * static_cast<long double>(plain.xScale)) &&
-               fitsWithin(extentOf(op, fixedPitch), inkBox(c.page));
+               fitsWithin(extentOf(op, fixedPitch), inkBox(page));
       });
     };
-    EXPECT_EQ(linesEndingAt(sheet.ops, markEndX), linesEndingAt(plain.ops, markEndX) - c.asTicks);
-    EXPECT_EQ(linesEndingAt(sheet.ops, tickEndX), linesEndingAt(plain.ops, tickEndX));
+    EXPECT_EQ(endingAt(sheet.ops, markEndX), endingAt(plain.ops, markEndX) - asTicks);
+    EXPECT_EQ(endingAt(sheet.ops, tickEndX), endingAt(plain.ops, tickEndX)) << "a graduation lost";
     for (std::size_t i = 0; i + 1 < sheet.ops.size(); ++i) {
       const auto* mark = std::get_if<Line>(&sheet.ops[i]);
       const auto* label = std::get_if<Text>(&sheet.ops[i + 1]);
