@@ -53,6 +53,7 @@ std::vector<fw::Form::HandlerEntry> TFormmorvi::handlerTable() const {
       handler<F, &F::FormDestroy>("FormDestroy"),
       handler<F, &F::TBChange>("TBChange"),
       handler<F, &F::RG_MorviClick>("RG_MorviClick"),
+      handler<F, &F::RgOrientClick>("RgOrientClick"),
       handler<F, &F::RG_MorviChange>("RG_MorviChange"),
   };
 }
@@ -87,6 +88,7 @@ void TFormmorvi::loaded() {
   Image1->setAccessibleName(L"Morvi");
   Label2->setLink(mailAddress(Label2->caption()));
   Label6->setLink(links::kWebSite);
+  SpinEdit->setOnSettled([this] { calibrationSettled(); });
   // " Autre…" opens its dialog: Enter on it asks as Space does.
   RG_Morvi->setClickOnEnter(OtherScaleItem);
 }
@@ -101,14 +103,8 @@ void TFormmorvi::windowCreated() {
 }
 
 // Follows the field as the user types: a number beyond the range prints at
-// the range's end, which is also what the field shows once left. A value
-// other than the printer's own, typed or set by the assistant, is kept for
-// the printer it is for; the program showing that value is no change.
-void TFormmorvi::TBChange(fw::Control&) {
-  PrinterCalibration = ruler::Calibration::clamped(SpinEdit->value());
-  if (!CalibratedPrinter.empty() && PrinterCalibration.permille() != calibrationFor(CalibratedPrinter))
-    ChangedCalibrations[CalibratedPrinter] = PrinterCalibration.permille();
-}
+// the range's end, which is also what the field shows once left.
+void TFormmorvi::TBChange(fw::Control&) { PrinterCalibration = ruler::Calibration::clamped(SpinEdit->value()); }
 
 void TFormmorvi::FormShow(fw::Control&) {
   for (ctl::TEditFormat* field : {CotePlan, CoteMesure}) field->setDisplayFormat(L",0.00 ;,0.00");
@@ -155,5 +151,15 @@ LRESULT TFormmorvi::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return 0;
   }
   if (msg == WM_SETTINGCHANGE) followDefaultPrinter();
+  // Ending the session destroys no window: the process ends once the answer
+  // to WM_ENDSESSION is given, so what the user set is written before it.
+  if (msg == WM_QUERYENDSESSION) {
+    saveSettings(true);
+    return TRUE;
+  }
+  if (msg == WM_ENDSESSION) {
+    if (wp) saveSettings(true);
+    return 0;
+  }
   return fw::Form::handleMessage(msg, wp, lp);
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -20,6 +20,8 @@
 #include "ruler/calibration.h"
 #include "ruler/other_scale.h"
 #include "ruler/scale_catalogue.h"
+#include "settings/morvi_settings.h"
+#include "framework/system/ini_file.h"
 
 class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
  public:
@@ -65,6 +67,7 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   void FormDestroy(fw::Control& sender);
   void TBChange(fw::Control& sender);
   void RG_MorviClick(fw::Control& sender);
+  void RgOrientClick(fw::Control& sender);
   void RG_MorviChange(fw::Control& sender);
 
   long double calibrationCoef() const { return PrinterCalibration.coefficient(); }
@@ -92,27 +95,28 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   // The dialog "Autre échelle"; the scale given, or the selection back where
   // it was before the item was chosen. True when N was given.
   bool askOtherScale();
-  void GetSpecialFolder(int folderId, std::wstring& path);
   // The calibration per printer: the field shows the default printer's own
-  // calibration, from the section [Imprimantes], else [Morvi] Coef; it
-  // follows when the default printer changes.
-  int calibrationFor(const std::wstring& printer) const;
+  // calibration and follows when the default printer changes.
   void showPrinterCalibration();  // at start
   void followDefaultPrinter();
-  void showCalibration(int permille);
+  void showCalibration(ruler::Calibration calibration);
+  // The field's value once the user has set it (the field left, an arrow
+  // clicked, the assistant applied) is kept at once for its printer.
+  void calibrationSettled();
   // "PDF · étalonnage +7 ‰": what the next job will use; empty without a printer.
   std::wstring printerAndCalibration();
+  // Writes what the user set; a refusal is said once a run. At the end of
+  // the run (`complete`), a first run's file also gets its calibration and
+  // orientation.
+  void saveSettings(bool complete = false);
 
   // What the calibration field holds, within its range: what prints.
   ruler::Calibration PrinterCalibration;
-  // The printer the field's value is for (empty while none is known), the
-  // value of [Morvi] Coef read at start, and the calibrations changed in
-  // this run by printer (written at the end).
+  // The printer the field's value is for (empty while none is known).
   std::wstring CalibratedPrinter;
-  int StoredCoef = 0;
-  std::map<std::wstring, int> ChangedCalibrations;
-  std::wstring SettingsFile;
-  std::wstring SettingsDir;
+  std::unique_ptr<fw::IniFile> SettingsFile;
+  std::unique_ptr<settings::MorviSettings> Settings;
+  bool SettingsRefusalSaid = false;
   // Whether the settings file or the printer gave an orientation at start.
   bool OrientationKnown = false;
   // The scale item that follows the catalogue's seventeen, its N once given

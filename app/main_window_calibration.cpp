@@ -48,6 +48,7 @@ bool TFormmorvi::systemCommand(WPARAM command) {
 void TFormmorvi::EtalonnerImprimante() {
   followDefaultPrinter();  // the sheet goes to the default printer: its result is that printer's
   if (const std::optional<ruler::Calibration> calibration = TFormEtalonnage::run(handle(), chosenOrientation())) {
-    SpinEdit->setValue(calibration->permille());  // TBChange follows, and the settings keep it at the end
+    SpinEdit->setValue(calibration->permille());  // TBChange follows
+    calibrationSettled();
   }
 }

@@ -35,5 +35,9 @@ bool TFormmorvi::askOtherScale() {
   OtherScale = chosen;
   SelectedScale = OtherScaleItem;
   showOtherScale();
+  if (Settings) {
+    Settings->setOtherScale(*OtherScale);
+    saveSettings();
+  }
   return true;
 }

@@ -19,19 +19,22 @@ std::wstring defaultPrinterOrNone() {
 
 }  // namespace
 
-// TBChange follows the field's change.
-void TFormmorvi::showCalibration(int permille) { SpinEdit->setValue(permille); }
+// TBChange follows the field's change; showing a printer's calibration is
+// no change of it.
+void TFormmorvi::showCalibration(ruler::Calibration calibration) { SpinEdit->setValue(calibration.permille()); }
 
 void TFormmorvi::showPrinterCalibration() {
   CalibratedPrinter = defaultPrinterOrNone();
-  showCalibration(calibrationFor(CalibratedPrinter));
+  showCalibration(Settings ? Settings->calibrationFor(CalibratedPrinter) : ruler::Calibration());
 }
 
 void TFormmorvi::followDefaultPrinter() {
   const std::wstring printer = defaultPrinterOrNone();
   if (printer.empty() || printer == CalibratedPrinter) return;
+  // What was typed for the printer that was in force stays its own.
+  calibrationSettled();
   CalibratedPrinter = printer;
-  showCalibration(calibrationFor(printer));
+  showCalibration(Settings ? Settings->calibrationFor(printer) : ruler::Calibration());
 }
 
 std::wstring TFormmorvi::printerAndCalibration() {

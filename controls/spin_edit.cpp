@@ -40,8 +40,9 @@ RECT toRect(const spin::Box& b) { return {b.left, b.top, b.left + b.width, b.top
 
 // ---- the button pair
 
-TSpinButton::TSpinButton(std::function<void()> onUpClick, std::function<void()> onDownClick)
-    : onUpClick_(std::move(onUpClick)), onDownClick_(std::move(onDownClick)) {
+TSpinButton::TSpinButton(std::function<void()> onUpClick, std::function<void()> onDownClick,
+                         std::function<void()> onRelease)
+    : onUpClick_(std::move(onUpClick)), onDownClick_(std::move(onDownClick)), onRelease_(std::move(onRelease)) {
   setPart(true);
   fitGlyphsToDpi();
   setBounds(0, 0, 20, 25);
@@ -104,6 +105,7 @@ void TSpinButton::mouseUp(POINT p) {
   if (GetCapture() == handle()) ReleaseCapture();
   InvalidateRect(handle(), nullptr, FALSE);
   if (inside) click(b);
+  if (onRelease_) onRelease_();
 }
 
 void TSpinButton::repeatTick(UINT_PTR timer) {
@@ -180,7 +182,7 @@ void TSpinButton::paintButton(HDC dc, const TTimerSpeedButton& b) {
 
 TSpinEdit::TSpinEdit()
     : pair_(static_cast<TSpinButton*>(
-          &add(std::make_unique<TSpinButton>([this] { StepUp(); }, [this] { StepDown(); })))) {
+          &add(std::make_unique<TSpinButton>([this] { StepUp(); }, [this] { StepDown(); }, [this] { settled(); })))) {
   setText(L"0");
 }
 
@@ -315,6 +317,7 @@ LRESULT TSpinEdit::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KILLFOCUS: {
       LRESULT r = EditBox::handleMessage(msg, wp, lp);
       commitText();
+      settled();
       return r;
     }
     case WM_PAINT: {

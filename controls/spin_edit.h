@@ -29,7 +29,8 @@ struct TTimerSpeedButton {
 // The button pair, a child window of its own inside the field.
 class TSpinButton : public fw::Control {
  public:
-  TSpinButton(std::function<void()> onUpClick, std::function<void()> onDownClick);
+  // `onRelease` follows the release of a pressed button, after its clicks.
+  TSpinButton(std::function<void()> onUpClick, std::function<void()> onDownClick, std::function<void()> onRelease);
 
   // The buttons are fitted first; the pair takes the adjusted size.
   void setBounds(int left, int top, int width, int height) override;
@@ -54,7 +55,7 @@ class TSpinButton : public fw::Control {
   void paintButton(HDC dc, const TTimerSpeedButton& b);
   static UINT_PTR timerOf(const TTimerSpeedButton& b, const TTimerSpeedButton& up) { return &b == &up ? 1 : 2; }
 
-  std::function<void()> onUpClick_, onDownClick_;
+  std::function<void()> onUpClick_, onDownClick_, onRelease_;
   TTimerSpeedButton up_, down_;
   TTimerSpeedButton* tracking_ = nullptr;
   HWND focusControl_ = nullptr;
@@ -81,6 +82,11 @@ class TSpinEdit : public fw::Published<TSpinEdit, fw::EditBox> {
   int value() const { return spin::readValue(text(), kept_); }
   void setValue(int v);
 
+  // Called once the user has settled on a value: the field left, or a
+  // button of the pair let go after its clicks. Typing and the arrow keys
+  // settle nothing until then.
+  void setOnSettled(std::function<void()> onSettled) { onSettled_ = std::move(onSettled); }
+
   virtual bool AcceptsChar(wchar_t ch) const;
   virtual void StepUp();
   virtual void StepDown();
@@ -103,6 +109,9 @@ class TSpinEdit : public fw::Published<TSpinEdit, fw::EditBox> {
   // Leaving the field: a number is clamped and kept, anything else gives the
   // kept value back with a beep.
   void commitText();
+  void settled() const {
+    if (onSettled_) onSettled_();
+  }
 
   int minValue_ = 0;
   int maxValue_ = 0;
@@ -112,6 +121,7 @@ class TSpinEdit : public fw::Published<TSpinEdit, fw::EditBox> {
   bool readOnly_ = false;
   bool autoSelect_ = true;
   TSpinButton* pair_;  // a child control, owned as such
+  std::function<void()> onSettled_;
 };
 
 }  // namespace ctl

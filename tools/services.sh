@@ -3,7 +3,8 @@
 #   - an X display: Xvfb on :77 when there is no usable $DISPLAY;
 #   - cupsd with a cups-pdf printer named PDF on A4 paper, the default printer,
 #     and for the tests that print on them: PDF-Letter on US Letter paper, a
-#     queue that refuses every job, and a queue with a name of 100 characters.
+#     queue that refuses every job, a queue with a name of 100 characters and
+#     one whose name a settings file's key cannot hold as it stands.
 # `start` is idempotent and safe to run from several processes at once; it
 # writes build/services.env with the exports the other scripts source
 # (DISPLAY, MORVI_HEADLESS, MORVI_PDF_DIR). `stop` ends only what `start` began.
@@ -18,6 +19,7 @@ letter_printer=PDF-Letter
 # A queue that refuses every job, and one whose name has 100 characters.
 refusing_printer=PDF-Refuse
 long_printer="PDF-$(for _ in 1 2 3 4 5 6 7 8 9; do printf 0123456789; done)012345"
+hostile_printer='[ΨMEGA=1]'
 cups_pdf_conf=/etc/cups/cups-pdf.conf
 
 # Our own settings must reach the real scheduler, whatever the caller points at.
@@ -119,6 +121,7 @@ add_printers() {
   add_printer "$letter_printer" Letter
   add_printer "$long_printer" A4
   add_printer "$refusing_printer" A4
+  add_printer "$hostile_printer" A4
   as_root cupsreject "$refusing_printer"
   if ! lpstat -d 2>/dev/null | grep -q ": $printer\$"; then
     as_root lpadmin -d "$printer"

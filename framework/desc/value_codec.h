@@ -11,11 +11,9 @@
 
 #include "framework/desc/color_value.h"
 #include "framework/desc/description.h"
+#include "framework/text/utf8.h"
 
 namespace fw {
-
-std::wstring fromUtf8(std::string_view s);
-std::string toUtf8(std::wstring_view w);
 
 // Thrown for a value of the right kind but unusable content (an unknown
 // colour or enumeration name, a number out of range); the reader adds the line.

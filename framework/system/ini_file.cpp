@@ -9,24 +9,32 @@
 
 namespace fw {
 
-std::optional<std::int32_t> IniFile::readInteger(const std::wstring& section, const std::wstring& key) const {
-  return iniInteger(readString(section, key));
-}
-
-void IniFile::writeInteger(const std::wstring& section, const std::wstring& key, std::int32_t value) const {
-  writeString(section, key, std::to_wstring(value));
-}
-
-std::wstring IniFile::readString(const std::wstring& section, const std::wstring& key) const {
+std::optional<std::wstring> IniFile::read(std::wstring_view section, std::wstring_view key) const {
+  // A missing key gives the default back; one no value can be tells it from
+  // an empty value.
+  constexpr wchar_t missing[] = L"\x1F\x1Fmissing\x1F";
   std::vector<wchar_t> buffer(kIniValueMaxLength + 1, L'\0');
-  const DWORD n = GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer.data(), DWORD(buffer.size()),
-                                           path_.c_str());
-  return std::wstring(buffer.data(), n);
+  const DWORD n = GetPrivateProfileStringW(std::wstring(section).c_str(), std::wstring(key).c_str(), missing,
+                                           buffer.data(), DWORD(buffer.size()), path_.c_str());
+  std::wstring value(buffer.data(), n);
+  if (value == missing) return std::nullopt;
+  return value;
 }
 
-void IniFile::writeString(const std::wstring& section, const std::wstring& key, const std::wstring& value) const {
-  if (!WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path_.c_str()))
+void IniFile::write(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+  if (!WritePrivateProfileStringW(std::wstring(section).c_str(), std::wstring(key).c_str(),
+                                  std::wstring(value).c_str(), path_.c_str()))
     throw IniFileError(L"Impossible d'écrire dans " + path_);
+}
+
+bool IniFile::holdsExactly(std::wstring_view text) const {
+  if (text.empty()) return true;
+  // A file without a byte-order mark is read and written in the system's
+  // code page; without best fit, a character it lacks sets usedDefault.
+  BOOL usedDefault = FALSE;
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), int(text.size()), nullptr, 0, nullptr,
+                      &usedDefault);
+  return !usedDefault;
 }
 
 }  // namespace fw

@@ -1,8 +1,9 @@
-// UTF-8 checks for text read from outside (the window description): only
-// well-formed sequences pass, so the Windows side can widen them losslessly.
+// UTF-8: checks for text read from outside (the window description), where
+// only well-formed sequences pass, and the conversions to and from wide text.
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace fw {
@@ -12,5 +13,9 @@ namespace fw {
 std::size_t utf8SequenceLength(std::string_view text);
 
 bool isValidUtf8(std::string_view text);
+
+// Between UTF-8 and the program's wide text (UTF-16 on Windows).
+std::wstring fromUtf8(std::string_view s);
+std::string toUtf8(std::wstring_view w);
 
 }  // namespace fw

@@ -372,6 +372,33 @@ TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
   EXPECT_EQ(stored(L"Imprimantes", L"PDF"), -12345);
 }
 
+// A printer whose name no settings key holds as it stands ("[", "=", a
+// character outside the file's code page) keeps a calibration of its own.
+TEST(PrintedRuler, APrinterOfAnyNameKeepsItsOwnCalibration) {
+  const SettingsFileSetAside setAside;
+  std::ofstream(std::filesystem::path(setAside.file), std::ios::binary) << "[Morvi]\r\nCoef=3\r\n";
+  const DefaultPrinter hostile(L"[ΨMEGA=1]");  // tools/services.sh
+  {
+    MorviProcess morvi;
+    calibrate(morvi, 40);
+    ASSERT_TRUE(morvi.close());
+  }
+  {
+    const DefaultPrinter a4(L"PDF");
+    MorviProcess morvi;
+    calibrate(morvi, -2);
+    ASSERT_TRUE(morvi.close());
+  }
+  PdfFolder folder;
+  MorviProcess morvi;
+  EXPECT_NEAR(morvi.calibrationCoef(), 1.040, 1e-12);
+  chooseOrientation(morvi, L"Portrait");
+  const Sheet sheet = printAndMeasure(morvi, folder);
+  ASSERT_FALSE(sheet.texts.empty());
+  // Wine's printer font has no "Ψ": the text read back shows a blank there.
+  EXPECT_NE(sheet.texts.back().find("étalonnage +40 ‰ · portrait · ["), std::string::npos) << sheet.texts.back();
+}
+
 // A job the spooler refuses is said, naming the printer, and nothing is
 // printed; the button prints again once the printer is back.
 TEST(PrintedRuler, ARefusedJobIsSaid) {

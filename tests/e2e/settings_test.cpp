@@ -69,7 +69,7 @@ TEST_F(SettingsFileTest, StoredCalibrationAndOrientationAreShownAndKept) {
     EXPECT_EQ(morvi.exitCode(), 0u);
   }
   EXPECT_EQ(stored(L"Coef"), 25);
-  EXPECT_EQ(stored(L"Orientation"), 1);
+  EXPECT_EQ(storedText(L"Orientation"), L"5") << "a value nobody changed keeps its line";
   // Other sections and keys are left alone.
   EXPECT_EQ(GetPrivateProfileIntW(L"Other", L"Keep", 0, file.c_str()), 1u);
   wchar_t note[16]{};
@@ -86,8 +86,10 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreBroughtIntoRange) {
     EXPECT_EQ(checkedOrientation(morvi), L"");
     ASSERT_TRUE(morvi.close());
   }
-  EXPECT_EQ(stored(L"Coef"), -100);
-  EXPECT_EQ(stored(L"Orientation"), -1);
+  // Values the user did not change keep their lines as they were.
+  std::string after;
+  ASSERT_TRUE(readFile(after));
+  EXPECT_EQ(after, "[Morvi]\r\nCoef=-250\r\nOrientation=-7\r\n");
 }
 
 TEST_F(SettingsFileTest, HexadecimalAndUnreadableValues) {
@@ -285,6 +287,40 @@ TEST_F(SettingsFileTest, ATypoNeverBecomesTheCalibration) {
     ASSERT_TRUE(morvi.close());
   }
   EXPECT_EQ(stored(L"Coef"), 7);
+}
+
+
+// What the user set survives the end of the Windows session, which destroys
+// no window, and a process killed once the value has settled.
+TEST_F(SettingsFileTest, WhatWasSetSurvivesASessionEndAndAKill) {
+  writeFile("[Morvi]\r\nCoef=5\r\nOrientation=0\r\n");
+  {
+    MorviProcess morvi;
+    e2e::chooseOrientation(morvi, L"Paysage");
+    e2e::giveOtherScale(morvi, e2e::openOtherScale(morvi), L"250,5");
+    e2e::calibrate(morvi, 21);  // typed, the field not left
+    STARTUPINFOW startup{sizeof startup};
+    PROCESS_INFORMATION logoff{};
+    std::wstring commandLine = L"wineboot.exe --end-session";  // what a logoff sends
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &logoff));
+    WaitForSingleObject(logoff.hProcess, 30000);
+    CloseHandle(logoff.hThread);
+    CloseHandle(logoff.hProcess);
+    for (int i = 0; i < 100 && morvi.exitCode() == STILL_ACTIVE; ++i) e2e::pause(100);
+    ASSERT_NE(morvi.exitCode(), DWORD(STILL_ACTIVE)) << "the session's end did not end Morvi";
+  }
+  EXPECT_EQ(stored(L"Coef"), 21);
+  EXPECT_EQ(stored(L"Orientation"), 1);
+  EXPECT_EQ(storedText(L"AutreEchelle"), L"250.5");
+  {
+    MorviProcess morvi;
+    e2e::calibrate(morvi, -3);
+    morvi.press(VK_TAB);
+    morvi.settle();
+    morvi.kill();
+  }
+  EXPECT_EQ(stored(L"Coef"), -3);
 }
 
 }  // namespace

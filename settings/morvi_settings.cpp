@@ -1,0 +1,94 @@
+#include "settings/morvi_settings.h"
+
+#include <algorithm>
+
+#include "framework/system/ini_value.h"
+#include "settings/printer_key.h"
+
+namespace settings {
+
+namespace {
+
+constexpr wchar_t kMorvi[] = L"Morvi";
+constexpr wchar_t kCoef[] = L"Coef";
+constexpr wchar_t kOrientation[] = L"Orientation";
+// Written with "." whatever the locale, so that every locale reads it back.
+constexpr wchar_t kOtherScale[] = L"AutreEchelle";
+// Keys are the printers' names (printer_key.h), values whole ‰.
+constexpr wchar_t kPrinters[] = L"Imprimantes";
+
+std::optional<std::int32_t> integer(const std::optional<std::wstring>& text) {
+  return text ? fw::iniInteger(*text) : std::nullopt;
+}
+
+}  // namespace
+
+MorviSettings::Entry& MorviSettings::entry(std::wstring_view section, std::wstring_view key) const {
+  const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                  [&](const Entry& e) { return e.section == section && e.key == key; });
+  if (found != entries_.end()) return *found;
+  return entries_.emplace_back(Entry{std::wstring(section), std::wstring(key), store_.read(section, key)});
+}
+
+void MorviSettings::set(std::wstring_view section, std::wstring_view key, std::wstring value) {
+  Entry& e = entry(section, key);
+  if (e.text == value) return;
+  e.text = std::move(value);
+  e.pending = true;
+}
+
+std::wstring MorviSettings::keyOf(const std::wstring& printer) const {
+  return printerKey(printer, store_.holdsExactly(printer));
+}
+
+ruler::Calibration MorviSettings::calibrationFor(const std::wstring& printer) const {
+  std::optional<std::int32_t> permille;
+  if (!printer.empty()) permille = integer(text(kPrinters, keyOf(printer)));
+  if (!permille) permille = integer(text(kMorvi, kCoef));
+  return ruler::Calibration::clamped(permille.value_or(0));
+}
+
+void MorviSettings::setCalibration(const std::wstring& printer, ruler::Calibration calibration) {
+  if (calibration == calibrationFor(printer)) return;
+  const std::wstring permille = std::to_wstring(calibration.permille());
+  if (!printer.empty()) set(kPrinters, keyOf(printer), permille);
+  set(kMorvi, kCoef, permille);
+}
+
+std::optional<int> MorviSettings::orientation() const {
+  const std::optional<std::int32_t> item = integer(text(kMorvi, kOrientation));
+  if (!item) return std::nullopt;
+  return std::clamp(*item, -1, 1);
+}
+
+void MorviSettings::setOrientation(int item) {
+  if (item != orientation()) set(kMorvi, kOrientation, std::to_wstring(item));
+}
+
+std::optional<ruler::ScaleDenominator> MorviSettings::otherScale() const {
+  const std::optional<std::wstring>& stored = text(kMorvi, kOtherScale);
+  return stored ? ruler::ScaleDenominator::read(*stored) : std::nullopt;
+}
+
+void MorviSettings::setOtherScale(ruler::ScaleDenominator n) {
+  if (n != otherScale()) set(kMorvi, kOtherScale, n.text(L'.'));
+}
+
+void MorviSettings::completeWith(ruler::Calibration shown, std::optional<int> shownOrientation) {
+  if (!text(kMorvi, kCoef)) set(kMorvi, kCoef, std::to_wstring(shown.permille()));
+  if (!text(kMorvi, kOrientation) && shownOrientation) set(kMorvi, kOrientation, std::to_wstring(*shownOrientation));
+}
+
+bool MorviSettings::pending() const {
+  return std::any_of(entries_.begin(), entries_.end(), [](const Entry& e) { return e.pending; });
+}
+
+void MorviSettings::save() {
+  for (Entry& e : entries_) {
+    if (!e.pending) continue;
+    store_.write(e.section, e.key, *e.text);
+    e.pending = false;
+  }
+}
+
+}  // namespace settings

@@ -1,0 +1,65 @@
+// What Morvi keeps from one run to the next, in the file's sections [Morvi]
+// and [Imprimantes]: the calibration, each printer's own, the orientation and
+// the N of the scale the catalogue lacks.
+//
+// A value is read once and written only when the user set it to something
+// else: a key nobody changed in a run keeps its line as it was, a hand-edited
+// value that reads clamped or not at all included.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ruler/calibration.h"
+#include "ruler/other_scale.h"
+#include "framework/system/key_value_store.h"
+
+namespace settings {
+
+class MorviSettings {
+ public:
+  explicit MorviSettings(fw::KeyValueStore& store) : store_(store) {}
+
+  // The printer's own calibration, else [Morvi] Coef, else 0; within range.
+  ruler::Calibration calibrationFor(const std::wstring& printer) const;
+  // Kept as the printer's own (none without a printer) and as Coef, which
+  // serves every printer without one of its own.
+  void setCalibration(const std::wstring& printer, ruler::Calibration calibration);
+
+  // The stored item of the orientation: 0 portrait, 1 landscape, -1 none (a
+  // value beyond reads as the nearest); nothing when the file gives none.
+  std::optional<int> orientation() const;
+  void setOrientation(int item);
+
+  std::optional<ruler::ScaleDenominator> otherScale() const;
+  void setOtherScale(ruler::ScaleDenominator n);
+
+  // What the first run leaves in a file without them: Coef, and the
+  // orientation when one is known. Set as values the user would have set.
+  void completeWith(ruler::Calibration shown, std::optional<int> shownOrientation);
+
+  bool pending() const;
+  // Writes what was set since it was read or last written. A write the file
+  // refuses throws, and what was not written stays pending.
+  void save();
+
+ private:
+  struct Entry {
+    std::wstring section, key;
+    std::optional<std::wstring> text;  // as read, then as set
+    bool pending = false;
+  };
+  Entry& entry(std::wstring_view section, std::wstring_view key) const;
+  const std::optional<std::wstring>& text(std::wstring_view section, std::wstring_view key) const {
+    return entry(section, key).text;
+  }
+  void set(std::wstring_view section, std::wstring_view key, std::wstring value);
+  std::wstring keyOf(const std::wstring& printer) const;
+
+  fw::KeyValueStore& store_;
+  // Each key read once, in the order first asked for; written in that order.
+  mutable std::vector<Entry> entries_;
+};
+
+}  // namespace settings

@@ -1,0 +1,145 @@
+// The settings model over a file that behaves as a private-profile file in
+// the code page 1252 does: keys matched without case and trimmed, a line
+// starting with "[" a section, the first "=" ending the key, and characters
+// the code page lacks written as "?".
+#include "settings/morvi_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <cwctype>
+#include <sstream>
+
+namespace {
+
+using ruler::Calibration;
+using settings::MorviSettings;
+
+class IniText : public fw::KeyValueStore {
+ public:
+  explicit IniText(std::wstring initial) : text(std::move(initial)) {}
+  std::optional<std::wstring> read(std::wstring_view section, std::wstring_view key) const override {
+    std::optional<std::wstring> found;
+    walk([&](const std::wstring& s, const std::wstring& k, const std::wstring& v, std::size_t, std::size_t) {
+      if (!found && same(s, section) && same(k, key)) found = v;
+    });
+    return found;
+  }
+  void write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override {
+    const std::wstring line = inCodePage(key) + L"=" + inCodePage(value) + L"\r\n";
+    std::size_t at = std::wstring::npos, end = std::wstring::npos, sectionEnd = std::wstring::npos;
+    walk([&](const std::wstring& s, const std::wstring& k, const std::wstring&, std::size_t begin, std::size_t next) {
+      if (!same(s, section)) return;
+      sectionEnd = next;
+      if (at == std::wstring::npos && same(k, inCodePage(key))) at = begin, end = next;
+    });
+    if (at != std::wstring::npos) text.replace(at, end - at, line);
+    else if (sectionEnd != std::wstring::npos) text.insert(sectionEnd, line);
+    else text += L"[" + std::wstring(section) + L"]\r\n" + line;
+  }
+  bool holdsExactly(std::wstring_view t) const override { return inCodePage(t) == t; }
+
+  std::wstring text;
+
+ private:
+  static std::wstring inCodePage(std::wstring_view t) {
+    std::wstring out(t);
+    for (wchar_t& c : out)
+      if (c > 0xFF) c = L'?';
+    return out;
+  }
+  static std::wstring trim(const std::wstring& t) {
+    const auto first = t.find_first_not_of(L" \t"), last = t.find_last_not_of(L" \t");
+    return first == std::wstring::npos ? L"" : t.substr(first, last - first + 1);
+  }
+  static bool same(std::wstring_view a, std::wstring_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+             return std::towlower(x) == std::towlower(y);
+           });
+  }
+  // Each key line: its section, key, value and where the line begins and ends.
+  template <class F>
+  void walk(F each) const {
+    std::wstring section;
+    for (std::size_t begin = 0, next; begin < text.size(); begin = next) {
+      next = std::min(text.find(L"\r\n", begin), text.size()) + 2;
+      const std::wstring line = trim(text.substr(begin, next - 2 - begin));
+      if (line.starts_with(L"[")) section = line.substr(1, line.find(L']') - 1);
+      else if (const auto eq = line.find(L'='); eq != std::wstring::npos)
+        each(section, trim(line.substr(0, eq)), trim(line.substr(eq + 1)), begin, std::min(next, text.size()));
+    }
+  }
+};
+
+TEST(Settings, WhatIsInForceForAPrinter) {
+  const struct {
+    const wchar_t* file;
+    const wchar_t* printer;
+    int permille;
+  } rows[] = {
+      {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n", L"PDF-Letter", -8},  // as earlier versions wrote
+      {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n", L"PDF", 12},
+      {L"[Morvi]\r\nCoef=12\r\n", L"", 12},
+      {L"[Imprimantes]\r\nPDF=7\r\n", L"Other", 0},
+      {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nHOSTILE=500\r\nPDF=abc\r\n", L"HOSTILE", 100},
+      {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nHOSTILE=500\r\nPDF=abc\r\n", L"PDF", 12},
+      {L"[Morvi]\r\nCoef=-250\r\n", L"PDF", -100},
+  };
+  for (const auto& row : rows) {
+    IniText file(row.file);
+    EXPECT_EQ(MorviSettings(file).calibrationFor(row.printer).permille(), row.permille) << row.printer;
+  }
+  IniText file(L"[Morvi]\r\nOrientation=5\r\n");
+  EXPECT_EQ(MorviSettings(file).orientation(), 1);
+}
+
+TEST(Settings, OnlyWhatTheUserChangedIsWritten) {
+  const std::wstring handEdited =
+      L"; mine\r\n[Morvi]\r\nCoef = -250\r\nOrientation=-7\r\nAutreEchelle=abc\r\n[Imprimantes]\r\nHOSTILE=500\r\n";
+  IniText file(handEdited);
+  MorviSettings model(file);
+  // What the window shows of them, given back unchanged, and a first run's
+  // values where the file has its own.
+  model.setCalibration(L"HOSTILE", model.calibrationFor(L"HOSTILE"));
+  model.setCalibration(L"PDF", model.calibrationFor(L"PDF"));
+  model.setOrientation(*model.orientation());
+  model.completeWith(Calibration::clamped(3), 0);
+  EXPECT_FALSE(model.pending());
+  model.save();
+  EXPECT_EQ(file.text, handEdited);
+
+  model.setCalibration(L"PDF", Calibration::clamped(7));
+  model.setOrientation(1);
+  ASSERT_TRUE(model.pending());
+  model.save();
+  EXPECT_FALSE(model.pending());
+  EXPECT_EQ(file.text,
+            L"; mine\r\n[Morvi]\r\nCoef=7\r\nOrientation=1\r\nAutreEchelle=abc\r\n[Imprimantes]\r\nHOSTILE=500\r\n"
+            L"PDF=7\r\n");
+  EXPECT_EQ(model.calibrationFor(L"HOSTILE").permille(), 100) << "its own still counts";
+
+  IniText empty(L"");
+  MorviSettings firstRun(empty);
+  firstRun.completeWith(Calibration::clamped(0), std::nullopt);
+  firstRun.save();
+  EXPECT_EQ(empty.text, L"[Morvi]\r\nCoef=0\r\n") << "no orientation that nobody gave";
+}
+
+TEST(Settings, EveryPrinterNameIsItsOwnKey) {
+  const std::wstring names[] = {L"ΨMEGA", L"ΩMEGA", L"OMEGA", L"HOST=ILE", L"HOST", L"[HOSTX]",
+                                L"HOSTX", L";PDF", L" PDF ", L"PDF", L"100 %", L"]%CE%A8MEGA", L"Bureau é",
+                                std::wstring(220, L'Ж'), std::wstring(219, L'x') + L"="};
+  IniText file(L"[Morvi]\r\nCoef=-99\r\n");
+  {
+    MorviSettings model(file);
+    int permille = 0;
+    for (const std::wstring& name : names) model.setCalibration(name, Calibration::clamped(++permille));
+    model.save();
+  }
+  MorviSettings nextRun(file);
+  int permille = 0;
+  for (const std::wstring& name : names)
+    EXPECT_EQ(nextRun.calibrationFor(name).permille(), ++permille) << file.text;
+  EXPECT_EQ(nextRun.calibrationFor(L"HOSTILE").permille(), permille) << "Coef: the last set";
+}
+
+}  // namespace
