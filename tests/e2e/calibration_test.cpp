@@ -14,23 +14,19 @@
 #include "morvi_process.h"
 #include "printed_sheet.h"
 #include "ruler/calibration.h"
-#include "tests/support/window_search.h"
 
 using namespace e2e;
 
 namespace {
-
-constexpr wchar_t kAssistant[] = L"Étalonner l'imprimante";
 
 TEST(Calibration, OneMeasuredSheetMakesTheRulerTrueInBothOrientations) {
   PdfFolder folder;
   MorviProcess morvi;
   for (const bool landscape : {false, true}) {
     SCOPED_TRACE(landscape ? "landscape" : "portrait");
-    chooseOrientation(morvi, landscape ? L"Paysage" : L"Portrait");
-    calibrate(morvi, 37);  // the sheet leaves the calibration out
-    morvi.press('E', VK_CONTROL);
-    const HWND assistant = waitForTopLevel(morvi.processId(), kAssistant);
+    morvi.chooseOrientation(landscape ? L"Paysage" : L"Portrait");
+    morvi.calibrate(37);  // the sheet leaves the calibration out
+    const HWND assistant = morvi.openAssistant();
     ASSERT_TRUE(assistant);
     EXPECT_NE(dialogText(assistant).find(landscape ? L"Orientation : Paysage" : L"Orientation : Portrait"),
               std::wstring::npos);
@@ -64,16 +60,12 @@ TEST(Calibration, OneMeasuredSheetMakesTheRulerTrueInBothOrientations) {
 
     // Return leaves the field for "Appliquer", which Return then presses.
     for (int i = 0; i < 2 && IsWindowVisible(assistant); ++i) morvi.press(VK_RETURN);
-    waitUntilClosed(assistant);
-    ASSERT_FALSE(IsWindow(assistant) && IsWindowVisible(assistant));
+    ASSERT_TRUE(waitUntilClosed(assistant));
     EXPECT_NEAR(morvi.calibrationCoef(), static_cast<double>(proposal.calibration->coefficient()), 1e-12);
 
     // 1:100: a labelled mark every 10 mm of true paper.
-    chooseScale(morvi, 5);
-    const Sheet printed = printAndMeasure(morvi, folder);
-    std::vector<double> labelled;
-    for (const Sheet::Mark& mark : printed.marks)
-      if (mark.labelled) labelled.push_back(mark.mm);
+    morvi.chooseScale(5);
+    const std::vector<double> labelled = morvi.printAndMeasure(folder).labelledMm();
     ASSERT_GE(labelled.size(), landscape ? 20u : 26u);
     for (std::size_t k = 1; k < labelled.size(); ++k)
       EXPECT_NEAR(labelled[k] - labelled[0], 10.0 * k, 0.1) << "label " << k;
@@ -84,8 +76,7 @@ TEST(Calibration, OneMeasuredSheetMakesTheRulerTrueInBothOrientations) {
 // calibration label and field lead to the assistant; its close box applies nothing.
 TEST(Calibration, TheSystemMenuAndTheTooltipsLeadToTheAssistant) {
   MorviProcess morvi;
-  const HWND group = printGroup(morvi);
-  for (const HWND target : {morvi.childWithText(group, L"Etalonner"), morvi.childAt(group, 68, 119)}) {
+  for (const HWND target : {morvi.control("Label1"), morvi.control("SpinEdit")}) {
     morvi.hover(target);
     HWND tip = nullptr;
     for (int i = 0; i < 60 && !tip; ++i) {
@@ -107,13 +98,12 @@ TEST(Calibration, TheSystemMenuAndTheTooltipsLeadToTheAssistant) {
   morvi.press(VK_SPACE, VK_MENU);
   morvi.press(VK_UP);
   morvi.press(VK_RETURN);
-  const HWND assistant = waitForTopLevel(morvi.processId(), kAssistant);
+  const HWND assistant = morvi.dialog(L"Étalonner l'imprimante");
   ASSERT_TRUE(assistant);
   morvi.press(VK_TAB);
   morvi.type(L"248");
   PostMessageW(assistant, WM_SYSCOMMAND, SC_CLOSE, 0);
-  waitUntilClosed(assistant);
-  EXPECT_FALSE(IsWindow(assistant) && IsWindowVisible(assistant));
+  EXPECT_TRUE(waitUntilClosed(assistant));
   EXPECT_EQ(morvi.calibrationCoef(), before);
 }
 

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,8 +20,8 @@
 #include "framework/desc/dpi_scaling.h"
 #include "main_window_layout.h"
 #include "morvi_process.h"
-#include "printed_sheet.h"
 #include "screen_ink.h"
+#include "tests/support/bmp_pixels.h"
 
 using e2e::MorviProcess;
 
@@ -32,88 +34,44 @@ int runDpi() {
 }
 int scaled(int designed) { return desc::scaleLength(designed, runDpi()); }
 
-HWND group(const MorviProcess& m, const wchar_t* text) { return m.childWithText(m.window(), text); }
-
-// The three group boxes the controls sit in, once every control has painted.
-struct Groups {
-  HWND printing, finder, info;
-};
-Groups paintedGroups(const MorviProcess& m) {
-  e2e::pause(500);
-  return {group(m, L"Impression de règles graduées"), group(m, L"Recherche d'échelle"), group(m, L"Informations")};
-}
-
-// The room the screen gives a text in a font: a face at a height designed at
-// 96 dpi, or, with no face, the stock font of dialogs; lines wrap at `width`.
-SIZE textExtent(const std::wstring& text, const wchar_t* face, int height, int width = 0) {
-  HDC screen = GetDC(nullptr);
-  HFONT font = face ? CreateFontW(scaled(height), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face)
-                    : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  HGDIOBJ old = SelectObject(screen, font);
-  RECT r{0, 0, width, 0};
-  DrawTextW(screen, text.c_str(), int(text.size()), &r, DT_CALCRECT | DT_NOPREFIX | (width ? DT_WORDBREAK : 0));
-  SelectObject(screen, old);
-  if (face) DeleteObject(font);
-  ReleaseDC(nullptr, screen);
-  return {r.right, r.bottom};
-}
-int textWidth(const std::wstring& text, int height) { return textExtent(text, L"Segoe UI", height).cx; }
+int textWidth(const std::wstring& text, int height) { return e2e::textExtent(text, L"Segoe UI", height).cx; }
 
 class DisplayScale : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_GT(runDpi(), 96) << "MORVI_LOGPIXELS names the scale of the run";
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    ASSERT_EQ(dpi, runDpi());
+    ASSERT_EQ(e2e::screenDpi(), runDpi());
   }
 };
 
 }  // namespace
 
 TEST_F(DisplayScale, EveryControlIsAtItsScaledPlace) {
-  MorviProcess morvi;
-  RECT client;
-  GetClientRect(morvi.window(), &client);
-  EXPECT_NEAR(client.right, scaled(497), 1);
-  EXPECT_NEAR(client.bottom, scaled(489), 1);
-  for (const e2e::Expected& e : e2e::kControls) {
-    SCOPED_TRACE(testing::Message() << "control designed at " << e.left << "," << e.top);
-    const HWND parent = e.parentText ? group(morvi, e.parentText) : morvi.window();
-    ASSERT_TRUE(parent);
-    const HWND c = morvi.childAt(parent, e.left, e.top);
-    ASSERT_TRUE(c);
-    RECT r;
-    GetWindowRect(c, &r);
-    if (!e.sizedToText) {
-      EXPECT_NEAR(r.right - r.left, scaled(e.width), 1);
-      EXPECT_NEAR(r.bottom - r.top, scaled(e.height), 1);
-    }
-  }
+  const MorviProcess morvi;
+  e2e::expectEveryControlInPlace(morvi);
 }
 
 TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
   MorviProcess morvi;
-  const auto [printing, finder, info] = paintedGroups(morvi);
+  e2e::pause(500);  // let every control paint
   const struct {
-    HWND parent;
-    int left, top;       // designed
+    const char* name;
+    int left;            // designed
     int neighbourLeft;   // where the control to its right begins, designed
     const wchar_t* text;
     int height;          // of its Segoe UI, designed
   } texts[] = {
-      {finder, 3, 20, 288, L"Saisissez une cote (en mètre) figurant sur le plan", -12},
-      {finder, 9, 46, 289, L"Saisissez la même cote mesurée sur le plan (en cm)", -12},
-      {finder, 341, 22, 362, L"m", -11},
-      {finder, 341, 50, 362, L"cm", -11},
-      {printing, 16, 132, 68, L"Etalonner", -11},
-      {info, 10, 148, 184, L"contact@plandrel.fr", -11},
-      {info, 13, 167, 184, L"https://www.plandrel.fr", -11},
+      {"AdvSmoothLabel1", 3, 288, L"Saisissez une cote (en mètre) figurant sur le plan", -12},
+      {"AdvSmoothLabel2", 9, 289, L"Saisissez la même cote mesurée sur le plan (en cm)", -12},
+      {"lbl_M", 341, 362, L"m", -11},
+      {"lbl_cm", 341, 362, L"cm", -11},
+      {"Label1", 16, 68, L"Etalonner", -11},
+      {"Label2", 10, 184, L"contact@plandrel.fr", -11},
+      {"Label6", 13, 184, L"https://www.plandrel.fr", -11},
   };
   for (const auto& t : texts) {
     SCOPED_TRACE(std::string(t.text, t.text + wcslen(t.text)));
-    const HWND c = morvi.childAt(t.parent, t.left, t.top);
+    const HWND c = morvi.control(t.name);
     ASSERT_TRUE(c);
     RECT r;
     GetClientRect(c, &r);
@@ -133,10 +91,9 @@ TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
   }
   // The radio items: each one's circle and text inside its own cell, 3
   // pixels clear of the next.
-  for (const wchar_t* groupText : {L"Echelles disponibles", L"Orientation"}) {
-    const HWND radios = morvi.childWithText(printing, groupText);
-    ASSERT_TRUE(radios);
-    for (const e2e::Child& item : morvi.children(radios)) {
+  for (const char* radios : {"RG_Morvi", "RgOrient"}) {
+    ASSERT_TRUE(morvi.control(radios));
+    for (const e2e::Child& item : morvi.items(radios)) {
       SCOPED_TRACE(std::string(item.text.begin(), item.text.end()));
       const e2e::Ink ink = e2e::inkOnScreen(item.hwnd, {0, 0, item.rect.right - item.rect.left,
                                                         item.rect.bottom - item.rect.top});
@@ -153,36 +110,27 @@ TEST_F(DisplayScale, EveryCaptionIsWholeAndClearOfItsNeighbour) {
 // lay themselves out.
 TEST_F(DisplayScale, EveryDialogShowsItsTextsWhole) {
   MorviProcess morvi;
-  const DWORD pid = morvi.processId();
-  const HWND finder = paintedGroups(morvi).finder;
+  e2e::pause(500);  // let every control paint
   const struct {
     const char* name;
     std::function<HWND()> open;
     bool own;
     const wchar_t* face;  // nullptr: the stock font of dialogs
   } dialogs[] = {
-      {"confirmation", [&] { return e2e::askToPrint(morvi); }, true, nullptr},
-      {"calibration assistant",
-       [&] {
-         morvi.press('E', VK_CONTROL);
-         return e2e::waitForTopLevel(pid, L"Étalonner l'imprimante");
-       },
-       true, L"Segoe UI"},
-      {"other scale", [&] { return e2e::openOtherScale(morvi); }, true, L"Segoe UI"},
+      {"confirmation", [&] { return morvi.askToPrint(); }, true, nullptr},
+      {"calibration assistant", [&] { return morvi.openAssistant(); }, true, L"Segoe UI"},
+      {"other scale", [&] { return morvi.openOtherScale(); }, true, L"Segoe UI"},
       {"scale answer",
        [&] {
-         morvi.click(morvi.childAt(finder, 288, 19));
-         morvi.type(L"5");
-         morvi.press(VK_TAB);
-         morvi.type(L"2,5");
-         morvi.click(morvi.childWithText(finder, L"Obtenir l'échelle"));
-         return e2e::waitForTopLevel(pid, L"Morvi");
+         morvi.typeDimensions(L"5", L"2,5");
+         morvi.click(morvi.control("BtEchelle"));
+         return morvi.dialog(L"Morvi");
        },
        false, nullptr},
       {"about",
        [&] {
          PostMessageW(morvi.window(), WM_SYSCOMMAND, about::kCommand, 0);
-         return e2e::waitForTopLevel(pid, about::kCaption);
+         return morvi.dialog(about::kCaption);
        },
        false, nullptr},
   };
@@ -192,7 +140,7 @@ TEST_F(DisplayScale, EveryDialogShowsItsTextsWhole) {
     ASSERT_TRUE(dialog);
     e2e::pause(300);
     int texts = 0;
-    for (const e2e::Child& c : morvi.children(dialog)) {
+    for (const e2e::Child& c : e2e::children(dialog)) {
       if (c.text.empty() || c.className == L"Edit" || !IsWindowVisible(c.hwnd)) continue;
       SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
       const int border = c.className == L"Button" ? scaled(3) : 0;
@@ -200,7 +148,7 @@ TEST_F(DisplayScale, EveryDialogShowsItsTextsWhole) {
       ASSERT_FALSE(e2e::inkOnScreen(c.hwnd, inside).empty());
       ++texts;
       if (!d.own) continue;
-      const SIZE room = textExtent(c.text, d.face, -11, inside.right - inside.left);
+      const SIZE room = e2e::textExtent(c.text, d.face, -11, inside.right - inside.left);
       EXPECT_LE(room.cx, inside.right - inside.left);
       EXPECT_LE(room.cy, inside.bottom - inside.top);
     }
@@ -214,40 +162,27 @@ namespace {
 
 // A picture drawn for the scale (resources/scaled), as the program carries
 // it; its bottom-left colour is see-through.
-struct Form {
-  int width = 0, height = 0;
-  std::vector<COLORREF> pixels;  // top row first
-  COLORREF at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
-};
-
-Form formFile(const std::string& name) {
-  const std::string path = "Z:" + e2e::repoRoot() + "resources/scaled/" + name;
-  const auto bitmap = static_cast<HBITMAP>(
-      LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-  BITMAP bm{};
-  if (!GetObjectW(bitmap, sizeof bm, &bm)) return {};
-  Form f{bm.bmWidth, bm.bmHeight, std::vector<COLORREF>(std::size_t(bm.bmWidth) * bm.bmHeight)};
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), f.width, -f.height, 1, 32, BI_RGB};
-  HDC screen = GetDC(nullptr);
-  GetDIBits(screen, bitmap, 0, f.height, f.pixels.data(), &info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(bitmap);
-  for (COLORREF& c : f.pixels) c = RGB(GetBValue(c), GetGValue(c), GetRValue(c));  // 0x00RRGGBB to COLORREF
-  return f;
+testfiles::BmpPixels formFile(const std::string& name) {
+  std::ifstream in("Z:" + e2e::repoRoot() + "resources/scaled/" + name, std::ios::binary);
+  return testfiles::BmpPixels({std::istreambuf_iterator<char>(in), {}});
 }
 
 // Whether the screen shows the form somewhere, every pixel but its
 // see-through ones exactly: drawn from it, not from the 96-dpi picture
 // stretched or resampled.
-bool showsForm(const e2e::ScreenShot& shot, const Form& form) {
-  const COLORREF key = form.at(0, form.height - 1);
-  for (int top = 0; top + form.height <= shot.height; ++top)
-    for (int left = 0; left + form.width <= shot.width; ++left) {
+bool showsForm(const e2e::ScreenShot& shot, const testfiles::BmpPixels& form) {
+  const auto colour = [&](int x, int y) {  // 0x00RRGGBB as a COLORREF
+    const std::uint32_t c = form.at(x, y);
+    return RGB(c >> 16, c >> 8 & 0xFF, c & 0xFF);
+  };
+  const int width = form.width(), height = form.height();
+  const COLORREF key = colour(0, height - 1);
+  for (int top = 0; top + height <= shot.height; ++top)
+    for (int left = 0; left + width <= shot.width; ++left) {
       bool same = true;
-      for (int y = 0; y < form.height && same; ++y)
-        for (int x = 0; x < form.width && same; ++x)
-          same = form.at(x, y) == key || form.at(x, y) == shot.at(left + x, top + y);
+      for (int y = 0; y < height && same; ++y)
+        for (int x = 0; x < width && same; ++x)
+          same = colour(x, y) == key || colour(x, y) == shot.at(left + x, top + y);
       if (same) return true;
     }
   return false;
@@ -257,23 +192,22 @@ bool showsForm(const e2e::ScreenShot& shot, const Form& form) {
 
 TEST_F(DisplayScale, PicturesAndArrowsAreDrawnFromTheirFormsForTheScale) {
   MorviProcess morvi;
-  const auto [printing, finder, info] = paintedGroups(morvi);
+  e2e::pause(500);  // let every control paint
   const struct {
-    HWND parent;
-    int left, top;  // designed
+    const char* name;
     const char* form;
     int designedWidth;
   } pictured[] = {
-      {printing, 282, 111, "print", 48}, {printing, 408, 26, "help", 48},   {finder, 362, 14, "scale", 48},
-      {info, 250, 111, "web", 48},       {info, 10, 20, "logo", 128},       {printing, 68, 119, "spinup", 9},
-      {printing, 68, 119, "spindown", 9},
+      {"BtImprimer", "print", 48}, {"BtAide", "help", 48},      {"BtEchelle", "scale", 48},
+      {"BtSavoirPlus", "web", 48}, {"Image1", "logo", 128},     {"SpinEdit", "spinup", 9},
+      {"SpinEdit", "spindown", 9},
   };
   for (const auto& p : pictured) {
     const std::string name = std::string(p.form) + "_" + std::to_string(scaled(p.designedWidth)) + ".bmp";
     SCOPED_TRACE(name);
-    const Form form = formFile(name);
-    ASSERT_GT(form.width, 0);
-    const HWND c = morvi.childAt(p.parent, p.left, p.top);
+    const testfiles::BmpPixels form = formFile(name);
+    ASSERT_GT(form.width(), 0);
+    const HWND c = morvi.control(p.name);
     ASSERT_TRUE(c);
     EXPECT_TRUE(showsForm(e2e::screenShot(c, {0, 0, LONG_MAX, LONG_MAX}), form));
   }

@@ -16,19 +16,15 @@ using e2e::MorviProcess;
 namespace {
 
 struct GlowButton {
-  const wchar_t* group;
+  const char* name;
   const wchar_t* caption;
 };
 constexpr GlowButton kButtons[] = {
-    {L"Recherche d'échelle", L"Obtenir l'échelle"},
-    {L"Impression de règles graduées", L"Imprimer le morvi"},
-    {L"Impression de règles graduées", L"Aide"},
-    {L"Informations", L"En savoir plus..."},
+    {"BtEchelle", L"Obtenir l'échelle"},
+    {"BtImprimer", L"Imprimer le morvi"},
+    {"BtAide", L"Aide"},
+    {"BtSavoirPlus", L"En savoir plus..."},
 };
-
-HWND find(const MorviProcess& m, const GlowButton& b) {
-  return m.childWithText(m.childWithText(m.window(), b.group), b.caption);
-}
 
 LRESULT stateOf(HWND button) { return SendMessageW(button, BM_GETSTATE, 0, 0); }
 
@@ -43,9 +39,10 @@ TEST(GlowButtons, AssistiveTechnologySeesPushButtonsNamedByTheirCaption) {
   {
     MorviProcess morvi;
     for (const GlowButton& b : kButtons) {
-      SCOPED_TRACE(testing::Message() << "button " << std::string(b.caption, b.caption + wcslen(b.caption)));
-      const HWND button = find(morvi, b);
-      ASSERT_TRUE(button);  // found by its window text
+      SCOPED_TRACE(b.name);
+      const HWND button = morvi.control(b.name);
+      ASSERT_TRUE(button);
+      EXPECT_EQ(e2e::textOf(button), b.caption);
       IAccessible* accessible = nullptr;
       const HRESULT got = AccessibleObjectFromWindow(button, OBJID_CLIENT, IID_IAccessible,
                                                      reinterpret_cast<void**>(&accessible));
@@ -75,14 +72,14 @@ TEST(GlowButtons, AssistiveTechnologySeesPushButtonsNamedByTheirCaption) {
 TEST(GlowButtons, AnswerThePointerAndTheKeys) {
   MorviProcess morvi;
   for (const GlowButton& b : kButtons) {
-    const HWND button = find(morvi, b);
+    const HWND button = morvi.control(b.name);
     ASSERT_TRUE(button);
     morvi.hover(button);
     EXPECT_TRUE(stateOf(button) & BST_HOT);
   }
   // A press shows down, and a release elsewhere clicks nothing.
-  const HWND scale = find(morvi, kButtons[0]);
-  const HWND help = find(morvi, kButtons[2]);
+  const HWND scale = morvi.control("BtEchelle");
+  const HWND help = morvi.control("BtAide");
   morvi.hover(scale);
   morvi.leftButton(true);
   EXPECT_TRUE(stateOf(scale) & BST_PUSHED);
@@ -106,12 +103,12 @@ TEST(GlowButtons, AnswerThePointerAndTheKeys) {
 
   // The print button, a tab stop, takes the focus from a click (what was
   // typed in the field before it is settled first) and asks before printing.
-  const HWND print = find(morvi, kButtons[1]);
+  const HWND print = morvi.control("BtImprimer");
   morvi.hover(print);
   morvi.leftButton(true);
   EXPECT_TRUE(stateOf(print) & BST_FOCUS);
   morvi.leftButton(false);
-  const HWND dialog = e2e::waitForTopLevel(morvi.processId(), L"Confirmation");
+  const HWND dialog = morvi.dialog(L"Confirmation");
   ASSERT_TRUE(dialog);
   morvi.press(VK_ESCAPE);
 }

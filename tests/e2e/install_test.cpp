@@ -17,6 +17,7 @@
 #include "app/about_box.h"
 #include "app/links.h"
 #include "morvi_process.h"
+#include "tests/support/process.h"
 #include "tests/support/version_info.h"
 #include "tests/support/window_search.h"
 
@@ -45,17 +46,7 @@ bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) 
 
 // Runs a program with its arguments to its end; its exit code.
 DWORD run(const std::wstring& program, const std::wstring& arguments) {
-  std::wstring line = L"\"" + program + L"\" " + arguments;
-  STARTUPINFOW si{sizeof si};
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-    return DWORD(-1);
-  WaitForSingleObject(pi.hProcess, 120000);
-  DWORD code = DWORD(-1);
-  GetExitCodeProcess(pi.hProcess, &code);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return code;
+  return automation::runToEnd(program, arguments, 120000);
 }
 
 std::wstring registryText(const wchar_t* key, const wchar_t* name) {
@@ -150,7 +141,7 @@ TEST(Install, SilentSetupRunAndUninstall) {
     MorviProcess morvi(e2e::Printers::Installed, places.program);
     // The item of the system menu (Wine adds one of its own with the same key).
     PostMessageW(morvi.window(), WM_SYSCOMMAND, about::kCommand, 0);
-    const HWND box = e2e::waitForTopLevel(morvi.processId(), about::kCaption);
+    const HWND box = morvi.dialog(about::kCaption);
     ASSERT_TRUE(box);
     const std::wstring site = links::kWebSite;
     EXPECT_TRUE(automation::descendantWithText(box, L"Morvi"));

@@ -45,14 +45,11 @@ class OpenedAddresses {
 TEST(Links, TabFromEnSavoirPlusReachesTheMailLinkWhichEnterOpens) {
   OpenedAddresses opened;
   MorviProcess morvi;
-  const HWND info = morvi.childWithText(morvi.window(), L"Informations");
-  const HWND more = morvi.childWithText(info, L"En savoir plus...");
-  const HWND mail = morvi.childWithText(info, L"contact@plandrel.fr");
-  const HWND web = morvi.childWithText(info, L"https://www.plandrel.fr");
+  const HWND more = morvi.control("BtSavoirPlus"), mail = morvi.control("Label2"), web = morvi.control("Label6");
   ASSERT_TRUE(more && mail && web);
 
   // "En savoir plus..." is three stops back from the first field.
-  morvi.click(morvi.childAt(morvi.childWithText(morvi.window(), L"Recherche d'échelle"), 288, 19));
+  morvi.click(morvi.control("CotePlan"));
   for (int i = 0; i < 3; ++i) morvi.press(VK_TAB, VK_SHIFT);
   ASSERT_EQ(morvi.focus(), more);
   morvi.press(VK_TAB);

@@ -1,14 +1,50 @@
 #include "morvi_process.h"
 
-#include "framework/desc/dpi_scaling.h"
-#include "tests/support/window_search.h"
-
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
+#include "framework/desc/dpi_scaling.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/window_search.h"
+#include "tests/support/written_schema.h"
+
 namespace e2e {
+namespace {
+
+// The main window as its description designs it, scaled to the screen's
+// DPI; read once a run.
+const desc::Object& design() {
+  static const desc::Object designed = [] {
+    std::ifstream in("Z:" + repoRoot() + "resources/Formmorvi.desc", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    const testdesc::WrittenSchema schema(text.str());
+    return desc::scaledToDpi(desc::parse(text.str(), schema), schema, screenDpi());
+  }();
+  return designed;
+}
+
+// The places of the controls from the window's child down to the named
+// control, each in its parent's client area.
+bool pathTo(const desc::Object& from, const std::string& name, std::vector<POINT>& places) {
+  const auto integer = [](const desc::Object& o, const char* property) {
+    for (const desc::Property& p : o.properties)
+      if (p.name == property) return static_cast<LONG>(std::get<std::int64_t>(p.value));
+    return LONG{0};
+  };
+  for (const desc::Object& child : from.children) {
+    places.push_back({integer(child, "Left"), integer(child, "Top")});
+    if (child.name == name || pathTo(child, name, places)) return true;
+    places.pop_back();
+  }
+  return false;
+}
+
+}  // namespace
 
 std::string repoRoot() {
   const std::string source = __FILE__;
@@ -17,33 +53,30 @@ std::string repoRoot() {
 
 std::wstring morviExe() { return pathFromEnvironment("MORVI_EXE"); }
 
-std::wstring pathFromEnvironment(const char* variable) {
-  const char* unixPath = std::getenv(variable);
-  if (!unixPath) throw std::runtime_error(std::string(variable) + " is not set");
+std::wstring windowsPath(const std::string& unixPath) {
   std::wstring path = L"Z:";
-  for (const char* p = unixPath; *p; ++p) path += *p == '/' ? L'\\' : wchar_t(static_cast<unsigned char>(*p));
+  for (const char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c));
   return path;
 }
 
-void pause(DWORD ms) {
-  DWORD end = GetTickCount() + ms;
-  while (GetTickCount() < end) {
-    MSG m;
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
-    Sleep(10);
-  }
+std::wstring pathFromEnvironment(const char* variable) {
+  const char* unixPath = std::getenv(variable);
+  if (!unixPath) throw std::runtime_error(std::string(variable) + " is not set");
+  return windowsPath(unixPath);
 }
 
-HWND waitForTopLevel(DWORD processId, const std::wstring& caption) {
-  for (int i = 0; i < 200; ++i) {
-    if (const HWND w = automation::topLevelOf(processId, caption)) return w;
-    pause(50);
-  }
-  return nullptr;
+int screenDpi() {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
 }
 
-void waitUntilClosed(HWND dialog) {
+void pause(DWORD ms) { testpump::pump(ms); }
+
+bool waitUntilClosed(HWND dialog) {
   for (int i = 0; i < 200 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) pause(50);
+  return !(IsWindow(dialog) && IsWindowVisible(dialog));
 }
 
 std::wstring textOf(HWND w) {
@@ -52,10 +85,22 @@ std::wstring textOf(HWND w) {
   return t;
 }
 
+std::string narrow(std::wstring_view text) {
+  std::string out;
+  for (const wchar_t c : text) out += static_cast<char>(c);  // the texts checked here are ASCII
+  return out;
+}
+
 std::wstring dialogText(HWND dialog) {
   std::wstring all;
   for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) all += textOf(c) + L'\n';
   return all;
+}
+
+std::wstring proposedScale(HWND dialog) {
+  // The field is the dialog's only edit window.
+  const HWND field = FindWindowExW(dialog, nullptr, L"Edit", nullptr);
+  return field ? textOf(field) : L"(no field)";
 }
 
 std::wstring answerBox(HWND box) {
@@ -67,26 +112,36 @@ std::wstring answerBox(HWND box) {
 }
 
 bool startUnix(const std::string& commandLine) {
-  std::wstring cmd = L"/bin/sh -c \"";
-  for (const char c : commandLine) cmd += static_cast<wchar_t>(static_cast<unsigned char>(c));
-  cmd += L"\"";
-  STARTUPINFOW si{sizeof si};
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return true;
+  std::wstring arguments = L"-c \"";
+  for (const char c : commandLine) arguments += static_cast<wchar_t>(static_cast<unsigned char>(c));
+  try {
+    automation::Process(L"/bin/sh", arguments + L"\"");
+    return true;
+  } catch (const std::runtime_error&) {
+    return false;
+  }
+}
+
+std::vector<Child> children(HWND parent) {
+  std::vector<Child> out;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    wchar_t cls[64] = {}, text[256] = {};
+    GetClassNameW(c, cls, 64);
+    GetWindowTextW(c, text, 256);
+    RECT r;
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    out.push_back({c, cls, text, r});
+  }
+  return out;
 }
 
 MorviProcess::MorviProcess(Printers printers, const std::wstring& exe) {
   if (printers == Printers::None) {
     startWithoutPrinter();
   } else {
-    std::wstring cmd = L"\"" + exe + L"\"";
-    STARTUPINFOW si{sizeof si};
-    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_))
-      throw std::runtime_error("cannot start Morvi.exe");
-    WaitForInputIdle(info_.hProcess, 10000);
+    process_.emplace(exe, L"");
+    WaitForInputIdle(process_->handle(), 10000);
   }
   awaitWindow();
   if (printers == Printers::Installed && !startErrors_.empty()) {
@@ -109,7 +164,7 @@ void MorviProcess::startWithoutPrinter() {
   const std::vector<HWND> before = windows();
   if (!startUnix(std::string("CUPS_SERVER=/nonexistent/cups.sock exec wine '") + exe + "'"))
     throw std::runtime_error("cannot start Morvi.exe");
-  for (int i = 0; i < 400 && !info_.hProcess; ++i) {
+  for (int i = 0; i < 400 && !process_; ++i) {
     const std::vector<HWND> now = windows();
     const auto started = std::find_if(now.begin(), now.end(), [&](HWND w) {
       return std::find(before.begin(), before.end(), w) == before.end();
@@ -118,17 +173,17 @@ void MorviProcess::startWithoutPrinter() {
       pause(50);
       continue;
     }
-    GetWindowThreadProcessId(*started, &info_.dwProcessId);
-    info_.hProcess =
-        OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, info_.dwProcessId);
+    DWORD id = 0;
+    GetWindowThreadProcessId(*started, &id);
+    process_.emplace(id);
   }
-  if (!info_.hProcess) throw std::runtime_error("Morvi did not start");
+  if (!process_) throw std::runtime_error("Morvi did not start");
 }
 
 void MorviProcess::awaitWindow() {
   for (const DWORD end = GetTickCount() + 20000; !window_ && GetTickCount() < end;) {
-    if (const HWND box = automation::topLevelOf(info_.dwProcessId, L"Morvi")) startErrors_.push_back(answerBox(box));
-    window_ = automation::topLevelOf(info_.dwProcessId, kCaption);
+    if (const HWND box = automation::topLevelOf(processId(), L"Morvi")) startErrors_.push_back(answerBox(box));
+    window_ = automation::topLevelOf(processId(), kCaption);
     if (!window_) pause(50);
   }
   if (!window_) {
@@ -139,54 +194,35 @@ void MorviProcess::awaitWindow() {
 }
 
 MorviProcess::~MorviProcess() {
-  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT && !close()) kill();
-  if (info_.hThread) CloseHandle(info_.hThread);
-  CloseHandle(info_.hProcess);
+  if (!process_->ended() && !close()) kill();
 }
 
 bool MorviProcess::close(DWORD timeoutMs) {
   PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-  return WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+  return process_->ended(timeoutMs);
 }
 
-void MorviProcess::kill() {
-  TerminateProcess(info_.hProcess, 9);
-  WaitForSingleObject(info_.hProcess, 5000);
-}
+void MorviProcess::kill() { process_->kill(); }
 
-DWORD MorviProcess::exitCode() const {
-  DWORD code = 0;
-  GetExitCodeProcess(info_.hProcess, &code);
-  return code;
-}
-
-std::vector<Child> MorviProcess::children(HWND parent) const {
-  std::vector<Child> out;
-  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    wchar_t cls[64] = {}, text[256] = {};
-    GetClassNameW(c, cls, 64);
-    GetWindowTextW(c, text, 256);
-    RECT r;
-    GetWindowRect(c, &r);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    out.push_back({c, cls, text, r});
+HWND MorviProcess::control(const char* name) const {
+  std::vector<POINT> places;
+  if (!pathTo(design(), name, places)) throw std::invalid_argument(std::string("the window has no control ") + name);
+  HWND found = window_;
+  for (const POINT at : places) {
+    const std::vector<Child> inside = children(found);
+    const auto placed = std::find_if(inside.begin(), inside.end(),
+                                     [&](const Child& c) { return c.rect.left == at.x && c.rect.top == at.y; });
+    if (placed == inside.end()) return nullptr;
+    found = placed->hwnd;
   }
-  return out;
+  return found;
 }
 
-HWND MorviProcess::childAt(HWND parent, int left, int top) const {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  for (const Child& c : children(parent))
-    if (c.rect.left == desc::scaleLength(left, dpi) && c.rect.top == desc::scaleLength(top, dpi)) return c.hwnd;
-  return nullptr;
-}
+std::vector<Child> MorviProcess::items(const char* radioGroup) const { return children(control(radioGroup)); }
 
-HWND MorviProcess::childWithText(HWND parent, const std::wstring& text) const {
-  for (const Child& c : children(parent))
-    if (c.text == text) return c.hwnd;
-  return nullptr;
+HWND MorviProcess::item(const char* radioGroup, int index) const {
+  const std::vector<Child> all = items(radioGroup);
+  return index >= 0 && index < int(all.size()) ? all[index].hwnd : nullptr;
 }
 
 HWND MorviProcess::focus() const {
@@ -203,9 +239,19 @@ void MorviProcess::settle() const {
   SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
 }
 
+void MorviProcess::key(WORD vk, bool down) const {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.wScan = WORD(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &in, sizeof(INPUT));
+  settle();
+}
+
 void MorviProcess::press(WORD vk, WORD modifier) const {
   std::vector<INPUT> in;
-  auto key = [&](WORD k, bool up) {
+  auto add = [&](WORD k, bool up) {
     INPUT i{};
     i.type = INPUT_KEYBOARD;
     i.ki.wVk = k;
@@ -213,10 +259,10 @@ void MorviProcess::press(WORD vk, WORD modifier) const {
     i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     in.push_back(i);
   };
-  if (modifier) key(modifier, false);
-  key(vk, false);
-  key(vk, true);
-  if (modifier) key(modifier, true);
+  if (modifier) add(modifier, false);
+  add(vk, false);
+  add(vk, true);
+  if (modifier) add(modifier, true);
   SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
   settle();
 }
@@ -260,16 +306,6 @@ void MorviProcess::click(HWND target) const {
   hover(target);
   leftButton(true);
   leftButton(false);
-}
-
-void MorviProcess::key(WORD vk, bool down) const {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = vk;
-  in.ki.wScan = WORD(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-  in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &in, sizeof(INPUT));
-  settle();
 }
 
 double MorviProcess::calibrationCoef() const {

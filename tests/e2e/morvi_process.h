@@ -1,12 +1,30 @@
-// Starts the real Morvi.exe in a process of its own and reaches its main
-// window from outside, as a user would: by its caption, its child windows
-// and real input.
+// The driver of the end-to-end tests: the real Morvi.exe started in a process
+// of its own and its main window used from outside, as a user would.
+//
+//   MorviProcess morvi;                   // starts Morvi.exe (MORVI_EXE), waits for its window
+//   HWND field = morvi.control("SpinEdit");   // by its name in resources/Formmorvi.desc, found
+//                                             // at its designed place scaled to the screen's DPI
+//   HWND item = morvi.item("RG_Morvi", 5);    // a radio group's item, in the description's order
+//   morvi.click(field); morvi.press(VK_TAB); morvi.type(L"12,5");   // real input (SendInput)
+//   morvi.chooseScale(5); morvi.calibrate(37); morvi.chooseOrientation(L"Paysage");
+//   morvi.typeDimensions(L"12,5", L"2,5");    // the scale finder's two fields
+//   HWND d = morvi.askToPrint();              // the dialogs: askToPrint, openOtherScale,
+//   morvi.answer(d, L"&Oui");                 // openAssistant, dialog(caption); answer clicks
+//   Sheet sheet = morvi.printAndMeasure(pdfs);    // a button; see printed_sheet.h
+//   textOf(w), dialogText(d), answerBox(box), waitUntilClosed(d)
+//   morvi.close(); morvi.exitCode(); morvi.kill(); morvi.calibrationCoef();
+//   SettingsFileSetAside settings; settings.write("[Morvi]\r\nCoef=5\r\n");
+//   settings.stored(L"Morvi", L"Coef"); settings.storedText(L"Orientation")   // settings_file.h
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "tests/support/process.h"
 
 namespace e2e {
 
@@ -19,17 +37,25 @@ struct Child {
   std::wstring text;
   RECT rect;  // relative to the parent's client area
 };
+// The child windows of a window, first to last.
+std::vector<Child> children(HWND parent);
 
 // The path of Morvi.exe as Windows sees it.
 std::wstring morviExe();
-// The Windows path of a file that the test's environment names by its Linux path.
+// The Windows path of a file named by its Linux path, or by the test's environment.
+std::wstring windowsPath(const std::string& unixPath);
 std::wstring pathFromEnvironment(const char* variable);
+// The screen's dots per inch, which the program lays itself out at.
+int screenDpi();
 
 // Where the program finds its printer: the test set-up's, or none at all
 // (CUPS out of reach). Without CUPS Wine forgets its printers, so a test
 // without one runs alone, in a Wine prefix of its own (ctest's
 // e2e-noprinter), and its own process must not have loaded winspool.
 enum class Printers { Installed, None };
+
+class PdfFolder;
+struct Sheet;
 
 class MorviProcess {
  public:
@@ -42,20 +68,20 @@ class MorviProcess {
   MorviProcess& operator=(const MorviProcess&) = delete;
 
   HWND window() const { return window_; }
-  DWORD processId() const { return info_.dwProcessId; }
+  DWORD processId() const { return process_->id(); }
   DWORD threadId() const { return GetWindowThreadProcessId(window_, nullptr); }
   // Closes the window as the close box does; true when the process ended.
   bool close(DWORD timeoutMs = 10000);
   void kill();
-  DWORD exitCode() const;
+  DWORD exitCode() const { return process_->exitCode(); }
   const std::vector<std::wstring>& startErrors() const { return startErrors_; }
 
-  std::vector<Child> children(HWND parent) const;
-  // The child of `parent` whose top-left corner is where the window's 96-dpi
-  // design puts (left, top), scaled to the screen's DPI.
-  HWND childAt(HWND parent, int left, int top) const;
-  // The child of `parent` showing `text`.
-  HWND childWithText(HWND parent, const std::wstring& text) const;
+  // The window of the control the window's description names; null when
+  // none is at its place.
+  HWND control(const char* name) const;
+  // The items of a radio group the description names, in their order.
+  std::vector<Child> items(const char* radioGroup) const;
+  HWND item(const char* radioGroup, int index) const;
   HWND focus() const;  // the program's keyboard focus
 
   // Real input through the system's input queue.
@@ -71,28 +97,52 @@ class MorviProcess {
 
   double calibrationCoef() const;
 
+  // The user's steps in the main window (user_steps.cpp).
+  void chooseScale(int index) const;
+  void chooseOrientation(const wchar_t* item) const;
+  void calibrate(int value) const;  // types it over the calibration field
+  // Clicks a field, clears it and types `text` over it.
+  void retype(HWND field, const std::wstring& text) const;
+  // The scale finder's two dimensions, typed over the plan's field, then
+  // over the measured one after Tab; the focus stays in the second.
+  void typeDimensions(const std::wstring& plan, const std::wstring& measure) const;
+  // The scale item after the catalogue's: " Autre…", or " 1:N" once N is given.
+  HWND otherScaleItem() const;
+
+  // The dialogs the window opens, null when none comes.
+  HWND dialog(const std::wstring& caption) const;  // a top-level window of the program
+  HWND openOtherScale() const;                     // "Autre échelle", from its item
+  HWND openAssistant() const;                      // "Étalonner l'imprimante", by Ctrl+E
+  HWND askToPrint() const;                         // "Confirmation", from the print button
+  // Gives N in the dialog "Autre échelle" as a user would: types it over the
+  // proposed text, presses Enter and waits until the dialog has closed.
+  void giveOtherScale(HWND dialog, const std::wstring& n) const;
+  // Clicks the dialog's button that shows `caption`.
+  void answer(HWND dialog, const std::wstring& caption) const;
+  // Prints with "Oui" and measures the sheet that comes out.
+  Sheet printAndMeasure(PdfFolder& folder) const;
+
  private:
   void startWithoutPrinter();
   void awaitWindow();
 
-  PROCESS_INFORMATION info_{};
+  std::optional<automation::Process> process_;
   HWND window_ = nullptr;
   std::vector<std::wstring> startErrors_;
 };
 
-// A visible top-level window of a process with the given caption, waited for
-// a few seconds; null when it does not come.
-HWND waitForTopLevel(DWORD processId, const std::wstring& caption);
-
 // What a window of the program shows: asked of the window itself, since
 // another process's GetWindowText sees only the text an edit was created with.
 std::wstring textOf(HWND w);
+std::string narrow(std::wstring_view text);  // for ASCII texts
 // The texts of a dialog's children, one a line.
 std::wstring dialogText(HWND dialog);
-// Pumps this thread's messages and sleeps, for at most `ms`.
+// The N that the dialog "Autre échelle" proposes in its field.
+std::wstring proposedScale(HWND dialog);
+// Pumps this thread's messages, for at most `ms`.
 void pause(DWORD ms);
-// Waits, bounded, until a dialog has closed.
-void waitUntilClosed(HWND dialog);
+// Waits, bounded, until a dialog has closed; true when it has.
+bool waitUntilClosed(HWND dialog);
 // Answers a message box with OK; gives its texts, one a line.
 std::wstring answerBox(HWND box);
 

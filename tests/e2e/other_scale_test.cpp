@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "morvi_process.h"
-#include "printed_sheet.h"
 #include "settings_file.h"
 #include "tests/support/clipboard.h"
 #include "tests/support/window_search.h"
@@ -17,7 +16,7 @@ namespace {
 bool checked(HWND item) { return SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void annuler(const MorviProcess& m, HWND dialog) {
-  m.click(automation::descendantWithText(dialog, L"Annuler"));
+  m.answer(dialog, L"Annuler");
   waitUntilClosed(dialog);
   m.settle();
 }
@@ -25,40 +24,41 @@ void annuler(const MorviProcess& m, HWND dialog) {
 TEST(OtherScale, LeavingTheDialogWithoutAnAnswerKeepsTheScaleWhereItWas) {
   const SettingsFileSetAside setAside;
   MorviProcess morvi;
-  chooseScale(morvi, 8);  // 1:200
-  const HWND at200 = morvi.childWithText(morvi.childWithText(printGroup(morvi), L"Echelles disponibles"), L" 1:200");
+  morvi.chooseScale(8);
+  const HWND at200 = morvi.item("RG_Morvi", 8);
+  EXPECT_EQ(textOf(at200), L" 1:200");
 
-  HWND dialog = openOtherScale(morvi);
+  HWND dialog = morvi.openOtherScale();
   ASSERT_TRUE(dialog) << "no dialog";
   EXPECT_NE(dialogText(dialog).find(L"Echelle 1 :"), std::wstring::npos) << narrow(dialogText(dialog));
   annuler(morvi, dialog);
   EXPECT_TRUE(checked(at200));
-  EXPECT_FALSE(checked(otherScaleItem(morvi)));
-  EXPECT_EQ(textOf(otherScaleItem(morvi)), L" Autre…");
+  EXPECT_FALSE(checked(morvi.otherScaleItem()));
+  EXPECT_EQ(textOf(morvi.otherScaleItem()), L" Autre…");
 
   // Once given, the item reads N and stays selected; clicked again it asks
   // again, and Annuler leaves it selected as it was.
-  giveOtherScale(morvi, openOtherScale(morvi), L"33.3");
-  EXPECT_EQ(textOf(otherScaleItem(morvi)), L" 1:33,3");
-  EXPECT_TRUE(checked(otherScaleItem(morvi)));
+  morvi.giveOtherScale(morvi.openOtherScale(), L"33.3");
+  EXPECT_EQ(textOf(morvi.otherScaleItem()), L" 1:33,3");
+  EXPECT_TRUE(checked(morvi.otherScaleItem()));
   EXPECT_FALSE(checked(at200));
-  dialog = openOtherScale(morvi);
+  dialog = morvi.openOtherScale();
   ASSERT_TRUE(dialog) << "a second click opens no dialog";
   EXPECT_EQ(proposedScale(dialog), L"33,3");
   annuler(morvi, dialog);
-  EXPECT_TRUE(checked(otherScaleItem(morvi)));
-  EXPECT_EQ(textOf(otherScaleItem(morvi)), L" 1:33,3");
+  EXPECT_TRUE(checked(morvi.otherScaleItem()));
+  EXPECT_EQ(textOf(morvi.otherScaleItem()), L" 1:33,3");
 
   // Escape as Annuler.
-  chooseScale(morvi, 8);
-  dialog = openOtherScale(morvi);
+  morvi.chooseScale(8);
+  dialog = morvi.openOtherScale();
   ASSERT_TRUE(dialog);
   morvi.press(VK_ESCAPE);
   waitUntilClosed(dialog);
   morvi.settle();
   EXPECT_TRUE(checked(at200));
-  EXPECT_FALSE(checked(otherScaleItem(morvi)));
-  EXPECT_EQ(textOf(otherScaleItem(morvi)), L" 1:33,3");
+  EXPECT_FALSE(checked(morvi.otherScaleItem()));
+  EXPECT_EQ(textOf(morvi.otherScaleItem()), L" 1:33,3");
 }
 
 // The arrows move past " Autre…" without asking; Space on it asks. Left
@@ -66,18 +66,18 @@ TEST(OtherScale, LeavingTheDialogWithoutAnAnswerKeepsTheScaleWhereItWas) {
 TEST(OtherScale, TheArrowsOnlyMoveTheSelectionAndSpaceAsks) {
   const SettingsFileSetAside setAside;
   MorviProcess morvi;
-  chooseScale(morvi, 16);  // 1:2500, the catalogue's last
+  morvi.chooseScale(16);  // 1:2500, the catalogue's last
   morvi.press(VK_DOWN);
   pause(500);
-  EXPECT_TRUE(checked(otherScaleItem(morvi)));
+  EXPECT_TRUE(checked(morvi.otherScaleItem()));
   EXPECT_EQ(automation::topLevelOf(morvi.processId(), L"Autre échelle"), nullptr) << "the arrow asked";
   morvi.press(VK_SPACE);
-  const HWND dialog = waitForTopLevel(morvi.processId(), L"Autre échelle");
+  const HWND dialog = morvi.dialog(L"Autre échelle");
   ASSERT_TRUE(dialog) << "Space did not ask";
   morvi.press(VK_ESCAPE);
   waitUntilClosed(dialog);
   morvi.settle();
-  EXPECT_TRUE(checked(morvi.childWithText(morvi.childWithText(printGroup(morvi), L"Echelles disponibles"), L" 1:2500")));
+  EXPECT_TRUE(checked(morvi.item("RG_Morvi", 16)));
 }
 
 // The field reads N as the dimension fields read numbers: a key it does not
@@ -86,7 +86,7 @@ TEST(OtherScale, TheArrowsOnlyMoveTheSelectionAndSpaceAsks) {
 TEST(OtherScale, TheFieldReadsNumbersAsTheDimensionFieldsDo) {
   const SettingsFileSetAside setAside;
   MorviProcess morvi;
-  const HWND dialog = openOtherScale(morvi);
+  const HWND dialog = morvi.openOtherScale();
   ASSERT_TRUE(dialog);
   const HWND ok = automation::descendantWithText(dialog, L"OK");
   morvi.type(L"1e3");
@@ -101,7 +101,7 @@ TEST(OtherScale, TheFieldReadsNumbersAsTheDimensionFieldsDo) {
   morvi.press(VK_RETURN);
   waitUntilClosed(dialog);
   morvi.settle();
-  EXPECT_EQ(textOf(otherScaleItem(morvi)), L" 1:1000");
+  EXPECT_EQ(textOf(morvi.otherScaleItem()), L" 1:1000");
 }
 
 }  // namespace

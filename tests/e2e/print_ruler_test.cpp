@@ -13,8 +13,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -128,10 +126,7 @@ void expectMeasuresTrue(const Sheet& sheet, const ruler::Graduation& graduation,
   }
   // And on paper: labelled mark k stands for k × LabelStep metres at 1:N,
   // stretched by the calibration.
-  std::vector<double> labelled;
-  for (const Sheet::Mark& m : sheet.marks) {
-    if (m.labelled) labelled.push_back(m.mm);
-  }
+  const std::vector<double> labelled = sheet.labelledMm();
   const double millimetresPerLabel =
       graduation.labelStep * 1000 / graduation.scaleDenominator * static_cast<double>(calibrationCoef);
   for (std::size_t k = 1; k < labelled.size(); ++k) {
@@ -143,11 +138,11 @@ void expectMeasuresTrue(const Sheet& sheet, const ruler::Graduation& graduation,
 TEST(PrintedRuler, EveryScaleAtCalibrationZeroMeasuresTrue) {
   PdfFolder folder;
   MorviProcess morvi;
-  calibrate(morvi, 0);  // whatever the settings file held
-  chooseOrientation(morvi, L"Portrait");
+  morvi.calibrate(0);  // whatever the settings file held
+  morvi.chooseOrientation(L"Portrait");
   for (int index = 0; index < 17; ++index) {
-    chooseScale(morvi, index);
-    expectMeasuresTrue(printAndMeasure(morvi, folder), scale(index), 1.0L, false);
+    morvi.chooseScale(index);
+    expectMeasuresTrue(morvi.printAndMeasure(folder), scale(index), 1.0L, false);
   }
 }
 
@@ -161,10 +156,10 @@ TEST(PrintedRuler, CalibrationStretchesAndLandscapeTurnsThePage) {
   for (const Case c : {Case{5, -100, false}, Case{4, -100, false}, Case{1, 37, false}, Case{10, 37, false},
                        Case{0, 100, false}, Case{7, 100, false}, Case{5, 0, true}, Case{4, 37, true},
                        Case{16, -100, true}, Case{5, 100, true}}) {
-    chooseScale(morvi, c.scale);
-    calibrate(morvi, c.calibration);
-    chooseOrientation(morvi, c.landscape ? L"Paysage" : L"Portrait");
-    expectMeasuresTrue(printAndMeasure(morvi, folder), scale(c.scale), 1 + c.calibration / 1000.0L, c.landscape);
+    morvi.chooseScale(c.scale);
+    morvi.calibrate(c.calibration);
+    morvi.chooseOrientation(c.landscape ? L"Paysage" : L"Portrait");
+    expectMeasuresTrue(morvi.printAndMeasure(folder), scale(c.scale), 1 + c.calibration / 1000.0L, c.landscape);
   }
 }
 
@@ -174,12 +169,12 @@ TEST(PrintedRuler, CalibrationStretchesAndLandscapeTurnsThePage) {
 TEST(PrintedRuler, LandscapePagesStayThreeMillimetresFromTheEdge) {
   PdfFolder folder;
   MorviProcess morvi;
-  calibrate(morvi, 0);
-  chooseOrientation(morvi, L"Paysage");
+  morvi.calibrate(0);
+  morvi.chooseOrientation(L"Paysage");
   for (const int index : {5, 12}) {  // 1:100 and 1:500
     SCOPED_TRACE(narrow(scale(index).title));
-    chooseScale(morvi, index);
-    const Sheet sheet = printAndMeasure(morvi, folder);
+    morvi.chooseScale(index);
+    const Sheet sheet = morvi.printAndMeasure(folder);
     EXPECT_GE(sheet.inkLeftMm, 3.0);
     EXPECT_GE(sheet.inkTopMm, 3.0);
     EXPECT_LE(sheet.inkRightMm, 297.0 - 3.0);
@@ -192,7 +187,7 @@ TEST(PrintedRuler, LandscapePagesStayThreeMillimetresFromTheEdge) {
     }
     EXPECT_GE(k, 10);  // a label every 10 mm at 1:100, every 20 mm at 1:500
   }
-  expectMeasuresTrue(printAndMeasure(morvi, folder), scale(12), 1.0L, true);
+  expectMeasuresTrue(morvi.printAndMeasure(folder), scale(12), 1.0L, true);
 }
 
 // The check bar measures 100 mm on paper times the calibration, like the
@@ -201,7 +196,7 @@ TEST(PrintedRuler, LandscapePagesStayThreeMillimetresFromTheEdge) {
 TEST(PrintedRuler, TheCheckBarMeasuresTheCalibratedHundredMillimetres) {
   PdfFolder folder;
   MorviProcess morvi;
-  chooseScale(morvi, 5);
+  morvi.chooseScale(5);
   struct Case {
     int calibration;
     bool landscape;
@@ -209,9 +204,9 @@ TEST(PrintedRuler, TheCheckBarMeasuresTheCalibratedHundredMillimetres) {
   for (const Case c : {Case{0, false}, Case{20, false}, Case{-35, false}, Case{0, true}, Case{20, true},
                        Case{-35, true}}) {
     SCOPED_TRACE(testing::Message() << c.calibration << " permille" << (c.landscape ? ", landscape" : ""));
-    calibrate(morvi, c.calibration);
-    chooseOrientation(morvi, c.landscape ? L"Paysage" : L"Portrait");
-    const Sheet sheet = printAndMeasure(morvi, folder);
+    morvi.calibrate(c.calibration);
+    morvi.chooseOrientation(c.landscape ? L"Paysage" : L"Portrait");
+    const Sheet sheet = morvi.printAndMeasure(folder);
     const double coef = 1 + c.calibration / 1000.0;
     EXPECT_NEAR(sheet.checkBarMm, 100 * coef, 0.1);
     const double crossAt[] = {0, 99, 99.5, 100, 100.5, 101};
@@ -232,14 +227,14 @@ TEST(PrintedRuler, TheCheckBarMeasuresTheCalibratedHundredMillimetres) {
 TEST(PrintedRuler, TheFootLineSaysWhatTheSheetWasPrintedWith) {
   PdfFolder folder;
   MorviProcess morvi;
-  chooseScale(morvi, 5);
-  calibrate(morvi, 7);
-  chooseOrientation(morvi, L"Portrait");
+  morvi.chooseScale(5);
+  morvi.calibrate(7);
+  morvi.chooseOrientation(L"Portrait");
   SYSTEMTIME today{};
   GetLocalTime(&today);
   char date[16];
   std::snprintf(date, sizeof date, "%02d/%02d/%04d", today.wDay, today.wMonth, today.wYear);
-  const Sheet sheet = printAndMeasure(morvi, folder);
+  const Sheet sheet = morvi.printAndMeasure(folder);
   ASSERT_FALSE(sheet.texts.empty());
   EXPECT_EQ(sheet.texts.back(),
             std::string("Echelle 1:100 · étalonnage +7 ‰ · portrait · PDF · ") + date + " · Morvi " MORVI_VERSION);
@@ -251,7 +246,7 @@ TEST(PrintedRuler, AnyScaleGivenInAutreMeasuresTrue) {
   const SettingsFileSetAside setAside;
   PdfFolder folder;
   MorviProcess morvi;
-  calibrate(morvi, 0);
+  morvi.calibrate(0);
   struct Case {
     const wchar_t* typed;
     long long tenths;
@@ -259,14 +254,14 @@ TEST(PrintedRuler, AnyScaleGivenInAutreMeasuresTrue) {
     const char* secondLabel;
   };
   for (const Case c : {Case{L"141", 1410, false, "2m"}, Case{L"5000", 50000, true, "50m"}}) {
-    const HWND dialog = openOtherScale(morvi);
+    const HWND dialog = morvi.openOtherScale();
     ASSERT_TRUE(dialog) << "no dialog";
-    giveOtherScale(morvi, dialog, c.typed);
-    chooseOrientation(morvi, c.landscape ? L"Paysage" : L"Portrait");
+    morvi.giveOtherScale(dialog, c.typed);
+    morvi.chooseOrientation(c.landscape ? L"Paysage" : L"Portrait");
     const ruler::ScaleDenominator n = *ruler::ScaleDenominator::ofTenths(c.tenths);
-    EXPECT_EQ(textOf(otherScaleItem(morvi)), L" 1:" + std::wstring(c.typed));
-    EXPECT_EQ(SendMessageW(otherScaleItem(morvi), BM_GETCHECK, 0, 0), BST_CHECKED);
-    const Sheet sheet = printAndMeasure(morvi, folder);
+    EXPECT_EQ(textOf(morvi.otherScaleItem()), L" 1:" + std::wstring(c.typed));
+    EXPECT_EQ(SendMessageW(morvi.otherScaleItem(), BM_GETCHECK, 0, 0), BST_CHECKED);
+    const Sheet sheet = morvi.printAndMeasure(folder);
     ASSERT_GE(sheet.marks.size(), 21u);
     EXPECT_EQ(sheet.marks[10].label, c.secondLabel);
     const std::wstring title = ruler::scaleTitle(n, localeDecimal());
@@ -296,6 +291,12 @@ class DefaultPrinter {
   }
   DefaultPrinter(const DefaultPrinter&) = delete;
   DefaultPrinter& operator=(const DefaultPrinter&) = delete;
+  // The system's default printer now.
+  std::wstring current() const {
+    wchar_t name[256]{};
+    DWORD size = 256;
+    return get_(name, &size) ? name : L"";
+  }
 
  private:
   template <class F>
@@ -313,10 +314,10 @@ TEST(PrintedRuler, OnLetterPaperTheLabelsMeasureTrue) {
   PdfFolder folder;
   const DefaultPrinter letter(L"PDF-Letter");  // tools/services.sh
   MorviProcess morvi;
-  calibrate(morvi, 0);
-  chooseOrientation(morvi, L"Portrait");
-  chooseScale(morvi, 5);
-  const Sheet sheet = printAndMeasure(morvi, folder);
+  morvi.calibrate(0);
+  morvi.chooseOrientation(L"Portrait");
+  morvi.chooseScale(5);
+  const Sheet sheet = morvi.printAndMeasure(folder);
   EXPECT_NEAR(sheet.paperWidthMm, 215.9, 0.1);
   EXPECT_NEAR(sheet.paperHeightMm, 279.4, 0.1);
   expectMeasuresTrue(sheet, scale(5), 1.0L, false);
@@ -332,30 +333,26 @@ double coefficientOnceSettled(const MorviProcess& morvi, double wanted) {
 // Each printer keeps its own calibration under [Imprimantes]; [Morvi] Coef
 // serves a printer without one and is still written for an older Morvi.
 TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
-  const SettingsFileSetAside setAside;
-  std::ofstream(std::filesystem::path(setAside.file), std::ios::binary)
-      << "[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n";
-  const auto stored = [&](const wchar_t* section, const wchar_t* key) {
-    return static_cast<int>(GetPrivateProfileIntW(section, key, -12345, setAside.file.c_str()));
-  };
+  const SettingsFileSetAside settings;
+  settings.write("[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n");
   PdfFolder folder;
   {
     MorviProcess morvi;  // the A4 printer, the default
     EXPECT_NEAR(morvi.calibrationCoef(), 1.012, 1e-12);
     ASSERT_TRUE(morvi.close());
   }
-  EXPECT_EQ(stored(L"Imprimantes", L"PDF"), -12345) << "a run without a change writes no printer's";
+  EXPECT_EQ(settings.stored(L"Imprimantes", L"PDF"), -12345) << "a run without a change writes no printer's";
   {
     const DefaultPrinter letter(L"PDF-Letter");
     MorviProcess morvi;
     EXPECT_NEAR(morvi.calibrationCoef(), 0.992, 1e-12);
-    chooseOrientation(morvi, L"Portrait");
-    chooseScale(morvi, 5);
-    const HWND dialog = askToPrint(morvi);
+    morvi.chooseOrientation(L"Portrait");
+    morvi.chooseScale(5);
+    const HWND dialog = morvi.askToPrint();
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(automation::descendantWithText(dialog, L"Confirmez l'impression"));
     EXPECT_TRUE(automation::descendantWithText(dialog, L"PDF-Letter · étalonnage -8 ‰")) << "not named";
-    morvi.click(automation::descendantWithText(dialog, L"&Oui"));
+    morvi.answer(dialog, L"&Oui");
     const std::optional<std::string> pdf = folder.next();
     ASSERT_TRUE(pdf) << "nothing printed";
     expectMeasuresTrue(measure(*pdf), scale(5), 0.992L, false);
@@ -364,36 +361,75 @@ TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
       EXPECT_NEAR(coefficientOnceSettled(morvi, 1.012), 1.012, 1e-12) << "the field does not follow";
     }
     EXPECT_NEAR(coefficientOnceSettled(morvi, 0.992), 0.992, 1e-12);
-    calibrate(morvi, 5);
+    morvi.calibrate(5);
     ASSERT_TRUE(morvi.close());
   }
-  EXPECT_EQ(stored(L"Imprimantes", L"PDF-Letter"), 5);
-  EXPECT_EQ(stored(L"Morvi", L"Coef"), 5);
-  EXPECT_EQ(stored(L"Imprimantes", L"PDF"), -12345);
+  EXPECT_EQ(settings.stored(L"Imprimantes", L"PDF-Letter"), 5);
+  EXPECT_EQ(settings.stored(L"Morvi", L"Coef"), 5);
+  EXPECT_EQ(settings.stored(L"Imprimantes", L"PDF"), -12345);
+}
+
+// The printer chosen in the confirmation prints with its own calibration and
+// paper, stays the printer in force at the next start, and the system's
+// default printer stays as it was.
+TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
+  const SettingsFileSetAside settings;
+  settings.write("[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n");
+  const DefaultPrinter a4(L"PDF");
+  const std::wstring letterLine = L"PDF-Letter · étalonnage -8 ‰";
+  PdfFolder folder;
+  {
+    MorviProcess morvi;
+    EXPECT_NEAR(morvi.calibrationCoef(), 1.012, 1e-12);
+    morvi.chooseOrientation(L"Portrait");
+    morvi.chooseScale(5);
+    const HWND dialog = morvi.askToPrint();
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(automation::descendantWithText(dialog, letterLine)) << dialogText(dialog);
+    morvi.click(automation::descendantWithText(dialog, letterLine));
+    morvi.press(VK_RETURN);
+    const std::optional<std::string> pdf = folder.next();
+    ASSERT_TRUE(pdf) << "nothing printed";
+    const Sheet sheet = measure(*pdf);
+    expectMeasuresTrue(sheet, scale(5), 0.992L, false);
+    EXPECT_NEAR(sheet.paperWidthMm, 215.9, 0.1);
+    ASSERT_FALSE(sheet.texts.empty());
+    EXPECT_NE(sheet.texts.back().find("étalonnage -8 ‰ · portrait · PDF-Letter · "), std::string::npos);
+    EXPECT_NEAR(morvi.calibrationCoef(), 0.992, 1e-12);
+    ASSERT_TRUE(morvi.close());
+  }
+  EXPECT_EQ(a4.current(), L"PDF") << "the system's default changed";
+  MorviProcess morvi;
+  EXPECT_NEAR(morvi.calibrationCoef(), 0.992, 1e-12);
+  const HWND dialog = morvi.askToPrint();
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED);
+  morvi.press(VK_ESCAPE);
+  waitUntilClosed(dialog);
 }
 
 // A printer whose name no settings key holds as it stands ("[", "=", a
 // character outside the file's code page) keeps a calibration of its own.
 TEST(PrintedRuler, APrinterOfAnyNameKeepsItsOwnCalibration) {
-  const SettingsFileSetAside setAside;
-  std::ofstream(std::filesystem::path(setAside.file), std::ios::binary) << "[Morvi]\r\nCoef=3\r\n";
+  const SettingsFileSetAside settings;
+  settings.write("[Morvi]\r\nCoef=3\r\n");
   const DefaultPrinter hostile(L"[ΨMEGA=1]");  // tools/services.sh
   {
     MorviProcess morvi;
-    calibrate(morvi, 40);
+    morvi.calibrate(40);
     ASSERT_TRUE(morvi.close());
   }
   {
     const DefaultPrinter a4(L"PDF");
     MorviProcess morvi;
-    calibrate(morvi, -2);
+    morvi.calibrate(-2);
     ASSERT_TRUE(morvi.close());
   }
   PdfFolder folder;
   MorviProcess morvi;
   EXPECT_NEAR(morvi.calibrationCoef(), 1.040, 1e-12);
-  chooseOrientation(morvi, L"Portrait");
-  const Sheet sheet = printAndMeasure(morvi, folder);
+  morvi.chooseOrientation(L"Portrait");
+  const Sheet sheet = morvi.printAndMeasure(folder);
   ASSERT_FALSE(sheet.texts.empty());
   // Wine's printer font has no "Ψ": the text read back shows a blank there.
   EXPECT_NE(sheet.texts.back().find("étalonnage +40 ‰ · portrait · ["), std::string::npos) << sheet.texts.back();
@@ -406,16 +442,16 @@ TEST(PrintedRuler, ARefusedJobIsSaid) {
   MorviProcess morvi;
   {
     const DefaultPrinter refusing(L"PDF-Refuse");  // tools/services.sh
-    const HWND dialog = askToPrint(morvi);
+    const HWND dialog = morvi.askToPrint();
     ASSERT_TRUE(dialog);
-    morvi.click(automation::descendantWithText(dialog, L"&Oui"));
-    const HWND error = e2e::waitForTopLevel(morvi.processId(), L"Morvi");
+    morvi.answer(dialog, L"&Oui");
+    const HWND error = morvi.dialog(L"Morvi");
     ASSERT_TRUE(error) << "nothing said";
     EXPECT_NE(e2e::answerBox(error).find(L"L'imprimante « PDF-Refuse » a refusé l'impression : rien n'a été imprimé."),
               std::wstring::npos);
     EXPECT_EQ(folder.arrivedWithin(1500), std::vector<std::wstring>{});
   }
-  EXPECT_EQ(printAndMeasure(morvi, folder).title, "Echelle 1:100");
+  EXPECT_EQ(morvi.printAndMeasure(folder).title, "Echelle 1:100");
 }
 
 TEST(PrintedRuler, OnlyOuiPrints) {
@@ -426,7 +462,7 @@ TEST(PrintedRuler, OnlyOuiPrints) {
     void (*close)(const MorviProcess&, HWND);
   };
   const Way ways[] = {
-      {"Non", [](const MorviProcess& m, HWND d) { m.click(automation::descendantWithText(d, L"&Non")); }},
+      {"Non", [](const MorviProcess& m, HWND d) { m.answer(d, L"&Non"); }},
       {"Alt+N", [](const MorviProcess& m, HWND) { m.press('N', VK_MENU); }},
       {"Escape", [](const MorviProcess& m, HWND) { m.press(VK_ESCAPE); }},
       {"Alt+F4", [](const MorviProcess& m, HWND) { m.press(VK_F4, VK_MENU); }},
@@ -434,7 +470,7 @@ TEST(PrintedRuler, OnlyOuiPrints) {
   };
   for (const Way& way : ways) {
     SCOPED_TRACE(way.name);
-    const HWND dialog = askToPrint(morvi);
+    const HWND dialog = morvi.askToPrint();
     ASSERT_TRUE(dialog);
     way.close(morvi, dialog);
     e2e::waitUntilClosed(dialog);
@@ -444,7 +480,7 @@ TEST(PrintedRuler, OnlyOuiPrints) {
     EXPECT_EQ(folder.arrivedWithin(1500), std::vector<std::wstring>{});
   }
   // The button still prints afterwards.
-  EXPECT_EQ(printAndMeasure(morvi, folder).title, "Echelle 1:100");
+  EXPECT_EQ(morvi.printAndMeasure(folder).title, "Echelle 1:100");
 }
 
 // A keyboard user prints too: Tab from the scales reaches the print button,
@@ -452,11 +488,11 @@ TEST(PrintedRuler, OnlyOuiPrints) {
 TEST(PrintedRuler, TheKeyboardPrints) {
   PdfFolder folder;
   MorviProcess morvi;
-  chooseScale(morvi, 12);
+  morvi.chooseScale(12);
   morvi.press(VK_TAB);
-  ASSERT_EQ(morvi.focus(), morvi.childWithText(printGroup(morvi), L"Imprimer le morvi"));
+  ASSERT_EQ(morvi.focus(), morvi.control("BtImprimer"));
   morvi.press(VK_SPACE);
-  const HWND dialog = e2e::waitForTopLevel(morvi.processId(), L"Confirmation");
+  const HWND dialog = morvi.dialog(L"Confirmation");
   ASSERT_TRUE(dialog);
   morvi.press(VK_RETURN);
   const std::optional<std::string> pdf = folder.next();
@@ -469,12 +505,12 @@ TEST(PrintedRuler, TheKeyboardPrints) {
 TEST(NoPrinter, OuiShowsThePrinterErrorAfterTheDialogAndNothingIsPrinted) {
   PdfFolder folder;
   MorviProcess morvi(e2e::Printers::None);
-  const HWND button = morvi.childWithText(printGroup(morvi), L"Imprimer le morvi");
+  const HWND button = morvi.control("BtImprimer");
   ASSERT_TRUE(button);
   const auto clickPrint = [&] {
     PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    return e2e::waitForTopLevel(morvi.processId(), L"Confirmation");
+    return morvi.dialog(L"Confirmation");
   };
 
   // "Non" touches no printer: no error.
@@ -488,7 +524,7 @@ TEST(NoPrinter, OuiShowsThePrinterErrorAfterTheDialogAndNothingIsPrinted) {
   dialog = clickPrint();
   ASSERT_TRUE(dialog);
   PostMessageW(automation::descendantWithText(dialog, L"&Oui"), BM_CLICK, 0, 0);
-  const HWND error = e2e::waitForTopLevel(morvi.processId(), L"Morvi");
+  const HWND error = morvi.dialog(L"Morvi");
   ASSERT_TRUE(error) << "no error box";
   EXPECT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "the error comes after the dialog";
   EXPECT_TRUE(automation::descendantWithText(error, L"Aucune imprimante par défaut sélectionnée."));

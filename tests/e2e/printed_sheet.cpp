@@ -6,17 +6,10 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "ruler/scale_catalogue.h"
-#include "tests/support/window_search.h"
+#include "morvi_process.h"
 
 namespace e2e {
 namespace {
-
-std::wstring windowsPath(const std::string& unixPath) {
-  std::wstring path = L"Z:";
-  for (const char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c));
-  return path;
-}
 
 std::string readFile(const std::wstring& path) {
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -31,12 +24,6 @@ std::string readFile(const std::wstring& path) {
 }
 
 }  // namespace
-
-std::string narrow(std::wstring_view text) {
-  std::string out;
-  for (const wchar_t c : text) out += static_cast<char>(c);  // the texts checked here are ASCII
-  return out;
-}
 
 PdfFolder::PdfFolder() {
   const char* dir = std::getenv("MORVI_PDF_DIR");
@@ -78,6 +65,13 @@ std::set<std::wstring> PdfFolder::names() const {
   while (FindNextFileW(search, &data));
   FindClose(search);
   return found;
+}
+
+std::vector<double> Sheet::labelledMm() const {
+  std::vector<double> at;
+  for (const Mark& mark : marks)
+    if (mark.labelled) at.push_back(mark.mm);
+  return at;
 }
 
 Sheet measure(const std::string& pdf) {
@@ -132,86 +126,5 @@ Sheet measure(const std::string& pdf) {
   return sheet;
 }
 
-
-HWND printGroup(const MorviProcess& m) { return m.childWithText(m.window(), kPrintGroup); }
-
-void chooseScale(const MorviProcess& m, int index) {
-  const HWND scales = m.childWithText(printGroup(m), L"Echelles disponibles");
-  const HWND item = m.childWithText(scales, std::wstring(ruler::scaleAt(index)->itemText));
-  ASSERT_TRUE(item);
-  m.click(item);
-  ASSERT_EQ(SendMessageW(item, BM_GETCHECK, 0, 0), BST_CHECKED);
-}
-
-HWND otherScaleItem(const MorviProcess& m) {
-  const std::vector<Child> items = m.children(m.childWithText(printGroup(m), L"Echelles disponibles"));
-  return items.size() == 18 ? items.back().hwnd : nullptr;
-}
-
-HWND openOtherScale(const MorviProcess& m) {
-  const HWND item = otherScaleItem(m);
-  if (!item) return nullptr;
-  m.click(item);
-  return waitForTopLevel(m.processId(), L"Autre échelle");
-}
-
-std::wstring proposedScale(HWND dialog) {
-  // The field is the dialog's only edit window.
-  const HWND field = FindWindowExW(dialog, nullptr, L"Edit", nullptr);
-  return field ? textOf(field) : L"(no field)";
-}
-
-void giveOtherScale(const MorviProcess& m, HWND dialog, const std::wstring& n) {
-  m.type(n);  // the field has the focus, its text all selected
-  EXPECT_EQ(proposedScale(dialog), n) << "typed elsewhere";
-  m.press(VK_RETURN);
-  waitUntilClosed(dialog);
-  ASSERT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "Enter left the dialog open";
-}
-
-void chooseOrientation(const MorviProcess& m, const wchar_t* item) {
-  const HWND orientation = m.childWithText(printGroup(m), L"Orientation");
-  const HWND button = m.childWithText(orientation, item);
-  ASSERT_TRUE(button);
-  m.click(button);
-  ASSERT_EQ(SendMessageW(button, BM_GETCHECK, 0, 0), BST_CHECKED);
-}
-
-void calibrate(const MorviProcess& m, int value) {
-  const HWND spin = m.childAt(printGroup(m), 68, 119);
-  ASSERT_TRUE(spin);
-  m.click(spin);
-  m.press(VK_END);
-  for (int i = 0; i < 6; ++i) m.press(VK_BACK);
-  m.type(std::to_wstring(value));
-  ASSERT_NEAR(m.calibrationCoef(), 1 + value / 1000.0, 1e-12);
-}
-
-HWND askToPrint(const MorviProcess& m) {
-  const HWND button = m.childWithText(printGroup(m), L"Imprimer le morvi");
-  if (!button) return nullptr;
-  m.click(button);
-  return waitForTopLevel(m.processId(), L"Confirmation");
-}
-
-Sheet printAndMeasure(const MorviProcess& m, PdfFolder& folder) {
-  const HWND dialog = askToPrint(m);
-  if (!dialog) {
-    ADD_FAILURE() << "no confirmation dialog";
-    return {};
-  }
-  const HWND yes = automation::descendantWithText(dialog, L"&Oui");
-  if (!yes) {
-    ADD_FAILURE() << "no Oui button";
-    return {};
-  }
-  m.click(yes);
-  const std::optional<std::string> pdf = folder.next();
-  if (!pdf) {
-    ADD_FAILURE() << "no PDF came out";
-    return {};
-  }
-  return measure(*pdf);
-}
 
 }  // namespace e2e

@@ -1,6 +1,5 @@
-// Printing from the real program and reading what came out: the PDF
-// printer's folder, tools/measure_ruler.py on the Unix side, and the user's
-// steps in the main window that lead to a printed page.
+// What the real program printed: the PDF printer's folder, and the sheet as
+// tools/measure_ruler.py reads it on the Unix side.
 #pragma once
 
 #include <windows.h>
@@ -8,16 +7,10 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "morvi_process.h"
 
 namespace e2e {
-
-inline constexpr wchar_t kPrintGroup[] = L"Impression de règles graduées";
-
-std::string narrow(std::wstring_view text);  // for ASCII texts
 
 class PdfFolder {
  public:
@@ -54,26 +47,9 @@ struct Sheet {
   std::vector<double> checkMarksMm;
   // The box of all ink in mm from the sheet's top-left corner, as it is seen.
   double inkLeftMm = 0, inkTopMm = 0, inkRightMm = 0, inkBottomMm = 0;
+
+  std::vector<double> labelledMm() const;  // where the labelled marks are
 };
 Sheet measure(const std::string& pdf);
-
-// The user's steps in the main window.
-HWND printGroup(const MorviProcess& m);
-void chooseScale(const MorviProcess& m, int index);
-void chooseOrientation(const MorviProcess& m, const wchar_t* item);
-void calibrate(const MorviProcess& m, int value);
-// The scale item after the catalogue's: " Autre…", or " 1:N" once N is given.
-HWND otherScaleItem(const MorviProcess& m);
-// Clicks it; the dialog "Autre échelle" that opens, null when none does.
-HWND openOtherScale(const MorviProcess& m);
-// The N that the dialog's field proposes.
-std::wstring proposedScale(HWND dialog);
-// Gives N in the dialog as a user would: types it over the proposed text,
-// presses Enter and waits until the dialog has closed.
-void giveOtherScale(const MorviProcess& m, HWND dialog, const std::wstring& n);
-// Clicks the print button; the confirmation dialog that opens.
-HWND askToPrint(const MorviProcess& m);
-// Prints with "Oui" and measures the sheet that comes out.
-Sheet printAndMeasure(const MorviProcess& m, PdfFolder& folder);
 
 }  // namespace e2e

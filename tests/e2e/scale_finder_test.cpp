@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "morvi_process.h"
-#include "printed_sheet.h"
 #include "settings_file.h"
 #include "tests/support/clipboard.h"
 #include "tests/support/window_search.h"
@@ -14,32 +13,18 @@ using e2e::MorviProcess;
 
 namespace {
 
+// The scale finder's fields and button.
 struct Finder {
   HWND plan, measure, button;
+  explicit Finder(const MorviProcess& m)
+      : plan(m.control("CotePlan")), measure(m.control("CoteMesure")), button(m.control("BtEchelle")) {}
 };
-
-Finder finderOf(const MorviProcess& m) {
-  const HWND group = m.childWithText(m.window(), L"Recherche d'échelle");
-  return {m.childAt(group, 288, 19), m.childAt(group, 289, 46), m.childWithText(group, L"Obtenir l'échelle")};
-}
-
-// Clicks into the plan field, clears it as a user would, types the plan
-// value, then Tab to the measure field (whose text is then all selected)
-// and types over it.
-void typeDimensions(const MorviProcess& m, const Finder& f, const std::wstring& plan, const std::wstring& measure) {
-  m.click(f.plan);
-  m.press(VK_END);
-  for (int i = 0; i < 8; ++i) m.press(VK_BACK);
-  m.type(plan);
-  m.press(VK_TAB);
-  m.type(measure);
-}
 
 // The message box's text after a click on the button, closed with its OK;
 // nullopt when no box comes.
 std::optional<std::wstring> answerOf(const MorviProcess& m, const Finder& f) {
   m.click(f.button);
-  const HWND box = e2e::waitForTopLevel(m.processId(), L"Morvi");
+  const HWND box = m.dialog(L"Morvi");
   if (!box) return std::nullopt;
   const std::wstring text = e2e::dialogText(box);
   int buttons = 0;
@@ -53,22 +38,21 @@ std::optional<std::wstring> answerOf(const MorviProcess& m, const Finder& f) {
     EXPECT_FALSE(iconShown) << "the box shows an icon";
   }
   EXPECT_EQ(buttons, 1);
-  m.click(automation::descendantWithText(box, L"OK"));
+  m.answer(box, L"OK");
   return text;
 }
 
 TEST(ScaleFinder, AnswersWithTheScaleWhicheverDecimalMarkIsTyped) {
   MorviProcess morvi;
-  const Finder f = finderOf(morvi);
+  const Finder f(morvi);
   ASSERT_TRUE(f.plan && f.measure && f.button);
   EXPECT_EQ(e2e::textOf(f.plan), L"0,00 ");
   EXPECT_EQ(e2e::textOf(f.measure), L"0,00 ");
-  const HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
-  EXPECT_EQ(morvi.focus(), morvi.childWithText(morvi.childWithText(printing, L"Echelles disponibles"), L" 1:100"));
+  EXPECT_EQ(morvi.focus(), morvi.item("RG_Morvi", 5));  // 1:100
 
   for (const auto& [plan, measure] : {std::pair{L"12,5", L"2,5"}, std::pair{L"12.5", L"2.5"}}) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(plan)));
-    typeDimensions(morvi, f, plan, measure);
+    morvi.typeDimensions(plan, measure);
     // The measure field still has the focus: what was typed there counts.
     const std::optional<std::wstring> answer = answerOf(morvi, f);
     ASSERT_TRUE(answer) << "no message box";
@@ -81,10 +65,10 @@ TEST(ScaleFinder, AnswersWithTheScaleWhicheverDecimalMarkIsTyped) {
 // A detail drawn larger than life gets its enlargement, never 1/1 or 1/0.
 TEST(ScaleFinder, AnEnlargedDetailIsAnsweredAsSuch) {
   MorviProcess morvi;
-  const Finder f = finderOf(morvi);
+  const Finder f(morvi);
   for (const auto& [plan, measure, answer] : {std::tuple{L"0,01", L"2", L" Echelle : 2/1\n"},
                                               std::tuple{L"0,01", L"123456", L" Echelle : 123456/1\n"}}) {
-    typeDimensions(morvi, f, plan, measure);
+    morvi.typeDimensions(plan, measure);
     EXPECT_NE(answerOf(morvi, f).value_or(L"(no box)").find(answer), std::wstring::npos)
         << testing::PrintToString(std::wstring(measure));
   }
@@ -95,15 +79,13 @@ TEST(ScaleFinder, AnEnlargedDetailIsAnsweredAsSuch) {
 // read as such, so the value is exactly what was pasted.
 TEST(ScaleFinder, APasteIsANumberOrNothing) {
   MorviProcess morvi;
-  const Finder f = finderOf(morvi);
+  const Finder f(morvi);
   const auto pasteOver = [&](HWND field, const std::wstring& text) {
     ASSERT_TRUE(testclipboard::put(nullptr, text));
-    morvi.click(field);
-    morvi.press(VK_HOME);
-    morvi.press(VK_END, VK_SHIFT);
+    morvi.retype(field, L"");
     morvi.press(VK_INSERT, VK_SHIFT);
   };
-  typeDimensions(morvi, f, L"", L"0,01");
+  morvi.typeDimensions(L"", L"0,01");
   const std::wstring grouped = L"1\u00A0250,50 ";  // the field's own way
   for (const wchar_t* pasted : {L"1\u00A0250,5", L"1\u202F250,5"}) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(pasted)));
@@ -128,11 +110,11 @@ TEST(ScaleFinder, APasteIsANumberOrNothing) {
 // 0,05 and still answers 1/5 over 0,9 cm, once and again.
 TEST(ScaleFinder, TheDecimalsShownNeverChangeTheAnswer) {
   MorviProcess morvi;
-  const Finder f = finderOf(morvi);
+  const Finder f(morvi);
   for (const auto& [plan, measure, answer] : {std::tuple{L"0,045", L"0,9", L" Echelle : 1/5 ème\n"},
                                               std::tuple{L"1,234", L"0,01", L" Echelle : 1/12340 ème\n"}}) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(plan)));
-    typeDimensions(morvi, f, plan, measure);
+    morvi.typeDimensions(plan, measure);
     for (int twice = 0; twice < 2; ++twice) {
       EXPECT_NE(answerOf(morvi, f).value_or(L"(no box)").find(answer), std::wstring::npos);
     }
@@ -144,27 +126,27 @@ TEST(ScaleFinder, TheDecimalsShownNeverChangeTheAnswer) {
 TEST(ScaleFinder, NamesAReducedPlanAndProposesItsScaleToAutre) {
   const e2e::SettingsFileSetAside setAside;  // the N given stays out of the next tests
   MorviProcess morvi;
-  const Finder f = finderOf(morvi);
-  typeDimensions(morvi, f, L"12,5", L"8,84");
+  const Finder f(morvi);
+  morvi.typeDimensions(L"12,5", L"8,84");
   const std::optional<std::wstring> answer = answerOf(morvi, f);
   ASSERT_TRUE(answer) << "no message box";
   EXPECT_NE(answer->find(L" Echelle : 1/141 ème\nPlan au 1:100 réduit à 71 % (un format A plus petit)\n"),
             std::wstring::npos)
       << testing::PrintToString(*answer);
 
-  const HWND dialog = e2e::openOtherScale(morvi);
+  const HWND dialog = morvi.openOtherScale();
   ASSERT_TRUE(dialog);
   EXPECT_EQ(e2e::proposedScale(dialog), L"141");
   morvi.press(VK_RETURN);
   e2e::waitUntilClosed(dialog);
-  EXPECT_EQ(e2e::textOf(e2e::otherScaleItem(morvi)), L" 1:141");
+  EXPECT_EQ(e2e::textOf(morvi.otherScaleItem()), L" 1:141");
 }
 
 TEST(ScaleFinder, AZeroInEitherFieldShowsNothing) {
   MorviProcess morvi;
-  const Finder f = finderOf(morvi);
+  const Finder f(morvi);
   for (const auto& [plan, measure] : {std::pair{L"0", L"5"}, std::pair{L"5", L"0"}}) {
-    typeDimensions(morvi, f, plan, measure);
+    morvi.typeDimensions(plan, measure);
     morvi.click(f.button);
     e2e::pause(500);
     EXPECT_EQ(automation::topLevelOf(morvi.processId(), L"Morvi"), nullptr) << plan << " / " << measure;

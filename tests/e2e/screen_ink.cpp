@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "framework/desc/dpi_scaling.h"
+#include "morvi_process.h"
+
 namespace e2e {
 
 ScreenShot screenShot(HWND window, RECT region) {
@@ -45,6 +48,20 @@ Ink inkOnScreen(HWND window, RECT region) {
       if (sum(c) < sum(ink.darkest)) ink.darkest = c;
     }
   return ink;
+}
+
+SIZE textExtent(const std::wstring& text, const wchar_t* face, int height, int width) {
+  HDC screen = GetDC(nullptr);
+  HFONT font = face ? CreateFontW(desc::scaleLength(height, screenDpi()), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                                  DEFAULT_CHARSET, 0, 0, 0, 0, face)
+                    : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ old = SelectObject(screen, font);
+  RECT r{0, 0, width, 0};
+  DrawTextW(screen, text.c_str(), int(text.size()), &r, DT_CALCRECT | DT_NOPREFIX | (width ? DT_WORDBREAK : 0));
+  SelectObject(screen, old);
+  if (face) DeleteObject(font);
+  ReleaseDC(nullptr, screen);
+  return {r.right, r.bottom};
 }
 
 }  // namespace e2e

@@ -19,15 +19,7 @@ std::wstring appDataDir() {
 }  // namespace
 
 SettingsFileSetAside::SettingsFileSetAside()
-    : dir(appDataDir() + L"\\Plandrel"), file(dir + L"\\Plandrel.ini") {
-  std::ifstream in(std::filesystem::path(file), std::ios::binary);
-  if (in) {
-    std::stringstream content;
-    content << in.rdbuf();
-    saved_ = content.str();
-    hadFile_ = true;
-  }
-  in.close();
+    : dir(appDataDir() + L"\\Plandrel"), file(dir + L"\\Plandrel.ini"), saved_(read()) {
   DeleteFileW(file.c_str());
   CreateDirectoryW(dir.c_str(), nullptr);
 }
@@ -39,7 +31,29 @@ SettingsFileSetAside::~SettingsFileSetAside() {
     DeleteFileW(dir.c_str());
   CreateDirectoryW(dir.c_str(), nullptr);
   DeleteFileW(file.c_str());
-  if (hadFile_) std::ofstream(std::filesystem::path(file), std::ios::binary) << saved_;
+  if (saved_) write(*saved_);
+}
+
+std::optional<std::string> SettingsFileSetAside::read() const {
+  std::ifstream in(std::filesystem::path(file), std::ios::binary);
+  if (!in) return std::nullopt;
+  std::stringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+void SettingsFileSetAside::write(const std::string& content) const {
+  std::ofstream(std::filesystem::path(file), std::ios::binary) << content;
+}
+
+int SettingsFileSetAside::stored(const wchar_t* section, const wchar_t* key) const {
+  return static_cast<int>(GetPrivateProfileIntW(section, key, -12345, file.c_str()));
+}
+
+std::wstring SettingsFileSetAside::storedText(const wchar_t* key, const wchar_t* section) const {
+  wchar_t text[64]{};
+  GetPrivateProfileStringW(section, key, L"(absent)", text, 64, file.c_str());
+  return text;
 }
 
 }  // namespace e2e

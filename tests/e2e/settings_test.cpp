@@ -6,13 +6,13 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "morvi_process.h"
 #include "printed_sheet.h"
 #include "settings_file.h"
+#include "tests/support/process.h"
 
 using e2e::MorviProcess;
 
@@ -22,47 +22,27 @@ namespace {
 // back afterwards.
 class SettingsFileTest : public testing::Test {
  protected:
-  bool readFile(std::string& content) const {
-    std::ifstream in(std::filesystem::path(file), std::ios::binary);
-    if (!in) return false;
-    std::stringstream s;
-    s << in.rdbuf();
-    content = s.str();
-    return true;
-  }
-  void writeFile(const std::string& content) const { std::ofstream(std::filesystem::path(file), std::ios::binary) << content; }
-  int stored(const wchar_t* key) const {
-    return int(GetPrivateProfileIntW(L"Morvi", key, -12345, file.c_str()));
-  }
-  std::wstring storedText(const wchar_t* key) const {
-    wchar_t text[64]{};
-    GetPrivateProfileStringW(L"Morvi", key, L"(absent)", text, 64, file.c_str());
-    return text;
-  }
+  void writeFile(const std::string& content) const { settings.write(content); }
+  int stored(const wchar_t* key) const { return settings.stored(L"Morvi", key); }
+  std::wstring storedText(const wchar_t* key) const { return settings.storedText(key); }
 
-  static HWND spinField(const MorviProcess& morvi) {
-    HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
-    return morvi.childAt(printing, 68, 119);
-  }
   // The orientation item that is checked, or an empty text.
   static std::wstring checkedOrientation(const MorviProcess& morvi) {
-    HWND printing = morvi.childWithText(morvi.window(), L"Impression de règles graduées");
-    HWND group = morvi.childWithText(printing, L"Orientation");
-    for (const e2e::Child& c : morvi.children(group))
+    for (const e2e::Child& c : morvi.items("RgOrient"))
       if (SendMessageW(c.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) return c.text;
     return L"";
   }
 
-  e2e::SettingsFileSetAside setAside;
-  const std::wstring& dir = setAside.dir;
-  const std::wstring& file = setAside.file;
+  e2e::SettingsFileSetAside settings;
+  const std::wstring& dir = settings.dir;
+  const std::wstring& file = settings.file;
 };
 
 TEST_F(SettingsFileTest, StoredCalibrationAndOrientationAreShownAndKept) {
   writeFile("[Other]\r\nKeep=1\r\n[Morvi]\r\nCoef=25\r\nOrientation=5\r\nNote=mine\r\n");
   {
     MorviProcess morvi;
-    EXPECT_EQ(e2e::textOf(spinField(morvi)), L"25");
+    EXPECT_EQ(e2e::textOf(morvi.control("SpinEdit")), L"25");
     EXPECT_NEAR(morvi.calibrationCoef(), 1.025, 1e-12);
     EXPECT_EQ(checkedOrientation(morvi), L"Paysage");
     ASSERT_TRUE(morvi.close());
@@ -71,31 +51,27 @@ TEST_F(SettingsFileTest, StoredCalibrationAndOrientationAreShownAndKept) {
   EXPECT_EQ(stored(L"Coef"), 25);
   EXPECT_EQ(storedText(L"Orientation"), L"5") << "a value nobody changed keeps its line";
   // Other sections and keys are left alone.
-  EXPECT_EQ(GetPrivateProfileIntW(L"Other", L"Keep", 0, file.c_str()), 1u);
-  wchar_t note[16]{};
-  GetPrivateProfileStringW(L"Morvi", L"Note", L"", note, 16, file.c_str());
-  EXPECT_STREQ(note, L"mine");
+  EXPECT_EQ(settings.stored(L"Other", L"Keep"), 1);
+  EXPECT_EQ(storedText(L"Note"), L"mine");
 }
 
 TEST_F(SettingsFileTest, OutOfRangeValuesAreBroughtIntoRange) {
   writeFile("[Morvi]\r\nCoef=-250\r\nOrientation=-7\r\n");
   {
     MorviProcess morvi;
-    EXPECT_EQ(e2e::textOf(spinField(morvi)), L"-100");
+    EXPECT_EQ(e2e::textOf(morvi.control("SpinEdit")), L"-100");
     EXPECT_NEAR(morvi.calibrationCoef(), 0.9, 1e-12);
     EXPECT_EQ(checkedOrientation(morvi), L"");
     ASSERT_TRUE(morvi.close());
   }
   // Values the user did not change keep their lines as they were.
-  std::string after;
-  ASSERT_TRUE(readFile(after));
-  EXPECT_EQ(after, "[Morvi]\r\nCoef=-250\r\nOrientation=-7\r\n");
+  EXPECT_EQ(settings.read(), "[Morvi]\r\nCoef=-250\r\nOrientation=-7\r\n");
 }
 
 TEST_F(SettingsFileTest, HexadecimalAndUnreadableValues) {
   writeFile("[Morvi]\r\nCoef=0x10\r\nOrientation=abc\r\n");
   MorviProcess morvi;
-  EXPECT_EQ(e2e::textOf(spinField(morvi)), L"16");
+  EXPECT_EQ(e2e::textOf(morvi.control("SpinEdit")), L"16");
   EXPECT_FALSE(checkedOrientation(morvi).empty());  // the printer's orientation
 }
 
@@ -106,22 +82,22 @@ TEST_F(SettingsFileTest, TheOtherScaleIsKeptAndABadOneIsLeftAside) {
     writeFile(std::string("[Morvi]\r\nCoef=0\r\nAutreEchelle=") + bad + "\r\n");
     MorviProcess morvi;
     EXPECT_TRUE(morvi.startErrors().empty()) << bad;
-    EXPECT_EQ(e2e::textOf(e2e::otherScaleItem(morvi)), L" Autre…") << bad;
+    EXPECT_EQ(e2e::textOf(morvi.otherScaleItem()), L" Autre…") << bad;
     ASSERT_TRUE(morvi.close());
     EXPECT_EQ(morvi.exitCode(), 0u);
   }
   {
     MorviProcess morvi;
-    const HWND dialog = e2e::openOtherScale(morvi);
+    const HWND dialog = morvi.openOtherScale();
     ASSERT_TRUE(dialog);
     EXPECT_EQ(e2e::proposedScale(dialog), L"") << "nothing to propose";
-    e2e::giveOtherScale(morvi, dialog, L"141,4");
+    morvi.giveOtherScale(dialog, L"141,4");
     ASSERT_TRUE(morvi.close());
   }
   EXPECT_EQ(storedText(L"AutreEchelle"), L"141.4");
   MorviProcess morvi;
-  EXPECT_EQ(e2e::textOf(e2e::otherScaleItem(morvi)), L" 1:141,4");
-  const HWND dialog = e2e::openOtherScale(morvi);
+  EXPECT_EQ(e2e::textOf(morvi.otherScaleItem()), L" 1:141,4");
+  const HWND dialog = morvi.openOtherScale();
   ASSERT_TRUE(dialog);
   EXPECT_EQ(e2e::proposedScale(dialog), L"141,4");
   morvi.press(VK_ESCAPE);
@@ -132,7 +108,7 @@ TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
   writeFile("[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
   {
     MorviProcess morvi;
-    HWND field = spinField(morvi);
+    HWND field = morvi.control("SpinEdit");
     PostMessageW(field, WM_KEYDOWN, VK_UP, 1);
     PostMessageW(field, WM_KEYDOWN, VK_UP, 1);
     morvi.settle();
@@ -143,7 +119,7 @@ TEST_F(SettingsFileTest, ChangedCalibrationIsStoredOnCloseButNotWhenKilled) {
   EXPECT_EQ(stored(L"Coef"), 37);
   {
     MorviProcess morvi;
-    PostMessageW(spinField(morvi), WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageW(morvi.control("SpinEdit"), WM_KEYDOWN, VK_DOWN, 1);
     morvi.settle();
     ASSERT_TRUE(morvi.close());
   }
@@ -154,8 +130,7 @@ TEST_F(SettingsFileTest, EscapeInTheCalibrationAssistantChangesNothing) {
   writeFile("[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
   {
     MorviProcess morvi;
-    morvi.press('E', VK_CONTROL);
-    const HWND assistant = e2e::waitForTopLevel(morvi.processId(), L"Étalonner l'imprimante");
+    const HWND assistant = morvi.openAssistant();
     ASSERT_TRUE(assistant);
     morvi.press(VK_TAB);
     morvi.type(L"248");
@@ -163,13 +138,11 @@ TEST_F(SettingsFileTest, EscapeInTheCalibrationAssistantChangesNothing) {
     morvi.press(VK_ESCAPE);
     for (int i = 0; i < 100 && IsWindowVisible(assistant); ++i) e2e::pause(50);
     ASSERT_FALSE(IsWindow(assistant) && IsWindowVisible(assistant));
-    EXPECT_EQ(e2e::textOf(spinField(morvi)), L"37");
+    EXPECT_EQ(e2e::textOf(morvi.control("SpinEdit")), L"37");
     EXPECT_NEAR(morvi.calibrationCoef(), 1.037, 1e-12);
     ASSERT_TRUE(morvi.close());
   }
-  std::string after;
-  ASSERT_TRUE(readFile(after));
-  EXPECT_EQ(after, "[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
+  EXPECT_EQ(settings.read(), "[Morvi]\r\nCoef=37\r\nOrientation=0\r\n");
 }
 
 TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
@@ -177,11 +150,11 @@ TEST_F(SettingsFileTest, RefusedWriteIsReportedAndTheProgramEndsNormally) {
   RemoveDirectoryW(dir.c_str());
   std::ofstream(std::filesystem::path(dir), std::ios::binary) << "not a folder";
   MorviProcess morvi;
-  EXPECT_EQ(e2e::textOf(spinField(morvi)), L"0");
+  EXPECT_EQ(e2e::textOf(morvi.control("SpinEdit")), L"0");
   EXPECT_NEAR(morvi.calibrationCoef(), 1.0, 1e-12);
   PostMessageW(morvi.window(), WM_SYSCOMMAND, SC_CLOSE, 0);
 
-  HWND box = e2e::waitForTopLevel(morvi.processId(), L"Morvi");
+  HWND box = morvi.dialog(L"Morvi");
   ASSERT_NE(box, nullptr) << "no error box";
   EXPECT_NE(e2e::dialogText(box).find(L"Impossible d'écrire dans " + file), std::wstring::npos) << e2e::dialogText(box);
   PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -198,7 +171,7 @@ class NoPrinterSettings : public SettingsFileTest {
     MorviProcess morvi(e2e::Printers::None);
     ASSERT_EQ(morvi.startErrors().size(), 1u);
     EXPECT_NE(morvi.startErrors()[0].find(L"Aucune imprimante par défaut sélectionnée."), std::wstring::npos);
-    EXPECT_EQ(e2e::textOf(spinField(morvi)), field);
+    EXPECT_EQ(e2e::textOf(morvi.control("SpinEdit")), field);
     EXPECT_NEAR(morvi.calibrationCoef(), 1 + std::stoi(field) / 1000.0, 1e-12);
     EXPECT_EQ(checkedOrientation(morvi), orientation);
     ASSERT_TRUE(morvi.close());
@@ -231,29 +204,20 @@ TEST_F(NoPrinterSettings, AnUnreadableOrientationIsLeftAsItWas) {
 TEST_F(SettingsFileTest, ASecondStartBringsTheRunningWindowForward) {
   writeFile("[Morvi]\r\nCoef=5\r\nOrientation=0\r\n");
   MorviProcess morvi;
-  e2e::calibrate(morvi, 21);
+  morvi.calibrate(21);
   // A window of the test's own has the foreground meanwhile.
   const HWND other = CreateWindowExW(0, L"STATIC", L"Autre", WS_POPUP | WS_VISIBLE, 0, 0, 80, 40, nullptr, nullptr,
                                      nullptr, nullptr);
   SetForegroundWindow(other);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION second{};
-  std::wstring commandLine = L"\"" + e2e::morviExe() + L"\"";
-  ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                             &second));
-  const DWORD ended = WaitForSingleObject(second.hProcess, 20000);
-  DWORD exitCode = 1;
-  GetExitCodeProcess(second.hProcess, &exitCode);
-  if (ended != WAIT_OBJECT_0) TerminateProcess(second.hProcess, 1);
-  CloseHandle(second.hThread);
-  CloseHandle(second.hProcess);
+  const automation::Process second(e2e::morviExe(), L"");
+  const bool ended = second.ended(20000);
+  if (!ended) second.kill();
   DestroyWindow(other);
-  ASSERT_EQ(ended, WAIT_OBJECT_0) << "the second start opened a window of its own";
-  EXPECT_EQ(exitCode, 0u);
+  ASSERT_TRUE(ended) << "the second start opened a window of its own";
+  EXPECT_EQ(second.exitCode(), 0u);
   EXPECT_EQ(GetForegroundWindow(), morvi.window());
 
-  e2e::chooseOrientation(morvi, L"Paysage");
+  morvi.chooseOrientation(L"Paysage");
   ASSERT_TRUE(morvi.close());
   EXPECT_EQ(stored(L"Coef"), 21);
   EXPECT_EQ(stored(L"Orientation"), 1);
@@ -266,7 +230,7 @@ TEST_F(SettingsFileTest, ATypoNeverBecomesTheCalibration) {
   e2e::PdfFolder folder;
   {
     MorviProcess morvi;
-    const HWND field = spinField(morvi);
+    const HWND field = morvi.control("SpinEdit");
     for (const wchar_t* typo : {L"5,5", L"--3", L"-", L"3-"}) {
       SCOPED_TRACE(testing::PrintToString(std::wstring(typo)));
       morvi.click(field);
@@ -277,11 +241,8 @@ TEST_F(SettingsFileTest, ATypoNeverBecomesTheCalibration) {
       EXPECT_EQ(e2e::textOf(field), L"7");
       EXPECT_NEAR(morvi.calibrationCoef(), 1.007, 1e-12);
     }
-    e2e::chooseScale(morvi, 5);
-    const e2e::Sheet sheet = e2e::printAndMeasure(morvi, folder);
-    std::vector<double> labelled;
-    for (const e2e::Sheet::Mark& mark : sheet.marks)
-      if (mark.labelled) labelled.push_back(mark.mm);
+    morvi.chooseScale(5);
+    const std::vector<double> labelled = morvi.printAndMeasure(folder).labelledMm();
     ASSERT_GE(labelled.size(), 26u);
     EXPECT_NEAR(labelled[25] - labelled[0], 250 * 1.007, 0.1) << "the 25 m mark of 1:100 at +7 per thousand";
     ASSERT_TRUE(morvi.close());
@@ -289,24 +250,17 @@ TEST_F(SettingsFileTest, ATypoNeverBecomesTheCalibration) {
   EXPECT_EQ(stored(L"Coef"), 7);
 }
 
-
 // What the user set survives the end of the Windows session, which destroys
 // no window, and a process killed once the value has settled.
 TEST_F(SettingsFileTest, WhatWasSetSurvivesASessionEndAndAKill) {
   writeFile("[Morvi]\r\nCoef=5\r\nOrientation=0\r\n");
   {
     MorviProcess morvi;
-    e2e::chooseOrientation(morvi, L"Paysage");
-    e2e::giveOtherScale(morvi, e2e::openOtherScale(morvi), L"250,5");
-    e2e::calibrate(morvi, 21);  // typed, the field not left
-    STARTUPINFOW startup{sizeof startup};
-    PROCESS_INFORMATION logoff{};
-    std::wstring commandLine = L"wineboot.exe --end-session";  // what a logoff sends
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &logoff));
-    WaitForSingleObject(logoff.hProcess, 30000);
-    CloseHandle(logoff.hThread);
-    CloseHandle(logoff.hProcess);
+    morvi.chooseOrientation(L"Paysage");
+    morvi.giveOtherScale(morvi.openOtherScale(), L"250,5");
+    morvi.calibrate(21);  // typed, the field not left
+    const automation::Process logoff(L"wineboot.exe", L"--end-session");  // what a logoff sends
+    logoff.ended(30000);
     for (int i = 0; i < 100 && morvi.exitCode() == STILL_ACTIVE; ++i) e2e::pause(100);
     ASSERT_NE(morvi.exitCode(), DWORD(STILL_ACTIVE)) << "the session's end did not end Morvi";
   }
@@ -315,7 +269,7 @@ TEST_F(SettingsFileTest, WhatWasSetSurvivesASessionEndAndAKill) {
   EXPECT_EQ(storedText(L"AutreEchelle"), L"250.5");
   {
     MorviProcess morvi;
-    e2e::calibrate(morvi, -3);
+    morvi.calibrate(-3);
     morvi.press(VK_TAB);
     morvi.settle();
     morvi.kill();

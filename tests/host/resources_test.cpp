@@ -21,6 +21,7 @@
 
 #include "framework/desc/dpi_scaling.h"
 #include "framework/graphics/larger_form.h"
+#include "tests/support/bmp_pixels.h"
 
 namespace {
 
@@ -34,37 +35,7 @@ Bytes readFile(const fs::path& path) {
   return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
-std::uint32_t le(const Bytes& b, std::size_t at, int size) {
-  std::uint32_t v = 0;
-  for (int i = size - 1; i >= 0; --i) v = v << 8 | b.at(at + i);
-  return v;
-}
-
-struct Rgb {
-  int r, g, b;
-  bool operator==(const Rgb&) const = default;
-};
-
-// An uncompressed bottom-up BMP with its header fields and a pixel reader
-// (x, y from the top-left corner).
-struct Bmp {
-  Bytes data;
-  int width() const { return static_cast<int>(le(data, 18, 4)); }
-  int height() const { return static_cast<int>(le(data, 22, 4)); }
-  int bits() const { return static_cast<int>(le(data, 28, 2)); }
-  std::size_t rowBytes() const { return (width() * bits() + 31) / 32 * 4; }
-
-  Rgb at(int x, int y) const {
-    const std::size_t row = le(data, 10, 4) + (height() - 1 - y) * rowBytes();
-    if (bits() == 24) {
-      const std::size_t p = row + x * 3;
-      return {data.at(p + 2), data.at(p + 1), data.at(p)};
-    }
-    const int nibble = x % 2 ? data.at(row + x / 2) & 15 : data.at(row + x / 2) >> 4;
-    const std::size_t entry = 14 + 40 + nibble * 4;
-    return {data.at(entry + 2), data.at(entry + 1), data.at(entry)};
-  }
-};
+using Bmp = testfiles::BmpPixels;
 
 Bmp loadBmp(const char* name) { return Bmp{readFile(kRoot / "resources" / name)}; }
 
@@ -72,20 +43,20 @@ void expectPlainBmp(const Bmp& bmp, int width, int height, int bits) {
   ASSERT_GE(bmp.data.size(), 54u);
   EXPECT_EQ(bmp.data[0], 'B');
   EXPECT_EQ(bmp.data[1], 'M');
-  EXPECT_EQ(le(bmp.data, 2, 4), bmp.data.size());
-  EXPECT_EQ(le(bmp.data, 14, 4), 40u);
+  EXPECT_EQ(bmp.field(2, 4), bmp.data.size());
+  EXPECT_EQ(bmp.field(14, 4), 40u);
   EXPECT_EQ(bmp.width(), width);
   EXPECT_EQ(bmp.height(), height);
-  EXPECT_EQ(le(bmp.data, 26, 2), 1u);
+  EXPECT_EQ(bmp.field(26, 2), 1u);
   EXPECT_EQ(bmp.bits(), bits);
-  EXPECT_EQ(le(bmp.data, 30, 4), 0u) << "compressed";
-  EXPECT_EQ(le(bmp.data, 10, 4) + height * bmp.rowBytes(), bmp.data.size());
+  EXPECT_EQ(bmp.field(30, 4), 0u) << "compressed";
+  EXPECT_EQ(bmp.field(10, 4) + height * bmp.rowBytes(), bmp.data.size());
 }
 
 // The bottom-left colour is keyed out: it must surround the drawing.
 void expectKeyAround(const Bmp& bmp) {
   const int w = bmp.width(), h = bmp.height();
-  const Rgb key = bmp.at(0, h - 1);
+  const std::uint32_t key = bmp.at(0, h - 1);
   for (const auto& [x, y] : std::array<std::pair<int, int>, 3>{{{0, 0}, {w - 1, 0}, {w - 1, h - 1}}})
     EXPECT_EQ(bmp.at(x, y), key) << "corner " << x << "," << y;
 }
@@ -93,7 +64,7 @@ void expectKeyAround(const Bmp& bmp) {
 // Key-coloured pixels inside the rectangle [x0, x1) x [y0, y1), which the
 // drawing covers: each would show as a hole.
 int keyedPixelsWithin(const Bmp& bmp, int x0, int y0, int x1, int y1) {
-  const Rgb key = bmp.at(0, bmp.height() - 1);
+  const std::uint32_t key = bmp.at(0, bmp.height() - 1);
   int count = 0;
   for (int y = y0; y < y1; ++y)
     for (int x = x0; x < x1; ++x) count += bmp.at(x, y) == key;
@@ -104,7 +75,7 @@ int keyedPixelsWithin(const Bmp& bmp, int x0, int y0, int x1, int y1) {
 // pixel is reached from the picture's border without crossing the drawing.
 int enclosedKeyedPixels(const Bmp& bmp) {
   const int w = bmp.width(), h = bmp.height();
-  const Rgb key = bmp.at(0, h - 1);
+  const std::uint32_t key = bmp.at(0, h - 1);
   std::vector<bool> reached(w * h, false);
   std::vector<std::pair<int, int>> todo;
   for (int x = 0; x < w; ++x) todo.insert(todo.end(), {{x, 0}, {x, h - 1}});
@@ -112,7 +83,7 @@ int enclosedKeyedPixels(const Bmp& bmp) {
   while (!todo.empty()) {
     const auto [x, y] = todo.back();
     todo.pop_back();
-    if (x < 0 || y < 0 || x >= w || y >= h || reached[y * w + x] || !(bmp.at(x, y) == key)) continue;
+    if (x < 0 || y < 0 || x >= w || y >= h || reached[y * w + x] || bmp.at(x, y) != key) continue;
     reached[y * w + x] = true;
     todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
   }
@@ -127,7 +98,7 @@ TEST(ResourcesTest, ButtonPicturesAre48By48TrueColourWithKeyedBackground) {
     SCOPED_TRACE(name);
     const Bmp bmp = loadBmp(name);
     ASSERT_EQ(bmp.data.size(), 6966u);
-    EXPECT_EQ(le(bmp.data, 10, 4), 54u);
+    EXPECT_EQ(bmp.field(10, 4), 54u);
     expectPlainBmp(bmp, 48, 48, 24);
     expectKeyAround(bmp);
     EXPECT_EQ(keyedPixelsWithin(bmp, 20, 20, 28, 28), 0) << "nothing drawn in the middle";
@@ -162,18 +133,24 @@ std::string readText(const fs::path& path) {
 
 // Each larger form listed for the program is a keyed BMP of the 96-dpi
 // picture's size scaled to 144 or 192 dpi, named by that picture's current
-// bytes; every picture the window shows has both, and nothing else is listed.
+// bytes; every picture the window shows and each spin arrow has both, and
+// nothing else is listed.
 TEST(ResourcesTest, LargerFormsBelongToTheCurrentPicturesAtTheirScaledSize) {
   const std::regex entry(R"re(^(PICTURE_\w+) RCDATA "(scaled/\w+\.bmp)"$)re");
   std::map<std::wstring, std::string> listed;  // resource name -> file
   std::istringstream list(readText(kRoot / "resources" / "scaled_pictures.rc"));
   for (std::string line; std::getline(list, line);) {
     std::smatch m;
-    if (!line.starts_with("PICTURE_")) continue;  // comments, the spin arrows
+    if (!line.starts_with("PICTURE_")) continue;  // comments
     ASSERT_TRUE(std::regex_match(line, m, entry)) << line;
     listed[std::wstring(m[1].first, m[1].second)] = m[2];
   }
-  for (const char* name : {"print.bmp", "scale.bmp", "help.bmp", "web.bmp", "logo.bmp"})
+  const struct {
+    const char* name;
+    int bits;
+  } pictures[] = {{"print.bmp", 24}, {"scale.bmp", 24},  {"help.bmp", 24},    {"web.bmp", 24},
+                  {"logo.bmp", 24},  {"spinup.bmp", 4}, {"spindown.bmp", 4}};
+  for (const auto& [name, bits] : pictures)
     for (const int dpi : {144, 192}) {
       SCOPED_TRACE(testing::Message() << name << " at " << dpi);
       const Bmp picture = loadBmp(name);
@@ -181,7 +158,7 @@ TEST(ResourcesTest, LargerFormsBelongToTheCurrentPicturesAtTheirScaledSize) {
       const auto form = listed.find(fw::largerFormName(picture.data, w));
       ASSERT_NE(form, listed.end()) << "no form named for the current picture";
       const Bmp bmp{readFile(kRoot / "resources" / form->second)};
-      expectPlainBmp(bmp, w, h, 24);
+      expectPlainBmp(bmp, w, h, bits);
       expectKeyAround(bmp);
       listed.erase(form);
     }

@@ -1,15 +1,37 @@
-// A Windows test's window made from its description, and keys typed into
-// it: the machinery the control tests share.
+// A Windows test's window made from its description, the form that counts
+// what its handlers were called for, and keys typed into it: the machinery
+// the control tests share.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
+#include <map>
+#include <string>
 #include <string_view>
 
 #include "framework/ui/form.h"
 
 namespace testwindow {
+
+// A test's window: every event its description binds to "Handler" is
+// counted by the name of the control that sent it, then handed to `also`.
+class TestForm : public fw::Published<TestForm, fw::Form> {
+ public:
+  static fw::Publication publication() { return {"TTestForm", {}}; }
+  std::map<std::string, int> calls;
+  std::function<void(fw::Control&)> also;
+
+ protected:
+  std::vector<HandlerEntry> handlerTable() const override { return {handler<TestForm, &TestForm::Handler>("Handler")}; }
+
+ private:
+  void Handler(fw::Control& sender) {
+    ++calls[sender.name()];
+    if (also) also(sender);
+  }
+};
 
 // The classes the description names registered, the window made, shown and
 // brought to the front.

@@ -5,53 +5,45 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace automation {
 
+// Every top-level window, or with a parent every window below it at any depth.
+inline std::vector<HWND> windowsBelow(HWND parent = nullptr) {
+  std::vector<HWND> found;
+  const WNDENUMPROC add = [](HWND w, LPARAM list) -> BOOL {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+    return TRUE;
+  };
+  parent ? EnumChildWindows(parent, add, LPARAM(&found)) : EnumWindows(add, LPARAM(&found));
+  return found;
+}
+
+inline std::wstring windowText(HWND w) {
+  wchar_t text[256]{};
+  GetWindowTextW(w, text, 256);
+  return text;
+}
+
+inline DWORD processOf(HWND w) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(w, &id);
+  return id;
+}
+
 // A visible top-level window of the process with the given caption, or null.
 inline HWND topLevelOf(DWORD processId, const std::wstring& caption) {
-  struct Search {
-    DWORD pid;
-    const std::wstring& caption;
-    HWND found;
-  } search{processId, caption, nullptr};
-  EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        wchar_t text[256]{};
-        GetWindowTextW(w, text, 256);
-        if (pid == s->pid && IsWindowVisible(w) && text == s->caption) {
-          s->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (const HWND w : windowsBelow())
+    if (processOf(w) == processId && IsWindowVisible(w) && windowText(w) == caption) return w;
+  return nullptr;
 }
 
 // The first window below `parent`, at any depth, that shows `text`, or null.
 inline HWND descendantWithText(HWND parent, const std::wstring& text) {
-  struct Search {
-    const std::wstring& text;
-    HWND found;
-  } search{text, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        wchar_t t[256]{};
-        GetWindowTextW(w, t, 256);
-        if (t == s->text) {
-          s->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (const HWND w : windowsBelow(parent))
+    if (windowText(w) == text) return w;
+  return nullptr;
 }
 
 }  // namespace automation

@@ -180,21 +180,7 @@ TEST(Accessibility, WindowTextsOrderAndKeysAreTheProgramsOwn) {
 
 namespace {
 
-class LinkTestForm : public fw::Published<LinkTestForm, fw::Form> {
- public:
-  static fw::Publication publication() { return {"TLinkTestForm", {}}; }
-  int opened = 0;
-
- protected:
-  std::vector<HandlerEntry> handlerTable() const override {
-    return {handler<LinkTestForm, &LinkTestForm::Opened>("Opened")};
-  }
-
- private:
-  void Opened(fw::Control&) { ++opened; }
-};
-
-constexpr char kLinkWindow[] = R"(Test: TLinkTestForm {
+constexpr char kLinkWindow[] = R"(Test: TTestForm {
   Caption = "Lien"
   ClientWidth = 200
   ClientHeight = 80
@@ -212,7 +198,7 @@ constexpr char kLinkWindow[] = R"(Test: TLinkTestForm {
     Top = 10
     TabOrder = 1
     Caption = "contact@plandrel.fr"
-    OnClick = Opened
+    OnClick = Handler
   }
 }
 )";
@@ -220,8 +206,8 @@ constexpr char kLinkWindow[] = R"(Test: TLinkTestForm {
 }  // namespace
 
 TEST(Accessibility, ALinkOpensOnceForEachEnterSpaceOrDefaultActionAndShowsItsFocus) {
-  LinkTestForm form;
-  testwindow::show(form, kLinkWindow, {&LinkTestForm::info(), &fw::Label::info(), &fw::Button::info()});
+  testwindow::TestForm form;
+  testwindow::show(form, kLinkWindow, {&testwindow::TestForm::info(), &fw::Label::info(), &fw::Button::info()});
   auto* link = dynamic_cast<fw::Label*>(form.find("Link"));
   ASSERT_TRUE(link);
   auto painted = [&] {
@@ -239,15 +225,15 @@ TEST(Accessibility, ALinkOpensOnceForEachEnterSpaceOrDefaultActionAndShowsItsFoc
   EXPECT_FALSE(painted()->sameAs(*asLabel));  // the focus rectangle
 
   for (WPARAM key : {VK_RETURN, VK_SPACE}) {
-    const int before = form.opened;
+    const int before = form.calls["Link"];
     testwindow::keystroke(link->handle(), key);
     testpump::pump(30, &form);
-    EXPECT_EQ(form.opened, before + 1) << key;
+    EXPECT_EQ(form.calls["Link"], before + 1) << key;
   }
   // A held key repeats without opening again.
   PostMessageW(link->handle(), WM_KEYDOWN, VK_RETURN, 0x40000001);
   testpump::pump(30, &form);
-  EXPECT_EQ(form.opened, 2);
+  EXPECT_EQ(form.calls["Link"], 2);
 
   // Assistive technology opens it by its default action, once it is free.
   ComApartment com;
@@ -262,8 +248,8 @@ TEST(Accessibility, ALinkOpensOnceForEachEnterSpaceOrDefaultActionAndShowsItsFoc
   EXPECT_EQ(std::wstring(action ? action : L""), L"Ouvrir");
   SysFreeString(action);
   EXPECT_EQ(a->accDoDefaultAction(self), S_OK);
-  EXPECT_EQ(form.opened, 2);
+  EXPECT_EQ(form.calls["Link"], 2);
   testpump::pump(30, &form);
-  EXPECT_EQ(form.opened, 3);
+  EXPECT_EQ(form.calls["Link"], 3);
   a->Release();
 }

@@ -18,21 +18,7 @@ namespace {
 
 using ctl::ButtonState;
 
-class GlowTestForm : public fw::Published<GlowTestForm, fw::Form> {
- public:
-  static fw::Publication publication() { return {"TGlowTestForm", {}}; }
-  std::map<std::string, int> clicks;
-
- protected:
-  std::vector<HandlerEntry> handlerTable() const override {
-    return {handler<GlowTestForm, &GlowTestForm::Clicked>("Clicked")};
-  }
-
- private:
-  void Clicked(fw::Control& sender) { ++clicks[sender.name()]; }
-};
-
-constexpr char kDescription[] = R"(Test: TGlowTestForm {
+constexpr char kDescription[] = R"(Test: TTestForm {
   Caption = "Glow"
   ClientWidth = 400
   ClientHeight = 200
@@ -53,7 +39,7 @@ constexpr char kDescription[] = R"(Test: TGlowTestForm {
     Default = true
     ModalResult = 1
     TabStop = true
-    OnClick = Clicked
+    OnClick = Handler
   }
   Other: TAdvGlowButton {
     Left = 200
@@ -63,20 +49,20 @@ constexpr char kDescription[] = R"(Test: TGlowTestForm {
     TabOrder = 2
     Caption = "Autre"
     TabStop = true
-    OnClick = Clicked
+    OnClick = Handler
   }
   First: TAdvGlowButton {
     Left = 10
     Top = 120
     Caption = "Un"
-    OnClick = Clicked
+    OnClick = Handler
     GroupIndex = 1
   }
   Second: TAdvGlowButton {
     Left = 120
     Top = 120
     Caption = "Deux"
-    OnClick = Clicked
+    OnClick = Handler
     GroupIndex = 1
   }
 }
@@ -85,7 +71,7 @@ constexpr char kDescription[] = R"(Test: TGlowTestForm {
 class GlowButtonTest : public testing::Test {
  protected:
   void SetUp() override {
-    testwindow::show(form, kDescription, {&GlowTestForm::info(), &ctl::TAdvGlowButton::info(), &fw::Edit::info()});
+    testwindow::show(form, kDescription, {&testwindow::TestForm::info(), &ctl::TAdvGlowButton::info(), &fw::Edit::info()});
     ok = button("Ok");
     other = button("Other");
     pump(30);
@@ -110,7 +96,7 @@ class GlowButtonTest : public testing::Test {
     pump(30);
   }
 
-  GlowTestForm form;
+  testwindow::TestForm form;
   ctl::TAdvGlowButton* ok = nullptr;
   ctl::TAdvGlowButton* other = nullptr;
 };
@@ -128,14 +114,14 @@ TEST_F(GlowButtonTest, ReleaseOnTheButtonClicksAndTheRowBelowOnlyLooksPressed) {
       {"right of it", 183, 26, ButtonState::StateUp, 0},
   };
   for (const Case& c : cases) {
-    form.clicks.clear();
+    form.calls.clear();
     pointer(ok, WM_MOUSEMOVE, 90, 26);
     pointer(ok, WM_LBUTTONDOWN, 90, 26);
     EXPECT_EQ(ok->state().buttonState, ButtonState::StateDown) << c.what;
     pointer(ok, WM_MOUSEMOVE, c.x, c.y);
     EXPECT_EQ(ok->state().buttonState, c.whileHeld) << c.what;
     pointer(ok, WM_LBUTTONUP, c.x, c.y);
-    EXPECT_EQ(form.clicks["Ok"], c.clicks) << c.what;
+    EXPECT_EQ(form.calls["Ok"], c.clicks) << c.what;
     EXPECT_EQ(ok->state().buttonState, ButtonState::StateUp) << c.what;
     EXPECT_NE(GetCapture(), ok->handle());
   }
@@ -154,7 +140,7 @@ TEST_F(GlowButtonTest, LeavingAndComingBackWhileHeldShowsPressedAgain) {
   EXPECT_TRUE(ok->state().hotLook);
   EXPECT_EQ(ok->state().buttonState, ButtonState::StateDown);
   pointer(ok, WM_LBUTTONUP, 90, 26);
-  EXPECT_EQ(form.clicks["Ok"], 1);
+  EXPECT_EQ(form.calls["Ok"], 1);
 }
 
 TEST_F(GlowButtonTest, KeysClickOnceAndEnterGoesToTheFocusedOrTheDefaultButton) {
@@ -170,14 +156,14 @@ TEST_F(GlowButtonTest, KeysClickOnceAndEnterGoesToTheFocusedOrTheDefaultButton) 
       {"Field", VK_RETURN, "Ok"},  // an edit: the default button
   };
   for (const Case& c : cases) {
-    form.clicks.clear();
+    form.calls.clear();
     form.setModalResult(fw::ModalResult::Cancel);  // neither button's
     fw::Control* focus = form.find(c.focus);
     SetFocus(focus->handle());
     pump(20);
     key(focus->handle(), c.key);
-    EXPECT_EQ(form.clicks[c.clicked], 1) << c.focus << " " << c.key;
-    EXPECT_EQ(form.clicks.size(), 1u) << c.focus << " " << c.key;
+    EXPECT_EQ(form.calls[c.clicked], 1) << c.focus << " " << c.key;
+    EXPECT_EQ(form.calls.size(), 1u) << c.focus << " " << c.key;
     EXPECT_EQ(static_cast<int>(form.modalResult()), button(c.clicked)->modalResult());  // written by every click
     EXPECT_EQ(button(c.clicked)->state().buttonState, ButtonState::StateUp);
   }
@@ -221,7 +207,7 @@ TEST_F(GlowButtonTest, DownOnlyInAGroupAndGroupedButtonsReleaseEachOther) {
   pointer(first, WM_LBUTTONUP, 20, 20);
   EXPECT_TRUE(first->down());
   EXPECT_FALSE(second->down());
-  EXPECT_EQ(form.clicks["First"], 1);
+  EXPECT_EQ(form.calls["First"], 1);
 
   // Space does as the click does; pressed again, the button stays down.
   SetFocus(second->handle());

@@ -18,21 +18,7 @@ namespace {
 namespace spin = ctl::spin;
 using testpump::pump;
 
-class SpinTestForm : public fw::Published<SpinTestForm, fw::Form> {
- public:
-  static fw::Publication publication() { return {"TSpinTestForm", {}}; }
-  int changes = 0;
-
- protected:
-  std::vector<HandlerEntry> handlerTable() const override {
-    return {handler<SpinTestForm, &SpinTestForm::Changed>("Changed")};
-  }
-
- private:
-  void Changed(fw::Control&) { ++changes; }
-};
-
-constexpr char kDescription[] = R"(Test: TSpinTestForm {
+constexpr char kDescription[] = R"(Test: TTestForm {
   Caption = "Spin"
   ClientWidth = 200
   ClientHeight = 100
@@ -49,7 +35,7 @@ constexpr char kDescription[] = R"(Test: TSpinTestForm {
     MaxValue = 100
     MinValue = -100
     Value = 0
-    OnChange = Changed
+    OnChange = Handler
   }
   Other: TEdit {
     Left = 100
@@ -65,13 +51,13 @@ class SpinEditTest : public testing::Test {
  protected:
   void SetUp() override {
     ctl::setBeepHook([this](UINT) { ++beeps; });
-    testwindow::show(form, kDescription, {&SpinTestForm::info(), &ctl::TSpinEdit::info(), &fw::Edit::info()});
+    testwindow::show(form, kDescription, {&testwindow::TestForm::info(), &ctl::TSpinEdit::info(), &fw::Edit::info()});
     spin = dynamic_cast<ctl::TSpinEdit*>(form.find("Spin"));
     other = form.find("Other");
     ASSERT_NE(spin, nullptr);
     ASSERT_NE(other, nullptr);
     focusSpin();
-    form.changes = 0;
+    form.calls.clear();
   }
   void TearDown() override { ctl::setBeepHook({}); }
 
@@ -101,7 +87,7 @@ class SpinEditTest : public testing::Test {
     PostMessageW(spin->buttonPair()->handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(p.x, p.y));
   }
 
-  SpinTestForm form;
+  testwindow::TestForm form;
   ctl::TSpinEdit* spin = nullptr;
   fw::Control* other = nullptr;
   int beeps = 0;
@@ -112,10 +98,10 @@ TEST_F(SpinEditTest, TypedNumberIsTheValueAndLeavingClampsIt) {
   type(L"150");  // focus selected the "0", typing replaces it
   EXPECT_EQ(shown(), L"150");
   EXPECT_EQ(spin->value(), 150);  // not clamped while typing
-  EXPECT_EQ(form.changes, 3);
+  EXPECT_EQ(form.calls["Spin"], 3);
   leaveSpin();
   EXPECT_EQ(shown(), L"100");
-  EXPECT_EQ(form.changes, 4);
+  EXPECT_EQ(form.calls["Spin"], 4);
 
   focusSpin();
   type(L"-250");
@@ -148,7 +134,7 @@ TEST_F(SpinEditTest, RefusedCharactersBeepAndInsertNothing) {
   type(L"a\r .");
   EXPECT_EQ(shown(), L"0");
   EXPECT_EQ(beeps, 4);
-  EXPECT_EQ(form.changes, 0);
+  EXPECT_EQ(form.calls["Spin"], 0);
 }
 
 TEST_F(SpinEditTest, ArrowsStepAndStopAtTheLimitsWithoutChange) {
@@ -157,17 +143,17 @@ TEST_F(SpinEditTest, ArrowsStepAndStopAtTheLimitsWithoutChange) {
   EXPECT_EQ(shown(), L"2");
   key(VK_DOWN);
   EXPECT_EQ(shown(), L"1");
-  EXPECT_EQ(form.changes, 3);
+  EXPECT_EQ(form.calls["Spin"], 3);
 
   spin->setValue(100);
-  form.changes = 0;
+  form.calls.clear();
   key(VK_UP);
   EXPECT_EQ(shown(), L"100");
   spin->setValue(-100);
-  form.changes = 0;
+  form.calls.clear();
   key(VK_DOWN);
   EXPECT_EQ(shown(), L"-100");
-  EXPECT_EQ(form.changes, 0);
+  EXPECT_EQ(form.calls["Spin"], 0);
 }
 
 TEST_F(SpinEditTest, DisabledEditorStillStepsAndReadOnlyBeeps) {

@@ -15,6 +15,7 @@
 #include "framework/ui/button.h"
 #include "framework/error/error.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/test_window.h"
 
 namespace {
 
@@ -72,37 +73,31 @@ TEST(WindowDescription, ReadsTheMainWindowAndWritesItBackByteForByte) {
 
 namespace {
 
-// A bare window that holds one control.
-class HolderForm : public fw::Published<HolderForm, fw::Form> {
- public:
-  static fw::Publication publication() { return {"THolderForm", {}}; }
-};
-
 }  // namespace
 
 // Each class describes itself under its own name, on its C++ base's
 // properties with no name twice, and what it writes reads back the same.
 TEST(WindowDescription, EveryRegisteredClassIsWrittenUnderItsNameAndReadBack) {
   TFormmorvi::registerClasses();
-  fw::Registry::instance().add(HolderForm::info());
+  fw::Registry::instance().add(testwindow::TestForm::info());
   for (const fw::ClassInfo* c : fw::Registry::instance().classes()) {
     SCOPED_TRACE(c->name());
     std::set<std::string> names;
     for (const fw::PropertyDef* p : c->allProperties()) EXPECT_TRUE(names.insert(p->schema.name).second) << p->schema.name;
     if (!c->factory()) continue;  // a form, only ever the root: the main window's test reads one
-    HolderForm written;
+    testwindow::TestForm written;
     written.setName("Holder");
     fw::Control& made = written.add(c->factory()());
     made.setName("Made");
     EXPECT_EQ(&made.classInfo(), c);
     const std::string text = desc::write(written.describe());
-    HolderForm read;
+    testwindow::TestForm read;
     read.load(text);
     EXPECT_EQ(desc::write(read.describe()), text);
   }
   // A class without a publication of its own is refused, not written as its base.
   struct Unpublished : fw::Label {};
-  HolderForm holder;
+  testwindow::TestForm holder;
   holder.add(std::make_unique<Unpublished>());
   EXPECT_THROW(holder.describe(), fw::Error);
 }
@@ -132,26 +127,15 @@ TEST(WindowDescription, RefusesFaultsNamingTheirLine) {
 
 namespace {
 
-// A small window whose button handler fails.
-class FailingForm : public fw::Published<FailingForm, fw::Form> {
- public:
-  static fw::Publication publication() { return {"TFailingForm", {}}; }
-  void ButtonClick(fw::Control&) { throw fw::PrinterError(L"Aucune imprimante par défaut sélectionnée"); }
-
- protected:
-  std::vector<HandlerEntry> handlerTable() const override {
-    return {handler<FailingForm, &FailingForm::ButtonClick>("ButtonClick")};
-  }
-};
-
 }  // namespace
 
 TEST(ErrorBox, ShowsTheFailureOfAHandlerAndTheWindowStays) {
-  fw::Registry::instance().add(FailingForm::info());
+  fw::Registry::instance().add(testwindow::TestForm::info());
   fw::Registry::instance().add(fw::Button::info());
-  FailingForm form;
+  testwindow::TestForm form;
+  form.also = [](fw::Control&) { throw fw::PrinterError(L"Aucune imprimante par défaut sélectionnée"); };
   form.create(
-      "Fail: TFailingForm {\n"
+      "Fail: TTestForm {\n"
       "  ClientWidth = 200\n"
       "  ClientHeight = 100\n"
       "  Go: TButton {\n"
@@ -160,7 +144,7 @@ TEST(ErrorBox, ShowsTheFailureOfAHandlerAndTheWindowStays) {
       "    Width = 80\n"
       "    Height = 25\n"
       "    Caption = \"Go\"\n"
-      "    OnClick = ButtonClick\n"
+      "    OnClick = Handler\n"
       "  }\n"
       "}\n");
   ASSERT_TRUE(form.handle());

@@ -10,10 +10,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "tests/support/process.h"
 #include "tests/support/window_search.h"
 
 namespace {
@@ -84,20 +86,17 @@ struct Run {
   bool ok = false;
 };
 
-Run runOnce(const std::wstring& exe, const std::wstring& caption) {
+Run runOnce(const std::wstring& exe, const std::wstring& caption) try {
   Run run;
-  STARTUPINFOW si{sizeof si};
-  PROCESS_INFORMATION pi{};
-  std::wstring cmd = L"\"" + exe + L"\"";
   const double start = nowMs();
-  if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return run;
-  const HWND window = waitFor([&] { return automation::topLevelOf(pi.dwProcessId, caption); });
+  const automation::Process process(exe, L"");
+  const HWND window = waitFor([&] { return automation::topLevelOf(process.id(), caption); });
   run.startupMs = nowMs() - start;
   if (window) {
     const HWND button = waitFor([&] { return automation::descendantWithText(window, L"Imprimer le morvi"); });
     PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    const HWND dialog = waitFor([&] { return automation::topLevelOf(pi.dwProcessId, L"Confirmation"); });
+    const HWND dialog = waitFor([&] { return automation::topLevelOf(process.id(), L"Confirmation"); });
     const HWND yes = dialog ? waitFor([&] { return automation::descendantWithText(dialog, L"&Oui"); }) : nullptr;
     if (yes) {
       const std::set<std::wstring> before = pdfs();
@@ -107,13 +106,14 @@ Run runOnce(const std::wstring& exe, const std::wstring& caption) {
       run.printMs = nowMs() - answered;
     }
     PROCESS_MEMORY_COUNTERS memory{sizeof memory};
-    if (GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory)) run.peakMb = memory.PeakWorkingSetSize / 1048576.0;
+    if (GetProcessMemoryInfo(process.handle(), &memory, sizeof memory))
+      run.peakMb = memory.PeakWorkingSetSize / 1048576.0;
     PostMessageW(window, WM_CLOSE, 0, 0);
   }
-  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 9);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  if (!process.ended(10000)) process.kill();
   return run;
+} catch (const std::runtime_error&) {
+  return {};  // the program did not start
 }
 
 double median(std::vector<double> values) {
