@@ -12,6 +12,7 @@
 #include "framework/ui/edit.h"
 #include "framework/error/error.h"
 #include "framework/system/locale_win.h"
+#include "framework/system/printer.h"
 #include "framework/ui/message_dialog.h"
 #include "ruler/scale_finder.h"
 
@@ -147,10 +148,10 @@ LRESULT TFormmorvi::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == askCoefficient) return std::bit_cast<LRESULT>(double(calibrationCoef()));
   if (msg == WM_SYSCOMMAND && (about::onSystemCommand(handle(), wp) || systemCommand(wp))) return 0;
   if (msg == WM_TIMER && wp == defaultPrinterTimer) {
-    followDefaultPrinter();
+    followPrinterInForce(fw::installedPrinters());
     return 0;
   }
-  if (msg == WM_SETTINGCHANGE) followDefaultPrinter();
+  if (msg == WM_SETTINGCHANGE) followPrinterInForce(fw::installedPrinters());
   // Ending the session destroys no window: the process ends once the answer
   // to WM_ENDSESSION is given, so what the user set is written before it.
   if (msg == WM_QUERYENDSESSION) {

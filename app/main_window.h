@@ -95,16 +95,21 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   // The dialog "Autre échelle"; the scale given, or the selection back where
   // it was before the item was chosen. True when N was given.
   bool askOtherScale();
-  // The calibration per printer: the field shows the default printer's own
-  // calibration and follows when the default printer changes.
+  // The printer in force (the one last chosen in Morvi while it is
+  // installed, else the system's default, empty without any) and its
+  // calibration in the field, which follows when it changes.
+  std::wstring printerInForce(const std::vector<std::wstring>& printers) const;
+  void usePrinter(const std::wstring& printer);
   void showPrinterCalibration();  // at start
-  void followDefaultPrinter();
+  void followPrinterInForce(const std::vector<std::wstring>& printers);
   void showCalibration(ruler::Calibration calibration);
   // The field's value once the user has set it (the field left, an arrow
   // clicked, the assistant applied) is kept at once for its printer.
   void calibrationSettled();
-  // "PDF · étalonnage +7 ‰": what the next job will use; empty without a printer.
-  std::wstring printerAndCalibration();
+  // "Confirmez l'impression", with the printers to choose from, each with
+  // its calibration; true when "Oui" was pressed, the printer chosen then in
+  // force.
+  bool confirmPrint();
   // Writes what the user set; a refusal is said once a run. At the end of
   // the run (`complete`), a first run's file also gets its calibration and
   // orientation.

@@ -6,6 +6,7 @@
 
 #include "app/calibration_dialog.h"
 #include "app/main_window.h"
+#include "framework/system/printer.h"
 
 namespace {
 
@@ -46,7 +47,8 @@ bool TFormmorvi::systemCommand(WPARAM command) {
 }
 
 void TFormmorvi::EtalonnerImprimante() {
-  followDefaultPrinter();  // the sheet goes to the default printer: its result is that printer's
+  // The sheet goes to the printer in force: its result is that printer's.
+  followPrinterInForce(fw::installedPrinters());
   if (const std::optional<ruler::Calibration> calibration = TFormEtalonnage::run(handle(), chosenOrientation())) {
     SpinEdit->setValue(calibration->permille());  // TBChange follows
     calibrationSettled();

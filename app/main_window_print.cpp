@@ -2,19 +2,13 @@
 // catalogue one or the one the user gave.
 #include "app/main_window.h"
 #include "framework/system/locale_win.h"
-#include "framework/ui/message_dialog.h"
 #include "framework/system/printer.h"
 #include "ruler/print_ruler.h"
 
 void TFormmorvi::AdvGlowButton1Click(fw::Control&) {
   // " Autre…" reached by the arrows, before any N: the N is asked first.
   if (RG_Morvi->itemIndex() == OtherScaleItem && !OtherScale && !askOtherScale()) return;
-  // Only "Oui" prints: a dialog closed without an answer prints nothing.
-  // Below its buttons it names the printer and the calibration of the job.
-  if (fw::messageDialog(L"Confirmez l'impression", fw::DialogType::Confirmation,
-                        {fw::DialogButton::Yes, fw::DialogButton::No}, 0,
-                        printerAndCalibration()) != fw::ModalResult::Yes)
-    return;
+  if (!confirmPrint()) return;
   const int index = RG_Morvi->itemIndex();
   if (const ruler::ScaleEntry* entry = ruler::scaleAt(index)) {
     PrintRuler(entry->graduation);

@@ -1,9 +1,15 @@
-// The calibration per printer: the field shows the calibration of the
-// system's default printer and follows when the user chooses another one,
-// in the control panel or elsewhere, while Morvi runs.
+// The printer in force: the one last chosen in the print confirmation while
+// it is installed, else the system's default. The calibration field shows
+// the calibration of the printer in force and follows when it changes: a
+// choice in Morvi, or another default chosen in the control panel while Morvi
+// runs. Choosing in Morvi never changes the system's default.
+#include <algorithm>
+
 #include "app/main_window.h"
 #include "framework/error/error.h"
 #include "framework/system/printer.h"
+#include "framework/ui/message_dialog.h"
+#include "ruler/printer_choice.h"
 
 namespace {
 
@@ -17,28 +23,63 @@ std::wstring defaultPrinterOrNone() {
   }
 }
 
+bool installed(const std::vector<std::wstring>& printers, const std::wstring& name) {
+  return std::find(printers.begin(), printers.end(), name) != printers.end();
+}
+
 }  // namespace
 
 // TBChange follows the field's change; showing a printer's calibration is
 // no change of it.
 void TFormmorvi::showCalibration(ruler::Calibration calibration) { SpinEdit->setValue(calibration.permille()); }
 
-void TFormmorvi::showPrinterCalibration() {
-  CalibratedPrinter = defaultPrinterOrNone();
-  showCalibration(Settings ? Settings->calibrationFor(CalibratedPrinter) : ruler::Calibration());
+std::wstring TFormmorvi::printerInForce(const std::vector<std::wstring>& printers) const {
+  if (const std::optional<std::wstring> chosen = Settings ? Settings->chosenPrinter() : std::nullopt;
+      chosen && installed(printers, *chosen))
+    return *chosen;
+  return defaultPrinterOrNone();
 }
 
-void TFormmorvi::followDefaultPrinter() {
-  const std::wstring printer = defaultPrinterOrNone();
-  if (printer.empty() || printer == CalibratedPrinter) return;
-  // What was typed for the printer that was in force stays its own.
-  calibrationSettled();
+void TFormmorvi::usePrinter(const std::wstring& printer) {
   CalibratedPrinter = printer;
+  fw::printer().use(printer);
   showCalibration(Settings ? Settings->calibrationFor(printer) : ruler::Calibration());
 }
 
-std::wstring TFormmorvi::printerAndCalibration() {
-  followDefaultPrinter();
-  if (CalibratedPrinter.empty()) return {};
-  return CalibratedPrinter + L" \u00B7 étalonnage " + PrinterCalibration.text();
+void TFormmorvi::showPrinterCalibration() { usePrinter(printerInForce(fw::installedPrinters())); }
+
+void TFormmorvi::followPrinterInForce(const std::vector<std::wstring>& printers) {
+  const std::wstring printer = printerInForce(printers);
+  if (printer.empty() || printer == CalibratedPrinter) return;
+  // What was typed for the printer that was in force stays its own.
+  calibrationSettled();
+  usePrinter(printer);
+}
+
+bool TFormmorvi::confirmPrint() {
+  const std::vector<std::wstring> printers = fw::installedPrinters();
+  followPrinterInForce(printers);
+  std::vector<ruler::PrinterOffer> offers;
+  for (const std::wstring& name : printers) {
+    // The printer in force prints what the field shows, typed and not yet left.
+    offers.push_back({name, name == CalibratedPrinter ? PrinterCalibration
+                            : Settings                ? Settings->calibrationFor(name)
+                                                      : ruler::Calibration()});
+  }
+  std::optional<std::wstring> gone = Settings ? Settings->chosenPrinter() : std::nullopt;
+  if (gone && installed(printers, *gone)) gone.reset();
+  const ruler::PrinterChoice choice = ruler::printerChoice(offers, CalibratedPrinter, gone);
+  fw::DialogChoices choices{choice.lines, choice.chosen};
+  // Only "Oui" prints: a dialog closed without an answer prints nothing.
+  if (fw::messageDialog(L"Confirmez l'impression", fw::DialogType::Confirmation,
+                        {fw::DialogButton::Yes, fw::DialogButton::No}, 0, choice.note,
+                        choice.lines.empty() ? nullptr : &choices) != fw::ModalResult::Yes)
+    return false;
+  if (choices.chosen != choice.chosen && choices.chosen >= 0 && std::size_t(choices.chosen) < printers.size()) {
+    calibrationSettled();
+    if (Settings) Settings->setChosenPrinter(printers[std::size_t(choices.chosen)]);
+    saveSettings();
+    usePrinter(printers[std::size_t(choices.chosen)]);
+  }
+  return true;
 }

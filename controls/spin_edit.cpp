@@ -8,6 +8,7 @@
 #include "framework/ui/application.h"
 #include "framework/system/locale_win.h"
 #include "framework/graphics/gdi.h"
+#include "framework/graphics/scaled_picture.h"
 #include "framework/desc/dpi_scaling.h"
 #include "framework/text/number_text.h"
 
@@ -15,23 +16,15 @@ namespace ctl {
 
 namespace {
 
-constexpr COLORREF kGlyphBackground = RGB(128, 128, 0);
-
-HINSTANCE instance() { return GetModuleHandleW(nullptr); }
-
-fw::GdiObject<HBITMAP> loadBitmap(const std::wstring& name) {
-  return fw::GdiObject<HBITMAP>(static_cast<HBITMAP>(LoadImageW(instance(), name.c_str(), IMAGE_BITMAP, 0, 0, 0)));
-}
-
-// The glyph drawn for the DPI ("SpinUp_14": 14 pixels wide, its 9 scaled to
+// The glyph drawn for the DPI (the 9-pixel arrow drawn 14 pixels wide for
 // 144 dpi) when the program carries one, else the 96-dpi glyph: pixel art
 // stretched by 1.5 would come out with uneven steps.
-fw::GdiObject<HBITMAP> loadGlyph(const wchar_t* name, int dpi) {
-  fw::GdiObject<HBITMAP> designed = loadBitmap(name);
-  BITMAP bm{};
-  if (dpi == desc::kDesignDpi || !designed || !GetObjectW(designed.get(), sizeof bm, &bm)) return designed;
-  fw::GdiObject<HBITMAP> scaled = loadBitmap(name + (L"_" + std::to_wstring(desc::scaleLength(bm.bmWidth, dpi))));
-  return scaled ? std::move(scaled) : std::move(designed);
+void loadGlyph(fw::Bitmap& glyph, const wchar_t* name, int dpi) {
+  glyph.setTransparent(true);
+  const auto designed = fw::programResource(name);
+  if (!designed || !glyph.loadFromBytes(*designed) || dpi == desc::kDesignDpi) return;
+  const auto form = fw::largerForm(*designed, desc::scaleLength(glyph.width(), dpi));
+  if (form && !glyph.loadFromBytes(*form)) glyph.loadFromBytes(*designed);
 }
 
 RECT toRect(const spin::Box& b) { return {b.left, b.top, b.left + b.width, b.top + b.height}; }
@@ -49,8 +42,8 @@ TSpinButton::TSpinButton(std::function<void()> onUpClick, std::function<void()> 
 }
 
 void TSpinButton::fitGlyphsToDpi() {
-  up_.glyph = loadGlyph(L"SpinUp", dpi());
-  down_.glyph = loadGlyph(L"SpinDown", dpi());
+  loadGlyph(up_.glyph, L"SpinUp", dpi());
+  loadGlyph(down_.glyph, L"SpinDown", dpi());
 }
 
 void TSpinButton::setBounds(int left, int top, int width, int height) {
@@ -155,20 +148,14 @@ void TSpinButton::paint(HDC dc, const RECT&) {
   paintButton(dc, down_);
 }
 
-void TSpinButton::paintButton(HDC dc, const TTimerSpeedButton& b) {
+void TSpinButton::paintButton(HDC dc, TTimerSpeedButton& b) {
   RECT r = toRect(b.bounds);
   FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
   DrawEdge(dc, &r, b.pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-  if (b.glyph) {
-    BITMAP bm{};
-    GetObjectW(b.glyph.get(), sizeof bm, &bm);
-    int w = bm.bmWidth / (b.numGlyphs > 0 ? b.numGlyphs : 1);
-    int shift = b.pressed ? 1 : 0;
-    int x = r.left + (b.bounds.width - w) / 2 + shift;
-    int y = r.top + (b.bounds.height - bm.bmHeight) / 2 + shift;
-    fw::DeviceContext memory(CreateCompatibleDC(dc));
-    fw::Selection selected(memory.get(), b.glyph.get());
-    TransparentBlt(dc, x, y, w, bm.bmHeight, memory.get(), 0, 0, w, bm.bmHeight, kGlyphBackground);
+  if (!b.glyph.empty()) {
+    const int shift = b.pressed ? 1 : 0;
+    b.glyph.drawAt(dc, r.left + (b.bounds.width - b.glyph.width()) / 2 + shift,
+                   r.top + (b.bounds.height - b.glyph.height()) / 2 + shift);
   }
   if (b.focusRectShown) {
     RECT f = r;

@@ -11,7 +11,7 @@
 
 #include "controls/spin_logic.h"
 #include "framework/ui/edit.h"
-#include "framework/graphics/gdi.h"
+#include "framework/graphics/bitmap.h"
 
 namespace ctl {
 
@@ -19,8 +19,7 @@ namespace ctl {
 // press clicks again after 400 ms, then every 100 ms while it shows pressed.
 struct TTimerSpeedButton {
   spin::Box bounds{};
-  fw::GdiObject<HBITMAP> glyph;
-  int numGlyphs = 1;
+  fw::Bitmap glyph;  // drawn without its bottom-left colour
   bool pressed = false;  // shown down: held with the pointer over it
   bool focusRectShown = false;
   bool repeatAllowed = true;
@@ -52,7 +51,7 @@ class TSpinButton : public fw::Control {
   void mouseUp(POINT p);
   void repeatTick(UINT_PTR timer);
   void click(const TTimerSpeedButton& b);
-  void paintButton(HDC dc, const TTimerSpeedButton& b);
+  void paintButton(HDC dc, TTimerSpeedButton& b);
   static UINT_PTR timerOf(const TTimerSpeedButton& b, const TTimerSpeedButton& up) { return &b == &up ? 1 : 2; }
 
   std::function<void()> onUpClick_, onDownClick_, onRelease_;

@@ -10,22 +10,21 @@ std::optional<KeyedBitmap> KeyedBitmap::fromBmp(std::span<const std::uint8_t> fi
   return fromPixels({bitmap.width(), bitmap.height(), bitmap.keyedPixels(key)});
 }
 
-std::optional<KeyedBitmap> KeyedBitmap::fromPixels(fw::Pixels pixels) {
-  if (pixels.argb.empty()) return std::nullopt;
-  KeyedBitmap keyed(pixels.width, pixels.height, std::move(pixels.argb));
+std::optional<KeyedBitmap> KeyedBitmap::fromPixels(const fw::Pixels& pixels) {
+  fw::AlphaBitmap held(pixels);
+  if (held.empty()) return std::nullopt;
+  KeyedBitmap keyed(std::move(held));
   if (keyed.image_.status() != Gdiplus::Ok || !keyed.image_) return std::nullopt;
   return keyed;
 }
 
-KeyedBitmap::KeyedBitmap(int width, int height, std::vector<std::uint32_t> pixels)
-    : width_(width),
-      height_(height),
-      pixels_(std::move(pixels)),
-      image_(BitmapImage::over(width, height, width * 4, PixelFormat32bppPARGB,
-                               reinterpret_cast<BYTE*>(pixels_.data()))) {}
+KeyedBitmap::KeyedBitmap(fw::AlphaBitmap pixels)
+    : pixels_(std::move(pixels)),
+      image_(BitmapImage::over(pixels_.width(), pixels_.height(), pixels_.width() * 4, PixelFormat32bppPARGB,
+                               reinterpret_cast<BYTE*>(pixels_.pixels()))) {}
 
 GpStatus KeyedBitmap::draw(Graphics& graphics, int x, int y) const {
-  return graphics.drawImage(image_, RectF(REAL(x), REAL(y), REAL(width_), REAL(height_)));
+  return graphics.drawImage(image_, RectF(REAL(x), REAL(y), REAL(width()), REAL(height())));
 }
 
 }  // namespace gdip

@@ -14,6 +14,9 @@ constexpr wchar_t kCoef[] = L"Coef";
 constexpr wchar_t kOrientation[] = L"Orientation";
 // Written with "." whatever the locale, so that every locale reads it back.
 constexpr wchar_t kOtherScale[] = L"AutreEchelle";
+// The printer last chosen, always written as a "]" key: a value is kept in
+// the file's code page and loses its quotes and blanks at either end too.
+constexpr wchar_t kChosenPrinter[] = L"Imprimante";
 // Keys are the printers' names (printer_key.h), values whole ‰.
 constexpr wchar_t kPrinters[] = L"Imprimantes";
 
@@ -63,6 +66,15 @@ std::optional<int> MorviSettings::orientation() const {
 
 void MorviSettings::setOrientation(int item) {
   if (item != orientation()) set(kMorvi, kOrientation, std::to_wstring(item));
+}
+
+std::optional<std::wstring> MorviSettings::chosenPrinter() const {
+  const std::optional<std::wstring>& stored = text(kMorvi, kChosenPrinter);
+  return stored ? printerName(*stored) : std::nullopt;
+}
+
+void MorviSettings::setChosenPrinter(const std::wstring& name) {
+  if (name != chosenPrinter()) set(kMorvi, kChosenPrinter, printerKey(name, false));
 }
 
 std::optional<ruler::ScaleDenominator> MorviSettings::otherScale() const {

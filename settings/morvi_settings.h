@@ -32,6 +32,11 @@ class MorviSettings {
   std::optional<int> orientation() const;
   void setOrientation(int item);
 
+  // The printer last chosen in Morvi, whether installed or not; nothing when
+  // none was.
+  std::optional<std::wstring> chosenPrinter() const;
+  void setChosenPrinter(const std::wstring& name);
+
   std::optional<ruler::ScaleDenominator> otherScale() const;
   void setOtherScale(ruler::ScaleDenominator n);
 

@@ -8,6 +8,8 @@ namespace {
 
 constexpr std::wstring_view kUnsafe = L"=[];";
 
+int hexDigit(wchar_t c) { return c >= L'0' && c <= L'9' ? c - L'0' : c >= L'A' && c <= L'F' ? c - L'A' + 10 : -1; }
+
 bool blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\u00A0' || c == L'\u202F'; }
 
 bool plain(std::wstring_view name, bool fileHoldsName) {
@@ -34,6 +36,26 @@ std::wstring printerKey(std::wstring_view name, bool fileHoldsName) {
     }
   }
   return key;
+}
+
+std::optional<std::wstring> printerName(std::wstring_view key) {
+  if (!key.starts_with(L']')) return std::wstring(key);
+  std::string bytes;
+  for (std::size_t i = 1; i < key.size(); ++i) {
+    if (key[i] != L'%') {
+      if (key[i] > 0x7F) return std::nullopt;
+      bytes += char(key[i]);
+      continue;
+    }
+    const int high = i + 1 < key.size() ? hexDigit(key[i + 1]) : -1;
+    const int low = i + 2 < key.size() ? hexDigit(key[i + 2]) : -1;
+    if (high < 0 || low < 0) return std::nullopt;
+    bytes += char(high * 16 + low);
+    i += 2;
+  }
+  const std::wstring name = fw::fromUtf8(bytes);
+  if (printerKey(name, false) != key) return std::nullopt;
+  return name;
 }
 
 }  // namespace settings

@@ -11,6 +11,7 @@
 // holds "]", and %XX is undone one way only, so two names never share a key.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,7 @@ namespace settings {
 
 // Empty for an empty name: no printer, no key.
 std::wstring printerKey(std::wstring_view name, bool fileHoldsName);
+// The name a key stands for; nothing for a "]" key that no name gives.
+std::optional<std::wstring> printerName(std::wstring_view key);
 
 }  // namespace settings

@@ -62,27 +62,34 @@ def fnv1a(data):
     return h
 
 
+def spin_arrows():
+    """File name -> (drawing at a scale, the BMP file of a drawing) of the
+    spin field's arrows: pixel art, in four bits."""
+    return {
+        "spinup.bmp": (lambda scale=1: pictures.spin_glyph(True, scale), image_files.bmp4),
+        "spindown.bmp": (lambda scale=1: pictures.spin_glyph(False, scale), image_files.bmp4),
+    }
+
+
 def scaled_files(shown):
-    """Path under resources/ -> bytes of the larger forms, and the resource
-    list naming each by its 96-dpi picture's hash and its width: a picture
-    redrawn gets new names, so the program never shows a stale larger form."""
+    """Path under resources/ -> bytes of the larger forms of the window's
+    pictures and of the spin arrows, and the resource list naming each by its
+    96-dpi picture's hash and its width: a picture redrawn gets new names, so
+    the program never shows a stale larger form."""
+    drawings = {name: (DRAWINGS[name], image_files.bmp24) for name in shown}
+    drawings.update(spin_arrows())
     files, lines = {}, [
-        "// The larger forms of the window's pictures, for 150 % and 200 % display scale,\n",
-        "// written by tools/make_resources.py. PICTURE_<FNV-1a of the 96-dpi BMP file>_<width>.\n",
+        "// The larger forms of the window's pictures and of the spin arrows, for 150 % and\n",
+        "// 200 % display scale, written by tools/make_resources.py.\n",
+        "// PICTURE_<FNV-1a of the 96-dpi BMP file>_<width>.\n",
     ]
-    for name, (data, _) in shown.items():
+    for name, (draw, encode) in drawings.items():
+        designed = encode(draw())
         for scale in SCALES:
-            rows = DRAWINGS[name](scale)
+            rows = draw(scale)
             path = "%s/%s_%d.bmp" % (SCALED_FOLDER, name[:-4], len(rows[0]))
-            files[path] = image_files.bmp24(rows)
-            lines.append('PICTURE_%08X_%d RCDATA "%s"\n' % (fnv1a(data), len(rows[0]), path))
-    lines.append("// The spin arrows drawn for the scale, named by their width.\n")
-    for name, up in (("SpinUp", True), ("SpinDown", False)):
-        for scale in SCALES:
-            rows = pictures.spin_glyph(up, scale)
-            path = "%s/%s_%d.bmp" % (SCALED_FOLDER, name.lower(), len(rows[0]))
-            files[path] = image_files.bmp4(rows)
-            lines.append('%s_%d BITMAP "%s"\n' % (name, len(rows[0]), path))
+            files[path] = encode(rows)
+            lines.append('PICTURE_%08X_%d RCDATA "%s"\n' % (fnv1a(designed), len(rows[0]), path))
     files[SCALED_LIST] = "".join(lines).encode("ascii")
     return files
 
@@ -93,8 +100,8 @@ def write_files(out, preview):
     files = {name: data for name, (data, _) in shown.items()}
     icons = [pictures.icon(size) for size in ICON_SIZES]
     files["morvi.ico"] = image_files.ico(icons)
-    files["spinup.bmp"] = image_files.bmp4(pictures.spin_glyph(up=True))
-    files["spindown.bmp"] = image_files.bmp4(pictures.spin_glyph(up=False))
+    for name, (draw, encode) in spin_arrows().items():
+        files[name] = encode(draw())
     files.update(scaled_files(shown))
     (out / SCALED_FOLDER).mkdir(exist_ok=True)
     for name, data in files.items():

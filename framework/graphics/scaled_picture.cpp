@@ -1,7 +1,6 @@
 #include "framework/graphics/scaled_picture.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/larger_form.h"
@@ -9,19 +8,21 @@
 namespace fw {
 namespace {
 
-// The bytes of the form drawn width pixels wide for this file, from the
-// program's resources; none when it carries none.
-std::optional<std::span<const std::uint8_t>> largerForm(std::span<const std::uint8_t> file, int width) {
-  const HRSRC found = FindResourceW(nullptr, largerFormName(file, width).c_str(), RT_RCDATA);
+Pixels keyed(const Bitmap& bitmap) { return {bitmap.width(), bitmap.height(), bitmap.keyedPixels(std::nullopt)}; }
+
+}  // namespace
+
+std::optional<std::span<const std::uint8_t>> programResource(const std::wstring& name) {
+  const HRSRC found = FindResourceW(nullptr, name.c_str(), RT_RCDATA);
   if (!found) return std::nullopt;
   const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, found)));
   if (!bytes) return std::nullopt;
   return std::span<const std::uint8_t>(bytes, SizeofResource(nullptr, found));
 }
 
-Pixels keyed(const Bitmap& bitmap) { return {bitmap.width(), bitmap.height(), bitmap.keyedPixels(std::nullopt)}; }
-
-}  // namespace
+std::optional<std::span<const std::uint8_t>> largerForm(std::span<const std::uint8_t> file, int width) {
+  return programResource(largerFormName(file, width));
+}
 
 Pixels keyedAtSize(std::span<const std::uint8_t> file, int width, int height) {
   Bitmap bitmap;
@@ -38,7 +39,8 @@ AlphaBitmap::AlphaBitmap(const Pixels& pixels) {
   void* bits = nullptr;
   section_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!section_ || pixels.argb.empty()) return;
-  std::copy(pixels.argb.begin(), pixels.argb.end(), static_cast<std::uint32_t*>(bits));
+  pixels_ = static_cast<std::uint32_t*>(bits);
+  std::copy(pixels.argb.begin(), pixels.argb.end(), pixels_);
   width_ = pixels.width;
   height_ = pixels.height;
 }

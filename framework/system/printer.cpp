@@ -33,6 +33,18 @@ std::wstring defaultPrinterName() {
   }
 }
 
+std::vector<std::wstring> installedPrinters() {
+  constexpr DWORD which = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+  DWORD needed = 0, count = 0;
+  EnumPrintersW(which, nullptr, 4, nullptr, 0, &needed, &count);
+  std::vector<BYTE> buffer(needed);
+  if (needed == 0 || !EnumPrintersW(which, nullptr, 4, buffer.data(), needed, &needed, &count)) return {};
+  const auto* info = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
+  std::vector<std::wstring> names;
+  for (DWORD i = 0; i < count; ++i) names.emplace_back(info[i].pPrinterName);
+  return names;
+}
+
 std::wstring printerUnavailableText(std::wstring_view printer) {
   return L"L'imprimante « " + std::wstring(printer) + L" » n'est pas disponible";
 }
@@ -47,7 +59,7 @@ Printer::~Printer() {
 
 Printer::Device& Printer::device() {
   if (device_) return *device_;
-  Device d{defaultPrinterName(), {}, {}};
+  Device d{named_.empty() ? defaultPrinterName() : named_, {}, {}};
   HANDLE opened = nullptr;
   if (!OpenPrinterW(d.name.data(), &opened, nullptr)) throw PrinterError(printerUnavailableText(d.name));
   d.handle.reset(opened);
@@ -61,8 +73,16 @@ Printer::Device& Printer::device() {
   return device_.emplace(std::move(d));
 }
 
+void Printer::use(std::wstring name) {
+  if (printing_) throw PrinterError(printingInProgressText);
+  if (name == named_) return;
+  named_ = std::move(name);
+  device_.reset();
+  dc_.reset();
+}
+
 void Printer::followDefault() {
-  if (printing_ || !device_) return;
+  if (printing_ || !device_ || !named_.empty()) return;
   if (defaultPrinterName() == device_->name) return;
   device_.reset();
   dc_.reset();

@@ -1,6 +1,7 @@
-// The system's default printer as this program uses it. The orientation
-// lives in the program's own copy of the printer's settings: the system's
-// settings never change.
+// The printer this program prints on: the one it was told to use, else the
+// system's default. The orientation lives in the program's own copy of the
+// printer's settings: the system's settings, its default printer included,
+// never change.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/graphics/gdi.h"
 #include "framework/system/print_handles.h"
@@ -26,6 +28,9 @@ std::wstring printRefusedText(std::wstring_view printer);
 
 // The system's default printer, whatever the length of its name.
 std::wstring defaultPrinterName();
+// The printers installed for this user, local and connected, as the system
+// names them; none when there are none or the spooler cannot be reached.
+std::vector<std::wstring> installedPrinters();
 
 class Printer {
  public:
@@ -45,8 +50,11 @@ class Printer {
   // GetDeviceCaps.
   HDC handle();
 
-  // The system's default printer afresh when it is no longer the one these
-  // settings are for: the next measurement and job go to the new one.
+  // The printer the next measurement and job go to: the one named, or the
+  // system's default when the name is empty. Not while a document is open.
+  void use(std::wstring name);
+  // The default printer afresh when none is named and the system's default
+  // is no longer the one these settings are for.
   void followDefault();
 
   // One page, no document name. A document that is open when the printer
@@ -77,6 +85,7 @@ class Printer {
   int closeDocument(int(WINAPI* finish)(HDC));  // the system's answer
   [[noreturn]] void refuse();                   // aborts the job and says so
 
+  std::wstring named_;
   std::optional<Device> device_;
   DeviceContext dc_;
   Font font_;

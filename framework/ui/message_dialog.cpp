@@ -35,6 +35,8 @@ constexpr ButtonFace buttonFaces[] = {
 constexpr int firstButtonId = 100;
 int commandId(ModalResult r) { return firstButtonId + static_cast<int>(r); }
 ModalResult resultOf(int id) { return static_cast<ModalResult>(id - firstButtonId); }
+// The choices' ids follow the buttons'.
+constexpr int firstChoiceId = 200;
 
 std::vector<ButtonFace> shownButtons(DialogButtons buttons) {
   std::vector<ButtonFace> shown;
@@ -67,8 +69,13 @@ LRESULT CALLBACK escapeClosesProc(HWND window, UINT message, WPARAM wParam, LPAR
   return DefSubclassProc(window, message, wParam, lParam);
 }
 
-HRESULT CALLBACK taskDialogEvents(HWND window, UINT notification, WPARAM, LPARAM, LONG_PTR) {
-  if (notification == TDN_CREATED) SetWindowSubclass(window, escapeClosesProc, 1, 0);
+// The choice selected at first takes the focus, so that the arrows move
+// between the choices and Enter still presses the default button. Where the
+// task dialog's parts are no windows of their own, its own focus stays.
+HRESULT CALLBACK taskDialogEvents(HWND window, UINT notification, WPARAM, LPARAM, LONG_PTR chosenId) {
+  if (notification != TDN_CREATED) return S_OK;
+  SetWindowSubclass(window, escapeClosesProc, 1, 0);
+  if (const HWND choice = chosenId ? GetDlgItem(window, int(chosenId)) : nullptr) SetFocus(choice);
   return S_OK;
 }
 
@@ -219,7 +226,8 @@ bool taskDialogAvailable() {
   return IsThemeActive() && IsAppThemed() && windowsMajorVersion() >= 6 && taskDialogEntry() != nullptr;
 }
 
-ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons, std::wstring_view footer) {
+ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons, std::wstring_view footer,
+                       DialogChoices* choices) {
   const std::vector<ButtonFace> shown = shownButtons(buttons);
   std::vector<TASKDIALOG_BUTTON> taskButtons;
   for (const ButtonFace& face : shown) taskButtons.push_back({commandId(face.result), face.caption});
@@ -240,14 +248,28 @@ ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons bu
   config.pButtons = taskButtons.data();
   config.nDefaultButton = taskButtons.front().nButtonID;
   config.pfCallback = taskDialogEvents;
+  std::vector<TASKDIALOG_BUTTON> radios;
+  if (choices) {
+    for (std::size_t i = 0; i < choices->items.size(); ++i)
+      radios.push_back({firstChoiceId + static_cast<int>(i), choices->items[i].c_str()});
+  }
+  if (!radios.empty()) {
+    config.cRadioButtons = static_cast<UINT>(radios.size());
+    config.pRadioButtons = radios.data();
+    config.nDefaultRadioButton = firstChoiceId + choices->chosen;
+    config.lpCallbackData = config.nDefaultRadioButton;
+  }
 
-  int pressed = 0;
+  int pressed = 0, radio = 0;
   const TaskDialogIndirectFn show = taskDialogEntry();
-  if (!show || FAILED(show(&config, &pressed, nullptr, nullptr))) return dialogForm(text, type, buttons, footer);
+  if (!show || FAILED(show(&config, &pressed, &radio, nullptr)))
+    return dialogForm(text, type, buttons, footer, choices);
+  if (!radios.empty() && radio >= firstChoiceId) choices->chosen = radio - firstChoiceId;
   return pressed >= firstButtonId ? resultOf(pressed) : ModalResult::Cancel;
 }
 
-ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons buttons, std::wstring_view footer) {
+ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons buttons, std::wstring_view footer,
+                       DialogChoices* choices) {
   registerFormClass();
   const std::vector<ButtonFace> shown = shownButtons(buttons);
   FormState state{ModalResult::None, escapeResultOf(shown), commandId(shown.front().result)};
@@ -260,9 +282,17 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   const SIZE textSize = measureText(text, font, m.textWidth);
   const SIZE footerSize = footer.empty() ? SIZE{0, -m.margin} : measureText(footer, font, m.textWidth);
   const int buttonsWidth = static_cast<int>(shown.size()) * (m.buttonWidth + m.buttonGap) - m.buttonGap;
+  const std::vector<std::wstring> items = choices ? choices->items : std::vector<std::wstring>{};
+  const int choiceHeight = desc::scaleLength(20, dpi), choiceIndent = desc::scaleLength(20, dpi);
+  int choicesWidth = 0;
+  for (const std::wstring& item : items)
+    choicesWidth = std::max<int>(choicesWidth, measureText(item, font, m.textWidth).cx);
+  const int textLeft = m.margin + m.icon + m.gap;
   const int clientWidth = std::max<int>({m.margin + m.icon + m.gap + textSize.cx + m.margin,
+                                         textLeft + choiceIndent + choicesWidth + m.margin,
                                          m.margin + buttonsWidth + m.margin, m.margin + footerSize.cx + m.margin});
-  const int buttonTop = m.margin + std::max<int>(m.icon, textSize.cy) + m.margin;
+  const int choicesTop = m.margin + std::max<int>(m.icon, textSize.cy) + (items.empty() ? 0 : m.margin);
+  const int buttonTop = choicesTop + static_cast<int>(items.size()) * choiceHeight + m.margin;
   const int footerTop = buttonTop + m.buttonHeight + m.margin;
   const int clientHeight = footerTop + footerSize.cy + m.margin;
 
@@ -281,15 +311,26 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   const HWND icon = addChild(dialog.get(), L"STATIC", nullptr, SS_ICON,
                              {m.margin, m.margin, m.margin + m.icon, m.margin + m.icon}, -1, font);
   SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, iconOf(type))), 0);
-  const int textLeft = m.margin + m.icon + m.gap;
   const std::wstring label(text);
   addChild(dialog.get(), L"STATIC", label.c_str(), SS_LEFT | SS_NOPREFIX,
            {textLeft, m.margin, textLeft + textSize.cx, m.margin + textSize.cy}, -1, font);
+  std::vector<HWND> choiceButtons;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const int top = choicesTop + static_cast<int>(i) * choiceHeight;
+    choiceButtons.push_back(addChild(dialog.get(), L"BUTTON", items[i].c_str(),
+                                     BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
+                                     {textLeft, top, clientWidth - m.margin, top + choiceHeight},
+                                     firstChoiceId + static_cast<int>(i), font));
+  }
+  const HWND chosen = choices && choices->chosen >= 0 && std::size_t(choices->chosen) < choiceButtons.size()
+                          ? choiceButtons[std::size_t(choices->chosen)]
+                          : nullptr;
+  if (chosen) SendMessageW(chosen, BM_SETCHECK, BST_CHECKED, 0);
   int left = (clientWidth - buttonsWidth) / 2;
   HWND first = nullptr;
   for (const ButtonFace& face : shown) {
     const DWORD kind = first ? BS_PUSHBUTTON : BS_DEFPUSHBUTTON;
-    const HWND button = addChild(dialog.get(), L"BUTTON", face.caption, kind | WS_TABSTOP,
+    const HWND button = addChild(dialog.get(), L"BUTTON", face.caption, kind | WS_TABSTOP | (first ? 0 : WS_GROUP),
                                  {left, buttonTop, left + m.buttonWidth, buttonTop + m.buttonHeight},
                                  commandId(face.result), font);
     if (!first) first = button;
@@ -304,8 +345,11 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
 
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(dialog.get(), SW_SHOW);
-  SetFocus(first);
+  SetFocus(chosen ? chosen : first);
   const ModalResult result = runModal(dialog.get(), state);
+  for (std::size_t i = 0; i < choiceButtons.size(); ++i) {
+    if (SendMessageW(choiceButtons[i], BM_GETCHECK, 0, 0) == BST_CHECKED) choices->chosen = static_cast<int>(i);
+  }
   // The owner is enabled again before the dialog goes, so it gets the focus back.
   if (owner) EnableWindow(owner, TRUE);
   dialog.reset();
@@ -313,8 +357,9 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
 }
 
 ModalResult messageDialog(std::wstring_view text, DialogType type, DialogButtons buttons, int /*helpContext*/,
-                          std::wstring_view footer) {
-  return taskDialogAvailable() ? taskDialog(text, type, buttons, footer) : dialogForm(text, type, buttons, footer);
+                          std::wstring_view footer, DialogChoices* choices) {
+  return taskDialogAvailable() ? taskDialog(text, type, buttons, footer, choices)
+                               : dialogForm(text, type, buttons, footer, choices);
 }
 
 void showMessage(std::wstring_view text) {

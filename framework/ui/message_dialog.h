@@ -6,7 +6,9 @@
 #include <commctrl.h>
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/ui/modal_result.h"
 
@@ -29,6 +31,14 @@ class DialogButtons {
   unsigned bits_ = 0;
 };
 
+// Items of which the user picks one, listed below the text, each a radio
+// button read by its text: `chosen` is the one selected at first, and the
+// one selected when the dialog closed.
+struct DialogChoices {
+  std::vector<std::wstring> items;
+  int chosen = 0;
+};
+
 // Cancel also answers a dialog closed without a button: its close box,
 // Alt+F4 or, in the task dialog, Escape.
 
@@ -38,7 +48,7 @@ class DialogButtons {
 // file, so the help context only travels with the call. A footer, when
 // given, stands below the buttons.
 ModalResult messageDialog(std::wstring_view text, DialogType type, DialogButtons buttons, int helpContext,
-                          std::wstring_view footer = {});
+                          std::wstring_view footer = {}, DialogChoices* choices = nullptr);
 
 // The plain message box: the text, the program's title as caption, no icon
 // and one OK button.
@@ -47,9 +57,9 @@ void showMessage(std::wstring_view text);
 // The two forms, for the choice above and for tests.
 bool taskDialogAvailable();
 ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons,
-                       std::wstring_view footer = {});
+                       std::wstring_view footer = {}, DialogChoices* choices = nullptr);
 ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons buttons,
-                       std::wstring_view footer = {});
+                       std::wstring_view footer = {}, DialogChoices* choices = nullptr);
 
 // TaskDialogIndirect of the common controls, or null where it is missing.
 using TaskDialogIndirectFn = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);

@@ -291,6 +291,12 @@ class DefaultPrinter {
   }
   DefaultPrinter(const DefaultPrinter&) = delete;
   DefaultPrinter& operator=(const DefaultPrinter&) = delete;
+  // The system's default printer now.
+  std::wstring current() const {
+    wchar_t name[256]{};
+    DWORD size = 256;
+    return get_(name, &size) ? name : L"";
+  }
 
  private:
   template <class F>
@@ -361,6 +367,46 @@ TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
   EXPECT_EQ(settings.stored(L"Imprimantes", L"PDF-Letter"), 5);
   EXPECT_EQ(settings.stored(L"Morvi", L"Coef"), 5);
   EXPECT_EQ(settings.stored(L"Imprimantes", L"PDF"), -12345);
+}
+
+// The printer chosen in the confirmation prints with its own calibration and
+// paper, stays the printer in force at the next start, and the system's
+// default printer stays as it was.
+TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
+  const SettingsFileSetAside setAside;
+  std::ofstream(std::filesystem::path(setAside.file), std::ios::binary)
+      << "[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n";
+  const DefaultPrinter a4(L"PDF");
+  const std::wstring letterLine = L"PDF-Letter · étalonnage -8 ‰";
+  PdfFolder folder;
+  {
+    MorviProcess morvi;
+    EXPECT_NEAR(morvi.calibrationCoef(), 1.012, 1e-12);
+    chooseOrientation(morvi, L"Portrait");
+    chooseScale(morvi, 5);
+    const HWND dialog = askToPrint(morvi);
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(automation::descendantWithText(dialog, letterLine)) << e2e::dialogText(dialog);
+    morvi.click(automation::descendantWithText(dialog, letterLine));
+    morvi.press(VK_RETURN);
+    const std::optional<std::string> pdf = folder.next();
+    ASSERT_TRUE(pdf) << "nothing printed";
+    const Sheet sheet = measure(*pdf);
+    expectMeasuresTrue(sheet, scale(5), 0.992L, false);
+    EXPECT_NEAR(sheet.paperWidthMm, 215.9, 0.1);
+    ASSERT_FALSE(sheet.texts.empty());
+    EXPECT_NE(sheet.texts.back().find("étalonnage -8 ‰ · portrait · PDF-Letter · "), std::string::npos);
+    EXPECT_NEAR(morvi.calibrationCoef(), 0.992, 1e-12);
+    ASSERT_TRUE(morvi.close());
+  }
+  EXPECT_EQ(a4.current(), L"PDF") << "the system's default changed";
+  MorviProcess morvi;
+  EXPECT_NEAR(morvi.calibrationCoef(), 0.992, 1e-12);
+  const HWND dialog = askToPrint(morvi);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED);
+  morvi.press(VK_ESCAPE);
+  e2e::waitUntilClosed(dialog);
 }
 
 // A printer whose name no settings key holds as it stands ("[", "=", a

@@ -133,18 +133,24 @@ std::string readText(const fs::path& path) {
 
 // Each larger form listed for the program is a keyed BMP of the 96-dpi
 // picture's size scaled to 144 or 192 dpi, named by that picture's current
-// bytes; every picture the window shows has both, and nothing else is listed.
+// bytes; every picture the window shows and each spin arrow has both, and
+// nothing else is listed.
 TEST(ResourcesTest, LargerFormsBelongToTheCurrentPicturesAtTheirScaledSize) {
   const std::regex entry(R"re(^(PICTURE_\w+) RCDATA "(scaled/\w+\.bmp)"$)re");
   std::map<std::wstring, std::string> listed;  // resource name -> file
   std::istringstream list(readText(kRoot / "resources" / "scaled_pictures.rc"));
   for (std::string line; std::getline(list, line);) {
     std::smatch m;
-    if (!line.starts_with("PICTURE_")) continue;  // comments, the spin arrows
+    if (!line.starts_with("PICTURE_")) continue;  // comments
     ASSERT_TRUE(std::regex_match(line, m, entry)) << line;
     listed[std::wstring(m[1].first, m[1].second)] = m[2];
   }
-  for (const char* name : {"print.bmp", "scale.bmp", "help.bmp", "web.bmp", "logo.bmp"})
+  const struct {
+    const char* name;
+    int bits;
+  } pictures[] = {{"print.bmp", 24}, {"scale.bmp", 24},  {"help.bmp", 24},    {"web.bmp", 24},
+                  {"logo.bmp", 24},  {"spinup.bmp", 4}, {"spindown.bmp", 4}};
+  for (const auto& [name, bits] : pictures)
     for (const int dpi : {144, 192}) {
       SCOPED_TRACE(testing::Message() << name << " at " << dpi);
       const Bmp picture = loadBmp(name);
@@ -152,7 +158,7 @@ TEST(ResourcesTest, LargerFormsBelongToTheCurrentPicturesAtTheirScaledSize) {
       const auto form = listed.find(fw::largerFormName(picture.data, w));
       ASSERT_NE(form, listed.end()) << "no form named for the current picture";
       const Bmp bmp{readFile(kRoot / "resources" / form->second)};
-      expectPlainBmp(bmp, w, h, 24);
+      expectPlainBmp(bmp, w, h, bits);
       expectKeyAround(bmp);
       listed.erase(form);
     }

@@ -133,9 +133,11 @@ TEST(Settings, EveryPrinterNameIsItsOwnKey) {
     MorviSettings model(file);
     int permille = 0;
     for (const std::wstring& name : names) model.setCalibration(name, Calibration::clamped(++permille));
+    model.setChosenPrinter(L"\"[ΨMEGA=1]\" ");
     model.save();
   }
   MorviSettings nextRun(file);
+  EXPECT_EQ(nextRun.chosenPrinter(), L"\"[ΨMEGA=1]\" ");
   int permille = 0;
   for (const std::wstring& name : names)
     EXPECT_EQ(nextRun.calibrationFor(name).permille(), ++permille) << file.text;

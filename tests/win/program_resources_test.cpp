@@ -10,34 +10,28 @@
 #include <string>
 #include <vector>
 
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/scaled_picture.h"
 #include "morvi_version.h"
 #include "tests/support/version_info.h"
 
 namespace {
 
-// Loads a resource bitmap and reads its pixels as 0x00RRGGBB, top row first.
+// Loads a picture the program carries and reads its pixels as 0x00RRGGBB,
+// top row first.
 std::vector<COLORREF> glyphPixels(const wchar_t* name, int& width, int& height) {
-  HBITMAP bitmap = static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (!bitmap) return {};
-  BITMAP info{};
-  GetObjectW(bitmap, sizeof info, &info);
-  width = info.bmWidth;
-  height = info.bmHeight;
-  BITMAPINFO format{};
-  format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
-  std::vector<COLORREF> pixels(width * height);
-  HDC screen = GetDC(nullptr);
-  const int rows = GetDIBits(screen, bitmap, 0, height, pixels.data(), &format, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(bitmap);
-  if (rows != height) return {};
-  for (auto& p : pixels) p &= 0xFFFFFF;
+  fw::Bitmap bitmap;
+  const auto file = fw::programResource(name);
+  if (!file || !bitmap.loadFromBytes(*file)) return {};
+  width = bitmap.width();
+  height = bitmap.height();
+  std::vector<COLORREF> pixels;
+  for (const std::uint32_t p : bitmap.pixels()) pixels.push_back(p & 0xFFFFFF);
   return pixels;
 }
 
 TEST(ProgramResourcesTest, SpinGlyphsAreTrianglesOnOlive) {
-  constexpr COLORREF olive = 0x808000, black = 0;  // 0x00RRGGBB as GetDIBits gives them
+  constexpr COLORREF olive = 0x808000, black = 0;  // 0x00RRGGBB, as glyphPixels gives them
   for (const bool up : {true, false}) {
     SCOPED_TRACE(up ? "SpinUp" : "SpinDown");
     int width = 0, height = 0;

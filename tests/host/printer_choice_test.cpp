@@ -1,0 +1,37 @@
+// What the print confirmation offers: one line a printer with the
+// calibration it prints with, the printer in force chosen, and a printer
+// chosen earlier that has gone said by name.
+#include "ruler/printer_choice.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ruler::Calibration;
+
+TEST(PrinterChoice, OneLineAPrinterThePrinterInForceChosen) {
+  const std::vector<ruler::PrinterOffer> two{{L"PDF", Calibration::clamped(12)},
+                                             {L"PDF-Letter", Calibration::clamped(-8)}};
+  const struct {
+    std::vector<ruler::PrinterOffer> printers;
+    std::wstring inForce;
+    std::optional<std::wstring> gone;
+    std::vector<std::wstring> lines;
+    int chosen;
+    std::wstring note;
+  } rows[] = {
+      {two, L"PDF-Letter", {}, {L"PDF · étalonnage +12 ‰", L"PDF-Letter · étalonnage -8 ‰"}, 1, L""},
+      {two, L"PDF", L"Bureau", {L"PDF · étalonnage +12 ‰", L"PDF-Letter · étalonnage -8 ‰"}, 0,
+       L"L'imprimante « Bureau » n'est plus installée : « PDF » la remplace"},
+      {{two[1]}, L"PDF-Letter", {}, {}, 0, L"PDF-Letter · étalonnage -8 ‰"},
+      {{}, L"", L"Bureau", {}, -1, L""},
+  };
+  for (const auto& row : rows) {
+    const ruler::PrinterChoice choice = ruler::printerChoice(row.printers, row.inForce, row.gone);
+    EXPECT_EQ(choice.lines, row.lines);
+    EXPECT_EQ(choice.chosen, row.chosen);
+    EXPECT_EQ(choice.note, row.note);
+  }
+}
+
+}  // namespace
