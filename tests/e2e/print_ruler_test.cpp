@@ -373,18 +373,17 @@ TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
 // paper, stays the printer in force at the next start, and the system's
 // default printer stays as it was.
 TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
-  const SettingsFileSetAside setAside;
-  std::ofstream(std::filesystem::path(setAside.file), std::ios::binary)
-      << "[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n";
+  const SettingsFileSetAside settings;
+  settings.write("[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n");
   const DefaultPrinter a4(L"PDF");
   const std::wstring letterLine = L"PDF-Letter · étalonnage -8 ‰";
   PdfFolder folder;
   {
     MorviProcess morvi;
     EXPECT_NEAR(morvi.calibrationCoef(), 1.012, 1e-12);
-    chooseOrientation(morvi, L"Portrait");
-    chooseScale(morvi, 5);
-    const HWND dialog = askToPrint(morvi);
+    morvi.chooseOrientation(L"Portrait");
+    morvi.chooseScale(5);
+    const HWND dialog = morvi.askToPrint();
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(automation::descendantWithText(dialog, letterLine)) << e2e::dialogText(dialog);
     morvi.click(automation::descendantWithText(dialog, letterLine));
@@ -402,7 +401,7 @@ TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
   EXPECT_EQ(a4.current(), L"PDF") << "the system's default changed";
   MorviProcess morvi;
   EXPECT_NEAR(morvi.calibrationCoef(), 0.992, 1e-12);
-  const HWND dialog = askToPrint(morvi);
+  const HWND dialog = morvi.askToPrint();
   ASSERT_TRUE(dialog);
   EXPECT_EQ(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED);
   morvi.press(VK_ESCAPE);
