@@ -385,7 +385,7 @@ TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
     morvi.chooseScale(5);
     const HWND dialog = morvi.askToPrint();
     ASSERT_TRUE(dialog);
-    ASSERT_TRUE(automation::descendantWithText(dialog, letterLine)) << e2e::dialogText(dialog);
+    ASSERT_TRUE(automation::descendantWithText(dialog, letterLine)) << dialogText(dialog);
     morvi.click(automation::descendantWithText(dialog, letterLine));
     morvi.press(VK_RETURN);
     const std::optional<std::string> pdf = folder.next();
@@ -405,7 +405,7 @@ TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
   ASSERT_TRUE(dialog);
   EXPECT_EQ(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED);
   morvi.press(VK_ESCAPE);
-  e2e::waitUntilClosed(dialog);
+  waitUntilClosed(dialog);
 }
 
 // A printer whose name no settings key holds as it stands ("[", "=", a

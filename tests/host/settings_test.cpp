@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cwctype>
-#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -16,29 +16,29 @@ using settings::MorviSettings;
 
 class IniText : public fw::KeyValueStore {
  public:
-  explicit IniText(std::wstring initial) : text(std::move(initial)) {}
+  explicit IniText(const std::wstring& text) {
+    for (std::size_t begin = 0, end; begin < text.size(); begin = end + 2) {
+      end = text.find(L"\r\n", begin);
+      lines.push_back(text.substr(begin, end - begin));
+    }
+  }
+  std::wstring text() const {
+    std::wstring all;
+    for (const std::wstring& line : lines) all += line + L"\r\n";
+    return all;
+  }
   std::optional<std::wstring> read(std::wstring_view section, std::wstring_view key) const override {
-    std::optional<std::wstring> found;
-    walk([&](const std::wstring& s, const std::wstring& k, const std::wstring& v, std::size_t, std::size_t) {
-      if (!found && same(s, section) && same(k, key)) found = v;
-    });
-    return found;
+    const auto [at, end] = find(section, key);
+    return at ? std::optional(trim(lines[*at].substr(lines[*at].find(L'=') + 1))) : std::nullopt;
   }
   void write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override {
-    const std::wstring line = inCodePage(key) + L"=" + inCodePage(value) + L"\r\n";
-    std::size_t at = std::wstring::npos, end = std::wstring::npos, sectionEnd = std::wstring::npos;
-    walk([&](const std::wstring& s, const std::wstring& k, const std::wstring&, std::size_t begin, std::size_t next) {
-      if (!same(s, section)) return;
-      sectionEnd = next;
-      if (at == std::wstring::npos && same(k, inCodePage(key))) at = begin, end = next;
-    });
-    if (at != std::wstring::npos) text.replace(at, end - at, line);
-    else if (sectionEnd != std::wstring::npos) text.insert(sectionEnd, line);
-    else text += L"[" + std::wstring(section) + L"]\r\n" + line;
+    const auto [at, end] = find(section, inCodePage(key));
+    const std::wstring line = inCodePage(key) + L"=" + inCodePage(value);
+    if (at) lines[*at] = line;
+    else if (end) lines.insert(lines.begin() + std::ptrdiff_t(*end), line);
+    else lines.insert(lines.end(), {L"[" + std::wstring(section) + L"]", line});
   }
   bool holdsExactly(std::wstring_view t) const override { return inCodePage(t) == t; }
-
-  std::wstring text;
 
  private:
   static std::wstring inCodePage(std::wstring_view t) {
@@ -52,22 +52,26 @@ class IniText : public fw::KeyValueStore {
     return first == std::wstring::npos ? L"" : t.substr(first, last - first + 1);
   }
   static bool same(std::wstring_view a, std::wstring_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-             return std::towlower(x) == std::towlower(y);
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
   }
-  // Each key line: its section, key, value and where the line begins and ends.
-  template <class F>
-  void walk(F each) const {
-    std::wstring section;
-    for (std::size_t begin = 0, next; begin < text.size(); begin = next) {
-      next = std::min(text.find(L"\r\n", begin), text.size()) + 2;
-      const std::wstring line = trim(text.substr(begin, next - 2 - begin));
-      if (line.starts_with(L"[")) section = line.substr(1, line.find(L']') - 1);
-      else if (const auto eq = line.find(L'='); eq != std::wstring::npos)
-        each(section, trim(line.substr(0, eq)), trim(line.substr(eq + 1)), begin, std::min(next, text.size()));
+  // The line of `key` in `section`, and the line after the section's last.
+  std::pair<std::optional<std::size_t>, std::optional<std::size_t>> find(std::wstring_view section,
+                                                                         std::wstring_view key) const {
+    std::wstring current;
+    std::optional<std::size_t> at, end;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const std::wstring line = trim(lines[i]);
+      if (line.starts_with(L"[")) current = line.substr(1, line.find(L']') - 1);
+      if (!same(current, section)) continue;
+      end = i + 1;
+      if (const auto eq = line.find(L'='); !at && !line.starts_with(L"[") && eq != std::wstring::npos &&
+                                           same(trim(line.substr(0, eq)), key))
+        at = i;
     }
+    return {at, end};
   }
+  std::vector<std::wstring> lines;
 };
 
 TEST(Settings, WhatIsInForceForAPrinter) {
@@ -105,14 +109,14 @@ TEST(Settings, OnlyWhatTheUserChangedIsWritten) {
   model.completeWith(Calibration::clamped(3), 0);
   EXPECT_FALSE(model.pending());
   model.save();
-  EXPECT_EQ(file.text, handEdited);
+  EXPECT_EQ(file.text(), handEdited);
 
   model.setCalibration(L"PDF", Calibration::clamped(7));
   model.setOrientation(1);
   ASSERT_TRUE(model.pending());
   model.save();
   EXPECT_FALSE(model.pending());
-  EXPECT_EQ(file.text,
+  EXPECT_EQ(file.text(),
             L"; mine\r\n[Morvi]\r\nCoef=7\r\nOrientation=1\r\nAutreEchelle=abc\r\n[Imprimantes]\r\nHOSTILE=500\r\n"
             L"PDF=7\r\n");
   EXPECT_EQ(model.calibrationFor(L"HOSTILE").permille(), 100) << "its own still counts";
@@ -121,7 +125,7 @@ TEST(Settings, OnlyWhatTheUserChangedIsWritten) {
   MorviSettings firstRun(empty);
   firstRun.completeWith(Calibration::clamped(0), std::nullopt);
   firstRun.save();
-  EXPECT_EQ(empty.text, L"[Morvi]\r\nCoef=0\r\n") << "no orientation that nobody gave";
+  EXPECT_EQ(empty.text(), L"[Morvi]\r\nCoef=0\r\n") << "no orientation that nobody gave";
 }
 
 TEST(Settings, EveryPrinterNameIsItsOwnKey) {
@@ -140,7 +144,7 @@ TEST(Settings, EveryPrinterNameIsItsOwnKey) {
   EXPECT_EQ(nextRun.chosenPrinter(), L"\"[ΨMEGA=1]\" ");
   int permille = 0;
   for (const std::wstring& name : names)
-    EXPECT_EQ(nextRun.calibrationFor(name).permille(), ++permille) << file.text;
+    EXPECT_EQ(nextRun.calibrationFor(name).permille(), ++permille) << file.text();
   EXPECT_EQ(nextRun.calibrationFor(L"HOSTILE").permille(), permille) << "Coef: the last set";
 }
 
