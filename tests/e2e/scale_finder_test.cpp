@@ -106,6 +106,21 @@ TEST(ScaleFinder, APasteIsANumberOrNothing) {
   }
 }
 
+// The two decimals a field shows once left are not the value: 0,045 m shows
+// 0,05 and still answers 1/5 over 0,9 cm, once and again.
+TEST(ScaleFinder, TheDecimalsShownNeverChangeTheAnswer) {
+  MorviProcess morvi;
+  const Finder f(morvi);
+  for (const auto& [plan, measure, answer] : {std::tuple{L"0,045", L"0,9", L" Echelle : 1/5 ème\n"},
+                                              std::tuple{L"1,234", L"0,01", L" Echelle : 1/12340 ème\n"}}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(plan)));
+    morvi.typeDimensions(plan, measure);
+    for (int twice = 0; twice < 2; ++twice) {
+      EXPECT_NE(answerOf(morvi, f).value_or(L"(no box)").find(answer), std::wstring::npos);
+    }
+  }
+}
+
 // A plan at 1:100 copied one A size smaller: the answer names it on a
 // second line, and the dialog of " Autre…" proposes the scale found.
 TEST(ScaleFinder, NamesAReducedPlanAndProposesItsScaleToAutre) {

@@ -8,9 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "app/main_window.h"
+#include "app/other_scale_dialog.h"
 #include "controls/beep.h"
 #include "framework/error/error.h"
 #include "framework/system/locale_win.h"
@@ -196,34 +197,17 @@ TEST_F(EditFormatTest, APasteIsANumberOrNothing) {
   }
 }
 
-// The two decimals shown never change the value: the shown text is read
-// only once the user has changed it (0,045 m stays 0,045, not 0,05).
-TEST_F(EditFormatTest, TheShownDecimalsNeverChangeTheValue) {
-  field->setDisplayFormat(L",0.00 ;,0.00");
-  for (const auto& [typed, value] : {std::pair{L"0,045", 0.045L}, {L"1234,5678", 1234.5678L}}) {
-    enter();
-    type(typed);
-    leave();
-    field->Validate();
-    enter();
-    leave();
-    EXPECT_EQ(field->value(), value) << testing::PrintToString(std::wstring(typed));
-    EXPECT_EQ(field->textValue(), value);
-    EXPECT_EQ(shown(), fw::formatFloat(L",0.00 ;,0.00", value, fw::numberFormat()));
-  }
-  enter();
-  type(L"7,5");
-  EXPECT_EQ(field->textValue(), 7.5L) << "text the user changed reads as typed";
-  EXPECT_TRUE(beeps.empty());
-}
-
-// A field that answers refused keys, as the dialog of " Autre…" does: a key
-// it does not take beeps and is not inserted; control keys stay silent.
-TEST_F(EditFormatTest, ARefusedKeyBeepsWhenAsked) {
-  field->setBeepOnRefusedKey(true);
-  enter();
-  type(L"1e3 x\x03");
-  EXPECT_EQ(shown(), L"13");
+// The dialog of " Autre…" has its field answer refused keys: a key it does
+// not take beeps and is not inserted; control keys stay silent.
+TEST_F(EditFormatTest, TheOtherScaleFieldBeepsAtARefusedKey) {
+  TFormmorvi::registerClasses();
+  TFormAutreEchelle dialog;
+  dialog.createFromResource(L"FORMAUTREECHELLE");
+  ShowWindow(dialog.handle(), SW_SHOWNOACTIVATE);
+  dialog.Denominateur->setText(L"");  // as the dialog opens without N
+  for (wchar_t ch : std::wstring(L"1e3 x\x03")) PostMessageW(dialog.Denominateur->handle(), WM_CHAR, ch, 1);
+  pump(30);
+  EXPECT_EQ(dialog.Denominateur->text(), L"13");
   EXPECT_EQ(beeps, std::vector<UINT>(3, 0u));
 }
 

@@ -18,7 +18,6 @@
 #include "framework/ui/application.h"
 #include "framework/ui/control.h"
 #include "framework/ui/monitor_dpi.h"
-#include "framework/graphics/gdi.h"
 #include "tests/support/canvas.h"
 #include "tests/support/message_pump.h"
 
@@ -124,7 +123,6 @@ TEST(WindowLayer, TheMainWindowOpensAtTheScaleOfItsMonitor) {
   TFormmorvi form;
   form.createFromResource(L"FORMMORVI");
   fw::setMonitorDpiHook({});
-  ASSERT_EQ(GetDeviceCaps(fw::ScreenDC().dc(), LOGPIXELSY), 96);
   RECT client;
   GetClientRect(form.handle(), &client);
   EXPECT_EQ(client.right, 746);
