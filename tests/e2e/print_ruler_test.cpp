@@ -473,8 +473,7 @@ TEST(PrintedRuler, OnlyOuiPrints) {
     const HWND dialog = morvi.askToPrint();
     ASSERT_TRUE(dialog);
     way.close(morvi, dialog);
-    e2e::waitUntilClosed(dialog);
-    ASSERT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "the dialog stays open";
+    ASSERT_TRUE(e2e::waitUntilClosed(dialog)) << "the dialog stays open";
     morvi.settle();
     // A job that had been sent would be in the folder within a second.
     EXPECT_EQ(folder.arrivedWithin(1500), std::vector<std::wstring>{});

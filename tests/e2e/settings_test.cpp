@@ -136,8 +136,7 @@ TEST_F(SettingsFileTest, EscapeInTheCalibrationAssistantChangesNothing) {
     morvi.type(L"248");
     ASSERT_NE(e2e::dialogText(assistant).find(L"Étalonnage proposé : +8"), std::wstring::npos) << "nothing to apply";
     morvi.press(VK_ESCAPE);
-    for (int i = 0; i < 100 && IsWindowVisible(assistant); ++i) e2e::pause(50);
-    ASSERT_FALSE(IsWindow(assistant) && IsWindowVisible(assistant));
+    ASSERT_TRUE(e2e::waitUntilClosed(assistant));
     EXPECT_EQ(e2e::textOf(morvi.control("SpinEdit")), L"37");
     EXPECT_NEAR(morvi.calibrationCoef(), 1.037, 1e-12);
     ASSERT_TRUE(morvi.close());
