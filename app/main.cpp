@@ -29,6 +29,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (!form.handle()) return 1;
   }
   form.offerCalibration();
+  form.offerKutschSheet();
   SingleInstance::markMainWindow(form.handle());
   const int exitCode = fw::Application::run(form);
   if (SUCCEEDED(com)) CoUninitialize();

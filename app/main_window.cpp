@@ -6,6 +6,7 @@
 
 #include "app/about_box.h"
 #include "app/calibration_dialog.h"
+#include "app/kutsch_dialog.h"
 #include "app/links.h"
 #include "app/other_scale_dialog.h"
 #include "framework/ui/button.h"
@@ -34,7 +35,8 @@ void TFormmorvi::registerClasses() {
   for (const fw::ClassInfo* c :
        {&TFormmorvi::info(), &fw::GroupBox::info(), &fw::Label::info(), &fw::RadioGroup::info(), &fw::Image::info(),
         &fw::Edit::info(), &fw::Button::info(), &ctl::TAdvGlowButton::info(), &ctl::TSpinEdit::info(),
-        &ctl::TEditFormat::info(), &ctl::TAdvSmoothLabel::info(), &TFormEtalonnage::info(), &TFormAutreEchelle::info()})
+        &ctl::TEditFormat::info(), &ctl::TAdvSmoothLabel::info(), &TFormEtalonnage::info(), &TFormAutreEchelle::info(),
+        &TFormKutsch::info()})
     r.add(*c);
 }
 
@@ -141,12 +143,24 @@ void TFormmorvi::Label2MouseLeave(fw::Control& sender) {
   sender.setFontStyle({sender.font().style.bits & ~unsigned(fw::fsUnderline)});
 }
 
+bool TFormmorvi::shortCut(WPARAM key) {
+  if (key == 'E') {
+    EtalonnerImprimante();
+  } else if (key == 'K') {
+    PlancheKutsch();
+  } else {
+    return false;
+  }
+  return true;
+}
+
 LRESULT TFormmorvi::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   // Automation: another process may ask for the calibration coefficient; the
   // answer is the bits of the double.
   static const UINT askCoefficient = RegisterWindowMessageW(L"Morvi.CalibrationCoef");
   if (msg == askCoefficient) return std::bit_cast<LRESULT>(double(calibrationCoef()));
-  if (msg == WM_SYSCOMMAND && (about::onSystemCommand(handle(), wp) || systemCommand(wp))) return 0;
+  if (msg == WM_SYSCOMMAND && (about::onSystemCommand(handle(), wp) || systemCommand(wp) || kutschCommand(wp)))
+    return 0;
   if (msg == WM_TIMER && wp == defaultPrinterTimer) {
     followPrinterInForce(fw::installedPrinters());
     return 0;

@@ -18,6 +18,7 @@
 #include "framework/ui/radio_group.h"
 #include "controls/smooth_label.h"
 #include "ruler/calibration.h"
+#include "ruler/kutsch_sheet.h"
 #include "ruler/other_scale.h"
 #include "ruler/scale_catalogue.h"
 #include "settings/morvi_settings.h"
@@ -75,6 +76,8 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   // The calibration assistant: its system menu item, Ctrl+E, the tooltips
   // that name both. Once the window exists.
   void offerCalibration();
+  // The kutsch sheet: its system menu item below the assistant's, Ctrl+K.
+  void offerKutschSheet();
 
  protected:
   std::vector<HandlerEntry> handlerTable() const override;
@@ -85,7 +88,9 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
 
  private:
   bool systemCommand(WPARAM command);
+  bool kutschCommand(WPARAM command);
   void EtalonnerImprimante();
+  void PlancheKutsch();
   void PrintRuler(const ruler::Graduation& graduation);
   // The orientation checked under "Orientation"; none while neither item is
   // (no settings, no printer at start): the printer's own then.
@@ -132,4 +137,6 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   std::optional<ruler::ScaleDenominator> OtherScale;
   std::optional<ruler::ScaleDenominator> LastScaleAnswer;
   int SelectedScale = -1;
+  // The six scales of the last kutsch sheet printed (kept in the settings).
+  std::optional<ruler::StripScales> KutschScales;
 };

@@ -34,12 +34,6 @@ void TFormmorvi::offerCalibration() {
   }
 }
 
-bool TFormmorvi::shortCut(WPARAM key) {
-  if (key != 'E') return false;
-  EtalonnerImprimante();
-  return true;
-}
-
 bool TFormmorvi::systemCommand(WPARAM command) {
   if ((command & 0xFFF0) != calibrateItem) return false;
   EtalonnerImprimante();

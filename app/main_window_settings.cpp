@@ -53,7 +53,11 @@ void TFormmorvi::FormCreate(fw::Control& sender) {
     fw::Application::showException(e);
   }
   showPrinterCalibration();
-  if (Settings) OtherScale = Settings->otherScale();  // a value that does not read is left aside
+  if (Settings) {
+    // A value that does not read is left aside.
+    OtherScale = Settings->otherScale();
+    KutschScales = Settings->kutschScales();
+  }
   // The stored orientation, else the printer's; nothing when neither is known.
   const std::optional<int> printer = printerOrientation();
   const std::optional<int> stored = Settings ? Settings->orientation() : std::nullopt;

@@ -24,6 +24,10 @@ inline constexpr int checkTolerances[] = {990, 995, 1005, 1010};
 inline constexpr const wchar_t* checkBarText[] = {L"Ce trait doit mesurer 100 mm.",
                                                   L"Sinon : Étalonner l'imprimante (Ctrl+E)"};
 
+// The bar and its cross marks alone: across at `xTenths` tenths of a
+// millimetre, down from `top` device pixels.
+std::vector<DrawOp> checkBarLines(const Resolution& resolution, Calibration calibration, int xTenths, int top);
+
 // The bar, its cross marks, then its text a line under the other.
 std::vector<DrawOp> layoutCheckBar(const Resolution& resolution, Calibration calibration, const TextMeasure& measure);
 

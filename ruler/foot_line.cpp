@@ -3,10 +3,6 @@
 namespace ruler {
 namespace {
 
-// Right of the labels, which end before 90 mm, so that the line never
-// meets the graduations, which run down past the paper's foot in landscape.
-constexpr int clearOfLabelsX = 950;  // tenths of a millimetre across
-
 std::wstring twoDigits(int n) { return (n < 10 ? L"0" : L"") + std::to_wstring(n); }
 
 }  // namespace
@@ -22,14 +18,13 @@ std::wstring footLine(std::wstring_view title, Calibration calibration, bool lan
          std::to_wstring(d.year) + dot + L"Morvi " + origin.version;
 }
 
-Text layoutFootLine(const PrintablePage& page, std::wstring_view title, Calibration calibration,
+Text layoutFootLine(const PrintablePage& page, int left, std::wstring_view title, Calibration calibration,
                     const PrintOrigin& origin, const TextMeasure& measure) {
   const InkBox box = inkBox(page);
   const bool landscape = page.widthPixels > page.heightPixels;
   std::wstring text = footLine(title, calibration, landscape, origin.printer, origin);
   const TextSize size = measure(text);
   const int top = box.bottom + 1 - size.height;
-  const int left = roundHalfEven(clearOfLabelsX * static_cast<long double>(pixelsPerTenth(page.resolution.dpiX, 1)));
   const int room = box.right + 1 - left;
   for (std::size_t kept = origin.printer.size(); measure(text).width > room && kept > 0;) {
     --kept;

@@ -26,10 +26,15 @@ struct PrintOrigin {
 std::wstring footLine(std::wstring_view title, Calibration calibration, bool landscape, std::wstring_view printer,
                       const PrintOrigin& origin);
 
-// The foot line on the last line of the page's ink box, from 95 mm across,
-// right of the labels. A printer name too long for the line is cut and ends
-// with "…".
-Text layoutFootLine(const PrintablePage& page, std::wstring_view title, Calibration calibration,
+// Right of the ruler page's labels, which end before 90 mm, so that the
+// line never meets the graduations, which run down past the paper's foot in
+// landscape.
+inline constexpr int footLineRulerX = 950;  // tenths of a millimetre across
+
+// The foot line on the last line of the page's ink box, from `left` device
+// pixels across. A printer name too long for the line is cut and ends with
+// "…".
+Text layoutFootLine(const PrintablePage& page, int left, std::wstring_view title, Calibration calibration,
                     const PrintOrigin& origin, const TextMeasure& measure);
 
 }  // namespace ruler

@@ -85,4 +85,15 @@ Graduation graduationFor(ScaleDenominator n, std::wstring_view title) {
                     micrometresPerTenth};
 }
 
+Graduation graduationOf(ScaleDenominator n, std::wstring_view title) {
+  for (const ScaleEntry& entry : scaleCatalogue()) {
+    if (entry.graduation.scaleDenominator * 10 == static_cast<double>(n.tenths())) {
+      Graduation g = entry.graduation;
+      g.title = title;
+      return g;
+    }
+  }
+  return graduationFor(n, title);
+}
+
 }  // namespace ruler

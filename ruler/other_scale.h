@@ -58,4 +58,8 @@ std::wstring scaleTitle(ScaleDenominator n, wchar_t decimalSeparator);
 // exact interval.
 Graduation graduationFor(ScaleDenominator n, std::wstring_view title);
 
+// The ruler of 1:N: the catalogue's own when N is one of its scales, else
+// the one above.
+Graduation graduationOf(ScaleDenominator n, std::wstring_view title);
+
 }  // namespace ruler

@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "framework/error/error.h"
+#include "morvi_version.h"
 
 namespace ruler {
 namespace {
@@ -52,6 +53,19 @@ void inOrientation(fw::Printer& printer, std::optional<fw::Orientation> orientat
 }
 
 }  // namespace
+
+PrintOrigin printOrigin(fw::Printer& printer) {
+  SYSTEMTIME today{};
+  GetLocalTime(&today);
+  return {printer.name(), {today.wDay, today.wMonth, today.wYear}, L"" MORVI_VERSION};
+}
+
+TextMeasure textMeasure(fw::Printer& printer) {
+  return [&printer](std::wstring_view text) {
+    const SIZE size = printer.textSize(text);
+    return TextSize{size.cx, size.cy};
+  };
+}
 
 PrintablePage measurePage(fw::Printer& printer, std::optional<fw::Orientation> orientation) {
   PrintablePage page{};

@@ -8,12 +8,21 @@
 #include <vector>
 
 #include "framework/system/printer.h"
+#include "ruler/foot_line.h"
+#include "ruler/printable_area.h"
 #include "ruler/ruler_layout.h"
 
 namespace ruler {
 
 // Without an orientation the page is the printer's own.
 PrintablePage measurePage(fw::Printer& printer, std::optional<fw::Orientation> orientation);
+
+// Where and when a page is printed: the printer (the default, which
+// printPage follows), today, Morvi's version.
+PrintOrigin printOrigin(fw::Printer& printer);
+
+// Texts measured in the printer's font.
+TextMeasure textMeasure(fw::Printer& printer);
 
 // Lays the page out from its measures and prints what the layout drew.
 void printPage(fw::Printer& printer, std::optional<fw::Orientation> orientation,

@@ -39,10 +39,14 @@ bool fitsWithin(const InkBox& inner, const InkBox& outer) {
          inner.bottom <= outer.bottom;
 }
 
-MarkFits markFitsPage(const PrintablePage& page, const TextMeasure& measure) {
-  return [box = inkBox(page), measure](const Line& mark, const Text& label) {
+MarkFits markFitsWithin(const InkBox& box, const TextMeasure& measure) {
+  return [box, measure](const Line& mark, const Text& label) {
     return fitsWithin(extentOf(mark, measure), box) && fitsWithin(extentOf(label, measure), box);
   };
+}
+
+MarkFits markFitsPage(const PrintablePage& page, const TextMeasure& measure) {
+  return markFitsWithin(inkBox(page), measure);
 }
 
 std::vector<DrawOp> keepPrintable(std::vector<DrawOp> ops, const PrintablePage& page, const TextMeasure& measure) {

@@ -31,7 +31,9 @@ InkBox extentOf(const DrawOp& op, const TextMeasure& measure);
 
 bool fitsWithin(const InkBox& inner, const InkBox& outer);
 
-// A labelled mark fits the page when its line and its label both do.
+// A labelled mark fits the box, or the page, when its line and its label
+// both do.
+MarkFits markFitsWithin(const InkBox& box, const TextMeasure& measure);
 MarkFits markFitsPage(const PrintablePage& page, const TextMeasure& measure);
 
 // The operations that fit the page, in their order.

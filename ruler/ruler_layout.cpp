@@ -27,8 +27,8 @@ double pixelsPerTenth(int dotsPerInch, long double coef) {
   return static_cast<double>(dotsPerInch / tenthsPerInch * coef);
 }
 
-RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
-                      wchar_t decimalSeparator, const MarkFits& fits) {
+RulerPage layoutGraduation(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
+                           wchar_t decimalSeparator, const GraduationPlace& place, const MarkFits& fits) {
   if (graduation.tickStep <= 0 || graduation.labelInterval <= 0 || !(graduation.scaleDenominator > 0) ||
       graduation.positionsPerTenth <= 0)
     throw std::invalid_argument("graduation step, scale or unit not positive");
@@ -37,27 +37,25 @@ RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation
   out.yScale = pixelsPerTenth(resolution.dpiY, out.printCoef);
   out.xScale = pixelsPerTenth(resolution.dpiX, 1);
 
-  const auto across = [&](int tenths) { return roundHalfEven(tenths * static_cast<long double>(out.xScale)); };
   // Divided by 1 for the catalogue: its pages come out to the pixel as
   // they always have.
   const long double yPerPosition = static_cast<long double>(out.yScale) / graduation.positionsPerTenth;
-  const auto down = [&](std::int32_t p) { return roundHalfEven(p * yPerPosition + rulerTop); };
+  const auto down = [&](std::int32_t p) { return roundHalfEven(p * yPerPosition + place.top); };
 
-  out.ops.emplace_back(Text{{across(titleX), titleY}, std::wstring(graduation.title)});
   // Only multiples of both steps' common divisor can carry a tick or a mark.
   const std::int32_t stride = std::gcd(graduation.tickStep, graduation.labelInterval);
   for (std::int32_t p = 0; p <= rulerEnd * graduation.positionsPerTenth; p += stride) {
     const bool ticked = p % graduation.tickStep == 0, labelled = p % graduation.labelInterval == 0;
     if (!ticked && !labelled) continue;
     const int y = down(p);
-    const Line tick{{across(tickStartX), y}, {across(tickEndX), y}};
+    const Line tick{{place.edge, y}, {place.tickEnd, y}};
     if (!labelled) {
       out.ops.emplace_back(tick);
       continue;
     }
-    const Line mark{{across(tickStartX), y}, {across(markEndX), y}};
+    const Line mark{{place.edge, y}, {place.markEnd, y}};
     const long double metres = static_cast<long double>(p / graduation.labelInterval) * graduation.labelStep;
-    Text label{{across(labelX), y - labelRise}, fw::formatGeneral(metres, decimalSeparator) + L"m"};
+    Text label{{place.labelX, y - place.labelRise}, fw::formatGeneral(metres, decimalSeparator) + L"m"};
     const bool whole = !fits || fits(mark, label);
     if (ticked || !whole) out.ops.emplace_back(tick);
     if (whole) {
@@ -65,6 +63,17 @@ RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation
       out.ops.emplace_back(std::move(label));
     }
   }
+  return out;
+}
+
+RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
+                      wchar_t decimalSeparator, const MarkFits& fits) {
+  const long double xScale = pixelsPerTenth(resolution.dpiX, 1);
+  const auto across = [&](int tenths) { return roundHalfEven(tenths * xScale); };
+  RulerPage out = layoutGraduation(
+      resolution, graduation, calibrationCoef, decimalSeparator,
+      {across(tickStartX), across(tickEndX), across(markEndX), across(labelX), rulerTop, labelRise}, fits);
+  out.ops.insert(out.ops.begin(), Text{{across(titleX), titleY}, std::wstring(graduation.title)});
   return out;
 }
 

@@ -83,13 +83,30 @@ double pixelsPerTenth(int dotsPerInch, long double coef);
 // Whether a labelled mark can be drawn whole: its long line and its label.
 using MarkFits = std::function<bool(const Line& mark, const Text& label)>;
 
-// Lays out one page: the title at 90 mm across and 50 pixels down, then for
-// p = 0 to 2500 tenths of a millimetre a tick (50 to 70 mm) and, over it, a labelled mark (50 to
-// 75 mm) with its label at 80 mm, 20 pixels above the mark. The 50, 100 and
-// 20 pixel offsets are device pixels; only y is stretched, by the calibration
-// coefficient times the scale's exact label interval over its stored one.
-// A labelled position whose mark and label do not both `fit` is drawn as a
-// plain tick: a user counting long marks reads each one's length beside it.
+// Where a graduation lies on the page, in device pixels: its marks start at
+// `edge` and run across to larger x; position 0 is at `top`.
+struct GraduationPlace {
+  int edge;
+  int tickEnd;    // where a tick ends
+  int markEnd;    // where a labelled mark ends
+  int labelX;     // the left of a label
+  int top;
+  int labelRise;  // a label's top above its mark
+};
+
+// The graduation alone at `place`: for p = 0 to 2500 tenths of a millimetre
+// a tick and, over it, a labelled mark followed by its label. Only y is
+// stretched, by the calibration coefficient times the scale's exact label
+// interval over its stored one. A labelled position whose mark and label do
+// not both `fit` is drawn as a plain tick: a user counting long marks reads
+// each one's length beside it.
+RulerPage layoutGraduation(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
+                           wchar_t decimalSeparator, const GraduationPlace& place, const MarkFits& fits);
+
+// Lays out one page: the title at 90 mm across and 50 pixels down, then the
+// graduation from 100 pixels down, ticks from 50 to 70 mm, labelled marks to
+// 75 mm, labels at 80 mm, 20 pixels above their mark. The 50, 100 and 20
+// pixel offsets are device pixels.
 RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
                       wchar_t decimalSeparator, const MarkFits& fits = {});
 

@@ -10,7 +10,8 @@ RulerPage layoutRulerSheet(const PrintablePage& page, const Graduation& graduati
                                 markFitsPage(page, measure));
   for (DrawOp& op : layoutCheckBar(page.resolution, calibration, measure)) sheet.ops.push_back(std::move(op));
   sheet.ops = keepPrintable(std::move(sheet.ops), page, measure);
-  const Text foot = layoutFootLine(page, graduation.title, calibration, origin, measure);
+  const int footLeft = roundHalfEven(footLineRulerX * static_cast<long double>(pixelsPerTenth(page.resolution.dpiX, 1)));
+  const Text foot = layoutFootLine(page, footLeft, graduation.title, calibration, origin, measure);
   if (fitsWithin(extentOf(foot, measure), inkBox(page))) sheet.ops.emplace_back(foot);
   return sheet;
 }

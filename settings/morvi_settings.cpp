@@ -14,6 +14,9 @@ constexpr wchar_t kCoef[] = L"Coef";
 constexpr wchar_t kOrientation[] = L"Orientation";
 // Written with "." whatever the locale, so that every locale reads it back.
 constexpr wchar_t kOtherScale[] = L"AutreEchelle";
+// The six N one after the other, each as AutreEchelle: "20;25;50;75;100;125".
+constexpr wchar_t kKutsch[] = L"PlancheKutsch";
+constexpr wchar_t kKutschSeparator = L';';
 // The printer last chosen, always written as a "]" key: a value is kept in
 // the file's code page and loses its quotes and blanks at either end too.
 constexpr wchar_t kChosenPrinter[] = L"Imprimante";
@@ -84,6 +87,29 @@ std::optional<ruler::ScaleDenominator> MorviSettings::otherScale() const {
 
 void MorviSettings::setOtherScale(ruler::ScaleDenominator n) {
   if (n != otherScale()) set(kMorvi, kOtherScale, n.text(L'.'));
+}
+
+std::optional<ruler::StripScales> MorviSettings::kutschScales() const {
+  const std::optional<std::wstring>& stored = text(kMorvi, kKutsch);
+  if (!stored) return std::nullopt;
+  std::array<std::optional<ruler::ScaleDenominator>, ruler::stripCount> read;
+  std::wstring_view rest = *stored;
+  for (std::optional<ruler::ScaleDenominator>& n : read) {
+    const std::size_t end = std::min(rest.find(kKutschSeparator), rest.size());
+    n = ruler::ScaleDenominator::read(rest.substr(0, end));
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+  }
+  return rest.empty() ? ruler::allSix(read) : std::nullopt;  // no seventh
+}
+
+void MorviSettings::setKutschScales(const ruler::StripScales& scales) {
+  if (scales == kutschScales()) return;
+  std::wstring text;
+  for (const ruler::ScaleDenominator& n : scales) {
+    if (!text.empty()) text += kKutschSeparator;
+    text += n.text(L'.');
+  }
+  set(kMorvi, kKutsch, text);
 }
 
 void MorviSettings::completeWith(ruler::Calibration shown, std::optional<int> shownOrientation) {

@@ -1,6 +1,6 @@
 // What Morvi keeps from one run to the next, in the file's sections [Morvi]
-// and [Imprimantes]: the calibration, each printer's own, the orientation and
-// the N of the scale the catalogue lacks.
+// and [Imprimantes]: the calibration, each printer's own, the orientation,
+// the N of the scale the catalogue lacks and the six of the kutsch sheet.
 //
 // A value is read once and written only when the user set it to something
 // else: a key nobody changed in a run keeps its line as it was, a hand-edited
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ruler/calibration.h"
+#include "ruler/kutsch_sheet.h"
 #include "ruler/other_scale.h"
 #include "framework/system/key_value_store.h"
 
@@ -39,6 +40,11 @@ class MorviSettings {
 
   std::optional<ruler::ScaleDenominator> otherScale() const;
   void setOtherScale(ruler::ScaleDenominator n);
+
+  // The six scales of the last kutsch sheet printed; nothing unless all six
+  // read.
+  std::optional<ruler::StripScales> kutschScales() const;
+  void setKutschScales(const ruler::StripScales& scales);
 
   // What the first run leaves in a file without them: Coef, and the
   // orientation when one is known. Set as values the user would have set.

@@ -23,6 +23,15 @@ prints, one item a line:
     ink 4.233 4.106 205.9 258.7       (the box of all ink: left, top, right,
                                        bottom, in mm from the sheet's corner)
 
+On a sheet of strips cut apart along dashed lines (the kutsch sheet), each
+strip's marks follow a line
+
+    strip 3.133                       (x of its cut line in mm from the left)
+
+and are read from its cut line: ticks at 1.5 mm, labelled marks at 4.5 mm,
+labels starting at 7 mm level with their mark; its check bar is the long
+line right of the last strip's labels.
+
 The sheet is rendered at 600 dpi in grey (pdftoppm applies the page
 rotation): the printer draws one-pixel lines at 300 dpi, and where they fall
 on a boundary of the rendered rows, as on Letter paper, a 300 dpi rendering
@@ -51,6 +60,12 @@ CHECK_BAR_COLUMN_MM = (99.5, 100.5)
 CHECK_END_COLUMN_MM = (97.75, 98.25)
 CHECK_MARK_COLUMN_MM = (100.5, 101.0)
 CALIBRATION_TITLE = "Morvi : feuille d'étalonnage"
+STRIP_TICK_MM = (1.25, 1.75)      # from a cut line: ticks run to 3 mm
+STRIP_LABELLED_MM = (4.25, 4.75)  # only labelled marks reach 6 mm
+STRIP_LABEL_MM = (6.5, 7.5)       # where a label starts
+STRIP_LABEL_NEAR_MM = 1.0         # a label stands level with its mark
+CUT_SAMPLES_MM = (20, 250, 0.5)   # rows looked at for lines down the sheet
+DASHES_AT_LEAST = 20              # a dashed line starts and ends that often among them
 INK = 240  # grey levels below this count as ink
 SAME_LINE_PX = 2
 
@@ -138,18 +153,49 @@ def longest_run_down(image, columns_mm):
     return best
 
 
-def check_bar(image):
-    """The report lines of the check bar, none when the page has none."""
+def lines_down(image):
+    """(x in mm, dashed) of each line down the sheet that inks at least a
+    third of the sampled rows, left to right."""
+    width, height, pixels = image
+    first, last, step = (int(px(v)) for v in CUT_SAMPLES_MM)
+    rows = range(first, min(last, height), step)
+    dark = bytes(1 if v < INK else 0 for v in range(256))
+    hits, changes, before = [0] * width, [0] * width, set()
+    for row in rows:
+        now = set()
+        for run in re.finditer(b"\x01+", pixels[row * width:(row + 1) * width].translate(dark)):
+            now.update(range(run.start(), run.end()))
+        for x in now:
+            hits[x] += 1
+        for x in now ^ before:
+            changes[x] += 1
+        before = now
+    found, group = [], []
+    for x in range(width + 1):
+        if x < width and hits[x] >= len(rows) / 3:
+            group.append(x)
+        elif group:
+            # A solid line starts and ends once; a dash every few millimetres.
+            found.append((mm(sum(group) / len(group) + 0.5), max(changes[x] for x in group) > DASHES_AT_LEAST))
+            group = []
+    return found
+
+
+def check_bar(image, column_mm=sum(CHECK_BAR_COLUMN_MM) / 2):
+    """The report lines of the check bar down the column at `column_mm`, none
+    when the page has none."""
     # The bar is the long line down its column; its end marks are the marks
     # across it nearest its ends (the title also reaches this far across).
-    top, bottom = longest_run_down(image, CHECK_BAR_COLUMN_MM)
-    crossing = ink_centroids(image, CHECK_END_COLUMN_MM)
+    shift = column_mm - sum(CHECK_BAR_COLUMN_MM) / 2
+    at = lambda band: (band[0] + shift, band[1] + shift)
+    top, bottom = longest_run_down(image, at(CHECK_BAR_COLUMN_MM))
+    crossing = ink_centroids(image, at(CHECK_END_COLUMN_MM))
     if bottom - top < px(50) or not crossing:
         return []
     ends = [min(crossing, key=lambda y: abs(y - edge)) for edge in (top, bottom)]
-    left, right = run_across(image, int(ends[0]), int(px(sum(CHECK_END_COLUMN_MM) / 2)))
+    left, right = run_across(image, int(ends[0]), int(px(sum(at(CHECK_END_COLUMN_MM)) / 2)))
     lines = [f"checkbar {mm(ends[1] - ends[0]):.3f} {mm(left):.2f} {mm(right):.2f}"]
-    marks = [y for y in ink_centroids(image, CHECK_MARK_COLUMN_MM) if ends[0] - 2 <= y <= ends[1] + px(2)]
+    marks = [y for y in ink_centroids(image, at(CHECK_MARK_COLUMN_MM)) if ends[0] - 2 <= y <= ends[1] + px(2)]
     return lines + [f"checkmark {mm(y - ends[0]):.3f}" for y in marks]
 
 
@@ -181,18 +227,28 @@ def measure(pdf):
     with tempfile.TemporaryDirectory() as workdir:
         image = render(pdf, workdir)
     width, height, _ = image
-    ticks = ink_centroids(image, TICK_COLUMN_MM)
-    labelled = ink_centroids(image, LABELLED_COLUMN_MM)
+    # Where each ruler's marks and labels are read: the page's one ruler, or
+    # a strip from each dashed cut line (a solid line down is a check bar).
+    down = lines_down(image)
+    cuts = [x for x, dashed in down if dashed]
+    if cuts:
+        rulers = [(x, (x + STRIP_TICK_MM[0], x + STRIP_TICK_MM[1]),
+                   (x + STRIP_LABELLED_MM[0], x + STRIP_LABELLED_MM[1]),
+                   (x + STRIP_LABEL_MM[0], x + STRIP_LABEL_MM[1]), STRIP_LABEL_NEAR_MM) for x in cuts]
+    else:
+        rulers = [(None, TICK_COLUMN_MM, LABELLED_COLUMN_MM, (LABEL_FROM_MM, LABEL_TO_MM), LABEL_NEAR_MM)]
+    marks = [(ink_centroids(image, ticks), ink_centroids(image, labelled)) for _, ticks, labelled, _, _ in rulers]
 
     points_to_mm = MM_PER_INCH / 72
-    labels, others = {}, []
+    labels, others = [{} for _ in rulers], []
     for x, top, bottom, text in sorted(words(pdf), key=lambda w: (w[1], w[0])):
-        # A label sits just above its mark: it belongs to the nearest one.
+        # A label sits level with or just above its mark: it belongs to the nearest one.
         middle = px((top + bottom) / 2 * points_to_mm)
-        mark = min(labelled, key=lambda y: abs(y - middle), default=None)
-        if (LABEL_FROM_MM <= x * points_to_mm < LABEL_TO_MM and mark is not None
-                and abs(mark - middle) <= px(LABEL_NEAR_MM)):
-            labels[mark] = labels.get(mark, "") + text
+        for (*_, (start, end), near), (_, labelled), found in zip(rulers, marks, labels):
+            mark = min(labelled, key=lambda y: abs(y - middle), default=None)
+            if start <= x * points_to_mm < end and mark is not None and abs(mark - middle) <= px(near):
+                found[mark] = found.get(mark, "") + text
+                break
         else:
             others.append((top * points_to_mm, x, text))
     text_lines = []  # words level with each other, left to right
@@ -202,21 +258,30 @@ def measure(pdf):
         else:
             text_lines.append((top, [(x, text)]))
     texts = [" ".join(t for _, t in sorted(line)) for _, line in text_lines] or [""]
+    if cuts and len(text_lines) > 1:
+        # The lines under the titles run across the strips, below their marks.
+        foot = px(text_lines[1][0])
+        marks = [([y for y in ticks if y < foot], [y for y in labelled if y < foot]) for ticks, labelled in marks]
 
     turn, paper_width, paper_height = page_info(pdf)
     lines = [f"orientation {'landscape' if width > height else 'portrait'}", f"rotation {turn}",
              f"paper {paper_width:.1f} {paper_height:.1f}", f"title {texts[0]}"] + [f"text {t}" for t in texts[1:]]
-    # Every mark crosses the tick column; the labelled ones also the other.
-    for y in ticks:
-        mark = next((m for m in labelled if abs(m - y) <= SAME_LINE_PX), None)
-        if mark is None:
-            lines.append(f"mark {mm(y):.3f}")
-        else:
-            lines.append(f"mark {mm(y):.3f} labelled {labels.get(mark, '')}".rstrip())
+    for (cut, *_), (ticks, labelled), ruler_labels in zip(rulers, marks, labels):
+        if cut is not None:
+            lines.append(f"strip {cut:.3f}")
+        # Every mark crosses the tick column; the labelled ones also the other.
+        for y in ticks:
+            mark = next((m for m in labelled if abs(m - y) <= SAME_LINE_PX), None)
+            if mark is None:
+                lines.append(f"mark {mm(y):.3f}")
+            else:
+                lines.append(f"mark {mm(y):.3f} labelled {ruler_labels.get(mark, '')}".rstrip())
+    ticks = marks[0][0]
     if texts[0] == CALIBRATION_TITLE and ticks:
         lines.append(f"bar {mm(ticks[-1] - ticks[0]):.3f}")
     if texts[0] != CALIBRATION_TITLE:
-        lines += check_bar(image)
+        bars = [x for x, dashed in down if cuts and not dashed and x > cuts[-1]]
+        lines += check_bar(image, *bars[-1:])
     box = ink_box(image)
     if box:
         lines.append("ink " + " ".join(f"{mm(edge):.3f}" for edge in box))

@@ -9,7 +9,8 @@
 //   morvi.chooseScale(5); morvi.calibrate(37); morvi.chooseOrientation(L"Paysage");
 //   morvi.typeDimensions(L"12,5", L"2,5");    // the scale finder's two fields
 //   HWND d = morvi.askToPrint();              // the dialogs: askToPrint, openOtherScale,
-//   morvi.answer(d, L"&Oui");                 // openAssistant, dialog(caption); answer clicks
+//   morvi.answer(d, L"&Oui");                 // openAssistant, openKutschSheet, dialog(caption);
+//                                             // answer clicks
 //   Sheet sheet = morvi.printAndMeasure(pdfs);    // a button; see printed_sheet.h
 //   textOf(w), dialogText(d), answerBox(box), waitUntilClosed(d)
 //   morvi.close(); morvi.exitCode(); morvi.kill(); morvi.calibrationCoef();
@@ -113,6 +114,7 @@ class MorviProcess {
   HWND dialog(const std::wstring& caption) const;  // a top-level window of the program
   HWND openOtherScale() const;                     // "Autre échelle", from its item
   HWND openAssistant() const;                      // "Étalonner l'imprimante", by Ctrl+E
+  HWND openKutschSheet() const;                    // "Planche de six échelles", by Ctrl+K
   HWND askToPrint() const;                         // "Confirmation", from the print button
   // Gives N in the dialog "Autre échelle" as a user would: types it over the
   // proposed text, presses Enter and waits until the dialog has closed.

@@ -120,7 +120,9 @@ Sheet measure(const std::string& pdf) {
       fields >> mark.mm >> word;
       mark.labelled = word == "labelled";
       fields >> mark.label;
-      sheet.marks.push_back(mark);
+      (sheet.strips.empty() ? sheet.marks : sheet.strips.back().marks).push_back(mark);
+    } else if (key == "strip") {
+      fields >> sheet.strips.emplace_back().cutMm;
     }
   }
   return sheet;

@@ -40,6 +40,12 @@ struct Sheet {
   int rotation = -1;
   double paperWidthMm = 0, paperHeightMm = 0;
   std::vector<Mark> marks;
+  // A sheet of strips: each one's cut line across, in mm, and its marks.
+  struct Strip {
+    double cutMm;
+    std::vector<Mark> marks;
+  };
+  std::vector<Strip> strips;
   double barMm = 0;  // a calibration sheet's, first mark to last
   // A ruler page's check bar: its length between its end marks, how far
   // across those run, and its cross marks from its top, all in mm.

@@ -69,6 +69,11 @@ HWND MorviProcess::openAssistant() const {
   return dialog(L"Étalonner l'imprimante");
 }
 
+HWND MorviProcess::openKutschSheet() const {
+  press('K', VK_CONTROL);
+  return dialog(L"Planche de six échelles");
+}
+
 HWND MorviProcess::askToPrint() const {
   const HWND button = control("BtImprimer");
   if (!button) return nullptr;

@@ -128,6 +128,23 @@ TEST(Settings, OnlyWhatTheUserChangedIsWritten) {
   EXPECT_EQ(empty.text(), L"[Morvi]\r\nCoef=0\r\n") << "no orientation that nobody gave";
 }
 
+// The six N of the kutsch sheet, read back only when all six read.
+TEST(Settings, TheKutschSheetsSixScales) {
+  IniText file(L"");
+  MorviSettings model(file);
+  ruler::StripScales scales = ruler::scalesOf(ruler::scaleSets()[1]);
+  scales[2] = *ruler::ScaleDenominator::ofTenths(1414);
+  model.setKutschScales(scales);
+  model.save();
+  EXPECT_EQ(file.text(), L"[Morvi]\r\nPlancheKutsch=100;200;141.4;300;400;500\r\n");
+  IniText back(file.text());
+  EXPECT_EQ(MorviSettings(back).kutschScales(), scales);
+  for (const wchar_t* bad : {L"100;200;250;300;400", L"100;200;250;300;400;500;600", L"100;200;0;300;400;500"}) {
+    IniText stored(std::wstring(L"[Morvi]\r\nPlancheKutsch=") + bad + L"\r\n");
+    EXPECT_EQ(MorviSettings(stored).kutschScales(), std::nullopt) << bad;
+  }
+}
+
 TEST(Settings, EveryPrinterNameIsItsOwnKey) {
   const std::wstring names[] = {L"ΨMEGA", L"ΩMEGA", L"OMEGA", L"HOST=ILE", L"HOST", L"[HOSTX]",
                                 L"HOSTX", L";PDF", L" PDF ", L"PDF", L"100 %", L"]%CE%A8MEGA", L"Bureau é",

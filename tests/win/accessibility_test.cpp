@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/calibration_dialog.h"
+#include "app/kutsch_dialog.h"
 #include "app/main_window.h"
 #include "framework/ui/button.h"
 #include "tests/support/canvas.h"
@@ -108,6 +109,14 @@ const Expected kAssistant[] = {
     {"BtAnnuler", ROLE_SYSTEM_PUSHBUTTON, S, L"Annuler", nullptr, false},
 };
 
+const Expected kSixScales[] = {
+    {"RgJeux", ROLE_SYSTEM_GROUPING, P, L"Jeux d'échelles", nullptr, true},
+    {"Echelle1", ROLE_SYSTEM_TEXT, S, L"Bande 1, 1 :", L"20", true},
+    {"Echelle6", ROLE_SYSTEM_TEXT, S, L"Bande 6, 1 :", L"125", true},
+    {"BtImprimer", ROLE_SYSTEM_PUSHBUTTON, S, L"Imprimer", nullptr, false},
+    {"BtAnnuler", ROLE_SYSTEM_PUSHBUTTON, S, L"Annuler", nullptr, false},
+};
+
 void expectReadings(fw::Form& form, std::span<const Expected> table) {
   for (const Expected& e : table) {
     SCOPED_TRACE(e.control);
@@ -146,6 +155,22 @@ TEST(Accessibility, EveryControlOfBothWindowsIsReadWithItsRoleAndName) {
   assistant.createFromResource(L"FORMETALONNAGE");
   assistant.lblMesure->setCaption(L"Longueur mesurée entre 0 et 250 mm");
   expectReadings(assistant, kAssistant);
+}
+
+// The dialog of the six scales, as the others: each field read by its
+// label, and Tab from the ready sets through the six fields to the buttons.
+TEST(Accessibility, TheSixScalesDialogIsReadAndTabbedAsTheOthers) {
+  ComApartment com;
+  TFormmorvi::registerClasses();
+  TFormKutsch dialog;
+  dialog.createFromResource(L"FORMKUTSCH");
+  for (std::size_t i = 0; i < ruler::stripCount; ++i)
+    dialog.Echelles[i]->setText(std::to_wstring(ruler::scaleSets()[0].denominators[i]));
+  expectReadings(dialog, kSixScales);
+  std::vector<std::string> stops;
+  for (fw::Control* c : dialog.tabList()) stops.push_back(c->name());
+  EXPECT_EQ(stops, (std::vector<std::string>{"RgJeux", "Echelle1", "Echelle2", "Echelle3", "Echelle4", "Echelle5",
+                                             "Echelle6", "BtImprimer", "BtAnnuler"}));
 }
 
 // What the program itself answers, whatever the platform's accessibility

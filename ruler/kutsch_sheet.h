@@ -1,0 +1,63 @@
+// The kutsch sheet: six rulers of six scales side by side on one portrait
+// page, as on the triangular rule that plan readers carry, cut apart along
+// dashed lines. Each strip's graduation runs down its left cut line, its
+// marks starting on the line, so that the cut edge is the graduated edge
+// and lies flat on the plan.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ruler/calibration.h"
+#include "ruler/foot_line.h"
+#include "ruler/other_scale.h"
+#include "ruler/printable_area.h"
+#include "ruler/ruler_layout.h"
+
+namespace ruler {
+
+inline constexpr std::size_t stripCount = 6;
+inline constexpr int minStripWidthTenths = 300;
+using StripScales = std::array<ScaleDenominator, stripCount>;
+
+// The scales of the usual triangular rules.
+struct ScaleSet {
+  std::wstring_view name;  // "1:20 à 1:125"
+  std::array<int, stripCount> denominators;
+};
+std::span<const ScaleSet> scaleSets();
+StripScales scalesOf(const ScaleSet& set);
+
+// The six scales when each of the six was read; nothing otherwise.
+std::optional<StripScales> allSix(const std::array<std::optional<ScaleDenominator>, stripCount>& read);
+
+inline constexpr wchar_t pageTooNarrowText[] =
+    L"La page de l'imprimante est trop étroite pour six bandes de 30 mm";
+
+// Where a strip's marks and label start, from its cut line, and what a
+// label keeps clear of the next cut line: tenths of a millimetre across.
+inline constexpr int stripTickLength = 30, stripMarkLength = 60, stripLabelX = 70, stripLabelGap = 20;
+// The check bar stands this far inside the ink's right edge, in the last
+// strip, right of its labels.
+inline constexpr int stripCheckBarInset = 60;
+
+// "1:141,4", the strip's title.
+std::wstring stripTitle(ScaleDenominator n, wchar_t decimalSeparator);
+
+// The sheet: the strips' titles on the ink's first line, their dashed cut
+// lines and graduations (calibrated as the ruler page's), the check bar in
+// the last strip, then at the foot a line saying what the bar must measure
+// and the foot line naming the six scales. A labelled mark whose label
+// would leave its strip or the printable area is drawn as a tick; nothing
+// lies outside the printable area or within 3 mm of the paper's edge.
+// Throws fw::PrinterError(pageTooNarrowText) when six strips of 30 mm do
+// not fit across.
+std::vector<DrawOp> layoutKutschSheet(const PrintablePage& page, const StripScales& scales, Calibration calibration,
+                                      wchar_t decimalSeparator, const PrintOrigin& origin,
+                                      const TextMeasure& measure);
+
+}  // namespace ruler
