@@ -29,6 +29,7 @@ class TFormKutsch : public fw::Published<TFormKutsch, fw::Form> {
   fw::Button* BtImprimer = nullptr;
   fw::Button* BtAnnuler = nullptr;
 
+  // A set chosen, by a click or an arrow, fills the six fields.
   void RgJeuxClick(fw::Control& sender);
   // The set whose six N the fields hold is the one chosen; "Imprimer" only
   // while all six read as an N.

@@ -66,6 +66,7 @@ STRIP_LABEL_MM = (6.5, 7.5)       # where a label starts
 STRIP_LABEL_NEAR_MM = 1.0         # a label stands level with its mark
 CUT_SAMPLES_MM = (20, 250, 0.5)   # rows looked at for lines down the sheet
 DASHES_AT_LEAST = 20              # a dashed line starts and ends that often among them
+CUT_SHARE = 0.58                  # and inks two thirds of them; a column of labels half at most
 INK = 240  # grey levels below this count as ink
 SAME_LINE_PX = 2
 
@@ -154,8 +155,8 @@ def longest_run_down(image, columns_mm):
 
 
 def lines_down(image):
-    """(x in mm, dashed) of each line down the sheet that inks at least a
-    third of the sampled rows, left to right."""
+    """(x in mm, dashed, share of the rows it inks) of each line down the
+    sheet that inks at least a third of the sampled rows, left to right."""
     width, height, pixels = image
     first, last, step = (int(px(v)) for v in CUT_SAMPLES_MM)
     rows = range(first, min(last, height), step)
@@ -176,7 +177,8 @@ def lines_down(image):
             group.append(x)
         elif group:
             # A solid line starts and ends once; a dash every few millimetres.
-            found.append((mm(sum(group) / len(group) + 0.5), max(changes[x] for x in group) > DASHES_AT_LEAST))
+            found.append((mm(sum(group) / len(group) + 0.5), max(changes[x] for x in group) > DASHES_AT_LEAST,
+                          max(hits[x] for x in group) / len(rows)))
             group = []
     return found
 
@@ -230,7 +232,7 @@ def measure(pdf):
     # Where each ruler's marks and labels are read: the page's one ruler, or
     # a strip from each dashed cut line (a solid line down is a check bar).
     down = lines_down(image)
-    cuts = [x for x, dashed in down if dashed]
+    cuts = [x for x, dashed, share in down if dashed and share >= CUT_SHARE]
     if cuts:
         rulers = [(x, (x + STRIP_TICK_MM[0], x + STRIP_TICK_MM[1]),
                    (x + STRIP_LABELLED_MM[0], x + STRIP_LABELLED_MM[1]),
@@ -280,7 +282,7 @@ def measure(pdf):
     if texts[0] == CALIBRATION_TITLE and ticks:
         lines.append(f"bar {mm(ticks[-1] - ticks[0]):.3f}")
     if texts[0] != CALIBRATION_TITLE:
-        bars = [x for x, dashed in down if cuts and not dashed and x > cuts[-1]]
+        bars = [x for x, dashed, _ in down if cuts and not dashed and x > cuts[-1]]
         lines += check_bar(image, *bars[-1:])
     box = ink_box(image)
     if box:

@@ -171,6 +171,10 @@ TEST(Accessibility, TheSixScalesDialogIsReadAndTabbedAsTheOthers) {
   for (fw::Control* c : dialog.tabList()) stops.push_back(c->name());
   EXPECT_EQ(stops, (std::vector<std::string>{"RgJeux", "Echelle1", "Echelle2", "Echelle3", "Echelle4", "Echelle5",
                                              "Echelle6", "BtImprimer", "BtAnnuler"}));
+  // An arrow through the ready sets fills the fields with the next one.
+  SendMessageW(dialog.RgJeux->itemHandle(0), WM_KEYDOWN, VK_RIGHT, 0);
+  EXPECT_EQ(dialog.RgJeux->itemIndex(), 1);
+  EXPECT_EQ(dialog.Echelles[5]->text(), L"500");
 }
 
 // What the program itself answers, whatever the platform's accessibility
