@@ -69,13 +69,8 @@ LRESULT CALLBACK escapeClosesProc(HWND window, UINT message, WPARAM wParam, LPAR
   return DefSubclassProc(window, message, wParam, lParam);
 }
 
-// The choice selected at first takes the focus, so that the arrows move
-// between the choices and Enter still presses the default button. Where the
-// task dialog's parts are no windows of their own, its own focus stays.
-HRESULT CALLBACK taskDialogEvents(HWND window, UINT notification, WPARAM, LPARAM, LONG_PTR chosenId) {
-  if (notification != TDN_CREATED) return S_OK;
-  SetWindowSubclass(window, escapeClosesProc, 1, 0);
-  if (const HWND choice = chosenId ? GetDlgItem(window, int(chosenId)) : nullptr) SetFocus(choice);
+HRESULT CALLBACK taskDialogEvents(HWND window, UINT notification, WPARAM, LPARAM, LONG_PTR) {
+  if (notification == TDN_CREATED) SetWindowSubclass(window, escapeClosesProc, 1, 0);
   return S_OK;
 }
 
@@ -114,7 +109,7 @@ LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       // Escape reaches here as IDCANCEL from the dialog manager.
       if (LOWORD(wParam) == IDCANCEL) {
         state->result = state->escapeResult;
-      } else if (LOWORD(wParam) >= firstButtonId) {
+      } else if (LOWORD(wParam) >= firstButtonId && LOWORD(wParam) < firstChoiceId) {  // not a choice
         state->result = resultOf(LOWORD(wParam));
       }
       return 0;
@@ -226,8 +221,7 @@ bool taskDialogAvailable() {
   return IsThemeActive() && IsAppThemed() && windowsMajorVersion() >= 6 && taskDialogEntry() != nullptr;
 }
 
-ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons, std::wstring_view footer,
-                       DialogChoices* choices) {
+ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons, std::wstring_view footer) {
   const std::vector<ButtonFace> shown = shownButtons(buttons);
   std::vector<TASKDIALOG_BUTTON> taskButtons;
   for (const ButtonFace& face : shown) taskButtons.push_back({commandId(face.result), face.caption});
@@ -248,23 +242,10 @@ ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons bu
   config.pButtons = taskButtons.data();
   config.nDefaultButton = taskButtons.front().nButtonID;
   config.pfCallback = taskDialogEvents;
-  std::vector<TASKDIALOG_BUTTON> radios;
-  if (choices) {
-    for (std::size_t i = 0; i < choices->items.size(); ++i)
-      radios.push_back({firstChoiceId + static_cast<int>(i), choices->items[i].c_str()});
-  }
-  if (!radios.empty()) {
-    config.cRadioButtons = static_cast<UINT>(radios.size());
-    config.pRadioButtons = radios.data();
-    config.nDefaultRadioButton = firstChoiceId + choices->chosen;
-    config.lpCallbackData = config.nDefaultRadioButton;
-  }
 
-  int pressed = 0, radio = 0;
+  int pressed = 0;
   const TaskDialogIndirectFn show = taskDialogEntry();
-  if (!show || FAILED(show(&config, &pressed, &radio, nullptr)))
-    return dialogForm(text, type, buttons, footer, choices);
-  if (!radios.empty() && radio >= firstChoiceId) choices->chosen = radio - firstChoiceId;
+  if (!show || FAILED(show(&config, &pressed, nullptr, nullptr))) return dialogForm(text, type, buttons, footer);
   return pressed >= firstButtonId ? resultOf(pressed) : ModalResult::Cancel;
 }
 
@@ -283,10 +264,11 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   const SIZE footerSize = footer.empty() ? SIZE{0, -m.margin} : measureText(footer, font, m.textWidth);
   const int buttonsWidth = static_cast<int>(shown.size()) * (m.buttonWidth + m.buttonGap) - m.buttonGap;
   const std::vector<std::wstring> items = choices ? choices->items : std::vector<std::wstring>{};
-  const int choiceHeight = desc::scaleLength(20, dpi), choiceIndent = desc::scaleLength(20, dpi);
+  // One line each, whatever its length.
+  const int choiceHeight = desc::scaleLength(24, dpi), choiceIndent = desc::scaleLength(20, dpi);
   int choicesWidth = 0;
   for (const std::wstring& item : items)
-    choicesWidth = std::max<int>(choicesWidth, measureText(item, font, m.textWidth).cx);
+    choicesWidth = std::max<int>(choicesWidth, measureText(item, font, 1 << 16).cx);
   const int textLeft = m.margin + m.icon + m.gap;
   const int clientWidth = std::max<int>({m.margin + m.icon + m.gap + textSize.cx + m.margin,
                                          textLeft + choiceIndent + choicesWidth + m.margin,
@@ -358,8 +340,11 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
 
 ModalResult messageDialog(std::wstring_view text, DialogType type, DialogButtons buttons, int /*helpContext*/,
                           std::wstring_view footer, DialogChoices* choices) {
-  return taskDialogAvailable() ? taskDialog(text, type, buttons, footer, choices)
-                               : dialogForm(text, type, buttons, footer, choices);
+  // Wine's task dialog gives its radio buttons their 96-dpi height at any
+  // scale and never fits their width to a long text: choices are shown by
+  // the program's own form, laid out at the monitor's DPI with every text whole.
+  if (choices && !choices->items.empty()) return dialogForm(text, type, buttons, footer, choices);
+  return taskDialogAvailable() ? taskDialog(text, type, buttons, footer) : dialogForm(text, type, buttons, footer);
 }
 
 void showMessage(std::wstring_view text) {

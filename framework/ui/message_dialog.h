@@ -57,7 +57,7 @@ void showMessage(std::wstring_view text);
 // The two forms, for the choice above and for tests.
 bool taskDialogAvailable();
 ModalResult taskDialog(std::wstring_view text, DialogType type, DialogButtons buttons,
-                       std::wstring_view footer = {}, DialogChoices* choices = nullptr);
+                       std::wstring_view footer = {});
 ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons buttons,
                        std::wstring_view footer = {}, DialogChoices* choices = nullptr);
 
