@@ -32,18 +32,19 @@ FontFamily familyOf(const std::wstring& name) {
 // The size of a caption's font in points at the label's DPI, no wider than
 // its design.
 REAL captionPoints(const FontFamily& family, const TAdvSmoothLabelCaption& caption, int dpi) {
-  const fw::FontSpec& spec = caption.Font();
-  const auto points = static_cast<REAL>(fontPoints(spec.height, screenPixelsPerInch()));
+  const fw::FontSpec& captionFont = caption.Font();
+  const auto points = static_cast<REAL>(fontPoints(captionFont.height, screenPixelsPerInch()));
   if (dpi == desc::kDesignDpi || caption.values().Text.empty()) return points;
   fw::ScreenDC screen;
   Graphics graphics(screen.dc());
   const std::wstring text = drawnText(caption.values().Text);
   const StringFormat oneLine(Gdiplus::StringFormatFlagsNoWrap);
   const auto width = [&](REAL size, Gdiplus::Unit unit) {
-    const Font font(family, size, gdipFontStyle(spec.style.bits), unit);
+    const Font font(family, size, gdipFontStyle(captionFont.style.bits), unit);
     return graphics.measureString(text, font, RectF(0, 0, 10000, 10000), oneLine).Width;
   };
-  const auto designPixels = static_cast<REAL>(std::abs(spec.height)) * desc::kDesignDpi / static_cast<REAL>(dpi);
+  const auto designPixels =
+      static_cast<REAL>(std::abs(captionFont.height)) * desc::kDesignDpi / static_cast<REAL>(dpi);
   return scaledCaptionPoints(points, width(points, Gdiplus::UnitPoint), width(designPixels, Gdiplus::UnitPixel), dpi);
 }
 
