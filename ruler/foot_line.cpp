@@ -1,5 +1,7 @@
 #include "ruler/foot_line.h"
 
+#include "ruler/name_cut.h"
+
 namespace ruler {
 namespace {
 
@@ -28,7 +30,7 @@ Text layoutFootLine(const PrintablePage& page, int left, std::wstring_view title
   const int room = box.right + 1 - left;
   for (std::size_t kept = origin.printer.size(); measure(text).width > room && kept > 0;) {
     --kept;
-    text = footLine(title, calibration, landscape, origin.printer.substr(0, kept) + L"\u2026", origin);
+    text = footLine(title, calibration, landscape, cutInMiddle(origin.printer, kept), origin);
   }
   return Text{{left, top}, text};
 }

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
+#include "ruler/name_cut.h"
+
 namespace ruler {
 
 std::wstring printerLine(const PrinterOffer& printer) {
   // A name of a hundred characters would make the dialog wider than a screen.
   constexpr std::size_t longest = 40;
-  const std::wstring name =
-      printer.name.size() > longest ? printer.name.substr(0, longest - 1) + L"\u2026" : printer.name;
-  return name + L" \u00B7 étalonnage " + printer.calibration.text();
+  return cutInMiddle(printer.name, longest) + L" \u00B7 étalonnage " + printer.calibration.text();
 }
 
 PrinterChoice printerChoice(const std::vector<PrinterOffer>& printers, const std::wstring& inForce,

@@ -34,4 +34,18 @@ TEST(PrinterChoice, OneLineAPrinterThePrinterInForceChosen) {
   }
 }
 
+// A name too long for its line keeps its start and its end, which is where
+// the printers of one site differ.
+TEST(PrinterChoice, ALongNameIsCutInItsMiddle) {
+  const struct {
+    std::wstring name, shown;
+  } rows[] = {
+      {std::wstring(40, L'N'), std::wstring(40, L'N')},
+      {L"HOSTILE-Atelier-du-deuxieme-etage-batiment-nord-A", L"HOSTILE-Atelier-du-d…age-batiment-nord-A"},
+      {std::wstring(20, L'A') + L"-" + std::wstring(20, L'Z'), std::wstring(20, L'A') + L"…" + std::wstring(19, L'Z')},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(ruler::printerLine({row.name, Calibration::clamped(10)}), row.shown + L" · étalonnage +10 ‰");
+}
+
 }  // namespace
