@@ -95,7 +95,19 @@ SectionEnd
 Section "Uninstall"
   Delete "$INSTDIR\Morvi.exe"
   Delete "$INSTDIR\${UNINSTALLER}"
-  RMDir "$INSTDIR"
+  ; This is the uninstaller's copy in the temporary folder; the first one,
+  ; which started it, may not have ended yet, and until it has, its file is
+  ; still in the folder (deleted, it goes when its last handle closes) and
+  ; the folder cannot go: try again for up to five seconds.
+  StrCpy $0 0
+  remove_folder:
+    RMDir "$INSTDIR"
+    IfFileExists "$INSTDIR\*.*" 0 folder_removed
+    IntOp $0 $0 + 1
+    IntCmp $0 50 folder_removed
+    Sleep 100
+    Goto remove_folder
+  folder_removed:
   Delete "$SMPROGRAMS\Morvi.lnk"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
