@@ -109,7 +109,8 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   void followPrinterInForce(const std::vector<std::wstring>& printers);
   void showCalibration(ruler::Calibration calibration);
   // The field's value once the user has set it (the field left, an arrow
-  // clicked, the assistant applied) is kept at once for its printer.
+  // clicked or its key let go, the assistant applied) is kept at once for
+  // its printer.
   void calibrationSettled();
   // "Confirmez l'impression", with the printers to choose from, each with
   // its calibration; true when "Oui" was pressed, the printer chosen then in

@@ -68,4 +68,16 @@ TEST(KutschSheet, CtrlKEnterAndTheConfirmationPrintSixTrueStrips) {
   EXPECT_EQ(settings.storedText(L"PlancheKutsch"), L"20;25;50;75;100;125");
 }
 
+// The six N are kept once "Imprimer" is pressed, whatever comes of the print.
+TEST(KutschSheet, TheSixScalesAreKeptWhenImprimerIsPressed) {
+  const SettingsFileSetAside settings;
+  MorviProcess morvi;
+  ASSERT_TRUE(morvi.openKutschSheet());
+  morvi.press(VK_RETURN);
+  const HWND confirmation = morvi.dialog(L"Confirmation");
+  ASSERT_TRUE(confirmation);
+  morvi.answer(confirmation, L"&Non");
+  EXPECT_EQ(settings.storedText(L"PlancheKutsch"), L"20;25;50;75;100;125");
+}
+
 }  // namespace

@@ -1,146 +1,140 @@
-// The settings model over a file that behaves as a private-profile file in
-// the code page 1252 does: keys matched without case and trimmed, a line
-// starting with "[" a section, the first "=" ending the key, and characters
-// the code page lacks written as "?".
+// The settings model over the bytes of a settings file in the code page,
+// read and edited as the program does.
 #include "settings/morvi_settings.h"
 
 #include <gtest/gtest.h>
 
-#include <cwctype>
-#include <vector>
+#include "framework/error/error.h"
+#include "settings/printer_key.h"
+#include "tests/support/latin1_code_page.h"
 
 namespace {
 
 using ruler::Calibration;
 using settings::MorviSettings;
 
-class IniText : public fw::KeyValueStore {
+// The file on disk; `refuse` makes its writes fail as a full disk would.
+class IniBytes : public fw::KeyValueStore {
  public:
-  explicit IniText(const std::wstring& text) {
-    for (std::size_t begin = 0, end; begin < text.size(); begin = end + 2) {
-      end = text.find(L"\r\n", begin);
-      lines.push_back(text.substr(begin, end - begin));
-    }
-  }
-  std::wstring text() const {
-    std::wstring all;
-    for (const std::wstring& line : lines) all += line + L"\r\n";
-    return all;
-  }
+  explicit IniBytes(std::string content) : bytes(std::move(content)) {}
   std::optional<std::wstring> read(std::wstring_view section, std::wstring_view key) const override {
-    const auto [at, end] = find(section, key);
-    return at ? std::optional(trim(lines[*at].substr(lines[*at].find(L'=') + 1))) : std::nullopt;
+    return text().read(section, key);
   }
-  void write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override {
-    const auto [at, end] = find(section, inCodePage(key));
-    const std::wstring line = inCodePage(key) + L"=" + inCodePage(value);
-    if (at) lines[*at] = line;
-    else if (end) lines.insert(lines.begin() + std::ptrdiff_t(*end), line);
-    else lines.insert(lines.end(), {L"[" + std::wstring(section) + L"]", line});
+  bool holdsKeys(std::wstring_view section) const override { return text().holdsKeys(section); }
+  bool holdsExactly(std::wstring_view t) const override { return text().holdsExactly(t); }
+  void write(const std::vector<fw::KeyValue>& values) override {
+    if (refuse) throw fw::IniFileError(L"Impossible d'écrire");
+    fw::IniText now = text();
+    for (const fw::KeyValue& v : values) now.set(v.section, v.key, v.value);
+    bytes = now.bytes();
   }
-  bool holdsExactly(std::wstring_view t) const override { return inCodePage(t) == t; }
+  fw::IniText text() const { return fw::IniText(bytes, codePage); }
 
- private:
-  static std::wstring inCodePage(std::wstring_view t) {
-    std::wstring out(t);
-    for (wchar_t& c : out)
-      if (c > 0xFF) c = L'?';
-    return out;
-  }
-  static std::wstring trim(const std::wstring& t) {
-    const auto first = t.find_first_not_of(L" \t"), last = t.find_last_not_of(L" \t");
-    return first == std::wstring::npos ? L"" : t.substr(first, last - first + 1);
-  }
-  static bool same(std::wstring_view a, std::wstring_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
-  }
-  // The line of `key` in `section`, and the line after the section's last.
-  std::pair<std::optional<std::size_t>, std::optional<std::size_t>> find(std::wstring_view section,
-                                                                         std::wstring_view key) const {
-    std::wstring current;
-    std::optional<std::size_t> at, end;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      const std::wstring line = trim(lines[i]);
-      if (line.starts_with(L"[")) current = line.substr(1, line.find(L']') - 1);
-      if (!same(current, section)) continue;
-      end = i + 1;
-      if (const auto eq = line.find(L'='); !at && !line.starts_with(L"[") && eq != std::wstring::npos &&
-                                           same(trim(line.substr(0, eq)), key))
-        at = i;
-    }
-    return {at, end};
-  }
-  std::vector<std::wstring> lines;
+  std::string bytes;
+  bool refuse = false;
+  test_support::Latin1 codePage;
 };
 
 TEST(Settings, WhatIsInForceForAPrinter) {
   const struct {
-    const wchar_t* file;
+    const char* file;
     const wchar_t* printer;
-    int permille;
+    int permille;  // none: not calibrated
+    bool calibrated;
   } rows[] = {
-      {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n", L"PDF-Letter", -8},  // as earlier versions wrote
-      {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n", L"PDF", 12},
-      {L"[Morvi]\r\nCoef=12\r\n", L"", 12},
-      {L"[Imprimantes]\r\nPDF=7\r\n", L"Other", 0},
-      {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nHOSTILE=500\r\nPDF=abc\r\n", L"HOSTILE", 100},
-      {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nHOSTILE=500\r\nPDF=abc\r\n", L"PDF", 12},
-      {L"[Morvi]\r\nCoef=-250\r\n", L"PDF", -100},
+      {"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n", L"PDF-Letter", -8, true},
+      // Coef is no printer's once any printer has its own.
+      {"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n", L"PDF", 0, false},
+      {"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nHOSTILE=500\r\nPDF=abc\r\n", L"HOSTILE", 100, true},
+      {"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nHOSTILE=500\r\nPDF=abc\r\n", L"PDF", 0, false},
+      // As an earlier version wrote it: Coef is the printer in force's, PDF.
+      {"[Morvi]\r\nCoef=-250\r\n[Imprimantes]\r\n; none\r\n", L"PDF", -100, true},
+      {"[Morvi]\r\nCoef=12\r\n", L"PDF2", 0, false},
   };
   for (const auto& row : rows) {
-    IniText file(row.file);
-    EXPECT_EQ(MorviSettings(file).calibrationFor(row.printer).permille(), row.permille) << row.printer;
+    IniBytes file(row.file);
+    MorviSettings model(file);
+    model.takeEarlierCalibration(L"PDF");
+    EXPECT_EQ(model.calibrationFor(row.printer).permille(), row.permille) << row.file << row.printer;
+    EXPECT_EQ(model.calibrated(row.printer), row.calibrated) << row.file << row.printer;
   }
-  IniText file(L"[Morvi]\r\nOrientation=5\r\n");
-  EXPECT_EQ(MorviSettings(file).orientation(), 1);
+  IniBytes file("[Morvi]\r\nOrientation=5\r\nCoef=12\r\n");
+  MorviSettings noPrinter(file);
+  noPrinter.takeEarlierCalibration(L"");
+  EXPECT_EQ(noPrinter.calibrationFor(L"").permille(), 12);
+  EXPECT_EQ(noPrinter.orientation(), 1);
 }
 
-TEST(Settings, OnlyWhatTheUserChangedIsWritten) {
-  const std::wstring handEdited =
-      L"; mine\r\n[Morvi]\r\nCoef = -250\r\nOrientation=-7\r\nAutreEchelle=abc\r\n[Imprimantes]\r\nHOSTILE=500\r\n";
-  IniText file(handEdited);
+// An earlier version's one calibration stays its printer's when another
+// printer is given one.
+TEST(Settings, AnEarlierVersionsCalibrationIsKeptAsItsPrintersOwn) {
+  IniBytes file("[Morvi]\r\nCoef=12\r\n");
+  MorviSettings model(file);
+  model.takeEarlierCalibration(L"PDF");
+  model.setCalibration(L"PDF2", Calibration::clamped(5));
+  model.save();
+  EXPECT_EQ(file.bytes, "[Morvi]\r\nCoef=5\r\n[Imprimantes]\r\nPDF2=5\r\nPDF=12\r\n");
+  EXPECT_EQ(model.calibrationFor(L"PDF").permille(), 12);
+}
+
+TEST(Settings, OnlyWhatTheUserSetIsWritten) {
+  const std::string handEdited =
+      "; mine\r\n[Morvi]\r\nCoef = -250\r\nOrientation=-7\r\nAutreEchelle=abc\r\n\r\n[Imprimantes]\r\n"
+      "  HOSTILE = 500\r\n";
+  IniBytes file(handEdited);
   MorviSettings model(file);
   // What the window shows of them, given back unchanged, and a first run's
   // values where the file has its own.
   model.setCalibration(L"HOSTILE", model.calibrationFor(L"HOSTILE"));
   model.setCalibration(L"PDF", model.calibrationFor(L"PDF"));
-  model.setOrientation(*model.orientation());
   model.completeWith(Calibration::clamped(3), 0);
   EXPECT_FALSE(model.pending());
   model.save();
-  EXPECT_EQ(file.text(), handEdited);
+  EXPECT_EQ(file.bytes, handEdited);
 
   model.setCalibration(L"PDF", Calibration::clamped(7));
   model.setOrientation(1);
   ASSERT_TRUE(model.pending());
   model.save();
   EXPECT_FALSE(model.pending());
-  EXPECT_EQ(file.text(),
-            L"; mine\r\n[Morvi]\r\nCoef=7\r\nOrientation=1\r\nAutreEchelle=abc\r\n[Imprimantes]\r\nHOSTILE=500\r\n"
-            L"PDF=7\r\n");
+  EXPECT_EQ(file.bytes,
+            "; mine\r\n[Morvi]\r\nCoef = 7\r\nOrientation=1\r\nAutreEchelle=abc\r\n\r\n[Imprimantes]\r\n"
+            "  HOSTILE = 500\r\nPDF=7\r\n");
   EXPECT_EQ(model.calibrationFor(L"HOSTILE").permille(), 100) << "its own still counts";
 
-  IniText empty(L"");
+  // Edited from outside meanwhile: the edit of another key stays, and what
+  // the user sets lands though it is what was read at first.
+  file.bytes = "[Morvi]\r\nCoef = 7\r\nOrientation=0\r\nPerso=garde-moi\r\n";
+  model.setOrientation(1);
+  // A refused write changes nothing, and all of it is written at the next.
+  file.refuse = true;
+  model.setOtherScale(*ruler::ScaleDenominator::ofTenths(1414));
+  EXPECT_THROW(model.save(), fw::IniFileError);
+  EXPECT_TRUE(model.pending());
+  file.refuse = false;
+  model.save();
+  EXPECT_EQ(file.bytes, "[Morvi]\r\nCoef = 7\r\nOrientation=1\r\nPerso=garde-moi\r\nAutreEchelle=141.4\r\n");
+
+  IniBytes empty("");
   MorviSettings firstRun(empty);
   firstRun.completeWith(Calibration::clamped(0), std::nullopt);
   firstRun.save();
-  EXPECT_EQ(empty.text(), L"[Morvi]\r\nCoef=0\r\n") << "no orientation that nobody gave";
+  EXPECT_EQ(empty.bytes, "[Morvi]\r\nCoef=0\r\n") << "no orientation that nobody gave";
 }
 
 // The six N of the kutsch sheet, read back only when all six read.
 TEST(Settings, TheKutschSheetsSixScales) {
-  IniText file(L"");
+  IniBytes file("");
   MorviSettings model(file);
   ruler::StripScales scales = ruler::scalesOf(ruler::scaleSets()[1]);
   scales[2] = *ruler::ScaleDenominator::ofTenths(1414);
   model.setKutschScales(scales);
   model.save();
-  EXPECT_EQ(file.text(), L"[Morvi]\r\nPlancheKutsch=100;200;141.4;300;400;500\r\n");
-  IniText back(file.text());
+  EXPECT_EQ(file.bytes, "[Morvi]\r\nPlancheKutsch=100;200;141.4;300;400;500\r\n");
+  IniBytes back(file.bytes);
   EXPECT_EQ(MorviSettings(back).kutschScales(), scales);
-  for (const wchar_t* bad : {L"100;200;250;300;400", L"100;200;250;300;400;500;600", L"100;200;0;300;400;500"}) {
-    IniText stored(std::wstring(L"[Morvi]\r\nPlancheKutsch=") + bad + L"\r\n");
+  for (const char* bad : {"100;200;250;300;400", "100;200;250;300;400;500;600", "100;200;0;300;400;500"}) {
+    IniBytes stored(std::string("[Morvi]\r\nPlancheKutsch=") + bad + "\r\n");
     EXPECT_EQ(MorviSettings(stored).kutschScales(), std::nullopt) << bad;
   }
 }
@@ -149,7 +143,7 @@ TEST(Settings, EveryPrinterNameIsItsOwnKey) {
   const std::wstring names[] = {L"ΨMEGA", L"ΩMEGA", L"OMEGA", L"HOST=ILE", L"HOST", L"[HOSTX]",
                                 L"HOSTX", L";PDF", L" PDF ", L"PDF", L"100 %", L"]%CE%A8MEGA", L"Bureau é",
                                 std::wstring(220, L'Ж'), std::wstring(219, L'x') + L"="};
-  IniText file(L"[Morvi]\r\nCoef=-99\r\n");
+  IniBytes file("[Morvi]\r\nCoef=-99\r\n");
   {
     MorviSettings model(file);
     int permille = 0;
@@ -161,8 +155,25 @@ TEST(Settings, EveryPrinterNameIsItsOwnKey) {
   EXPECT_EQ(nextRun.chosenPrinter(), L"\"[ΨMEGA=1]\" ");
   int permille = 0;
   for (const std::wstring& name : names)
-    EXPECT_EQ(nextRun.calibrationFor(name).permille(), ++permille) << file.text();
-  EXPECT_EQ(nextRun.calibrationFor(L"HOSTILE").permille(), permille) << "Coef: the last set";
+    EXPECT_EQ(nextRun.calibrationFor(name).permille(), ++permille) << file.bytes;
+  EXPECT_FALSE(nextRun.calibrated(L"HOSTILE"));
+  EXPECT_EQ(file.read(L"Morvi", L"Coef"), std::to_wstring(permille)) << "Coef: the last set";
+}
+
+// Keys that only the escaped form can hold, and one that no name writes.
+TEST(Settings, PrinterKeys) {
+  const struct {
+    const wchar_t *name, *key;
+  } rows[] = {{L";PDF", L"]%3BPDF"}, {L"PDF ", L"]PDF%20"}, {L"100 %", L"100 %"}, {L"Bureau é", L"Bureau é"}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(settings::printerKey(row.name, true), row.key);
+    EXPECT_EQ(settings::printerName(row.key), row.name);
+  }
+  EXPECT_EQ(settings::printerKey(L"100 %", false), L"]100%20%25");
+  EXPECT_EQ(settings::printerName(L"]100%20%25"), L"100 %");
+  EXPECT_EQ(settings::printerName(L"]%41"), std::nullopt) << "A is written ]A";
+  IniBytes file("[Morvi]\r\nImprimante=]%41\r\n");
+  EXPECT_EQ(MorviSettings(file).chosenPrinter(), std::nullopt);
 }
 
 }  // namespace
