@@ -215,8 +215,9 @@ void IniText::insert(std::size_t at, std::wstring text) {
   const auto ended = std::find_if(lines_.begin(), lines_.end(), [](const Line& l) { return !l.end.empty(); });
   const std::string end = ended != lines_.end() ? ended->end : encode(L"\r\n");
   if (at > 0 && lines_[at - 1].end.empty()) {
-    // A stray last byte of UTF-16 would shift every unit after it.
-    if (encoding_ == Encoding::Utf16 && lines_[at - 1].content.size() % 2) lines_[at - 1].content += '\0';
+    // A stray last byte of UTF-16, half a character that reads as nothing,
+    // would shift every unit after it: it goes.
+    if (encoding_ == Encoding::Utf16 && lines_[at - 1].content.size() % 2) lines_[at - 1].content.pop_back();
     lines_[at - 1].end = end;
   }
   std::string content = encode(text);

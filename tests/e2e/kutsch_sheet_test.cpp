@@ -78,6 +78,7 @@ TEST(KutschSheet, TheSixScalesAreKeptWhenImprimerIsPressed) {
   ASSERT_TRUE(confirmation);
   morvi.answer(confirmation, L"&Non");
   EXPECT_EQ(settings.storedText(L"PlancheKutsch"), L"20;25;50;75;100;125");
+  morvi.press(VK_ESCAPE);
 }
 
 }  // namespace
