@@ -22,7 +22,7 @@
 #include "ruler/other_scale.h"
 #include "ruler/scale_catalogue.h"
 #include "settings/morvi_settings.h"
-#include "framework/system/ini_file.h"
+#include "framework/system/ini_disk.h"
 
 class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
  public:
@@ -125,6 +125,7 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   ruler::Calibration PrinterCalibration;
   // The printer the field's value is for (empty while none is known).
   std::wstring CalibratedPrinter;
+  std::unique_ptr<fw::IniDisk> SettingsDisk;
   std::unique_ptr<fw::IniFile> SettingsFile;
   std::unique_ptr<settings::MorviSettings> Settings;
   bool SettingsRefusalSaid = false;

@@ -340,7 +340,6 @@ TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
   {
     MorviProcess morvi;  // the A4 printer, the default, never calibrated
     EXPECT_NEAR(morvi.calibrationCoef(), 1.0, 1e-12);
-    morvi.chooseOrientation(L"Portrait");
     morvi.chooseScale(5);
     const HWND dialog = morvi.askToPrint();
     ASSERT_TRUE(dialog);
@@ -348,7 +347,7 @@ TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
     morvi.answer(dialog, L"&Oui");
     const std::optional<std::string> pdf = folder.next();
     ASSERT_TRUE(pdf) << "nothing printed";
-    expectMeasuresTrue(measure(*pdf), scale(5), 1.0L, false);
+    expectMeasuresTrue(measure(*pdf), scale(5), 1.0L, false);  // the printer's portrait
     ASSERT_TRUE(morvi.close());
   }
   EXPECT_EQ(settings.stored(L"Imprimantes", L"PDF"), -12345) << "a run without a change writes no printer's";

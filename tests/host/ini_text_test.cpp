@@ -61,12 +61,4 @@ TEST(IniText, ReadsAndSetsAsTheProfileFunctions) {
   }
 }
 
-TEST(IniText, OnlyTheCodePageLacksCharacters) {
-  const test_support::Latin1 codePage;
-  EXPECT_FALSE(fw::IniText("[Morvi]\r\n", codePage).holdsExactly(L"ΨMEGA"));
-  EXPECT_TRUE(fw::IniText("[Morvi]\r\n", codePage).holdsExactly(L"Bureau é"));
-  EXPECT_TRUE(fw::IniText("\xEF\xBB\xBF", codePage).holdsExactly(L"ΨMEGA"));
-  EXPECT_TRUE(fw::IniText(utf16(L""), codePage).holdsExactly(L"ΨMEGA"));
-}
-
 }  // namespace

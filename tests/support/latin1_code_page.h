@@ -2,24 +2,21 @@
 // character, "?" for the characters beyond it.
 #pragma once
 
+#include <algorithm>
+
 #include "framework/system/ini_text.h"
 
 namespace test_support {
 
-class Latin1 : public fw::CodePage {
- public:
+struct Latin1 : fw::CodePage {
   std::wstring decode(std::string_view bytes) const override {
-    std::wstring text;
-    for (const char b : bytes) text += wchar_t(static_cast<unsigned char>(b));
-    return text;
+    return std::wstring(reinterpret_cast<const unsigned char*>(bytes.data()),
+                        reinterpret_cast<const unsigned char*>(bytes.data() + bytes.size()));
   }
   std::string encode(std::wstring_view text, bool& exact) const override {
+    exact = std::all_of(text.begin(), text.end(), [](wchar_t c) { return c <= 0xFF; });
     std::string bytes;
-    exact = true;
-    for (const wchar_t c : text) {
-      exact = exact && c <= 0xFF;
-      bytes += c <= 0xFF ? char(c) : '?';
-    }
+    for (const wchar_t c : text) bytes += c <= 0xFF ? char(c) : '?';
     return bytes;
   }
 };
