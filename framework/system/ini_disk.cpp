@@ -83,6 +83,10 @@ std::string readAll(const std::wstring& path) {
 // `path` in one step. Throws Refused;
 // the new file is gone then.
 void replaceWhole(const std::wstring& path, const std::string& bytes) {
+  // A file made read-only is refused as Windows refuses writing it, though
+  // a rename over it may pass.
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) throw Refused{ERROR_ACCESS_DENIED};
   const std::wstring dir = path.substr(0, path.find_last_of(L'\\'));
   wchar_t temporary[MAX_PATH]{};
   if (!GetTempFileNameW(dir.c_str(), L"ini", 0, temporary)) throw Refused{GetLastError()};
@@ -91,8 +95,10 @@ void replaceWhole(const std::wstring& path, const std::string& bytes) {
     const File file = open(temporary, GENERIC_WRITE, 0, TRUNCATE_EXISTING);
     DWORD written = 0;
     if (!file || !WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr) ||
-        written != bytes.size() || !FlushFileBuffers(file.get()))
+        !FlushFileBuffers(file.get()))
       error = GetLastError();
+    else if (written != bytes.size())
+      error = ERROR_DISK_FULL;
   }
   if (error == ERROR_SUCCESS &&
       !MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
