@@ -31,7 +31,7 @@ void TFormKutsch::loaded() {
 }
 
 std::optional<ruler::StripScales> TFormKutsch::run(HWND owner, const ruler::StripScales& scales,
-                                                   const std::function<bool()>& confirm) {
+                                                   const Confirm& confirm) {
   TFormKutsch form;
   form.confirm_ = confirm;
   form.setOwner(owner);
@@ -83,5 +83,7 @@ void TFormKutsch::EchelleChange(fw::Control&) {
 }
 
 void TFormKutsch::BtImprimerClick(fw::Control&) {
-  if (confirm_()) setModalResult(fw::ModalResult::OK);
+  // Enabled only while all six read.
+  if (const std::optional<ruler::StripScales> six = scales(); six && confirm_(*six))
+    setModalResult(fw::ModalResult::OK);
 }

@@ -18,9 +18,10 @@ class TFormKutsch : public fw::Published<TFormKutsch, fw::Form> {
   static fw::Publication publication() { return {"TFormKutsch", {}}; }
 
   // Runs the dialog over `owner` with `scales` in the fields; "Imprimer"
-  // closes it once `confirm` says yes. The six N to print, or nothing.
-  static std::optional<ruler::StripScales> run(HWND owner, const ruler::StripScales& scales,
-                                               const std::function<bool()>& confirm);
+  // hands `confirm` the six N and closes the dialog once it says yes. The
+  // six N to print, or nothing.
+  using Confirm = std::function<bool(const ruler::StripScales&)>;
+  static std::optional<ruler::StripScales> run(HWND owner, const ruler::StripScales& scales, const Confirm& confirm);
 
   fw::RadioGroup* RgJeux = nullptr;
   std::array<fw::Label*, ruler::stripCount> lblEchelles{};
@@ -44,5 +45,5 @@ class TFormKutsch : public fw::Published<TFormKutsch, fw::Form> {
   std::optional<ruler::StripScales> scales() const;
   void show(const ruler::StripScales& scales);
 
-  std::function<bool()> confirm_;
+  Confirm confirm_;
 };

@@ -22,7 +22,7 @@
 #include "ruler/other_scale.h"
 #include "ruler/scale_catalogue.h"
 #include "settings/morvi_settings.h"
-#include "framework/system/ini_file.h"
+#include "framework/system/ini_disk.h"
 
 class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
  public:
@@ -109,7 +109,8 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   void followPrinterInForce(const std::vector<std::wstring>& printers);
   void showCalibration(ruler::Calibration calibration);
   // The field's value once the user has set it (the field left, an arrow
-  // clicked, the assistant applied) is kept at once for its printer.
+  // clicked or its key let go, the assistant applied) is kept at once for
+  // its printer.
   void calibrationSettled();
   // "Confirmez l'impression", with the printers to choose from, each with
   // its calibration; true when "Oui" was pressed, the printer chosen then in
@@ -124,6 +125,7 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   ruler::Calibration PrinterCalibration;
   // The printer the field's value is for (empty while none is known).
   std::wstring CalibratedPrinter;
+  std::unique_ptr<fw::IniDisk> SettingsDisk;
   std::unique_ptr<fw::IniFile> SettingsFile;
   std::unique_ptr<settings::MorviSettings> Settings;
   bool SettingsRefusalSaid = false;

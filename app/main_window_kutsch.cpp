@@ -27,13 +27,18 @@ bool TFormmorvi::kutschCommand(WPARAM command) {
 
 void TFormmorvi::PlancheKutsch() {
   const ruler::StripScales shown = KutschScales.value_or(ruler::scalesOf(ruler::scaleSets()[0]));
-  const std::optional<ruler::StripScales> scales = TFormKutsch::run(handle(), shown, [this] { return confirmPrint(); });
+  const std::optional<ruler::StripScales> scales =
+      TFormKutsch::run(handle(), shown, [this](const ruler::StripScales& chosen) {
+        // The six N are the user's once "Imprimer" is pressed, whatever the
+        // confirmation and the print then do.
+        KutschScales = chosen;
+        if (Settings) {
+          Settings->setKutschScales(chosen);
+          saveSettings();
+        }
+        return confirmPrint();
+      });
   if (!scales) return;
   // The confirmation has followed the default printer: its calibration prints.
   ruler::printKutschSheet(fw::printer(), *scales, PrinterCalibration, fw::numberFormat().decimal);
-  KutschScales = scales;
-  if (Settings) {
-    Settings->setKutschScales(*scales);
-    saveSettings();
-  }
 }

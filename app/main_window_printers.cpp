@@ -46,7 +46,11 @@ void TFormmorvi::usePrinter(const std::wstring& printer) {
   showCalibration(Settings ? Settings->calibrationFor(printer) : ruler::Calibration());
 }
 
-void TFormmorvi::showPrinterCalibration() { usePrinter(printerInForce(fw::installedPrinters())); }
+void TFormmorvi::showPrinterCalibration() {
+  const std::wstring printer = printerInForce(fw::installedPrinters());
+  if (Settings) Settings->takeEarlierCalibration(printer);
+  usePrinter(printer);
+}
 
 void TFormmorvi::followPrinterInForce(const std::vector<std::wstring>& printers) {
   const std::wstring printer = printerInForce(printers);
@@ -62,9 +66,10 @@ bool TFormmorvi::confirmPrint() {
   std::vector<ruler::PrinterOffer> offers;
   for (const std::wstring& name : printers) {
     // The printer in force prints what the field shows, typed and not yet left.
-    offers.push_back({name, name == CalibratedPrinter ? PrinterCalibration
-                            : Settings                ? Settings->calibrationFor(name)
-                                                      : ruler::Calibration()});
+    const bool inForce = name == CalibratedPrinter;
+    const bool own = Settings && Settings->calibrated(name);
+    offers.push_back({name, inForce ? PrinterCalibration : own ? Settings->calibrationFor(name) : ruler::Calibration(),
+                      own || (inForce && PrinterCalibration != ruler::Calibration())});
   }
   std::optional<std::wstring> gone = Settings ? Settings->chosenPrinter() : std::nullopt;
   if (gone && installed(printers, *gone)) gone.reset();

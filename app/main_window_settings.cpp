@@ -45,7 +45,8 @@ std::optional<int> printerOrientation() {
 
 void TFormmorvi::FormCreate(fw::Control& sender) {
   try {
-    SettingsFile = std::make_unique<fw::IniFile>(settingsFilePath());
+    SettingsDisk = std::make_unique<fw::IniDisk>(settingsFilePath());
+    SettingsFile = std::make_unique<fw::IniFile>(*SettingsDisk, fw::systemCodePage());
     Settings = std::make_unique<settings::MorviSettings>(*SettingsFile);
   } catch (const std::exception& e) {
     // The window opens all the same, with the printer's orientation and

@@ -286,6 +286,10 @@ LRESULT TSpinEdit::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp == VK_UP) StepUp();
       else if (wp == VK_DOWN) StepDown();
       break;  // the edit still sees the key
+    case WM_KEYUP:
+      // An arrow key let go after its steps, held or not, as a button is.
+      if (wp == VK_UP || wp == VK_DOWN) settled();
+      break;
     case WM_CHAR:
       if (!AcceptsChar(wchar_t(wp))) {
         beep(0);

@@ -81,9 +81,9 @@ class TSpinEdit : public fw::Published<TSpinEdit, fw::EditBox> {
   int value() const { return spin::readValue(text(), kept_); }
   void setValue(int v);
 
-  // Called once the user has settled on a value: the field left, or a
-  // button of the pair let go after its clicks. Typing and the arrow keys
-  // settle nothing until then.
+  // Called once the user has settled on a value: the field left, a button
+  // of the pair or an arrow key let go after its steps. Typing settles
+  // nothing until then.
   void setOnSettled(std::function<void()> onSettled) { onSettled_ = std::move(onSettled); }
 
   virtual bool AcceptsChar(wchar_t ch) const;

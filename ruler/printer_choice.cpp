@@ -9,7 +9,8 @@ namespace ruler {
 std::wstring printerLine(const PrinterOffer& printer) {
   // A name of a hundred characters would make the dialog wider than a screen.
   constexpr std::size_t longest = 40;
-  return cutInMiddle(printer.name, longest) + L" \u00B7 étalonnage " + printer.calibration.text();
+  return cutInMiddle(printer.name, longest) + L" \u00B7 " +
+         (printer.calibrated ? L"étalonnage " + printer.calibration.text() : L"non étalonnée");
 }
 
 PrinterChoice printerChoice(const std::vector<PrinterOffer>& printers, const std::wstring& inForce,

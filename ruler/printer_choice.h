@@ -1,5 +1,6 @@
 // The printers the print confirmation offers: one line a printer, its name
-// and the calibration it prints with ("PDF-Letter · étalonnage -8 ‰"), the
+// and the calibration it prints with ("PDF-Letter · étalonnage -8 ‰", or
+// "PDF2 · non étalonnée" for one without its own, which prints at 0), the
 // printer in force chosen. A printer chosen earlier that has gone since is
 // said, and the one in force stands in for it.
 #pragma once
@@ -15,6 +16,7 @@ namespace ruler {
 struct PrinterOffer {
   std::wstring name;
   Calibration calibration;
+  bool calibrated = true;  // false: none of its own
 };
 
 struct PrinterChoice {
@@ -31,7 +33,7 @@ struct PrinterChoice {
 PrinterChoice printerChoice(const std::vector<PrinterOffer>& printers, const std::wstring& inForce,
                             const std::optional<std::wstring>& gone);
 
-// "PDF · étalonnage +7 ‰".
+// "PDF · étalonnage +7 ‰", "PDF2 · non étalonnée".
 std::wstring printerLine(const PrinterOffer& printer);
 
 }  // namespace ruler

@@ -38,7 +38,6 @@ MorviSettings::Entry& MorviSettings::entry(std::wstring_view section, std::wstri
 
 void MorviSettings::set(std::wstring_view section, std::wstring_view key, std::wstring value) {
   Entry& e = entry(section, key);
-  if (e.text == value) return;
   e.text = std::move(value);
   e.pending = true;
 }
@@ -47,17 +46,33 @@ std::wstring MorviSettings::keyOf(const std::wstring& printer) const {
   return printerKey(printer, store_.holdsExactly(printer));
 }
 
-ruler::Calibration MorviSettings::calibrationFor(const std::wstring& printer) const {
+std::optional<ruler::Calibration> MorviSettings::ownCalibration(const std::wstring& printer) const {
   std::optional<std::int32_t> permille;
-  if (!printer.empty()) permille = integer(text(kPrinters, keyOf(printer)));
-  if (!permille) permille = integer(text(kMorvi, kCoef));
-  return ruler::Calibration::clamped(permille.value_or(0));
+  if (earlier_ == printer) permille = integer(text(kMorvi, kCoef));
+  else if (!printer.empty()) permille = integer(text(kPrinters, keyOf(printer)));
+  if (!permille) return std::nullopt;
+  return ruler::Calibration::clamped(*permille);
+}
+
+ruler::Calibration MorviSettings::calibrationFor(const std::wstring& printer) const {
+  return ownCalibration(printer).value_or(ruler::Calibration());
+}
+
+void MorviSettings::takeEarlierCalibration(const std::wstring& printer) {
+  if (!store_.holdsKeys(kPrinters) && integer(text(kMorvi, kCoef))) earlier_ = printer;
 }
 
 void MorviSettings::setCalibration(const std::wstring& printer, ruler::Calibration calibration) {
   if (calibration == calibrationFor(printer)) return;
   const std::wstring permille = std::to_wstring(calibration.permille());
-  if (!printer.empty()) set(kPrinters, keyOf(printer), permille);
+  if (!printer.empty()) {
+    // Coef is about to be another printer's: the earlier version's printer
+    // keeps it as its own.
+    if (earlier_ && !earlier_->empty() && *earlier_ != printer)
+      set(kPrinters, keyOf(*earlier_), std::to_wstring(calibrationFor(*earlier_).permille()));
+    earlier_.reset();
+    set(kPrinters, keyOf(printer), permille);
+  }
   set(kMorvi, kCoef, permille);
 }
 
@@ -68,7 +83,7 @@ std::optional<int> MorviSettings::orientation() const {
 }
 
 void MorviSettings::setOrientation(int item) {
-  if (item != orientation()) set(kMorvi, kOrientation, std::to_wstring(item));
+  set(kMorvi, kOrientation, std::to_wstring(item));
 }
 
 std::optional<std::wstring> MorviSettings::chosenPrinter() const {
@@ -77,7 +92,7 @@ std::optional<std::wstring> MorviSettings::chosenPrinter() const {
 }
 
 void MorviSettings::setChosenPrinter(const std::wstring& name) {
-  if (name != chosenPrinter()) set(kMorvi, kChosenPrinter, printerKey(name, false));
+  set(kMorvi, kChosenPrinter, printerKey(name, false));
 }
 
 std::optional<ruler::ScaleDenominator> MorviSettings::otherScale() const {
@@ -86,7 +101,7 @@ std::optional<ruler::ScaleDenominator> MorviSettings::otherScale() const {
 }
 
 void MorviSettings::setOtherScale(ruler::ScaleDenominator n) {
-  if (n != otherScale()) set(kMorvi, kOtherScale, n.text(L'.'));
+  set(kMorvi, kOtherScale, n.text(L'.'));
 }
 
 std::optional<ruler::StripScales> MorviSettings::kutschScales() const {
@@ -103,7 +118,6 @@ std::optional<ruler::StripScales> MorviSettings::kutschScales() const {
 }
 
 void MorviSettings::setKutschScales(const ruler::StripScales& scales) {
-  if (scales == kutschScales()) return;
   std::wstring text;
   for (const ruler::ScaleDenominator& n : scales) {
     if (!text.empty()) text += kKutschSeparator;
@@ -122,11 +136,12 @@ bool MorviSettings::pending() const {
 }
 
 void MorviSettings::save() {
-  for (Entry& e : entries_) {
-    if (!e.pending) continue;
-    store_.write(e.section, e.key, *e.text);
-    e.pending = false;
-  }
+  std::vector<fw::KeyValue> values;
+  for (const Entry& e : entries_)
+    if (e.pending) values.push_back({e.section, e.key, *e.text});
+  if (values.empty()) return;
+  store_.write(values);
+  for (Entry& e : entries_) e.pending = false;
 }
 
 }  // namespace settings

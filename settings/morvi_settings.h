@@ -2,9 +2,10 @@
 // and [Imprimantes]: the calibration, each printer's own, the orientation,
 // the N of the scale the catalogue lacks and the six of the kutsch sheet.
 //
-// A value is read once and written only when the user set it to something
-// else: a key nobody changed in a run keeps its line as it was, a hand-edited
-// value that reads clamped or not at all included.
+// A value is read once and written only when the user set it: a key nobody
+// set in a run keeps its line as it was, a hand-edited value that reads
+// clamped or not at all included. What the user sets is written even when
+// the file held it already: the file may have been edited since it was read.
 #pragma once
 
 #include <optional>
@@ -22,10 +23,18 @@ class MorviSettings {
  public:
   explicit MorviSettings(fw::KeyValueStore& store) : store_(store) {}
 
-  // The printer's own calibration, else [Morvi] Coef, else 0; within range.
+  // The printer's own calibration, within range; 0 for a printer without
+  // one.
   ruler::Calibration calibrationFor(const std::wstring& printer) const;
-  // Kept as the printer's own (none without a printer) and as Coef, which
-  // serves every printer without one of its own.
+  bool calibrated(const std::wstring& printer) const { return ownCalibration(printer).has_value(); }
+  // A file that an earlier version wrote, with no [Imprimantes] entry at
+  // all, holds one calibration, [Morvi] Coef: it becomes the own of
+  // `printer`, the one in force (empty when there is none), and is written
+  // as such with the first calibration kept for another printer.
+  void takeEarlierCalibration(const std::wstring& printer);
+  // Kept as the printer's own (none without a printer) and as Coef, which an
+  // earlier version reads; nothing when the printer has it already, as the
+  // field shows it.
   void setCalibration(const std::wstring& printer, ruler::Calibration calibration);
 
   // The stored item of the orientation: 0 portrait, 1 landscape, -1 none (a
@@ -51,8 +60,8 @@ class MorviSettings {
   void completeWith(ruler::Calibration shown, std::optional<int> shownOrientation);
 
   bool pending() const;
-  // Writes what was set since it was read or last written. A write the file
-  // refuses throws, and what was not written stays pending.
+  // Writes what was set since it was last written, all of it or nothing. A
+  // write the file refuses throws, and all of it stays pending.
   void save();
 
  private:
@@ -67,10 +76,13 @@ class MorviSettings {
   }
   void set(std::wstring_view section, std::wstring_view key, std::wstring value);
   std::wstring keyOf(const std::wstring& printer) const;
+  std::optional<ruler::Calibration> ownCalibration(const std::wstring& printer) const;
 
   fw::KeyValueStore& store_;
   // Each key read once, in the order first asked for; written in that order.
   mutable std::vector<Entry> entries_;
+  // The printer whose calibration Coef is, in a file an earlier version wrote.
+  std::optional<std::wstring> earlier_;
 };
 
 }  // namespace settings

@@ -129,8 +129,20 @@ def bmp_seeds():
     return seeds
 
 
+def ini_seeds():
+    utf16 = lambda text: b"\xff\xfe" + text.encode("utf-16-le")
+    return {
+        "crlf.ini": b"; mine\r\n[Morvi]\r\n  Coef = -250 \r\nOrientation=1\r\n\r\n[Imprimantes]\r\nPDF=7\r\n",
+        "lf_repeated.ini": b"[morvi]\nCoef=1\ncoef=2\n[Other]\nK='x'\n[MORVI]\nCoef=3",
+        "utf8.ini": "[Imprimantes]\nTraceur-\u00c9=33\n".encode("utf-8"),
+        "utf8_bom.ini": b"\xef\xbb\xbf[Morvi]\r\nCoef=\"5\"\r\n",
+        "utf16.ini": utf16("[Morvi]\r\nCoef=1\r\n[Imprimantes]\r\n\u010a=2"),
+        "code_page.ini": b"[Imprimantes]\r\nTraceur-\xc9=33\r\n",
+    }
+
+
 SEEDS = {"image_header_fuzz": image_seeds, "description_fuzz": description_seeds,
-         "bmp_layout_fuzz": bmp_seeds}
+         "bmp_layout_fuzz": bmp_seeds, "ini_text_fuzz": ini_seeds}
 
 
 def main():

@@ -27,6 +27,7 @@ TEST(KutschSheet, CtrlKEnterAndTheConfirmationPrintSixTrueStrips) {
     ASSERT_TRUE(morvi.openKutschSheet());
     morvi.press(VK_RETURN);
     ASSERT_TRUE(morvi.dialog(L"Confirmation"));
+    EXPECT_EQ(settings.storedText(L"PlancheKutsch"), L"20;25;50;75;100;125") << "not kept when Imprimer is pressed";
     morvi.press(VK_RETURN);
     const std::optional<std::string> pdf = folder.next();
     ASSERT_TRUE(pdf) << "no sheet came out";

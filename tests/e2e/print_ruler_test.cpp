@@ -330,15 +330,24 @@ double coefficientOnceSettled(const MorviProcess& morvi, double wanted) {
   return morvi.calibrationCoef();
 }
 
-// Each printer keeps its own calibration under [Imprimantes]; [Morvi] Coef
-// serves a printer without one and is still written for an older Morvi.
+// Each printer keeps its own calibration under [Imprimantes]; a printer
+// without one prints at 0 and the confirmation says so. [Morvi] Coef is
+// still written for an older Morvi, and serves no other printer.
 TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
   const SettingsFileSetAside settings;
   settings.write("[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n");
   PdfFolder folder;
   {
-    MorviProcess morvi;  // the A4 printer, the default
-    EXPECT_NEAR(morvi.calibrationCoef(), 1.012, 1e-12);
+    MorviProcess morvi;  // the A4 printer, the default, never calibrated
+    EXPECT_NEAR(morvi.calibrationCoef(), 1.0, 1e-12);
+    morvi.chooseScale(5);
+    const HWND dialog = morvi.askToPrint();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(automation::descendantWithText(dialog, L"PDF \u00B7 non étalonnée")) << dialogText(dialog);
+    morvi.answer(dialog, L"&Oui");
+    const std::optional<std::string> pdf = folder.next();
+    ASSERT_TRUE(pdf) << "nothing printed";
+    expectMeasuresTrue(measure(*pdf), scale(5), 1.0L, false);  // the printer's portrait
     ASSERT_TRUE(morvi.close());
   }
   EXPECT_EQ(settings.stored(L"Imprimantes", L"PDF"), -12345) << "a run without a change writes no printer's";
@@ -358,7 +367,7 @@ TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
     expectMeasuresTrue(measure(*pdf), scale(5), 0.992L, false);
     {
       const DefaultPrinter a4(L"PDF");
-      EXPECT_NEAR(coefficientOnceSettled(morvi, 1.012), 1.012, 1e-12) << "the field does not follow";
+      EXPECT_NEAR(coefficientOnceSettled(morvi, 1.0), 1.0, 1e-12) << "the field does not follow";
     }
     EXPECT_NEAR(coefficientOnceSettled(morvi, 0.992), 0.992, 1e-12);
     morvi.calibrate(5);
@@ -374,7 +383,7 @@ TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
 // default printer stays as it was.
 TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
   const SettingsFileSetAside settings;
-  settings.write("[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n");
+  settings.write("[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF=12\r\nPDF-Letter=-8\r\n");
   const DefaultPrinter a4(L"PDF");
   const std::wstring letterLine = L"PDF-Letter · étalonnage -8 ‰";
   PdfFolder folder;

@@ -24,6 +24,7 @@ TEST(PrinterChoice, OneLineAPrinterThePrinterInForceChosen) {
       {two, L"PDF", L"Bureau", {L"PDF · étalonnage +12 ‰", L"PDF-Letter · étalonnage -8 ‰"}, 0,
        L"L'imprimante « Bureau » n'est plus installée : « PDF » la remplace"},
       {{two[1]}, L"PDF-Letter", {}, {}, 0, L"PDF-Letter · étalonnage -8 ‰"},
+      {{{L"PDF2", Calibration(), false}}, L"PDF2", {}, {}, 0, L"PDF2 · non étalonnée"},
       {{}, L"", L"Bureau", {}, -1, L""},
   };
   for (const auto& row : rows) {

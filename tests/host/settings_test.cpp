@@ -1,77 +1,39 @@
-// The settings model over a file that behaves as a private-profile file in
-// the code page 1252 does: keys matched without case and trimmed, a line
-// starting with "[" a section, the first "=" ending the key, and characters
-// the code page lacks written as "?".
+// The settings model over the bytes of a settings file in the code page
+// (Latin-1 here), read and edited as the program reads and edits them.
 #include "settings/morvi_settings.h"
 
 #include <gtest/gtest.h>
 
-#include <cwctype>
-#include <vector>
+#include "framework/error/error.h"
+#include "framework/system/ini_file.h"
+#include "settings/printer_key.h"
+#include "tests/support/latin1_code_page.h"
 
 namespace {
 
 using ruler::Calibration;
 using settings::MorviSettings;
 
-class IniText : public fw::KeyValueStore {
- public:
-  explicit IniText(const std::wstring& text) {
-    for (std::size_t begin = 0, end; begin < text.size(); begin = end + 2) {
-      end = text.find(L"\r\n", begin);
-      lines.push_back(text.substr(begin, end - begin));
-    }
-  }
-  std::wstring text() const {
-    std::wstring all;
-    for (const std::wstring& line : lines) all += line + L"\r\n";
-    return all;
-  }
-  std::optional<std::wstring> read(std::wstring_view section, std::wstring_view key) const override {
-    const auto [at, end] = find(section, key);
-    return at ? std::optional(trim(lines[*at].substr(lines[*at].find(L'=') + 1))) : std::nullopt;
-  }
-  void write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override {
-    const auto [at, end] = find(section, inCodePage(key));
-    const std::wstring line = inCodePage(key) + L"=" + inCodePage(value);
-    if (at) lines[*at] = line;
-    else if (end) lines.insert(lines.begin() + std::ptrdiff_t(*end), line);
-    else lines.insert(lines.end(), {L"[" + std::wstring(section) + L"]", line});
-  }
-  bool holdsExactly(std::wstring_view t) const override { return inCodePage(t) == t; }
+const test_support::Latin1 latin1;
 
- private:
-  static std::wstring inCodePage(std::wstring_view t) {
-    std::wstring out(t);
-    for (wchar_t& c : out)
-      if (c > 0xFF) c = L'?';
-    return out;
+// The file's bytes in Latin-1; `refuse` makes writes fail, as a full disk.
+struct Disk : fw::IniBytes {
+  explicit Disk(const std::wstring& text) {
+    bool exact;
+    bytes = latin1.encode(text, exact);
   }
-  static std::wstring trim(const std::wstring& t) {
-    const auto first = t.find_first_not_of(L" \t"), last = t.find_last_not_of(L" \t");
-    return first == std::wstring::npos ? L"" : t.substr(first, last - first + 1);
+  std::string read() const override { return bytes; }
+  void write(const Edit& edit) override {
+    if (refuse) throw fw::IniFileError(L"Impossible d'écrire");
+    bytes = edit(bytes);
   }
-  static bool same(std::wstring_view a, std::wstring_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
-  }
-  // The line of `key` in `section`, and the line after the section's last.
-  std::pair<std::optional<std::size_t>, std::optional<std::size_t>> find(std::wstring_view section,
-                                                                         std::wstring_view key) const {
-    std::wstring current;
-    std::optional<std::size_t> at, end;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      const std::wstring line = trim(lines[i]);
-      if (line.starts_with(L"[")) current = line.substr(1, line.find(L']') - 1);
-      if (!same(current, section)) continue;
-      end = i + 1;
-      if (const auto eq = line.find(L'='); !at && !line.starts_with(L"[") && eq != std::wstring::npos &&
-                                           same(trim(line.substr(0, eq)), key))
-        at = i;
-    }
-    return {at, end};
-  }
-  std::vector<std::wstring> lines;
+  std::string bytes;
+  bool refuse = false;
+};
+
+struct IniText : Disk, fw::IniFile {
+  explicit IniText(const std::wstring& text) : Disk(text), fw::IniFile(static_cast<Disk&>(*this), latin1) {}
+  std::wstring text() const { return latin1.decode(bytes); }
 };
 
 TEST(Settings, WhatIsInForceForAPrinter) {
@@ -81,19 +43,34 @@ TEST(Settings, WhatIsInForceForAPrinter) {
     int permille;
   } rows[] = {
       {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n", L"PDF-Letter", -8},  // as earlier versions wrote
-      {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n", L"PDF", 12},
-      {L"[Morvi]\r\nCoef=12\r\n", L"", 12},
+      {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n", L"PDF", 0},
+      {L"[Morvi]\r\nCoef=12\r\n", L"PDF", 12},  // PDF in force: Coef is its own
+      {L"[Morvi]\r\nCoef=12\r\n", L"PDF2", 0},
       {L"[Imprimantes]\r\nPDF=7\r\n", L"Other", 0},
       {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nHOSTILE=500\r\nPDF=abc\r\n", L"HOSTILE", 100},
-      {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nHOSTILE=500\r\nPDF=abc\r\n", L"PDF", 12},
+      {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nHOSTILE=500\r\nPDF=abc\r\n", L"PDF", 0},
       {L"[Morvi]\r\nCoef=-250\r\n", L"PDF", -100},
   };
   for (const auto& row : rows) {
     IniText file(row.file);
-    EXPECT_EQ(MorviSettings(file).calibrationFor(row.printer).permille(), row.permille) << row.printer;
+    MorviSettings model(file);
+    model.takeEarlierCalibration(L"PDF");
+    EXPECT_EQ(model.calibrationFor(row.printer).permille(), row.permille) << row.printer;
+    EXPECT_EQ(model.calibrated(row.printer), row.permille != 0) << row.printer;
   }
   IniText file(L"[Morvi]\r\nOrientation=5\r\n");
   EXPECT_EQ(MorviSettings(file).orientation(), 1);
+}
+
+// An earlier version's one calibration stays its printer's once another
+// printer has one.
+TEST(Settings, AnEarlierVersionsCalibrationIsKeptAsItsPrintersOwn) {
+  IniText file(L"[Morvi]\r\nCoef=12\r\n");
+  MorviSettings model(file);
+  model.takeEarlierCalibration(L"PDF");
+  model.setCalibration(L"PDF2", Calibration::clamped(5));
+  model.save();
+  EXPECT_EQ(file.text(), L"[Morvi]\r\nCoef=5\r\n[Imprimantes]\r\nPDF2=5\r\nPDF=12\r\n");
 }
 
 TEST(Settings, OnlyWhatTheUserChangedIsWritten) {
@@ -105,7 +82,6 @@ TEST(Settings, OnlyWhatTheUserChangedIsWritten) {
   // values where the file has its own.
   model.setCalibration(L"HOSTILE", model.calibrationFor(L"HOSTILE"));
   model.setCalibration(L"PDF", model.calibrationFor(L"PDF"));
-  model.setOrientation(*model.orientation());
   model.completeWith(Calibration::clamped(3), 0);
   EXPECT_FALSE(model.pending());
   model.save();
@@ -117,9 +93,20 @@ TEST(Settings, OnlyWhatTheUserChangedIsWritten) {
   model.save();
   EXPECT_FALSE(model.pending());
   EXPECT_EQ(file.text(),
-            L"; mine\r\n[Morvi]\r\nCoef=7\r\nOrientation=1\r\nAutreEchelle=abc\r\n[Imprimantes]\r\nHOSTILE=500\r\n"
+            L"; mine\r\n[Morvi]\r\nCoef = 7\r\nOrientation=1\r\nAutreEchelle=abc\r\n[Imprimantes]\r\nHOSTILE=500\r\n"
             L"PDF=7\r\n");
   EXPECT_EQ(model.calibrationFor(L"HOSTILE").permille(), 100) << "its own still counts";
+
+  // Edited from outside since: that edit stays, and what the user sets lands
+  // though it is what was read. A refused write leaves all to the next.
+  file.bytes = "[Morvi]\r\nOrientation=0\r\nPerso=garde-moi\r\n";
+  model.setOrientation(1);
+  file.refuse = true;
+  EXPECT_THROW(model.save(), fw::IniFileError);
+  file.refuse = false;
+  model.setOtherScale(*ruler::ScaleDenominator::ofTenths(1414));
+  model.save();
+  EXPECT_EQ(file.text(), L"[Morvi]\r\nOrientation=1\r\nPerso=garde-moi\r\nAutreEchelle=141.4\r\n");
 
   IniText empty(L"");
   MorviSettings firstRun(empty);
@@ -162,7 +149,19 @@ TEST(Settings, EveryPrinterNameIsItsOwnKey) {
   int permille = 0;
   for (const std::wstring& name : names)
     EXPECT_EQ(nextRun.calibrationFor(name).permille(), ++permille) << file.text();
-  EXPECT_EQ(nextRun.calibrationFor(L"HOSTILE").permille(), permille) << "Coef: the last set";
+  EXPECT_FALSE(nextRun.calibrated(L"HOSTILE"));
+  EXPECT_NE(file.text().find(L"Coef=" + std::to_wstring(permille) + L"\r\n"), std::wstring::npos) << "the last set";
+}
+
+// Names only the escaped key holds, and a key that no name writes.
+TEST(Settings, PrinterKeys) {
+  for (const auto& [name, key] : {std::pair{L";PDF", L"]%3BPDF"}, {L"PDF ", L"]PDF%20"}, {L"100 %", L"100 %"}}) {
+    EXPECT_EQ(settings::printerKey(name, true), key);
+    EXPECT_EQ(settings::printerName(key), name);
+  }
+  EXPECT_EQ(settings::printerName(L"]100%20%25"), L"100 %");
+  IniText file(L"[Morvi]\r\nImprimante=]%41\r\n");
+  EXPECT_EQ(MorviSettings(file).chosenPrinter(), std::nullopt) << "A is written ]A";
 }
 
 }  // namespace

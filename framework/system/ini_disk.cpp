@@ -1,0 +1,135 @@
+#include "framework/system/ini_disk.h"
+
+#include <windows.h>
+
+#include <memory>
+
+#include "framework/error/error.h"
+
+namespace fw {
+
+namespace {
+
+// A file without a byte-order mark that is not UTF-8 is in the system's
+// code page, as the profile functions read and write it.
+class SystemCodePage : public CodePage {
+ public:
+  std::wstring decode(std::string_view bytes) const override {
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(std::size_t(
+        MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), text.data(), int(text.size()))));
+    return text;
+  }
+  std::string encode(std::wstring_view text, bool& exact) const override {
+    // Without best fit, a character the code page lacks sets usedDefault.
+    BOOL usedDefault = FALSE;
+    const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), int(text.size()), nullptr, 0,
+                                      nullptr, &usedDefault);
+    std::string bytes(std::size_t(n), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), int(text.size()), bytes.data(), n, nullptr,
+                        nullptr);
+    exact = !usedDefault;
+    return bytes;
+  }
+};
+
+
+// A step the system refused, with its error code.
+struct Refused {
+  DWORD error;
+};
+
+struct HandleCloser {
+  void operator()(HANDLE h) const { CloseHandle(h); }
+};
+using File = std::unique_ptr<void, HandleCloser>;
+
+File open(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
+  const HANDLE h = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return File(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+// The system's own words for the last error, without the line end it adds.
+std::wstring systemReason(DWORD error) {
+  wchar_t* text = nullptr;
+  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                 error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring reason = text ? text : L"erreur " + std::to_wstring(error);
+  LocalFree(text);
+  while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' '))
+    reason.pop_back();
+  return reason;
+}
+
+// The file's bytes; none when there is no file yet. Throws Refused otherwise.
+std::string readAll(const std::wstring& path) {
+  const File file = open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+  if (!file) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
+    throw Refused{error};
+  }
+  std::string bytes;
+  char buffer[4096];
+  DWORD n = 0;
+  while (true) {
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) throw Refused{GetLastError()};
+    if (n == 0) return bytes;
+    bytes.append(buffer, n);
+  }
+}
+
+// Writes `bytes` to a new file beside `path`, flushed, and moves it over
+// `path` in one step. Throws Refused;
+// the new file is gone then.
+void replaceWhole(const std::wstring& path, const std::string& bytes) {
+  // A file made read-only is refused as Windows refuses writing it, though
+  // a rename over it may pass.
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) throw Refused{ERROR_ACCESS_DENIED};
+  const std::wstring dir = path.substr(0, path.find_last_of(L'\\'));
+  wchar_t temporary[MAX_PATH]{};
+  if (!GetTempFileNameW(dir.c_str(), L"ini", 0, temporary)) throw Refused{GetLastError()};
+  DWORD error = ERROR_SUCCESS;
+  {
+    const File file = open(temporary, GENERIC_WRITE, 0, TRUNCATE_EXISTING);
+    DWORD written = 0;
+    if (!file || !WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr) ||
+        !FlushFileBuffers(file.get()))
+      error = GetLastError();
+    else if (written != bytes.size())
+      error = ERROR_DISK_FULL;
+  }
+  if (error == ERROR_SUCCESS &&
+      !MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    error = GetLastError();
+  if (error != ERROR_SUCCESS) {
+    DeleteFileW(temporary);
+    throw Refused{error};
+  }
+}
+
+}  // namespace
+
+const CodePage& systemCodePage() {
+  static const SystemCodePage codePage;
+  return codePage;
+}
+
+std::string IniDisk::read() const {
+  try {
+    return readAll(path_);
+  } catch (const Refused& refused) {
+    throw IniFileError(L"Impossible de lire " + path_ + L" : " + systemReason(refused.error));
+  }
+}
+
+void IniDisk::write(const Edit& edit) {
+  try {
+    replaceWhole(path_, edit(readAll(path_)));
+  } catch (const Refused& refused) {
+    throw IniFileError(L"Impossible d'écrire dans " + path_ + L" : " + systemReason(refused.error));
+  }
+}
+
+}  // namespace fw
