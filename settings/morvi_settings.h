@@ -1,6 +1,7 @@
 // What Morvi keeps from one run to the next, in the file's sections [Morvi]
 // and [Imprimantes]: the calibration, each printer's own, the orientation,
-// the N of the scale the catalogue lacks and the six of the kutsch sheet.
+// the N of the scale the catalogue lacks and the six of the kutsch sheet; in
+// [Ecrans] the size of each monitor's pixels.
 //
 // A value is read once and written only when the user set it to something
 // else: a key nobody changed in a run keeps its line as it was, a hand-edited
@@ -45,6 +46,12 @@ class MorviSettings {
   // read.
   std::optional<ruler::StripScales> kutschScales() const;
   void setKutschScales(const ruler::StripScales& scales);
+
+  // The pixels per millimetre the user measured on a monitor, under [Ecrans]
+  // (screen_settings.cpp); `monitor` names the monitor and its resolution.
+  // Nothing when never measured or when the value does not read as a pitch.
+  std::optional<double> screenPitch(const std::wstring& monitor) const;
+  void setScreenPitch(const std::wstring& monitor, double pixelsPerMm);
 
   // What the first run leaves in a file without them: Coef, and the
   // orientation when one is known. Set as values the user would have set.

@@ -165,4 +165,23 @@ TEST(Settings, EveryPrinterNameIsItsOwnKey) {
   EXPECT_EQ(nextRun.calibrationFor(L"HOSTILE").permille(), permille) << "Coef: the last set";
 }
 
+// Each monitor at each resolution keeps its own pixel size; a value that
+// reads as no pitch is none.
+TEST(Settings, EachMonitorsPixelSize) {
+  IniText file(L"[Ecrans]\r\nOld 800x600=abc\r\nHuge 800x600=250\r\n");
+  MorviSettings model(file);
+  model.setScreenPitch(L"MONITOR\\GSM5B09 1920x1080", 3.6);
+  model.setScreenPitch(L"MONITOR\\GSM5B09 1280x720", 2.4);
+  model.setScreenPitch(L"Écran Ψ 1920x1080", 4.25);
+  model.save();
+  IniText back(file.text());
+  MorviSettings nextRun(back);
+  EXPECT_EQ(nextRun.screenPitch(L"MONITOR\\GSM5B09 1920x1080"), 3.6) << file.text();
+  EXPECT_EQ(nextRun.screenPitch(L"MONITOR\\GSM5B09 1280x720"), 2.4);
+  EXPECT_EQ(nextRun.screenPitch(L"Écran Ψ 1920x1080"), 4.25);
+  EXPECT_NE(file.text().find(L"MONITOR\\GSM5B09 1920x1080=3.6\r\n"), std::wstring::npos) << "written with a point";
+  for (const wchar_t* none : {L"Écran ? 1920x1080", L"Old 800x600", L"Huge 800x600", L"Other 1920x1080"})
+    EXPECT_EQ(nextRun.screenPitch(none), std::nullopt) << none;
+}
+
 }  // namespace
