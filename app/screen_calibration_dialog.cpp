@@ -40,6 +40,7 @@ std::optional<double> TFormEtalonnageEcran::run(HWND owner, const RECT& workArea
   SetWindowPos(form.handle(), nullptr, 0, 0, frame.right - frame.left + clientWidth - client.right,
                frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   form.Barre->setWidth(form.barPixels_);
+  form.Mesure->setText(L"");
   form.MesureChange(*form.Mesure);
   form.lblMessage->setCaption(L"");  // nothing typed yet: nothing wrong yet
   if (form.showModal() != fw::ModalResult::OK) return std::nullopt;
