@@ -40,6 +40,16 @@ void TFormmorvi::RegleEcran() {
           if (!Settings) return;
           Settings->setScreenPitch(monitor, pixelsPerMm);
           saveSettings();
+        },
+        [this] {
+          return Settings ? ScreenRulerChoice{Settings->screenRulerScale(), Settings->screenRulerVertical()}
+                          : ScreenRulerChoice{};
+        },
+        [this](const ScreenRulerChoice& choice) {
+          if (!Settings) return;
+          Settings->setScreenRulerScale(choice.setScale);
+          Settings->setScreenRulerVertical(choice.vertical);
+          saveSettings();
         }};
     ScreenRuler = std::make_unique<ScreenRulerWindow>(handle(), std::move(host));
   }

@@ -18,6 +18,8 @@ void TFormEtalonnageEcran::loaded() {
   BtOK = bind<fw::Button>("BtOK");
   BtAnnuler = bind<fw::Button>("BtAnnuler");
   Mesure->setBeepOnRefusedKey(true);
+  // The field is read with its label, which comes last in the window order.
+  Mesure->setAccessibleLabel(lblMesure);
 }
 
 std::optional<double> TFormEtalonnageEcran::run(HWND owner, const RECT& workArea, double pixelsPerMm) {

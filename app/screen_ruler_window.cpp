@@ -40,7 +40,19 @@ RulerScale hundred() {
 }  // namespace
 
 ScreenRulerWindow::ScreenRulerWindow(HWND owner, ScreenRulerHost host)
-    : owner_(owner), host_(std::move(host)), main_(host_.mainScale().value_or(hundred())) {}
+    : owner_(owner), host_(std::move(host)), main_(host_.mainScale().value_or(hundred())) {
+  const ScreenRulerChoice choice = host_.storedChoice();
+  vertical_ = choice.vertical;
+  setScale(choice.setScale);
+}
+
+void ScreenRulerWindow::setScale(std::optional<ruler::ScaleDenominator> n) {
+  setN_ = n;
+  if (n)
+    set_ = RulerScale{ruler::graduationOf(*n, L""), ruler::scaleName(*n, fw::numberFormat().decimal)};
+  else
+    set_.reset();
+}
 
 ScreenRulerWindow::~ScreenRulerWindow() = default;
 
@@ -74,8 +86,10 @@ void ScreenRulerWindow::open() {
   SetFocus(handle());
 }
 
-void ScreenRulerWindow::followMonitor() {
+void ScreenRulerWindow::followMonitor(bool again) {
   const HMONITOR monitor = MonitorFromWindow(handle() ? handle() : owner_, MONITOR_DEFAULTTONEAREST);
+  if (handle() && monitor == monitorHandle_ && !again) return;
+  monitorHandle_ = monitor;
   fw::MonitorIdentity now = fw::identifyMonitor(monitor);
   const ruler::ScreenPitch before = pitch_;
   const std::wstring key = now.name + L" " + std::to_wstring(now.width) + L"x" + std::to_wstring(now.height);
@@ -148,12 +162,14 @@ void ScreenRulerWindow::setOnDimension() {
   const std::optional<ruler::ScaleDenominator> set = TFormCalerRegle::run(
       handle(), proposed, [=](std::optional<long double> metres) { return ruler::scaleOnDimension(fromZero, metres, pitch); });
   if (!set) return;
-  set_ = RulerScale{ruler::graduationOf(*set, L""), ruler::scaleName(*set, decimal)};
+  setScale(set);
+  host_.keepChoice({setN_, vertical_});
   scaleChanged();
 }
 
 void ScreenRulerWindow::followMainScale() {
-  set_.reset();
+  setScale(std::nullopt);
+  host_.keepChoice({setN_, vertical_});
   main_ = host_.mainScale().value_or(main_);
   scaleChanged();
 }
@@ -163,11 +179,12 @@ void ScreenRulerWindow::calibrateScreen() {
   if (!pitch) return;
   host_.keepPitch(monitor_.name + L" " + std::to_wstring(monitor_.width) + L"x" + std::to_wstring(monitor_.height),
                   *pitch);
-  followMonitor();
+  followMonitor(true);
 }
 
 void ScreenRulerWindow::turn() {
   vertical_ = !vertical_;
+  host_.keepChoice({setN_, vertical_});
   setBounds(left(), top(), height(), width());
   resizeTo(pixels(lengthMm_));
   // Turned about its corner, it stays on the monitor's work area.
@@ -316,7 +333,7 @@ LRESULT ScreenRulerWindow::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       invalidate();
       return 0;
     case WM_DISPLAYCHANGE:
-      followMonitor();
+      followMonitor(true);
       return 0;
   }
   return fw::Control::handleMessage(msg, wp, lp);

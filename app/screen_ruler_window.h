@@ -20,6 +20,13 @@ struct RulerScale {
   bool operator==(const RulerScale& o) const { return name == o.name; }
 };
 
+// What the user set on the ruler that outlasts it: the scale set on a
+// dimension (none: the main window's) and its direction.
+struct ScreenRulerChoice {
+  std::optional<ruler::ScaleDenominator> setScale;
+  bool vertical = false;
+};
+
 // What the ruler asks of the main window.
 struct ScreenRulerHost {
   // The scale in force in the main window; nothing while none is chosen.
@@ -28,6 +35,9 @@ struct ScreenRulerHost {
   // (`monitor` names the monitor and its resolution), and keeping a new one.
   std::function<std::optional<double>(const std::wstring& monitor)> storedPitch;
   std::function<void(const std::wstring& monitor, double pixelsPerMm)> keepPitch;
+  // What the user last set on the ruler, in the settings; keeping it anew.
+  std::function<ScreenRulerChoice()> storedChoice;
+  std::function<void(const ScreenRulerChoice&)> keepChoice;
 };
 
 class ScreenRulerWindow : public fw::Control {
@@ -59,8 +69,9 @@ class ScreenRulerWindow : public fw::Control {
   // The scale shown: the one set on a dimension, else the main window's.
   const RulerScale& scale() const { return set_ ? *set_ : main_; }
   // The monitor under the band: its pixel size, its display scale; the
-  // band regraduated and resized when it changed.
-  void followMonitor();
+  // band regraduated and resized when it changed, or `again` when the same
+  // monitor changed (its resolution, its calibration).
+  void followMonitor(bool again = false);
   void place(int left, int top);
   void resizeTo(int lengthPixels);
   void showReading(std::optional<int> along);
@@ -71,11 +82,14 @@ class ScreenRulerWindow : public fw::Control {
   bool key(WPARAM vk);
   void contextMenu(POINT screen);
   void scaleChanged();
+  void setScale(std::optional<ruler::ScaleDenominator> n);
 
   HWND owner_;
   ScreenRulerHost host_;
   RulerScale main_;
   std::optional<RulerScale> set_;  // set on a dimension
+  std::optional<ruler::ScaleDenominator> setN_;
+  HMONITOR monitorHandle_ = nullptr;
   fw::MonitorIdentity monitor_;
   ruler::ScreenPitch pitch_ = ruler::uncalibratedPitch;
   int dpi_ = 96;

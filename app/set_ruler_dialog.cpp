@@ -12,6 +12,8 @@ void TFormCalerRegle::loaded() {
   BtOK = bind<fw::Button>("BtOK");
   BtAnnuler = bind<fw::Button>("BtAnnuler");
   Longueur->setBeepOnRefusedKey(true);
+  // The field is read with its label, which comes last in the window order.
+  Longueur->setAccessibleLabel(lblLongueur);
 }
 
 std::optional<ruler::ScaleDenominator> TFormCalerRegle::run(HWND owner, const std::wstring& proposed, Judge judge) {

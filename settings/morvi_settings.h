@@ -52,6 +52,12 @@ class MorviSettings {
   // Nothing when never measured or when the value does not read as a pitch.
   std::optional<double> screenPitch(const std::wstring& monitor) const;
   void setScreenPitch(const std::wstring& monitor, double pixelsPerMm);
+  // The scale the ruler on screen was set to on a dimension, none while it
+  // shows the main window's, and whether it stands vertical.
+  std::optional<ruler::ScaleDenominator> screenRulerScale() const;
+  void setScreenRulerScale(std::optional<ruler::ScaleDenominator> n);
+  bool screenRulerVertical() const;
+  void setScreenRulerVertical(bool vertical);
 
   // What the first run leaves in a file without them: Coef, and the
   // orientation when one is known. Set as values the user would have set.

@@ -130,8 +130,13 @@ TEST(ScreenRuler, ItsLabelledMarksStandWhereTheCalibrationAndTheScalePutThem) {
     expectMarksEvery(band, g.labelStep * 1000 / g.scaleDenominator * kPixelsPerMm);
   }
 
-  // F: the main window's scale again.
-  morvi.click(band);
-  morvi.press('F');
-  EXPECT_TRUE(automation::windowText(band).starts_with(L"Règle à l'écran — 1:100 — ")) << narrow(textOf(band));
+  // Nothing of it is lost when Morvi closes; F: the main window's scale again.
+  ASSERT_TRUE(morvi.close());
+  MorviProcess again;
+  again.press('R', VK_CONTROL);
+  const HWND reopened = screenRuler(again);
+  ASSERT_TRUE(reopened);
+  EXPECT_EQ(automation::windowText(reopened), L"Règle à l'écran — 1:" + title.substr(from, to - from) + L" calée");
+  again.press('F');
+  EXPECT_EQ(automation::windowText(reopened), L"Règle à l'écran — 1:100");
 }
