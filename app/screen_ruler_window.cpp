@@ -32,6 +32,12 @@ bool composed() {
   return SUCCEEDED(DwmIsCompositionEnabled(&on)) && on;
 }
 
+// A monitor's pixel size is kept for its resolution too: another mode of
+// the same monitor has other pixels.
+std::wstring monitorKey(const fw::MonitorIdentity& monitor) {
+  return monitor.name + L" " + std::to_wstring(monitor.width) + L"x" + std::to_wstring(monitor.height);
+}
+
 RulerScale hundred() {
   const ruler::ScaleEntry& entry = *ruler::scaleAt(5);
   return {entry.graduation, ruler::scaleName(entry)};
@@ -58,12 +64,20 @@ ScreenRulerWindow::~ScreenRulerWindow() = default;
 
 fw::Control::WindowSpec ScreenRulerWindow::windowSpec() const {
   // No caption, no taskbar button; above every window that is not topmost.
-  return {nullptr, WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | (composed() ? WS_EX_LAYERED : 0u)};
+  return {nullptr, WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW};
+}
+
+void ScreenRulerWindow::followComposition() {
+  // Windows 7 composes or not as the user's theme says, and may change; 8
+  // and later always compose.
+  const bool translucent = composed();
+  const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_EXSTYLE);
+  SetWindowLongPtrW(handle(), GWL_EXSTYLE, translucent ? style | WS_EX_LAYERED : style & ~LONG_PTR(WS_EX_LAYERED));
+  if (translucent) SetLayeredWindowAttributes(handle(), 0, composedOpacity, LWA_ALPHA);
 }
 
 void ScreenRulerWindow::windowCreated() {
-  if (GetWindowLongW(handle(), GWL_EXSTYLE) & WS_EX_LAYERED)
-    SetLayeredWindowAttributes(handle(), 0, composedOpacity, LWA_ALPHA);
+  followComposition();
   // The main window's scale changes by its radio items and by the dialog of
   // the other scale: the ruler looks at it five times a second.
   SetTimer(handle(), mainScaleTimer, 200, nullptr);
@@ -92,8 +106,7 @@ void ScreenRulerWindow::followMonitor(bool again) {
   monitorHandle_ = monitor;
   fw::MonitorIdentity now = fw::identifyMonitor(monitor);
   const ruler::ScreenPitch before = pitch_;
-  const std::wstring key = now.name + L" " + std::to_wstring(now.width) + L"x" + std::to_wstring(now.height);
-  if (const std::optional<double> stored = host_.storedPitch(key)) {
+  if (const std::optional<double> stored = host_.storedPitch(monitorKey(now))) {
     pitch_ = {*stored, true};
   } else if (const std::optional<ruler::SizeMm> size = ruler::edidImageSize(now.edid)) {
     pitch_ = {ruler::pitchOfSize(now.width, now.height, *size), true};
@@ -119,9 +132,7 @@ void ScreenRulerWindow::resizeTo(int lengthPixels) {
     setBounds(left(), top(), length, pixels(bandWidthMm));
 }
 
-void ScreenRulerWindow::place(int x, int y) {
-  setBounds(x, y, width(), height());
-}
+void ScreenRulerWindow::place(int x, int y) { setBounds(x, y, width(), height()); }
 
 int ScreenRulerWindow::alongOf(POINT client) const { return vertical_ ? client.y : client.x; }
 
@@ -154,11 +165,10 @@ void ScreenRulerWindow::scaleChanged() {
 
 void ScreenRulerWindow::setOnDimension() {
   const int fromZero = lastAt_.value_or(pixels(zeroMm)) - pixels(zeroMm);
-  const double n = scale().graduation.scaleDenominator;
-  const wchar_t decimal = fw::numberFormat().decimal;
-  const std::wstring proposed = fw::formatFixed(ruler::readingMetres(fromZero, pitch_.pixelsPerMm, n),
-                                                ruler::readingDecimals(pitch_.pixelsPerMm, n), decimal);
   const double pitch = pitch_.pixelsPerMm;
+  // What the ruler reads there, without its unit.
+  const std::wstring proposed =
+      ruler::readingValue(fromZero, pitch, scale().graduation.scaleDenominator, fw::numberFormat().decimal);
   const std::optional<ruler::ScaleDenominator> set = TFormCalerRegle::run(
       handle(), proposed, [=](std::optional<long double> metres) { return ruler::scaleOnDimension(fromZero, metres, pitch); });
   if (!set) return;
@@ -177,8 +187,7 @@ void ScreenRulerWindow::followMainScale() {
 void ScreenRulerWindow::calibrateScreen() {
   const std::optional<double> pitch = TFormEtalonnageEcran::run(handle(), monitor_.workArea, pitch_.pixelsPerMm);
   if (!pitch) return;
-  host_.keepPitch(monitor_.name + L" " + std::to_wstring(monitor_.width) + L"x" + std::to_wstring(monitor_.height),
-                  *pitch);
+  host_.keepPitch(monitorKey(monitor_), *pitch);
   followMonitor(true);
 }
 
@@ -331,6 +340,9 @@ LRESULT ScreenRulerWindow::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // The band keeps its size in millimetres; only its texts follow.
       dpi_ = HIWORD(wp);
       invalidate();
+      return 0;
+    case WM_DWMCOMPOSITIONCHANGED:
+      followComposition();
       return 0;
     case WM_DISPLAYCHANGE:
       followMonitor(true);

@@ -82,6 +82,8 @@ class ScreenRulerWindow : public fw::Control {
   bool key(WPARAM vk);
   void contextMenu(POINT screen);
   void scaleChanged();
+  // Translucent while the system composes windows.
+  void followComposition();
   void setScale(std::optional<ruler::ScaleDenominator> n);
 
   HWND owner_;

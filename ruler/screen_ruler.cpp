@@ -58,10 +58,13 @@ int readingDecimals(double pixelsPerMm, double scaleDenominator) {
   return decimals;
 }
 
-std::wstring readingText(int pixels, double pixelsPerMm, double scaleDenominator, wchar_t decimalSeparator) {
+std::wstring readingValue(int pixels, double pixelsPerMm, double scaleDenominator, wchar_t decimalSeparator) {
   return fw::formatFixed(readingMetres(pixels, pixelsPerMm, scaleDenominator),
-                         readingDecimals(pixelsPerMm, scaleDenominator), decimalSeparator) +
-         L" m";
+                         readingDecimals(pixelsPerMm, scaleDenominator), decimalSeparator);
+}
+
+std::wstring readingText(int pixels, double pixelsPerMm, double scaleDenominator, wchar_t decimalSeparator) {
+  return readingValue(pixels, pixelsPerMm, scaleDenominator, decimalSeparator) + L" m";
 }
 
 SetScale scaleOnDimension(int pixels, std::optional<long double> metres, double pixelsPerMm) {

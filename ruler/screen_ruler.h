@@ -59,7 +59,8 @@ long double readingMetres(int pixels, double pixelsPerMm, double scaleDenominato
 // How many decimals a reading keeps: its last digit is never finer than the
 // real length one pixel stands for.
 int readingDecimals(double pixelsPerMm, double scaleDenominator);
-// "2,35 m".
+// "2,35", the reading to readingDecimals; readingText adds its unit: "2,35 m".
+std::wstring readingValue(int pixels, double pixelsPerMm, double scaleDenominator, wchar_t decimalSeparator);
 std::wstring readingText(int pixels, double pixelsPerMm, double scaleDenominator, wchar_t decimalSeparator);
 
 // Setting the ruler on a written dimension: the scale at which the point
