@@ -19,17 +19,7 @@ using namespace e2e;
 
 namespace {
 
-constexpr wchar_t kRulerTitle[] = L"Règle à l'écran — ";
 constexpr double kPixelsPerMm = 4;  // what the calibration below makes the screen
-
-HWND screenRuler(const MorviProcess& morvi) {
-  for (int i = 0; i < 100; ++i, pause(50))
-    for (const HWND w : automation::windowsBelow())
-      if (automation::processOf(w) == morvi.processId() && IsWindowVisible(w) &&
-          automation::windowText(w).starts_with(kRulerTitle))
-        return w;
-  return nullptr;
-}
 
 // The columns where a labelled mark crosses the band: a row deeper than
 // the ticks and above the labels, black pixels there.
@@ -68,8 +58,7 @@ void away(const MorviProcess& morvi) { morvi.hover(morvi.control("Image1")); }
 TEST(ScreenRuler, ItsLabelledMarksStandWhereTheCalibrationAndTheScalePutThem) {
   const SettingsFileSetAside setAside;
   MorviProcess morvi;
-  morvi.press('R', VK_CONTROL);
-  const HWND band = screenRuler(morvi);
+  const HWND band = morvi.openScreenRuler();
   ASSERT_TRUE(band) << "Ctrl+R opened no ruler";
   EXPECT_TRUE(GetWindowLongW(band, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_TRUE(automation::windowText(band).starts_with(L"Règle à l'écran — 1:100")) << narrow(textOf(band));
@@ -133,8 +122,7 @@ TEST(ScreenRuler, ItsLabelledMarksStandWhereTheCalibrationAndTheScalePutThem) {
   // Nothing of it is lost when Morvi closes; F: the main window's scale again.
   ASSERT_TRUE(morvi.close());
   MorviProcess again;
-  again.press('R', VK_CONTROL);
-  const HWND reopened = screenRuler(again);
+  const HWND reopened = again.openScreenRuler();
   ASSERT_TRUE(reopened);
   EXPECT_EQ(automation::windowText(reopened), L"Règle à l'écran — 1:" + title.substr(from, to - from) + L" calée");
   again.press('F');
