@@ -25,7 +25,8 @@ bool TFormmorvi::screenRulerCommand(WPARAM command) {
 
 std::optional<RulerScale> TFormmorvi::scaleInForce() const {
   const int item = RG_Morvi->itemIndex();
-  if (const ruler::ScaleEntry* entry = ruler::scaleAt(item)) return RulerScale{entry->graduation, ruler::scaleName(*entry)};
+  if (const ruler::ScaleEntry* entry = ruler::scaleAt(item))
+    return RulerScale{entry->graduation, ruler::scaleName(*entry)};
   if (item == OtherScaleItem && OtherScale)
     return RulerScale{ruler::graduationOf(*OtherScale, L""), ruler::scaleName(*OtherScale, fw::numberFormat().decimal)};
   return std::nullopt;

@@ -170,7 +170,8 @@ void ScreenRulerWindow::setOnDimension() {
   const std::wstring proposed =
       ruler::readingValue(fromZero, pitch, scale().graduation.scaleDenominator, fw::numberFormat().decimal);
   const std::optional<ruler::ScaleDenominator> set = TFormCalerRegle::run(
-      handle(), proposed, [=](std::optional<long double> metres) { return ruler::scaleOnDimension(fromZero, metres, pitch); });
+      handle(), proposed,
+      [=](std::optional<long double> metres) { return ruler::scaleOnDimension(fromZero, metres, pitch); });
   if (!set) return;
   setScale(set);
   host_.keepChoice({setN_, vertical_});
@@ -198,7 +199,8 @@ void ScreenRulerWindow::turn() {
   resizeTo(pixels(lengthMm_));
   // Turned about its corner, it stays on the monitor's work area.
   const RECT& work = monitor_.workArea;
-  place(std::clamp<int>(left(), work.left, work.right - width()), std::clamp<int>(top(), work.top, work.bottom - height()));
+  place(std::clamp<int>(left(), work.left, work.right - width()),
+        std::clamp<int>(top(), work.top, work.bottom - height()));
   readAt_.reset();
   invalidate();
 }
@@ -231,12 +233,24 @@ bool ScreenRulerWindow::key(WPARAM vk) {
   }
   if (control) return false;
   switch (vk) {
-    case 'C': setOnDimension(); return true;
-    case 'F': followMainScale(); return true;
-    case 'E': calibrateScreen(); return true;
-    case 'V': turn(); return true;
-    case VK_ESCAPE: hide(); return true;
-    case VK_APPS: contextMenu({-1, -1}); return true;
+    case 'C':
+      setOnDimension();
+      return true;
+    case 'F':
+      followMainScale();
+      return true;
+    case 'E':
+      calibrateScreen();
+      return true;
+    case 'V':
+      turn();
+      return true;
+    case VK_ESCAPE:
+      hide();
+      return true;
+    case VK_APPS:
+      contextMenu({-1, -1});
+      return true;
   }
   return false;
 }
@@ -258,11 +272,21 @@ void ScreenRulerWindow::contextMenu(POINT screen) {
   const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, handle(), nullptr);
   DestroyMenu(menu);
   switch (chosen) {
-    case cmdSet: setOnDimension(); break;
-    case cmdMain: followMainScale(); break;
-    case cmdCalibrate: calibrateScreen(); break;
-    case cmdVertical: turn(); break;
-    case cmdClose: hide(); break;
+    case cmdSet:
+      setOnDimension();
+      break;
+    case cmdMain:
+      followMainScale();
+      break;
+    case cmdCalibrate:
+      calibrateScreen();
+      break;
+    case cmdVertical:
+      turn();
+      break;
+    case cmdClose:
+      hide();
+      break;
   }
 }
 
@@ -371,8 +395,8 @@ void ScreenRulerWindow::paint(HDC dc, const RECT& client) {
   };
 
   const int length = vertical_ ? client.bottom : client.right;
-  const ruler::ScreenBand band{length, pixels(zeroMm),
-                               [&](const std::wstring& t) { return vertical_ ? int(extent(t).cy) : int(extent(t).cx); }};
+  const ruler::ScreenBand band{
+      length, pixels(zeroMm), [&](const std::wstring& t) { return vertical_ ? int(extent(t).cy) : int(extent(t).cx); }};
   const fw::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, ink));
   const fw::Selection usePen(dc, pen.get());
   for (const ruler::ScreenMark& mark :

@@ -50,11 +50,11 @@ class ScreenRulerWindow : public fw::Control {
   void open();
 
   // The commands of its context menu, each also a key.
-  void setOnDimension();  // C
+  void setOnDimension();   // C
   void followMainScale();  // F
   void calibrateScreen();  // E
-  void turn();  // V
-  void hide();  // Escape
+  void turn();             // V
+  void hide();             // Escape
 
  protected:
   WindowSpec windowSpec() const override;

@@ -16,7 +16,9 @@ constexpr int labelGap = 4;
 
 }  // namespace
 
-int screenBarPixels(double pixelsPerMm) { return fw::roundHalfEven(screenBarMm * static_cast<long double>(pixelsPerMm)); }
+int screenBarPixels(double pixelsPerMm) {
+  return fw::roundHalfEven(screenBarMm * static_cast<long double>(pixelsPerMm));
+}
 
 std::wstring barFault(std::optional<long double> measuredMm) {
   if (!measuredMm) return L"Saisissez la longueur que mesure la barre, en millimètres.";
@@ -68,8 +70,7 @@ std::wstring readingText(int pixels, double pixelsPerMm, double scaleDenominator
 }
 
 SetScale scaleOnDimension(int pixels, std::optional<long double> metres, double pixelsPerMm) {
-  if (pixels < minSetPixels)
-    return {std::nullopt, L"Pointez l'autre bout de la cote, à 10 pixels au moins du zéro."};
+  if (pixels < minSetPixels) return {std::nullopt, L"Pointez l'autre bout de la cote, à 10 pixels au moins du zéro."};
   if (!metres || !(*metres > 0)) return {std::nullopt, L"La longueur réelle doit être plus grande que 0."};
   // N = the real length over the length on screen, both in millimetres.
   const long double n = *metres * 1000 / (pixels / static_cast<long double>(pixelsPerMm));

@@ -1,9 +1,8 @@
 // The ruler on screen as a user sets it up: opened by Ctrl+R, the screen
 // calibrated on its bar, then set on a dimension. Its labelled marks, read
 // from the screen, stand where the scale puts them at the measured pixels.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cmath>
