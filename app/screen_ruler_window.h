@@ -64,6 +64,13 @@ class ScreenRulerWindow : public fw::Control {
   void paint(HDC dc, const RECT& client) override;
 
  private:
+  // The band, in millimetres of the screen: as long and as wide as a drafting
+  // ruler; ticks, labelled marks and the labels' top from the graduated edge;
+  // zero a little in from the start; the far end's grip; the shortest band.
+  static constexpr double bandLengthMm = 300, bandWidthMm = 18, tickMm = 3, markMm = 6, labelTopMm = 7;
+  static constexpr double zeroMm = 5, gripMm = 4, shortestMm = 30;
+  static constexpr UINT_PTR mainScaleTimer = 1;
+
   // Lengths of the band in pixels at the monitor's pixel size.
   int pixels(double mm) const;
   // The scale shown: the one set on a dimension, else the main window's.
@@ -96,7 +103,7 @@ class ScreenRulerWindow : public fw::Control {
   ruler::ScreenPitch pitch_ = ruler::uncalibratedPitch;
   int dpi_ = 96;
   bool vertical_ = false;
-  double lengthMm_ = 300;
+  double lengthMm_ = bandLengthMm;
   std::optional<int> readAt_;  // the hairline, along the band, while shown
   std::optional<int> lastAt_;  // the last point read, which the ruler is set on
   std::wstring lastReading_;
