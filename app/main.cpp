@@ -30,6 +30,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   }
   form.offerCalibration();
   form.offerKutschSheet();
+  form.offerScreenRuler();
   SingleInstance::markMainWindow(form.handle());
   const int exitCode = fw::Application::run(form);
   if (SUCCEEDED(com)) CoUninitialize();

@@ -9,6 +9,8 @@
 #include "app/kutsch_dialog.h"
 #include "app/links.h"
 #include "app/other_scale_dialog.h"
+#include "app/screen_calibration_dialog.h"
+#include "app/set_ruler_dialog.h"
 #include "framework/ui/button.h"
 #include "framework/ui/edit.h"
 #include "framework/error/error.h"
@@ -36,7 +38,7 @@ void TFormmorvi::registerClasses() {
        {&TFormmorvi::info(), &fw::GroupBox::info(), &fw::Label::info(), &fw::RadioGroup::info(), &fw::Image::info(),
         &fw::Edit::info(), &fw::Button::info(), &ctl::TAdvGlowButton::info(), &ctl::TSpinEdit::info(),
         &ctl::TEditFormat::info(), &ctl::TAdvSmoothLabel::info(), &TFormEtalonnage::info(), &TFormAutreEchelle::info(),
-        &TFormKutsch::info()})
+        &TFormKutsch::info(), &TFormCalerRegle::info(), &TFormEtalonnageEcran::info()})
     r.add(*c);
 }
 
@@ -148,6 +150,8 @@ bool TFormmorvi::shortCut(WPARAM key) {
     EtalonnerImprimante();
   } else if (key == 'K') {
     PlancheKutsch();
+  } else if (key == 'R') {
+    RegleEcran();
   } else {
     return false;
   }
@@ -159,7 +163,8 @@ LRESULT TFormmorvi::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   // answer is the bits of the double.
   static const UINT askCoefficient = RegisterWindowMessageW(L"Morvi.CalibrationCoef");
   if (msg == askCoefficient) return std::bit_cast<LRESULT>(double(calibrationCoef()));
-  if (msg == WM_SYSCOMMAND && (about::onSystemCommand(handle(), wp) || systemCommand(wp) || kutschCommand(wp)))
+  if (msg == WM_SYSCOMMAND && (about::onSystemCommand(handle(), wp) || systemCommand(wp) || kutschCommand(wp) ||
+                                  screenRulerCommand(wp)))
     return 0;
   if (msg == WM_TIMER && wp == defaultPrinterTimer) {
     followPrinterInForce(fw::installedPrinters());

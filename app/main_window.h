@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "app/screen_ruler_window.h"
 #include "controls/edit_format.h"
 #include "controls/glow_button.h"
 #include "controls/spin_edit.h"
@@ -78,6 +79,8 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   void offerCalibration();
   // The kutsch sheet: its system menu item below the assistant's, Ctrl+K.
   void offerKutschSheet();
+  // The ruler on screen: its system menu item below the kutsch sheet's, Ctrl+R.
+  void offerScreenRuler();
 
  protected:
   std::vector<HandlerEntry> handlerTable() const override;
@@ -89,6 +92,10 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
  private:
   bool systemCommand(WPARAM command);
   bool kutschCommand(WPARAM command);
+  bool screenRulerCommand(WPARAM command);
+  void RegleEcran();
+  // The scale selected, as the ruler on screen shows it; nothing while none is.
+  std::optional<RulerScale> scaleInForce() const;
   void EtalonnerImprimante();
   void PlancheKutsch();
   void PrintRuler(const ruler::Graduation& graduation);
@@ -141,4 +148,6 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   int SelectedScale = -1;
   // The six scales of the last kutsch sheet printed (kept in the settings).
   std::optional<ruler::StripScales> KutschScales;
+  // Made when first opened; goes before the settings it keeps its pixel sizes in.
+  std::unique_ptr<ScreenRulerWindow> ScreenRuler;
 };

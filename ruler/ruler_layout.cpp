@@ -44,7 +44,7 @@ RulerPage layoutGraduation(const Resolution& resolution, const Graduation& gradu
 
   // Only multiples of both steps' common divisor can carry a tick or a mark.
   const std::int32_t stride = std::gcd(graduation.tickStep, graduation.labelInterval);
-  for (std::int32_t p = 0; p <= rulerEnd * graduation.positionsPerTenth; p += stride) {
+  for (std::int32_t p = 0; p <= place.end * graduation.positionsPerTenth; p += stride) {
     const bool ticked = p % graduation.tickStep == 0, labelled = p % graduation.labelInterval == 0;
     if (!ticked && !labelled) continue;
     const int y = down(p);

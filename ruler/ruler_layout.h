@@ -92,9 +92,10 @@ struct GraduationPlace {
   int labelX;     // the left of a label
   int top;
   int labelRise;  // a label's top above its mark
+  std::int32_t end = rulerEnd;  // the last position, in tenths of a millimetre
 };
 
-// The graduation alone at `place`: for p = 0 to 2500 tenths of a millimetre
+// The graduation alone at `place`: for p = 0 to its end (2500 tenths of a millimetre on paper)
 // a tick and, over it, a labelled mark followed by its label. Only y is
 // stretched, by the calibration coefficient times the scale's exact label
 // interval over its stored one. A labelled position whose mark and label do

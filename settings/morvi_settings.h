@@ -1,6 +1,7 @@
 // What Morvi keeps from one run to the next, in the file's sections [Morvi]
 // and [Imprimantes]: the calibration, each printer's own, the orientation,
-// the N of the scale the catalogue lacks and the six of the kutsch sheet.
+// the N of the scale the catalogue lacks and the six of the kutsch sheet; in
+// [Ecrans] the size of each monitor's pixels.
 //
 // A value is read once and written only when the user set it: a key nobody
 // set in a run keeps its line as it was, a hand-edited value that reads
@@ -54,6 +55,18 @@ class MorviSettings {
   // read.
   std::optional<ruler::StripScales> kutschScales() const;
   void setKutschScales(const ruler::StripScales& scales);
+
+  // The pixels per millimetre the user measured on a monitor, under [Ecrans]
+  // (screen_settings.cpp); `monitor` names the monitor and its resolution.
+  // Nothing when never measured or when the value does not read as a pitch.
+  std::optional<double> screenPitch(const std::wstring& monitor) const;
+  void setScreenPitch(const std::wstring& monitor, double pixelsPerMm);
+  // The scale the ruler on screen was set to on a dimension, none while it
+  // shows the main window's, and whether it stands vertical.
+  std::optional<ruler::ScaleDenominator> screenRulerScale() const;
+  void setScreenRulerScale(std::optional<ruler::ScaleDenominator> n);
+  bool screenRulerVertical() const;
+  void setScreenRulerVertical(bool vertical);
 
   // What the first run leaves in a file without them: Coef, and the
   // orientation when one is known. Set as values the user would have set.

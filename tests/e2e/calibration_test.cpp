@@ -96,6 +96,7 @@ TEST(Calibration, TheSystemMenuAndTheTooltipsLeadToTheAssistant) {
 
   const double before = morvi.calibrationCoef();
   morvi.press(VK_SPACE, VK_MENU);
+  morvi.press(VK_UP);  // the ruler on screen's item, below the kutsch sheet's
   morvi.press(VK_UP);  // the kutsch sheet's item, below the assistant's
   morvi.press(VK_UP);
   morvi.press(VK_RETURN);

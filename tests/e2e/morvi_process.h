@@ -115,6 +115,7 @@ class MorviProcess {
   HWND openOtherScale() const;                     // "Autre échelle", from its item
   HWND openAssistant() const;                      // "Étalonner l'imprimante", by Ctrl+E
   HWND openKutschSheet() const;                    // "Planche de six échelles", by Ctrl+K
+  HWND openScreenRuler() const;                    // the ruler on screen, by Ctrl+R
   HWND askToPrint() const;                         // "Confirmation", from the print button
   // Gives N in the dialog "Autre échelle" as a user would: types it over the
   // proposed text, presses Enter and waits until the dialog has closed.

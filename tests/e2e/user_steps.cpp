@@ -74,6 +74,17 @@ HWND MorviProcess::openKutschSheet() const {
   return dialog(L"Planche de six échelles");
 }
 
+HWND MorviProcess::openScreenRuler() const {
+  press('R', VK_CONTROL);
+  // Its title says its scale and reading.
+  for (int i = 0; i < 100; ++i, pause(50))
+    for (const HWND w : automation::windowsBelow())
+      if (automation::processOf(w) == processId() && IsWindowVisible(w) &&
+          automation::windowText(w).starts_with(L"Règle à l'écran — "))
+        return w;
+  return nullptr;
+}
+
 HWND MorviProcess::askToPrint() const {
   const HWND button = control("BtImprimer");
   if (!button) return nullptr;

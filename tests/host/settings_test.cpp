@@ -164,4 +164,38 @@ TEST(Settings, PrinterKeys) {
   EXPECT_EQ(MorviSettings(file).chosenPrinter(), std::nullopt) << "A is written ]A";
 }
 
+// Each monitor at each resolution keeps its own pixel size; a value that
+// reads as no pitch is none. The ruler keeps the scale it was set to and its
+// direction, until it goes back to the main window's.
+TEST(Settings, TheRulerOnScreen) {
+  IniText file(L"[Ecrans]\r\nOld 800x600=abc\r\nHuge 800x600=250\r\n");
+  MorviSettings model(file);
+  model.setScreenPitch(L"MONITOR\\GSM5B09 1920x1080", 3.6);
+  model.setScreenPitch(L"MONITOR\\GSM5B09 1280x720", 2.4);
+  model.setScreenPitch(L"Écran Ψ 1920x1080", 4.25);
+  model.save();
+  IniText back(file.text());
+  MorviSettings nextRun(back);
+  EXPECT_EQ(nextRun.screenPitch(L"MONITOR\\GSM5B09 1920x1080"), 3.6) << file.text();
+  EXPECT_EQ(nextRun.screenPitch(L"MONITOR\\GSM5B09 1280x720"), 2.4);
+  EXPECT_EQ(nextRun.screenPitch(L"Écran Ψ 1920x1080"), 4.25);
+  EXPECT_NE(file.text().find(L"MONITOR\\GSM5B09 1920x1080=3.6\r\n"), std::wstring::npos) << "written with a point";
+  for (const wchar_t* none : {L"Écran ? 1920x1080", L"Old 800x600", L"Huge 800x600", L"Other 1920x1080"})
+    EXPECT_EQ(nextRun.screenPitch(none), std::nullopt) << none;
+
+  EXPECT_EQ(nextRun.screenRulerScale(), std::nullopt);
+  EXPECT_FALSE(nextRun.screenRulerVertical());
+  nextRun.setScreenRulerScale(ruler::ScaleDenominator::ofTenths(1372));
+  nextRun.setScreenRulerVertical(true);
+  nextRun.save();
+  EXPECT_NE(back.text().find(L"RegleEcranCalee=137.2\r\nRegleEcranVerticale=1\r\n"), std::wstring::npos) << back.text();
+  IniText third(back.text());
+  MorviSettings thirdRun(third);
+  EXPECT_EQ(thirdRun.screenRulerScale(), ruler::ScaleDenominator::ofTenths(1372));
+  EXPECT_TRUE(thirdRun.screenRulerVertical());
+  thirdRun.setScreenRulerScale(std::nullopt);
+  thirdRun.save();
+  EXPECT_EQ(MorviSettings(third).screenRulerScale(), std::nullopt) << third.text();
+}
+
 }  // namespace

@@ -1,5 +1,5 @@
-// What a screen reader reads of the main window and of the calibration
-// assistant, asked in the program's own process (Wine hands no accessible
+// What a screen reader reads of the main window, of the calibration
+// assistant and of the other windows, asked in the program's own process (Wine hands no accessible
 // object to another process), and the link labels as the keyboard meets them.
 #include <windows.h>
 #include <oleacc.h>
@@ -15,6 +15,9 @@
 #include "app/calibration_dialog.h"
 #include "app/kutsch_dialog.h"
 #include "app/main_window.h"
+#include "app/screen_calibration_dialog.h"
+#include "app/screen_ruler_window.h"
+#include "app/set_ruler_dialog.h"
 #include "framework/ui/button.h"
 #include "tests/support/canvas.h"
 #include "tests/support/message_pump.h"
@@ -117,6 +120,9 @@ const Expected kSixScales[] = {
     {"BtAnnuler", ROLE_SYSTEM_PUSHBUTTON, S, L"Annuler", nullptr, false},
 };
 
+const Expected kSetRuler[] = {{"Longueur", ROLE_SYSTEM_TEXT, S, L"Longueur réelle (en mètre)", nullptr, true}};
+const Expected kMeasureScreen[] = {{"Mesure", ROLE_SYSTEM_TEXT, S, L"Longueur mesurée (en mm)", nullptr, true}};
+
 void expectReadings(fw::Form& form, std::span<const Expected> table) {
   for (const Expected& e : table) {
     SCOPED_TRACE(e.control);
@@ -175,6 +181,24 @@ TEST(Accessibility, TheSixScalesDialogIsReadAndTabbedAsTheOthers) {
   SendMessageW(dialog.RgJeux->itemHandle(0), WM_KEYDOWN, VK_RIGHT, 0);
   EXPECT_EQ(dialog.RgJeux->itemIndex(), 1);
   EXPECT_EQ(dialog.Echelles[5]->text(), L"500");
+}
+
+// The ruler on screen is read by its window text, its scale and reading;
+// its dialogs' fields by their labels.
+TEST(Accessibility, TheRulerOnScreenAndItsDialogsAreRead) {
+  ComApartment com;
+  TFormmorvi::registerClasses();
+  ScreenRulerWindow band(nullptr, {[] { return std::nullopt; }, [](const std::wstring&) { return std::nullopt; },
+                                   [](const std::wstring&, double) {}, [] { return ScreenRulerChoice{}; },
+                                   [](const ScreenRulerChoice&) {}});
+  band.open();
+  EXPECT_TRUE(readingOf(band.handle()).name.starts_with(L"Règle à l'écran — 1:100"));
+  TFormCalerRegle set;
+  set.createFromResource(L"FORMCALERREGLE");
+  expectReadings(set, kSetRuler);
+  TFormEtalonnageEcran measure;
+  measure.createFromResource(L"FORMETALONNAGEECRAN");
+  expectReadings(measure, kMeasureScreen);
 }
 
 // What the program itself answers, whatever the platform's accessibility
