@@ -242,6 +242,47 @@ TEST(DialogForm, TakesTheScaleOfItsMonitorNotTheSystems) {
   EXPECT_EQ(oui.bottom - oui.top, 38);
 }
 
+// Sixty printers are taller than the screen at every scale: the dialog stays
+// within the work area with its buttons, and its list scrolls to show the
+// printer in force; the arrows still move from one to the next.
+TEST(DialogForm, ALongListOfChoicesScrollsWithinTheWorkArea) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  for (const int dpi : {96, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    fw::setMonitorDpiHook([dpi](HMONITOR) { return dpi; });
+    fw::DialogChoices choices{{}, 50};
+    for (int i = 0; i < 60; ++i) choices.items.push_back(L"PDF-" + std::to_wstring(i) + L" · étalonnage +0 ‰");
+    RECT dialogRect{}, paneRect{};
+    std::vector<RECT> buttons, shownChoices;  // the one in force, then the one below after the arrow
+    const Answer a = answer(
+        [&] { return fw::dialogForm(L"Confirmez l'impression", DialogType::Confirmation,
+                                    {DialogButton::Yes, DialogButton::No}, L"", &choices); },
+        [&](HWND d) {
+          GetWindowRect(d, &dialogRect);
+          for (const wchar_t* caption : {L"&Oui", L"&Non"}) GetWindowRect(findButton(d, caption), &buttons.emplace_back());
+          const HWND chosen = findButton(d, choices.items[50]);
+          GetWindowRect(chosen, &shownChoices.emplace_back());
+          GetClientRect(GetParent(chosen), &paneRect);
+          MapWindowPoints(GetParent(chosen), nullptr, reinterpret_cast<POINT*>(&paneRect), 2);
+          MSG down{GetFocus(), WM_KEYDOWN, VK_DOWN, 1, 0, {}};
+          IsDialogMessageW(d, &down);  // as the dialog's loop hands it the key
+          GetWindowRect(findButton(d, choices.items[51]), &shownChoices.emplace_back());
+          postKey(d, VK_RETURN);
+        });
+    EXPECT_EQ(a.result, ModalResult::Yes);
+    EXPECT_EQ(choices.chosen, 51) << "the arrow moved to the printer below";
+    EXPECT_GE(dialogRect.top, work.top);
+    EXPECT_LE(dialogRect.bottom, work.bottom);
+    for (const RECT& b : buttons) EXPECT_LE(b.bottom, dialogRect.bottom);
+    for (const RECT& c : shownChoices) {
+      EXPECT_GE(c.top, paneRect.top) << "out of view";
+      EXPECT_LE(c.bottom, paneRect.bottom) << "out of view";
+    }
+  }
+  fw::setMonitorDpiHook({});
+}
+
 TEST(DialogForm, TheOwnerTakesNoInputWhileItIsOpen) {
   const HWND owner = CreateWindowExW(0, L"STATIC", L"propriétaire", WS_POPUP | WS_VISIBLE, 10, 10, 100, 100, nullptr,
                                      nullptr, nullptr, nullptr);
