@@ -385,8 +385,7 @@ TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
     morvi.chooseScale(5);
     const HWND dialog = morvi.askToPrint();
     ASSERT_TRUE(dialog);
-    ASSERT_TRUE(automation::descendantWithText(dialog, letterLine)) << dialogText(dialog);
-    morvi.click(automation::descendantWithText(dialog, letterLine));
+    morvi.choosePrinter(dialog, letterLine);
     morvi.press(VK_RETURN);
     const std::optional<std::string> pdf = folder.next();
     ASSERT_TRUE(pdf) << "nothing printed";
@@ -404,6 +403,24 @@ TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
   const HWND dialog = morvi.askToPrint();
   ASSERT_TRUE(dialog);
   EXPECT_EQ(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED);
+  morvi.press(VK_ESCAPE);
+  waitUntilClosed(dialog);
+}
+
+// A double-click on the print button opens the confirmation with the
+// printer in force still chosen, though its second click lands on another
+// printer's line; a click there once the double-click is over chooses.
+TEST(PrintedRuler, ADoubleClickOnThePrintButtonLeavesThePrinterAsItWas) {
+  const SettingsFileSetAside settings;
+  settings.write("[Imprimantes]\r\nPDF-Letter=-8\r\n");
+  const DefaultPrinter a4(L"PDF");
+  const std::wstring letterLine = L"PDF-Letter · étalonnage -8 ‰";
+  MorviProcess morvi;
+  const HWND dialog = morvi.doubleClickToPrint(letterLine);
+  ASSERT_TRUE(dialog) << "no confirmation, or no double-click this machine could make";
+  EXPECT_NE(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED)
+      << "the second click chose the printer";
+  morvi.choosePrinter(dialog, letterLine);
   morvi.press(VK_ESCAPE);
   waitUntilClosed(dialog);
 }

@@ -81,6 +81,33 @@ HWND MorviProcess::askToPrint() const {
   return dialog(L"Confirmation");
 }
 
+HWND MorviProcess::doubleClickToPrint(const std::wstring& line) const {
+  const HWND button = control("BtImprimer");
+  if (!button) return nullptr;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    const DWORD first = GetTickCount();
+    clickAtOnce(button);
+    const HWND confirmation = dialog(L"Confirmation");
+    const HWND under = confirmation ? automation::descendantWithText(confirmation, line) : nullptr;
+    if (!under) return nullptr;
+    clickAtOnce(under);
+    const bool doubleClick = GetTickCount() - first < GetDoubleClickTime();
+    settle();
+    if (doubleClick) return confirmation;
+    press(VK_ESCAPE);
+    waitUntilClosed(confirmation);
+  }
+  return nullptr;
+}
+
+void MorviProcess::choosePrinter(HWND confirmation, const std::wstring& line) const {
+  const HWND printer = automation::descendantWithText(confirmation, line);
+  ASSERT_TRUE(printer) << "no line " << testing::PrintToString(line);
+  pause(GetDoubleClickTime());
+  click(printer);
+  ASSERT_EQ(SendMessageW(printer, BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
 void MorviProcess::giveOtherScale(HWND otherScale, const std::wstring& n) const {
   type(n);  // the field has the focus, its text all selected
   EXPECT_EQ(proposedScale(otherScale), n) << "typed elsewhere";
