@@ -280,41 +280,24 @@ void MorviProcess::type(const std::wstring& text) const {
   settle();
 }
 
-namespace {
-
-INPUT mouse(DWORD flags) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags;
-  return in;
-}
-
-INPUT moveTo(HWND target) {
+void MorviProcess::hover(HWND target) const {
   RECT r;
   GetWindowRect(target, &r);
   int sx = GetSystemMetrics(SM_CXSCREEN) - 1, sy = GetSystemMetrics(SM_CYSCREEN) - 1;
   int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
-  INPUT in = mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
   in.mi.dx = x * 65535 / sx;
   in.mi.dy = y * 65535 / sy;
-  return in;
-}
-
-}  // namespace
-
-void MorviProcess::hover(HWND target) const {
-  INPUT in = moveTo(target);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   SendInput(1, &in, sizeof(INPUT));
   settle();
 }
 
-void MorviProcess::clickAtOnce(HWND target) const {
-  INPUT in[] = {moveTo(target), mouse(MOUSEEVENTF_LEFTDOWN), mouse(MOUSEEVENTF_LEFTUP)};
-  SendInput(3, in, sizeof(INPUT));
-}
-
 void MorviProcess::leftButton(bool down) const {
-  INPUT in = mouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
   SendInput(1, &in, sizeof(INPUT));
   settle();
 }

@@ -8,8 +8,7 @@
 //   morvi.click(field); morvi.press(VK_TAB); morvi.type(L"12,5");   // real input (SendInput)
 //   morvi.chooseScale(5); morvi.calibrate(37); morvi.chooseOrientation(L"Paysage");
 //   morvi.typeDimensions(L"12,5", L"2,5");    // the scale finder's two fields
-//   HWND d = morvi.askToPrint();              // the dialogs: askToPrint, openOtherScale,
-//   morvi.choosePrinter(d, L"PDF-Letter · étalonnage -8 ‰");   // a printer line of the confirmation
+//   HWND d = morvi.askToPrint();              // the dialogs: askToPrint (or doubleClickToPrint), openOtherScale,
 //   morvi.answer(d, L"&Oui");                 // openAssistant, openKutschSheet, dialog(caption);
 //                                             // answer clicks
 //   Sheet sheet = morvi.printAndMeasure(pdfs);    // a button; see printed_sheet.h
@@ -92,9 +91,6 @@ class MorviProcess {
   void type(const std::wstring& text) const;
   void hover(HWND target) const;  // the mouse to the middle of a window
   void click(HWND target) const;  // left click in the middle of a window
-  // The pointer to the middle of a window and a left click there in one
-  // input, without waiting for the program to handle it.
-  void clickAtOnce(HWND target) const;
   void leftButton(bool down) const;
   void key(WORD vk, bool down) const;  // one key event, held or let go
   // Waits until the program has handled what was sent.
@@ -125,9 +121,6 @@ class MorviProcess {
   // when this machine could not make the two clicks within the system's
   // double-click time, five times over.
   HWND doubleClickToPrint(const std::wstring& line) const;
-  // Clicks a printer line of the confirmation once a double-click's time has
-  // passed, as a user does who reads it first, and checks that it is chosen.
-  void choosePrinter(HWND confirmation, const std::wstring& line) const;
   // Gives N in the dialog "Autre échelle" as a user would: types it over the
   // proposed text, presses Enter and waits until the dialog has closed.
   void giveOtherScale(HWND dialog, const std::wstring& n) const;

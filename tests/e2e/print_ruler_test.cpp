@@ -371,7 +371,9 @@ TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
 
 // The printer chosen in the confirmation prints with its own calibration and
 // paper, stays the printer in force at the next start, and the system's
-// default printer stays as it was.
+// default printer stays as it was. Only a click made to choose chooses: the
+// confirmation opened by a double-click, whose second click lands on a
+// printer's line, keeps the printer in force.
 TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
   const SettingsFileSetAside settings;
   settings.write("[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF-Letter=-8\r\n");
@@ -383,9 +385,12 @@ TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
     EXPECT_NEAR(morvi.calibrationCoef(), 1.012, 1e-12);
     morvi.chooseOrientation(L"Portrait");
     morvi.chooseScale(5);
-    const HWND dialog = morvi.askToPrint();
-    ASSERT_TRUE(dialog);
-    morvi.choosePrinter(dialog, letterLine);
+    const HWND dialog = morvi.doubleClickToPrint(letterLine);
+    ASSERT_TRUE(dialog) << "no confirmation, or no double-click this machine could make";
+    EXPECT_NE(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED)
+        << "the double-click chose the printer";
+    e2e::pause(GetDoubleClickTime());  // a user reads, then chooses
+    morvi.click(automation::descendantWithText(dialog, letterLine));
     morvi.press(VK_RETURN);
     const std::optional<std::string> pdf = folder.next();
     ASSERT_TRUE(pdf) << "nothing printed";
@@ -403,24 +408,6 @@ TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
   const HWND dialog = morvi.askToPrint();
   ASSERT_TRUE(dialog);
   EXPECT_EQ(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED);
-  morvi.press(VK_ESCAPE);
-  waitUntilClosed(dialog);
-}
-
-// A double-click on the print button opens the confirmation with the
-// printer in force still chosen, though its second click lands on another
-// printer's line; a click there once the double-click is over chooses.
-TEST(PrintedRuler, ADoubleClickOnThePrintButtonLeavesThePrinterAsItWas) {
-  const SettingsFileSetAside settings;
-  settings.write("[Imprimantes]\r\nPDF-Letter=-8\r\n");
-  const DefaultPrinter a4(L"PDF");
-  const std::wstring letterLine = L"PDF-Letter · étalonnage -8 ‰";
-  MorviProcess morvi;
-  const HWND dialog = morvi.doubleClickToPrint(letterLine);
-  ASSERT_TRUE(dialog) << "no confirmation, or no double-click this machine could make";
-  EXPECT_NE(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED)
-      << "the second click chose the printer";
-  morvi.choosePrinter(dialog, letterLine);
   morvi.press(VK_ESCAPE);
   waitUntilClosed(dialog);
 }

@@ -82,30 +82,18 @@ HWND MorviProcess::askToPrint() const {
 }
 
 HWND MorviProcess::doubleClickToPrint(const std::wstring& line) const {
-  const HWND button = control("BtImprimer");
-  if (!button) return nullptr;
   for (int attempt = 0; attempt < 5; ++attempt) {
     const DWORD first = GetTickCount();
-    clickAtOnce(button);
+    click(control("BtImprimer"));
     const HWND confirmation = dialog(L"Confirmation");
-    const HWND under = confirmation ? automation::descendantWithText(confirmation, line) : nullptr;
-    if (!under) return nullptr;
-    clickAtOnce(under);
-    const bool doubleClick = GetTickCount() - first < GetDoubleClickTime();
-    settle();
-    if (doubleClick) return confirmation;
+    if (!confirmation) return nullptr;
+    click(automation::descendantWithText(confirmation, line));
+    // Its press came before the click ended.
+    if (GetTickCount() - first < GetDoubleClickTime()) return confirmation;
     press(VK_ESCAPE);
     waitUntilClosed(confirmation);
   }
   return nullptr;
-}
-
-void MorviProcess::choosePrinter(HWND confirmation, const std::wstring& line) const {
-  const HWND printer = automation::descendantWithText(confirmation, line);
-  ASSERT_TRUE(printer) << "no line " << testing::PrintToString(line);
-  pause(GetDoubleClickTime());
-  click(printer);
-  ASSERT_EQ(SendMessageW(printer, BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
 void MorviProcess::giveOtherScale(HWND otherScale, const std::wstring& n) const {

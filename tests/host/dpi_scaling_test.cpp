@@ -62,18 +62,11 @@ TEST(DpiScaling, RadioItemsAreCentredUnderTheCaption) {
 // the screen leaves: the lines that fit, scrolled only as far as it takes to
 // show the printer in force.
 TEST(DpiScaling, AListTallerThanItsRoomShowsTheChosenLine) {
-  const struct {
-    int count, lineHeight, room, chosen;
-    fw::ShownLines shown;
-  } cases[] = {
-      {19, 48, 700, 0, {14, 0}},  {19, 48, 700, 13, {14, 0}}, {19, 48, 700, 16, {14, 3}},
-      {19, 48, 700, 18, {14, 5}}, {19, 48, 700, -1, {14, 0}}, {5, 24, 1000, 4, {5, 0}},
-      {3, 24, 10, 2, {1, 2}},     {0, 24, 100, -1, {0, 0}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::to_string(c.count) + " lines, " + std::to_string(c.chosen) + " chosen");
-    EXPECT_EQ(fw::shownLines(c.count, c.lineHeight, c.room, c.chosen), c.shown);
-  }
+  // Lines in all, room, line chosen: lines shown, first line shown.
+  for (const auto& [count, room, chosen, shown] :
+       {std::tuple{19, 700, 13, fw::ShownLines{14, 0}}, {19, 700, 16, {14, 3}}, {19, 700, 18, {14, 5}},
+        {19, 700, -1, {14, 0}}, {5, 1000, 4, {5, 0}}, {3, 10, 2, {1, 2}}, {0, 100, -1, {0, 0}}})
+    EXPECT_EQ(fw::shownLines(count, 48, room, chosen), shown) << count << " lines, " << chosen;
 }
 
 struct Placed {

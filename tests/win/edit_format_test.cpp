@@ -197,22 +197,6 @@ TEST_F(EditFormatTest, APasteIsANumberOrNothing) {
   }
 }
 
-// The main window's format shows a negative value without its sign: what
-// Validate gives a caller is the number shown, whether the typed minus is
-// still in the field or the field was left; decimals not shown are kept.
-TEST_F(EditFormatTest, ValidateGivesTheNumberTheFieldShows) {
-  field->setDisplayFormat(L",0.00 ;,0.00");
-  for (const bool left : {true, false}) {
-    SCOPED_TRACE(left ? "left" : "still focused");
-    enter();
-    type(L"-12,345");
-    if (left) leave();
-    field->Validate();
-    EXPECT_EQ(field->value(), 12.345L);
-    EXPECT_EQ(shown(), L"12,35 ");
-  }
-}
-
 // The dialog of " Autre…" has its field answer refused keys: a key it does
 // not take beeps and is not inserted; control keys stay silent.
 TEST_F(EditFormatTest, TheOtherScaleFieldBeepsAtARefusedKey) {
