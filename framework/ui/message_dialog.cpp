@@ -192,9 +192,9 @@ HWND addChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style,
 // lands on whatever the dialog shows under the pointer: a press on a choice
 // counts once the system's double-click time has passed since the dialog
 // opened (a press made earlier and still queued counts not at all).
-bool pressTooSoonOnAChoice(const MSG& msg, DWORD openedAt) {
+bool pressTooSoonOnAChoice(const MSG& msg, HWND dialog, DWORD openedAt) {
   if (msg.message != WM_LBUTTONDOWN && msg.message != WM_LBUTTONDBLCLK) return false;
-  return GetDlgCtrlID(msg.hwnd) >= firstChoiceId &&
+  return IsChild(dialog, msg.hwnd) && GetDlgCtrlID(msg.hwnd) >= firstChoiceId &&
          static_cast<LONG>(msg.time - openedAt) < static_cast<LONG>(GetDoubleClickTime());
 }
 
@@ -208,7 +208,7 @@ ModalResult runModal(HWND dialog, FormState& state) {
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
       return ModalResult::Cancel;
     }
-    if (pressTooSoonOnAChoice(msg, state.openedAt)) continue;
+    if (pressTooSoonOnAChoice(msg, dialog, state.openedAt)) continue;
     if (!IsDialogMessageW(dialog, &msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
@@ -309,6 +309,7 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   frame = {0, 0, clientWidth, clientHeight};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  // Its top left corner stays in the work area even if it were larger.
   const auto within = [](int at, int low, int high) { return std::max(low, std::min(at, high)); };
   const HWND owner = GetActiveWindow();
   OwnedWindow dialog(CreateWindowExW(exStyle, dialogFormClass, captionOf(type), style,
