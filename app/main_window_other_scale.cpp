@@ -27,10 +27,14 @@ bool TFormmorvi::askOtherScale() {
   // The scale finder's answer first.
   const std::optional<ruler::ScaleDenominator> chosen =
       TFormAutreEchelle::run(handle(), LastScaleAnswer ? LastScaleAnswer : OtherScale);
-  if (!chosen) {
+  // A scale of the catalogue selects its own item; the item after keeps
+  // what it read.
+  const std::optional<int> catalogueItem = chosen ? ruler::catalogueItem(*chosen) : std::nullopt;
+  if (catalogueItem) SelectedScale = *catalogueItem;
+  if (!chosen || catalogueItem) {
     RG_Morvi->setItemIndex(SelectedScale);
     RG_Morvi->focus();
-    return false;
+    return catalogueItem.has_value();
   }
   OtherScale = chosen;
   SelectedScale = OtherScaleItem;

@@ -80,7 +80,10 @@ bool TFormmorvi::confirmPrint() {
                         {fw::DialogButton::Yes, fw::DialogButton::No}, 0, choice.note,
                         choice.lines.empty() ? nullptr : &choices) != fw::ModalResult::Yes)
     return false;
-  if (choices.chosen != choice.chosen && choices.chosen >= 0 && std::size_t(choices.chosen) < printers.size()) {
+  // The printer checked prints, also one that stood in for a printer in
+  // force that has gone.
+  if (choices.chosen >= 0 && std::size_t(choices.chosen) < printers.size() &&
+      printers[std::size_t(choices.chosen)] != CalibratedPrinter) {
     calibrationSettled();
     if (Settings) Settings->setChosenPrinter(printers[std::size_t(choices.chosen)]);
     saveSettings();

@@ -125,6 +125,9 @@ void TEditFormat::DisplayValue() {
 
 void TEditFormat::Validate() {
   ParseText();
+  // The caller reads the number the field then shows: a format without a
+  // sign in its negative section shows -5 as 5, and 5 it is.
+  value_ = fw::valueAsShown(value_, fw::formatFloat(displayFormat_, value_, fw::numberFormat()));
   DisplayValue();
 }
 
@@ -238,7 +241,8 @@ LRESULT TEditFormat::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_KILLFOCUS: {
       const LRESULT r = EditBox::handleMessage(msg, wp, lp);
-      Validate();
+      ParseText();
+      DisplayValue();
       fire("OnExit");
       return r;
     }

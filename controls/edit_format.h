@@ -56,6 +56,7 @@ class TEditFormat : public fw::Published<TEditFormat, fw::EditBox> {
   void ParseText();
   // Writes the value formatted into the text, and colours it.
   void DisplayValue();
+  // ParseText, then DisplayValue, the value taken as the text shows it.
   void Validate();
 
   Alignment alignment() const { return alignment_; }

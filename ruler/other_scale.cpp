@@ -85,13 +85,19 @@ Graduation graduationFor(ScaleDenominator n, std::wstring_view title) {
                     micrometresPerTenth};
 }
 
+std::optional<int> catalogueItem(ScaleDenominator n) {
+  const std::span<const ScaleEntry> catalogue = scaleCatalogue();
+  for (std::size_t i = 0; i < catalogue.size(); ++i) {
+    if (catalogue[i].graduation.scaleDenominator * 10 == static_cast<double>(n.tenths())) return static_cast<int>(i);
+  }
+  return std::nullopt;
+}
+
 Graduation graduationOf(ScaleDenominator n, std::wstring_view title) {
-  for (const ScaleEntry& entry : scaleCatalogue()) {
-    if (entry.graduation.scaleDenominator * 10 == static_cast<double>(n.tenths())) {
-      Graduation g = entry.graduation;
-      g.title = title;
-      return g;
-    }
+  if (const std::optional<int> item = catalogueItem(n)) {
+    Graduation g = scaleAt(*item)->graduation;
+    g.title = title;
+    return g;
   }
   return graduationFor(n, title);
 }

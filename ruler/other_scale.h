@@ -58,6 +58,10 @@ std::wstring scaleTitle(ScaleDenominator n, wchar_t decimalSeparator);
 // exact interval.
 Graduation graduationFor(ScaleDenominator n, std::wstring_view title);
 
+// The catalogue's item of 1:N when N is one of its scales: given under
+// " Autre…", it selects that item instead of showing a second one.
+std::optional<int> catalogueItem(ScaleDenominator n);
+
 // The ruler of 1:N: the catalogue's own when N is one of its scales, else
 // the one above.
 Graduation graduationOf(ScaleDenominator n, std::wstring_view title);

@@ -160,6 +160,11 @@ std::optional<long double> readNumber(std::wstring_view text, const NumberFormat
   return negative ? -*value : *value;
 }
 
+long double valueAsShown(long double value, std::wstring_view shown) {
+  const bool signShown = shown.find_first_of(L"-(") != std::wstring_view::npos;
+  return value < 0 && !signShown ? -value : value;
+}
+
 std::optional<long double> readPastedNumber(std::wstring_view text, const NumberFormat& locale) {
   const auto blank = [&](wchar_t c) {
     return c == L' ' || c == L'\u00A0' || c == L'\u202F' || c == L'\t' || c == locale.thousands;

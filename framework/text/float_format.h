@@ -37,6 +37,12 @@ enum class NumberSource { Typed, Shown };
 // marks, beyond the range.
 std::optional<long double> readNumber(std::wstring_view text, const NumberFormat& locale, NumberSource source);
 
+// The number a text shown for `value` stands for: the value itself, its
+// decimals beyond those shown included, but without a sign the text does
+// not show ("-" or "(" anywhere): a format whose negative section has no
+// sign shows -5 as 5.
+long double valueAsShown(long double value, std::wstring_view shown);
+
 // Text pasted into a number field, or kept in the settings file, read
 // strictly, since it may bring anything: blanks around it; a sign, or parentheses around the number; digits
 // grouped by blanks (U+0020, U+00A0, U+202F or the locale's thousands

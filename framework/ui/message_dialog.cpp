@@ -14,6 +14,9 @@
 #include "framework/graphics/gdi.h"
 #include "framework/ui/application.h"
 #include "framework/ui/monitor_dpi.h"
+#include "framework/ui/radio_layout.h"
+#include "framework/ui/scrolling_pane.h"
+#include "framework/ui/window_state.h"
 
 namespace fw {
 namespace {
@@ -86,6 +89,7 @@ struct FormState {
   ModalResult result = ModalResult::None;
   ModalResult escapeResult;  // the cancel button's: Cancel, else No, else OK
   int defaultId;
+  DWORD openedAt = 0;  // the tick count when it was shown
 };
 
 ModalResult escapeResultOf(const std::vector<ButtonFace>& shown) {
@@ -98,11 +102,7 @@ ModalResult escapeResultOf(const std::vector<ButtonFace>& shown) {
 }
 
 LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* state = reinterpret_cast<FormState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  FormState* state = windowState<FormState>(window, message, lParam);
   if (!state) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_COMMAND:
@@ -188,6 +188,16 @@ HWND addChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style,
   return child;
 }
 
+// The second click of a double-click on the button that opened the dialog
+// lands on whatever the dialog shows under the pointer: a press on a choice
+// counts once the system's double-click time has passed since the dialog
+// opened (a press made earlier and still queued counts not at all).
+bool pressTooSoonOnAChoice(const MSG& msg, HWND dialog, DWORD openedAt) {
+  if (msg.message != WM_LBUTTONDOWN && msg.message != WM_LBUTTONDBLCLK) return false;
+  return IsChild(dialog, msg.hwnd) && GetDlgCtrlID(msg.hwnd) >= firstChoiceId &&
+         static_cast<LONG>(msg.time - openedAt) < static_cast<LONG>(GetDoubleClickTime());
+}
+
 // Runs until a result is set; a quit message ends the dialog with Cancel and
 // goes on to the outer loop.
 ModalResult runModal(HWND dialog, FormState& state) {
@@ -198,6 +208,7 @@ ModalResult runModal(HWND dialog, FormState& state) {
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
       return ModalResult::Cancel;
     }
+    if (pressTooSoonOnAChoice(msg, dialog, state.openedAt)) continue;
     if (!IsDialogMessageW(dialog, &msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
@@ -255,8 +266,13 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   const std::vector<ButtonFace> shown = shownButtons(buttons);
   FormState state{ModalResult::None, escapeResultOf(shown), commandId(shown.front().result)};
 
-  // Opened in the middle of the main screen, at that monitor's DPI.
-  const int dpi = monitorDpiAt({GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2});
+  // Opened in the middle of the main screen, at that monitor's DPI, within
+  // its work area.
+  const POINT screenMiddle{GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2};
+  const int dpi = monitorDpiAt(screenMiddle);
+  MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+  GetMonitorInfoW(MonitorFromPoint(screenMiddle, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT work = monitor.rcWork;
   const FormMetrics m = scaledMetrics(dpi);
   const Font ownedFont = dialogFont(dpi);
   const HFONT font = ownedFont.get();
@@ -270,24 +286,36 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   for (const std::wstring& item : items)
     choicesWidth = std::max<int>(choicesWidth, measureText(item, font, 1 << 16).cx);
   const int textLeft = m.margin + m.icon + m.gap;
-  const int clientWidth = std::max<int>({m.margin + m.icon + m.gap + textSize.cx + m.margin,
-                                         textLeft + choiceIndent + choicesWidth + m.margin,
-                                         m.margin + buttonsWidth + m.margin, m.margin + footerSize.cx + m.margin});
   const int choicesTop = m.margin + std::max<int>(m.icon, textSize.cy) + (items.empty() ? 0 : m.margin);
-  const int buttonTop = choicesTop + static_cast<int>(items.size()) * choiceHeight + m.margin;
+  // The height of all but the choices, which get the room the work area leaves.
+  const int othersHeight = choicesTop + m.margin + m.buttonHeight + m.margin + footerSize.cy + m.margin;
+  constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  constexpr DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  const int chosenAtFirst = choices ? choices->chosen : -1;
+  const ShownLines shownChoices =
+      shownLines(static_cast<int>(items.size()), choiceHeight,
+                 work.bottom - work.top - (frame.bottom - frame.top) - othersHeight, chosenAtFirst);
+  const bool scrolls = shownChoices.count < static_cast<int>(items.size());
+  const int scrollBar = scrolls ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+  const int clientWidth = std::max<int>({m.margin + m.icon + m.gap + textSize.cx + m.margin,
+                                         textLeft + choiceIndent + choicesWidth + scrollBar + m.margin,
+                                         m.margin + buttonsWidth + m.margin, m.margin + footerSize.cx + m.margin});
+  const int buttonTop = choicesTop + shownChoices.count * choiceHeight + m.margin;
   const int footerTop = buttonTop + m.buttonHeight + m.margin;
   const int clientHeight = footerTop + footerSize.cy + m.margin;
 
-  constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  constexpr DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  RECT frame{0, 0, clientWidth, clientHeight};
+  frame = {0, 0, clientWidth, clientHeight};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  // Its top left corner stays in the work area even if it were larger.
+  const auto within = [](int at, int low, int high) { return std::max(low, std::min(at, high)); };
   const HWND owner = GetActiveWindow();
   OwnedWindow dialog(CreateWindowExW(exStyle, dialogFormClass, captionOf(type), style,
-                                     (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, owner, nullptr,
-                                     GetModuleHandleW(nullptr), &state));
+                                     within((GetSystemMetrics(SM_CXSCREEN) - width) / 2, work.left, work.right - width),
+                                     within((GetSystemMetrics(SM_CYSCREEN) - height) / 2, work.top, work.bottom - height),
+                                     width, height, owner, nullptr, GetModuleHandleW(nullptr), &state));
   if (!dialog) return ModalResult::Cancel;
 
   const HWND icon = addChild(dialog.get(), L"STATIC", nullptr, SS_ICON,
@@ -296,12 +324,18 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   const std::wstring label(text);
   addChild(dialog.get(), L"STATIC", label.c_str(), SS_LEFT | SS_NOPREFIX,
            {textLeft, m.margin, textLeft + textSize.cx, m.margin + textSize.cy}, -1, font);
+  // The choices that do not all fit scroll in a pane of their own.
+  const int choiceWidth = clientWidth - m.margin - textLeft - scrollBar;
+  const HWND choicesParent = scrolls ? addScrollingPane(dialog.get(), {textLeft, choicesTop}, choiceWidth, choiceHeight,
+                                                        static_cast<int>(items.size()), shownChoices, firstChoiceId)
+                                     : dialog.get();
+  const POINT choicesOrigin = scrolls ? POINT{0, -shownChoices.first * choiceHeight} : POINT{textLeft, choicesTop};
   std::vector<HWND> choiceButtons;
   for (std::size_t i = 0; i < items.size(); ++i) {
-    const int top = choicesTop + static_cast<int>(i) * choiceHeight;
-    choiceButtons.push_back(addChild(dialog.get(), L"BUTTON", items[i].c_str(),
-                                     BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
-                                     {textLeft, top, clientWidth - m.margin, top + choiceHeight},
+    const int top = choicesOrigin.y + static_cast<int>(i) * choiceHeight;
+    choiceButtons.push_back(addChild(choicesParent, L"BUTTON", items[i].c_str(),
+                                     BS_AUTORADIOBUTTON | BS_NOTIFY | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
+                                     {choicesOrigin.x, top, choicesOrigin.x + choiceWidth, top + choiceHeight},
                                      firstChoiceId + static_cast<int>(i), font));
   }
   const HWND chosen = choices && choices->chosen >= 0 && std::size_t(choices->chosen) < choiceButtons.size()
@@ -327,6 +361,7 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
 
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(dialog.get(), SW_SHOW);
+  state.openedAt = GetTickCount();
   SetFocus(chosen ? chosen : first);
   const ModalResult result = runModal(dialog.get(), state);
   for (std::size_t i = 0; i < choiceButtons.size(); ++i) {

@@ -1,5 +1,7 @@
 #include "framework/ui/radio_layout.h"
 
+#include <algorithm>
+
 #include "framework/desc/dpi_scaling.h"
 
 namespace fw {
@@ -17,6 +19,12 @@ std::vector<Cell> radioItemCells(int count, int columns, int width, int height, 
   for (int i = 0; i < count; ++i)
     cells.push_back({scaled(8) + (i / perColumn) * columnWidth, top + (i % perColumn) * rowHeight, columnWidth, rowHeight});
   return cells;
+}
+
+ShownLines shownLines(int count, int lineHeight, int room, int chosen) {
+  if (count <= 0) return {0, 0};
+  const int shown = std::clamp(room / lineHeight, 1, count);
+  return {shown, std::clamp(chosen - shown + 1, 0, count - shown)};
 }
 
 }  // namespace fw

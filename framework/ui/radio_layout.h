@@ -14,4 +14,15 @@ struct Cell {
 
 std::vector<Cell> radioItemCells(int count, int columns, int width, int height, int captionHeight, int dpi);
 
+// The lines of a list of `count` one-line choices, `lineHeight` each, that
+// a room of `room` pixels shows at once (all when they fit, at least one),
+// and the first of them shown: the list scrolled no further than it takes
+// to show the line `chosen`.
+struct ShownLines {
+  int count, first;
+  bool operator==(const ShownLines&) const = default;
+};
+
+ShownLines shownLines(int count, int lineHeight, int room, int chosen);
+
 }  // namespace fw

@@ -8,7 +8,7 @@
 //   morvi.click(field); morvi.press(VK_TAB); morvi.type(L"12,5");   // real input (SendInput)
 //   morvi.chooseScale(5); morvi.calibrate(37); morvi.chooseOrientation(L"Paysage");
 //   morvi.typeDimensions(L"12,5", L"2,5");    // the scale finder's two fields
-//   HWND d = morvi.askToPrint();              // the dialogs: askToPrint, openOtherScale,
+//   HWND d = morvi.askToPrint();              // the dialogs: askToPrint (or doubleClickToPrint), openOtherScale,
 //   morvi.answer(d, L"&Oui");                 // openAssistant, openKutschSheet, dialog(caption);
 //                                             // answer clicks
 //   Sheet sheet = morvi.printAndMeasure(pdfs);    // a button; see printed_sheet.h
@@ -117,6 +117,11 @@ class MorviProcess {
   HWND openKutschSheet() const;                    // "Planche de six échelles", by Ctrl+K
   HWND openScreenRuler() const;                    // the ruler on screen, by Ctrl+R
   HWND askToPrint() const;                         // "Confirmation", from the print button
+  // A double-click on the print button whose second click lands on the
+  // confirmation's printer line `line`; null when no confirmation came, or
+  // when this machine could not make the two clicks within the system's
+  // double-click time, five times over.
+  HWND doubleClickToPrint(const std::wstring& line) const;
   // Gives N in the dialog "Autre échelle" as a user would: types it over the
   // proposed text, presses Enter and waits until the dialog has closed.
   void giveOtherScale(HWND dialog, const std::wstring& n) const;

@@ -82,7 +82,8 @@ TEST(OtherScale, TheArrowsOnlyMoveTheSelectionAndSpaceAsks) {
 
 // The field reads N as the dimension fields read numbers: a key it does not
 // take is not typed ("1e3" gives 13), the line below says why OK is greyed,
-// and a paste grouped with the narrow no-break space reads.
+// and a paste grouped with the narrow no-break space reads: 1 000, which
+// selects the catalogue's own 1:1000 and leaves " Autre…" as it was.
 TEST(OtherScale, TheFieldReadsNumbersAsTheDimensionFieldsDo) {
   const SettingsFileSetAside setAside;
   MorviProcess morvi;
@@ -101,7 +102,9 @@ TEST(OtherScale, TheFieldReadsNumbersAsTheDimensionFieldsDo) {
   morvi.press(VK_RETURN);
   waitUntilClosed(dialog);
   morvi.settle();
-  EXPECT_EQ(textOf(morvi.otherScaleItem()), L" 1:1000");
+  EXPECT_TRUE(checked(morvi.item("RG_Morvi", 13)));
+  EXPECT_EQ(textOf(morvi.item("RG_Morvi", 13)), L" 1:1000");
+  EXPECT_EQ(textOf(morvi.otherScaleItem()), L" Autre…");
 }
 
 }  // namespace

@@ -380,7 +380,9 @@ TEST(PrintedRuler, EachPrinterKeepsItsOwnCalibration) {
 
 // The printer chosen in the confirmation prints with its own calibration and
 // paper, stays the printer in force at the next start, and the system's
-// default printer stays as it was.
+// default printer stays as it was. Only a click made to choose chooses: the
+// confirmation opened by a double-click, whose second click lands on a
+// printer's line, keeps the printer in force.
 TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
   const SettingsFileSetAside settings;
   settings.write("[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF=12\r\nPDF-Letter=-8\r\n");
@@ -392,9 +394,11 @@ TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
     EXPECT_NEAR(morvi.calibrationCoef(), 1.012, 1e-12);
     morvi.chooseOrientation(L"Portrait");
     morvi.chooseScale(5);
-    const HWND dialog = morvi.askToPrint();
-    ASSERT_TRUE(dialog);
-    ASSERT_TRUE(automation::descendantWithText(dialog, letterLine)) << dialogText(dialog);
+    const HWND dialog = morvi.doubleClickToPrint(letterLine);
+    ASSERT_TRUE(dialog) << "no confirmation, or no double-click this machine could make";
+    EXPECT_NE(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED)
+        << "the double-click chose the printer";
+    e2e::pause(GetDoubleClickTime());  // a user reads, then chooses
     morvi.click(automation::descendantWithText(dialog, letterLine));
     morvi.press(VK_RETURN);
     const std::optional<std::string> pdf = folder.next();

@@ -50,7 +50,10 @@ TEST(ScaleFinder, AnswersWithTheScaleWhicheverDecimalMarkIsTyped) {
   EXPECT_EQ(e2e::textOf(f.measure), L"0,00 ");
   EXPECT_EQ(morvi.focus(), morvi.item("RG_Morvi", 5));  // 1:100
 
-  for (const auto& [plan, measure] : {std::pair{L"12,5", L"2,5"}, std::pair{L"12.5", L"2.5"}}) {
+  // A minus typed is no sign the field shows (its format has none): the
+  // answer is for the number shown, the field left or still focused.
+  for (const auto& [plan, measure] : {std::pair{L"12,5", L"2,5"}, std::pair{L"12.5", L"2.5"},
+                                      std::pair{L"-12,5", L"2,5"}, std::pair{L"12,5", L"-2.5"}}) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(plan)));
     morvi.typeDimensions(plan, measure);
     // The measure field still has the focus: what was typed there counts.

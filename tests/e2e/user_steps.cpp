@@ -92,6 +92,21 @@ HWND MorviProcess::askToPrint() const {
   return dialog(L"Confirmation");
 }
 
+HWND MorviProcess::doubleClickToPrint(const std::wstring& line) const {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    const DWORD first = GetTickCount();
+    click(control("BtImprimer"));
+    const HWND confirmation = dialog(L"Confirmation");
+    if (!confirmation) return nullptr;
+    click(automation::descendantWithText(confirmation, line));
+    // Its press came before the click ended.
+    if (GetTickCount() - first < GetDoubleClickTime()) return confirmation;
+    press(VK_ESCAPE);
+    waitUntilClosed(confirmation);
+  }
+  return nullptr;
+}
+
 void MorviProcess::giveOtherScale(HWND otherScale, const std::wstring& n) const {
   type(n);  // the field has the focus, its text all selected
   EXPECT_EQ(proposedScale(otherScale), n) << "typed elsewhere";

@@ -58,6 +58,17 @@ TEST(DpiScaling, RadioItemsAreCentredUnderTheCaption) {
   }
 }
 
+// A print confirmation's printers at 200 %, 48 pixels a line, in the room
+// the screen leaves: the lines that fit, scrolled only as far as it takes to
+// show the printer in force.
+TEST(DpiScaling, AListTallerThanItsRoomShowsTheChosenLine) {
+  // Lines in all, room, line chosen: lines shown, first line shown.
+  for (const auto& [count, room, chosen, shown] :
+       {std::tuple{19, 700, 13, fw::ShownLines{14, 0}}, {19, 700, 16, {14, 3}}, {19, 700, 18, {14, 5}},
+        {19, 700, -1, {14, 0}}, {5, 1000, 4, {5, 0}}, {3, 10, 2, {1, 2}}, {0, 100, -1, {0, 0}}})
+    EXPECT_EQ(fw::shownLines(count, 48, room, chosen), shown) << count << " lines, " << chosen;
+}
+
 struct Placed {
   int left, top, width, height, font;
   bool operator==(const Placed&) const = default;

@@ -121,6 +121,10 @@ TEST(ReadNumber, ShownTextReadsBackInEveryLocale) {
       EXPECT_EQ(fw::readNumber(text, locale, NumberSource::Shown), c.readBack);
     }
   }
+  // The value a field keeps for what it shows: the sign as shown, every decimal.
+  EXPECT_EQ(fw::valueAsShown(-1.005L, fw::formatFloat(kMainWindow, -1.005L, kFrench)), 1.005L);
+  EXPECT_EQ(fw::valueAsShown(-4, L"(4,00)"), -4);
+  EXPECT_EQ(fw::valueAsShown(-3, L"-3,00 "), -3);
 }
 
 TEST(ScaleMessage, DividesToTheUnitHalfAwayFromZeroAndRefusesZero) {

@@ -48,6 +48,9 @@ TEST(ScaleDenominator, WritesItsItemTitleAndTheFindersAnswer) {
   EXPECT_EQ(scaleTitle(tenth, L','), L"Echelle 1:141,4");
   EXPECT_EQ(tenth.text(L'.'), L"141.4");
   EXPECT_EQ(ScaleDenominator::read(tenth.text(L'.')), tenth) << "the settings file reads back what it wrote";
+  // Given under " Autre…", a scale of the catalogue is its own item.
+  for (const auto& [text, item] : {std::pair{L"20", 0}, {L"250", 9}, {L"2500", 16}, {L"141", -1}, {L"250,1", -1}})
+    EXPECT_EQ(catalogueItem(*ScaleDenominator::read(text)).value_or(-1), item) << "1:" << text;
 
   // The scale finder's answer, to the unit as it shows it.
   EXPECT_EQ(ScaleDenominator::nearestWhole(1250 / 8.84), whole);

@@ -23,8 +23,14 @@ TEST(PrinterChoice, OneLineAPrinterThePrinterInForceChosen) {
       {two, L"PDF-Letter", {}, {L"PDF · étalonnage +12 ‰", L"PDF-Letter · étalonnage -8 ‰"}, 1, L""},
       {two, L"PDF", L"Bureau", {L"PDF · étalonnage +12 ‰", L"PDF-Letter · étalonnage -8 ‰"}, 0,
        L"L'imprimante « Bureau » n'est plus installée : « PDF » la remplace"},
+      // The replacement is the printer in force (the system's default), wherever it stands in the list.
+      {two, L"PDF-Letter", L"Bureau", {L"PDF · étalonnage +12 ‰", L"PDF-Letter · étalonnage -8 ‰"}, 1,
+       L"L'imprimante « Bureau » n'est plus installée : « PDF-Letter » la remplace"},
       {{two[1]}, L"PDF-Letter", {}, {}, 0, L"PDF-Letter · étalonnage -8 ‰"},
       {{{L"PDF2", Calibration(), false}}, L"PDF2", {}, {}, 0, L"PDF2 · non étalonnée"},
+      // What became of the printer chosen earlier comes first.
+      {{two[1]}, L"PDF-Letter", L"Bureau", {}, 0,
+       L"L'imprimante « Bureau » n'est plus installée : « PDF-Letter » la remplace\nPDF-Letter · étalonnage -8 ‰"},
       {{}, L"", L"Bureau", {}, -1, L""},
   };
   for (const auto& row : rows) {

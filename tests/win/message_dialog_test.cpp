@@ -242,6 +242,39 @@ TEST(DialogForm, TakesTheScaleOfItsMonitorNotTheSystems) {
   EXPECT_EQ(oui.bottom - oui.top, 38);
 }
 
+// Sixty printers are taller than the screen at every scale: the dialog stays
+// within the work area, its button in it, and its list scrolls to show the
+// printer in force, then the one the arrow moves to.
+TEST(DialogForm, ALongListOfChoicesScrollsWithinTheWorkArea) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  for (const int dpi : {96, 144, 192}) {
+    fw::setMonitorDpiHook([dpi](HMONITOR) { return dpi; });
+    fw::DialogChoices choices{std::vector<std::wstring>(60), 50};
+    for (int i = 0; i < 60; ++i) choices.items[i] = L"PDF-" + std::to_wstring(i) + L" · étalonnage +0 ‰";
+    std::vector<std::pair<RECT, RECT>> placed;  // a window's rectangle and the room it must stand in
+    const auto place = [&](HWND w, HWND parent) {
+      auto& [r, room] = placed.emplace_back(work, work);
+      GetWindowRect(w, &r);
+      if (!parent) return;
+      GetClientRect(parent, &room);
+      MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&room), 2);
+    };
+    answer([&] { return fw::dialogForm(L"Confirmez", DialogType::Confirmation, {DialogButton::Yes}, L"", &choices); },
+           [&](HWND d) {
+             const HWND inForce = findButton(d, choices.items[50]);
+             place(d, nullptr), place(findButton(d, L"&Oui"), d), place(inForce, GetParent(inForce));
+             MSG down{GetFocus(), WM_KEYDOWN, VK_DOWN, 1, 0, {}};
+             IsDialogMessageW(d, &down);  // as the dialog's loop hands it the key
+             place(findButton(d, choices.items[51]), GetParent(inForce));
+             postKey(d, VK_RETURN);
+           });
+    EXPECT_EQ(choices.chosen, 51) << dpi;
+    for (const auto& [r, room] : placed) EXPECT_TRUE(r.top >= room.top && r.bottom <= room.bottom) << dpi;
+  }
+  fw::setMonitorDpiHook({});
+}
+
 TEST(DialogForm, TheOwnerTakesNoInputWhileItIsOpen) {
   const HWND owner = CreateWindowExW(0, L"STATIC", L"propriétaire", WS_POPUP | WS_VISIBLE, 10, 10, 100, 100, nullptr,
                                      nullptr, nullptr, nullptr);
