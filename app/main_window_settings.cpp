@@ -57,6 +57,9 @@ void TFormmorvi::FormCreate(fw::Control& sender) {
   if (Settings) {
     // A value that does not read is left aside.
     OtherScale = Settings->otherScale();
+    // An N of the catalogue (an earlier version kept one) is its own item's,
+    // not a second item of the same scale.
+    if (OtherScale && ruler::catalogueItem(*OtherScale)) OtherScale.reset();
     KutschScales = Settings->kutschScales();
   }
   // The stored orientation, else the printer's; nothing when neither is known.

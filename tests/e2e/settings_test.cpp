@@ -76,9 +76,10 @@ TEST_F(SettingsFileTest, HexadecimalAndUnreadableValues) {
 }
 
 // The N of " Autre…" is written with a dot and read back in the next run;
-// a stored value that does not read starts the program as if there were none.
+// a stored value that does not read, or that the catalogue has, starts the
+// program as if there were none.
 TEST_F(SettingsFileTest, TheOtherScaleIsKeptAndABadOneIsLeftAside) {
-  for (const char* bad : {"abc", "0", "141,45", "1e5"}) {
+  for (const char* bad : {"abc", "0", "141,45", "1e5", "250"}) {
     writeFile(std::string("[Morvi]\r\nCoef=0\r\nAutreEchelle=") + bad + "\r\n");
     MorviProcess morvi;
     EXPECT_TRUE(morvi.startErrors().empty()) << bad;
