@@ -30,7 +30,7 @@ void TFormmorvi::PlancheKutsch() {
   const std::optional<ruler::StripScales> scales = TFormKutsch::run(handle(), shown, [this] { return confirmPrint(); });
   if (!scales) return;
   // The confirmation has followed the default printer: its calibration prints.
-  ruler::printKutschSheet(fw::printer(), *scales, PrinterCalibration, fw::numberFormat().decimal);
+  ruler::printKutschSheet(fw::printer(), *scales, PrinterCalibration, chosenOrientation(), fw::numberFormat().decimal);
   KutschScales = scales;
   if (Settings) {
     Settings->setKutschScales(*scales);

@@ -9,10 +9,12 @@
 #include "ruler/calibration.h"
 #include "ruler/calibration_sheet.h"
 #include "ruler/scale_catalogue.h"
+#include "tests/host/test_pages.h"
 
 namespace {
 
 using namespace ruler;
+using ruler_test::fixedPitch;
 
 std::vector<Line> linesOf(const std::vector<DrawOp>& ops) {
   std::vector<Line> lines;
@@ -38,17 +40,24 @@ TEST(CalibrationSheet, TheBarLiesOnTheRulersMarksOfTheTestPrinter) {
   };
   const std::vector<Point> headingAt300{{1063, 50}, {1063, 97}, {1063, 144}, {1063, 192}};
   const Case cases[] = {
-      {"A4 portrait", {{300, 300}, 3508}, 250, {L"0", L"50", L"100", L"150", L"200", L"250 mm"}, headingAt300},
-      {"A4 landscape", {{300, 300}, 2479}, 180, {L"0", L"50", L"100", L"150", L"180 mm"}, headingAt300},
+      {"A4 portrait", {{300, 300}, 3508, 2479, {2479, 3508}}, 250, {L"0", L"50", L"100", L"150", L"200", L"250 mm"},
+       headingAt300},
+      {"A4 landscape", {{300, 300}, 2479, 3508, {3508, 2479}}, 180, {L"0", L"50", L"100", L"150", L"180 mm"},
+       headingAt300},
       // The shortest page that takes a bar, 29,3 mm at 600 dpi.
-      {"691 pixels at 600 dpi", {{600, 600}, 691}, 10, {L"0", L"10 mm"},
-       {{2126, 50}, {2126, 144}, {2126, 239}, {2126, 333}}},
+      {"691 pixels at 600 dpi", {{600, 600}, 691, 4960, {4960, 691}}, 10, {L"0", L"10 mm"},
+       {{2126, 71}, {2126, 165}, {2126, 260}, {2126, 354}}},  // 50 pixels would be 2,1 mm down: 3 mm
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const CalibrationSheet sheet = layoutCalibrationSheet(c.page, {L"PDF", L"Paysage", L"07/12/2026"});
+    const CalibrationSheet sheet = layoutCalibrationSheet(c.page, {L"PDF", L"Paysage", L"07/12/2026"}, fixedPitch);
     EXPECT_EQ(sheet.barMm, c.barMm);
-    const std::vector<std::wstring> texts = textsOf(sheet.ops);
+    std::vector<std::wstring> texts = textsOf(sheet.ops);
+    // The instruction's lines, joined back.
+    while (texts.size() > 1 && !texts.back().starts_with(L"Mesurez")) {
+      texts[texts.size() - 2] += L" " + texts.back();
+      texts.pop_back();
+    }
     const std::vector<std::wstring> heading(texts.begin(), texts.begin() + 4);
     EXPECT_EQ(heading, (std::vector<std::wstring>{L"Morvi : feuille d'étalonnage", L"Imprimante : PDF",
                                                    L"Orientation : Paysage", L"Date : 07/12/2026"}));
@@ -79,16 +88,28 @@ TEST(CalibrationSheet, TheBarLiesOnTheRulersMarksOfTheTestPrinter) {
   }
 }
 
-TEST(CalibrationSheet, APageTooShortForTenMillimetresHasNoBarAndSaysSo) {
-  // 300 pixels at 300 dpi: 25 mm, less the ruler's top and the instruction line.
-  constexpr PrintablePage page{{300, 300}, 300};
-  EXPECT_EQ(calibrationBarMm(page), std::nullopt);
-  EXPECT_EQ(calibrationBarMm({{600, 600}, 690}), std::nullopt) << "a pixel short of 10 mm";
-  try {
-    layoutCalibrationSheet(page, {L"PDF", L"Portrait", L"07/12/2026"});
-    ADD_FAILURE() << "no error";
-  } catch (const fw::PrinterError& e) {
-    EXPECT_EQ(e.message(), pageTooShortText);
+// Said before anything is printed, naming the printer and its paper.
+TEST(CalibrationSheet, APageTooSmallForTheSheetHasNoBarAndSaysSo) {
+  struct Case {
+    PrintablePage page;
+    const wchar_t* said;
+  };
+  const Case cases[] = {
+      // 25 mm, less the ruler's top and the instruction line.
+      {{{300, 300}, 300, 2479, {2479, 300}}, L"(210 × 25 mm) est trop petite pour la feuille d'étalonnage"},
+      // A pixel short of 10 mm.
+      {{{600, 600}, 690, 4960, {4960, 690}}, L"(210 × 29 mm) est trop petite pour la feuille d'étalonnage"},
+      // A6 upright with margins of 15 mm: the heading does not fit right of
+      // the bar's labels.
+      {{{300, 300}, 1394, 886, {1240, 1748, 177, 177}}, L"(105 × 148 mm) est trop petite pour la feuille d'étalonnage"},
+  };
+  for (const Case& c : cases) {
+    try {
+      layoutCalibrationSheet(c.page, {L"PDF-A6", L"Portrait", L"07/12/2026"}, fixedPitch);
+      ADD_FAILURE() << "no error";
+    } catch (const fw::PrinterError& e) {
+      EXPECT_EQ(e.message(), L"La page de « PDF-A6 » " + std::wstring(c.said));
+    }
   }
 }
 

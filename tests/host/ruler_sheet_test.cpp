@@ -1,5 +1,6 @@
 // The ruler page's parts around its graduations: the printable-area rule,
-// the check bar and the foot line, on A4 and Letter in both orientations.
+// the check bar and the foot line, on A4 and Letter in both orientations,
+// and the whole page on every paper, resolution and margin.
 #include "ruler/ruler_sheet.h"
 
 #include <gtest/gtest.h>
@@ -11,14 +12,14 @@
 #include "ruler/name_cut.h"
 #include "ruler/other_scale.h"
 #include "ruler/scale_catalogue.h"
+#include "framework/error/error.h"
+#include "framework/text/number_text.h"
+#include "tests/host/test_pages.h"
 
 namespace {
 
 using namespace ruler;
-
-// A fixed-pitch stand-in for the printer's 8-point font at 300 dpi: 16
-// pixels a letter (the real one averages about 14.5), 38 high.
-TextSize fixedPitch(std::wstring_view text) { return {static_cast<int>(text.size()) * 16, 38}; }
+using ruler_test::fixedPitch;
 
 struct PaperCase {
   const char* name;
@@ -32,10 +33,6 @@ const PaperCase papers[] = {
 };
 
 const PrintOrigin pdf{L"PDF", {7, 12, 2026}, L"1.0.0"};
-
-bool overlap(const InkBox& a, const InkBox& b) {
-  return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
-}
 
 // At 300 dpi 3 mm are 35.4 pixels, rounded up to 36.
 TEST(PrintableArea, InkStaysThreeMillimetresFromThePaperAndInsideThePrintableArea) {
@@ -131,7 +128,8 @@ TEST(CheckBar, MeasuresTheCalibratedHundredMillimetresClearOfTheGraduations) {
     for (const int permille : {0, 20, -35, 100, -100}) {
       SCOPED_TRACE(testing::Message() << paper.name << ", " << permille << " permille");
       const Calibration calibration = *Calibration::exactly(permille);
-      const std::vector<DrawOp> bar = layoutCheckBar(paper.page.resolution, calibration, fixedPitch);
+      const std::vector<DrawOp> bar =
+          layoutCheckBar(paper.page.resolution, calibration, fixedPitch, {checkBarX, 354, inkBox(paper.page).right});
       const RulerPage sheet = layoutRulerSheet(paper.page, scaleAt(5)->graduation, calibration, L',', pdf, fixedPitch);
 
       const long double pixelsPerMm = 300 / 25.4L * calibration.coefficient();
@@ -204,6 +202,84 @@ TEST(FootLine, StandsWholeAtTheFootAndCutsALongPrinterName) {
       }
     }
   }
+}
+
+// Every page of every paper, resolution and margin holds the whole sheet
+// inside its ink box, so the last guard drops nothing: the title, the zero
+// and its "0m", the ruler down to the ink's foot (or its whole 250 mm) with
+// every long mark's label, the check bar with its two lines, the whole foot
+// line; no text over anything else. Only A6 may refuse it, saying so.
+TEST(RulerSheet, EveryPageHoldsTheWholeSheetInsideItsInkBox) {
+  const Graduation otherScale = graduationFor(*ScaleDenominator::ofTenths(1414), L"Echelle 1:141,4");
+  const PrintOrigin longName{std::wstring(40, L'A') + std::wstring(40, L'Z'), {7, 12, 2026}, L"1.0.0"};
+  std::size_t laidOut = 0;
+  for (const ruler_test::TestPage& t : ruler_test::testPages()) {
+    for (const auto& [graduation, permille, origin] : {std::tuple{&scaleAt(5)->graduation, 100, &pdf},
+                                                       {&scaleAt(16)->graduation, -100, &longName},
+                                                       {&otherScale, 0, &pdf}}) {
+      SCOPED_TRACE(testing::Message() << t.name << ", 1:" << graduation->scaleDenominator);
+      const Calibration calibration = *Calibration::exactly(permille);
+      RulerPage sheet{};
+      try {
+        sheet = layoutRulerSheet(t.page, *graduation, calibration, L',', *origin, t.measure);
+      } catch (const fw::PrinterError& e) {
+        EXPECT_TRUE(t.a6);
+        EXPECT_TRUE(e.message().starts_with(L"La page de « " + origin->printer + L" » (")) << "not named";
+        EXPECT_TRUE(e.message().ends_with(L" mm) est trop petite pour la règle"));
+        continue;
+      }
+      ++laidOut;
+      const InkBox box = inkBox(t.page);
+      std::vector<InkBox> ink;
+      for (const DrawOp& op : sheet.ops) ink.push_back(extentOf(op, t.measure));
+      for (const InkBox& one : ink) ASSERT_TRUE(fitsWithin(one, box)) << "the guard would drop something";
+      for (std::size_t i = 0; i < ink.size(); ++i) {
+        if (!std::holds_alternative<Text>(sheet.ops[i])) continue;
+        for (std::size_t k = 0; k < ink.size(); ++k)
+          ASSERT_TRUE(k == i || !overlap(ink[i], ink[k])) << "text " << i << " over drawing " << k;
+      }
+
+      ASSERT_EQ(std::get<Text>(sheet.ops[0]).text, graduation->title);
+      const Line zeroTick = std::get<Line>(sheet.ops[1]), zeroMark = std::get<Line>(sheet.ops[2]);
+      EXPECT_EQ(zeroTick.from, zeroMark.from);
+      EXPECT_EQ(std::get<Text>(sheet.ops[3]).text, L"0m");
+      // The ruler: lines across from the zero's left end, each long one with
+      // its label; it ends within a tick of the ink's foot or is whole.
+      std::size_t i = 1, labels = 0;
+      int lastRow = 0;
+      for (; i < sheet.ops.size(); ++i) {
+        const auto* line = std::get_if<Line>(&sheet.ops[i]);
+        if (!line || line->from.x != zeroTick.from.x || line->from.y != line->to.y) break;
+        lastRow = line->from.y;
+        if (line->to.x != zeroMark.to.x) continue;
+        const auto& label = std::get<Text>(sheet.ops[++i]);
+        EXPECT_EQ(label.text, fw::formatGeneral(labels++ * static_cast<long double>(graduation->labelStep), L',') + L"m");
+      }
+      const double tickPixels = graduation->tickStep / static_cast<double>(graduation->positionsPerTenth) *
+                                t.page.resolution.dpiY / 254 * static_cast<double>(calibration.coefficient()) * 1.03;
+      const double rulerTenths = (lastRow - zeroTick.from.y) / (t.page.resolution.dpiY / 254.0) /
+                                 static_cast<double>(calibration.coefficient());
+      EXPECT_TRUE(lastRow + tickPixels + 1 > box.bottom || rulerTenths > rulerEnd * 0.97) << "a short ruler";
+      EXPECT_GE(labels, 5u);
+
+      // Then the check bar, its two lines, and the foot line at the ink's foot.
+      const auto& bar = std::get<Line>(sheet.ops[i]);
+      EXPECT_EQ(bar.to.y - bar.from.y,
+                roundHalfEven(1000 * t.page.resolution.dpiY / 254.0L * calibration.coefficient()));
+      std::wstring said;
+      const std::size_t firstText = i + 7;
+      for (i = firstText; i < sheet.ops.size(); ++i) said += (i == firstText ? L"" : L" ") + std::get<Text>(sheet.ops[i]).text;
+      const std::wstring checkText = std::wstring(checkBarText[0]) + L" " + checkBarText[1] + L" ";
+      ASSERT_TRUE(said.starts_with(checkText)) << "the check bar's text";
+      const std::wstring foot = said.substr(checkText.size());
+      const bool landscape = t.page.widthPixels > t.page.heightPixels;
+      const std::size_t kept = foot.size() - footLine(graduation->title, calibration, landscape, L"", *origin).size();
+      EXPECT_EQ(foot, footLine(graduation->title, calibration, landscape, cutInMiddle(origin->printer, kept), *origin));
+      EXPECT_GE(kept, std::min<std::size_t>(origin->printer.size(), 8)) << "the printer's name cut to nothing";
+      EXPECT_EQ(ink.back().bottom, box.bottom);
+    }
+  }
+  EXPECT_GT(laidOut, 500u);
 }
 
 }  // namespace
