@@ -79,7 +79,8 @@ std::vector<DrawOp> layoutKutschSheet(const PrintablePage& page, const StripScal
   std::vector<DrawOp> ops;
   for (std::size_t i = 0; i < stripCount; ++i) {
     const int edge = cut[i];
-    for (int dash = box.top + 1; dash < areaBottom; dash += std::max(2, y(dashLength + dashGap))) {
+    // The last dash is cut short at the area's foot, never to a dot.
+    for (int dash = box.top + 1; dash + 1 < areaBottom; dash += std::max(2, y(dashLength + dashGap))) {
       ops.emplace_back(Line{{edge, dash}, {edge, std::min(dash + y(dashLength), areaBottom - 1)}});
     }
     const std::wstring title = stripTitle(scales[i], decimalSeparator);

@@ -88,6 +88,64 @@ TEST(CalibrationSheet, TheBarLiesOnTheRulersMarksOfTheTestPrinter) {
   }
 }
 
+// On every paper, resolution and margin the sheet lies whole in the ink
+// box, its bar where the page's ruler runs and as long as the page lets it
+// be, its heading and whole instruction clear of everything; only A6 may be
+// too small for it, and is said to be.
+TEST(CalibrationSheet, EveryPageHoldsTheBarAndItsWholeInstructions) {
+  for (const ruler_test::TestPage& t : ruler_test::testPages()) {
+    SCOPED_TRACE(t.name);
+    const SheetHeading heading{L"PDF", L"Portrait", L"07/12/2026"};
+    CalibrationSheet sheet{};
+    try {
+      sheet = layoutCalibrationSheet(t.page, heading, t.measure);
+    } catch (const fw::PrinterError& e) {
+      EXPECT_TRUE(t.a6);
+      EXPECT_TRUE(e.message().ends_with(L" mm) est trop petite pour la feuille d'étalonnage"));
+      continue;
+    }
+    const InkBox box = inkBox(t.page);
+    for (std::size_t i = 0; i < sheet.ops.size(); ++i) {
+      const InkBox ink = extentOf(sheet.ops[i], t.measure);
+      ASSERT_TRUE(fitsWithin(ink, box)) << "the guard would drop drawing " << i;
+      if (!std::holds_alternative<Text>(sheet.ops[i])) continue;
+      for (std::size_t k = 0; k < sheet.ops.size(); ++k)
+        ASSERT_TRUE(k == i || !overlap(ink, extentOf(sheet.ops[k], t.measure))) << "text " << i << " over " << k;
+    }
+    std::vector<std::wstring> texts = textsOf(sheet.ops);
+    EXPECT_EQ(std::vector<std::wstring>(texts.begin(), texts.begin() + 4),
+              (std::vector<std::wstring>{sheetTitle, L"Imprimante : PDF", L"Orientation : Portrait",
+                                         L"Date : 07/12/2026"}));
+    // After the heading, a label every 50 mm and at the bar's end, then the instruction.
+    const std::size_t labels = sheet.barMm / 50 + 1 + (sheet.barMm % 50 != 0), told = 4 + labels;
+    ASSERT_GT(texts.size(), told);
+    EXPECT_EQ(texts[told - 1], std::to_wstring(sheet.barMm) + L" mm");
+    std::wstring instruction = texts[told];
+    for (std::size_t k = told + 1; k < texts.size(); ++k) instruction += L" " + texts[k];
+    EXPECT_EQ(instruction, L"Mesurez la barre du trait 0 au trait " + std::to_wstring(sheet.barMm) +
+                               L" mm et saisissez cette longueur dans l'assistant (Ctrl+E).");
+
+    // The bar's marks on the rows and from the left end of the labelled
+    // marks of the uncalibrated 1:100 ruler where the page puts it, a
+    // centimetre apart.
+    const RulerPage ruler = layoutRuler(t.page.resolution, scaleAt(5)->graduation, 1, L',', {},
+                                        {rulerShiftOn(t.page), titleTopOn(t.page), rulerTopOn(t.page)});
+    const std::vector<Line> lines = linesOf(sheet.ops), rulerLines = linesOf(ruler.ops);
+    ASSERT_GE(sheet.barMm, 10);
+    ASSERT_EQ(lines.size(), 2u + sheet.barMm / 10);
+    for (std::size_t k = 1; k < lines.size(); ++k) {
+      const auto onRuler = std::find_if(rulerLines.begin(), rulerLines.end(),
+                                        [&](const Line& l) { return l.from == lines[k].from && l.to.x > rulerLines[0].to.x; });
+      EXPECT_NE(onRuler, rulerLines.end()) << "mark " << k - 1 << " off the ruler's";
+    }
+    const long double down = t.page.resolution.dpiY / 254.0L;
+    const int spineEnd = lines[0].to.y, instructionHeight = int(texts.size() - told) * t.measure(L"0").height;
+    EXPECT_TRUE(sheet.barMm == 250 || spineEnd + 250 * down > t.page.heightPixels ||
+                spineEnd + 150 * down + instructionHeight > box.bottom)
+        << "a bar shorter than the page allows";
+  }
+}
+
 // Said before anything is printed, naming the printer and its paper.
 TEST(CalibrationSheet, APageTooSmallForTheSheetHasNoBarAndSaysSo) {
   struct Case {
