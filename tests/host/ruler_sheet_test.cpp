@@ -1,11 +1,12 @@
 // The ruler page's parts around its graduations: the printable-area rule,
-// the check bar and the foot line, on A4 and Letter in both orientations,
-// and the whole page on every paper, resolution and margin.
+// the check bar and the foot line, on A4 and Letter in both orientations;
+// the whole page on every page of the tests.
 #include "ruler/ruler_sheet.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 #include "ruler/check_bar.h"
@@ -14,12 +15,17 @@
 #include "ruler/scale_catalogue.h"
 #include "framework/error/error.h"
 #include "framework/text/number_text.h"
-#include "tests/host/test_pages.h"
+#include "framework/text/utf8.h"
+#include "ruler/calibration_sheet.h"
+#include "ruler/kutsch_sheet.h"
 
 namespace {
 
 using namespace ruler;
-using ruler_test::fixedPitch;
+
+// A fixed-pitch stand-in for the printer's 8-point font at 300 dpi: 16
+// pixels a letter (the real one averages about 14.5), 38 high.
+TextSize fixedPitch(std::wstring_view text) { return {static_cast<int>(text.size()) * 16, 38}; }
 
 struct PaperCase {
   const char* name;
@@ -204,82 +210,107 @@ TEST(FootLine, StandsWholeAtTheFootAndCutsALongPrinterName) {
   }
 }
 
-// Every page of every paper, resolution and margin holds the whole sheet
-// inside its ink box, so the last guard drops nothing: the title, the zero
-// and its "0m", the ruler down to the ink's foot (or its whole 250 mm) with
-// every long mark's label, the check bar with its two lines, the whole foot
-// line; no text over anything else. Only A6 may refuse it, saying so.
-TEST(RulerSheet, EveryPageHoldsTheWholeSheetInsideItsInkBox) {
-  const Graduation otherScale = graduationFor(*ScaleDenominator::ofTenths(1414), L"Echelle 1:141,4");
+// The pages of the table below: six papers both ways round, at four
+// resolutions, with margins of none, 4,2 mm, 15 mm and an inkjet's (left,
+// top, right, foot); the font 16 pixels a letter and 38 high at 300 dpi,
+// the same size on paper at every resolution.
+std::vector<std::tuple<std::string, PrintablePage, TextMeasure>> testPages() {
+  std::vector<std::tuple<std::string, PrintablePage, TextMeasure>> pages;
+  for (const auto& [paper, width, height] : {std::tuple{"A3", 297.0, 420.0}, {"A4", 210.0, 297.0}, {"A5", 148.0, 210.0},
+                                             {"A6", 105.0, 148.0}, {"Letter", 215.9, 279.4}, {"Legal", 215.9, 355.6}})
+    for (const bool turned : {false, true})
+      for (const int dpi : {150, 300, 600, 1200})
+        for (const auto& [l, t, r, b] : {std::array{0.0, 0.0, 0.0, 0.0}, {4.23, 4.23, 4.23, 4.23}, {15, 15, 15, 15}, {3.4, 3, 3.4, 14}}) {
+          const auto px = [&](double mm) { return int(std::lround(mm * dpi / 25.4)); };
+          const Paper sheet{px(turned ? height : width), px(turned ? width : height), px(l), px(t)};
+          pages.emplace_back(paper + std::string(turned ? " landscape " : " portrait ") + std::to_string(dpi) + " dpi, top " + std::to_string(t),
+                             PrintablePage{{dpi, dpi}, sheet.height - px(t) - px(b), sheet.width - px(l) - px(r), sheet},
+                             [dpi](std::wstring_view text) { return TextSize{int(text.size()) * 16 * dpi / 300, 38 * dpi / 300}; });
+        }
+  return pages;
+}
+
+// Every sheet on every page lies whole in the ink box, so that the last
+// guard drops nothing, no text over any drawing, with its essentials: the
+// ruler page's title, zero mark and "0m", every long mark with its label,
+// the check bar's two lines, the whole foot line; the calibration sheet's
+// whole instruction under its bar; the kutsch sheet's six titles and its
+// whole foot line. A sheet may be refused, naming the printer and its
+// paper, only on A6, and the kutsch sheet where six strips of 30 mm do not
+// fit across.
+TEST(EverySheet, EveryPageHoldsItWhole) {
   const PrintOrigin longName{std::wstring(40, L'A') + std::wstring(40, L'Z'), {7, 12, 2026}, L"1.0.0"};
-  std::size_t laidOut = 0;
-  for (const ruler_test::TestPage& t : ruler_test::testPages()) {
-    for (const auto& [graduation, permille, origin] : {std::tuple{&scaleAt(5)->graduation, 100, &pdf},
-                                                       {&scaleAt(16)->graduation, -100, &longName},
-                                                       {&otherScale, 0, &pdf}}) {
-      SCOPED_TRACE(testing::Message() << t.name << ", 1:" << graduation->scaleDenominator);
-      const Calibration calibration = *Calibration::exactly(permille);
-      RulerPage sheet{};
+  std::size_t row = 0;
+  for (const auto& [name, page, measure] : testPages()) {
+    SCOPED_TRACE(name);
+    const InkBox box = inkBox(page);
+    const bool a6 = name[1] == '6', landscape = page.widthPixels > page.heightPixels;
+    const auto whole = [&](auto layout, std::wstring_view printer, std::wstring_view tooWhat, bool mayRefuse) {
+      std::vector<DrawOp> ops;
       try {
-        sheet = layoutRulerSheet(t.page, *graduation, calibration, L',', *origin, t.measure);
+        ops = layout();
       } catch (const fw::PrinterError& e) {
-        EXPECT_TRUE(t.a6);
-        EXPECT_TRUE(e.message().starts_with(L"La page de « " + origin->printer + L" » (")) << "not named";
-        EXPECT_TRUE(e.message().ends_with(L" mm) est trop petite pour la règle"));
-        continue;
+        EXPECT_TRUE(mayRefuse && e.message() == pageRefusal(printer, page, tooWhat)) << fw::toUtf8(e.message());
       }
-      ++laidOut;
-      const InkBox box = inkBox(t.page);
       std::vector<InkBox> ink;
-      for (const DrawOp& op : sheet.ops) ink.push_back(extentOf(op, t.measure));
-      for (const InkBox& one : ink) ASSERT_TRUE(fitsWithin(one, box)) << "the guard would drop something";
-      for (std::size_t i = 0; i < ink.size(); ++i) {
-        if (!std::holds_alternative<Text>(sheet.ops[i])) continue;
-        for (std::size_t k = 0; k < ink.size(); ++k)
-          ASSERT_TRUE(k == i || !overlap(ink[i], ink[k])) << "text " << i << " over drawing " << k;
+      for (const DrawOp& op : ops) ink.push_back(extentOf(op, measure));
+      for (std::size_t i = 0; i < ops.size(); ++i) {
+        EXPECT_TRUE(fitsWithin(ink[i], box)) << "the guard would drop drawing " << i;
+        for (std::size_t k = 0; k < ops.size() && std::holds_alternative<Text>(ops[i]); ++k)
+          EXPECT_TRUE(k == i || !overlap(ink[i], ink[k])) << "text " << i << " over drawing " << k;
       }
+      return ops;
+    };
+    // The texts from `first` on, joined.
+    const auto said = [](const std::vector<DrawOp>& ops, std::size_t first) {
+      std::wstring text;
+      for (std::size_t i = first; i < ops.size(); ++i) text += (i > first ? L" " : L"") + std::get<Text>(ops[i]).text;
+      return text;
+    };
 
-      ASSERT_EQ(std::get<Text>(sheet.ops[0]).text, graduation->title);
-      const Line zeroTick = std::get<Line>(sheet.ops[1]), zeroMark = std::get<Line>(sheet.ops[2]);
-      EXPECT_EQ(zeroTick.from, zeroMark.from);
-      EXPECT_EQ(std::get<Text>(sheet.ops[3]).text, L"0m");
-      // The ruler: lines across from the zero's left end, each long one with
-      // its label; it ends within a tick of the ink's foot or is whole.
+    for (const auto& [g, permille, origin] : {std::tuple{&scaleAt(5)->graduation, 100, &pdf}, {&scaleAt(16)->graduation, -100, &longName}}) {
+      const Calibration calibration = *Calibration::exactly(permille);
+      const std::vector<DrawOp> ops = whole([&] { return layoutRulerSheet(page, *g, calibration, L',', *origin, measure).ops; },
+                                            origin->printer, tooSmallForRuler, a6);
+      if (ops.empty()) continue;
+      EXPECT_EQ(std::get<Text>(ops[0]).text, g->title);
+      const Line zero = std::get<Line>(ops[2]);  // over the first tick
       std::size_t i = 1, labels = 0;
-      int lastRow = 0;
-      for (; i < sheet.ops.size(); ++i) {
-        const auto* line = std::get_if<Line>(&sheet.ops[i]);
-        if (!line || line->from.x != zeroTick.from.x || line->from.y != line->to.y) break;
-        lastRow = line->from.y;
-        if (line->to.x != zeroMark.to.x) continue;
-        const auto& label = std::get<Text>(sheet.ops[++i]);
-        EXPECT_EQ(label.text, fw::formatGeneral(labels++ * static_cast<long double>(graduation->labelStep), L',') + L"m");
+      for (const Line* line; (line = std::get_if<Line>(&ops[i])) && line->from.x == zero.from.x; ++i) {
+        if (line->to.x != zero.to.x) continue;
+        EXPECT_EQ(std::get<Text>(ops[++i]).text, fw::formatGeneral(labels++ * g->labelStep, L',') + L"m");
       }
-      const double tickPixels = graduation->tickStep / static_cast<double>(graduation->positionsPerTenth) *
-                                t.page.resolution.dpiY / 254 * static_cast<double>(calibration.coefficient()) * 1.03;
-      const double rulerTenths = (lastRow - zeroTick.from.y) / (t.page.resolution.dpiY / 254.0) /
-                                 static_cast<double>(calibration.coefficient());
-      EXPECT_TRUE(lastRow + tickPixels + 1 > box.bottom || rulerTenths > rulerEnd * 0.97) << "a short ruler";
       EXPECT_GE(labels, 5u);
-
-      // Then the check bar, its two lines, and the foot line at the ink's foot.
-      const auto& bar = std::get<Line>(sheet.ops[i]);
-      EXPECT_EQ(bar.to.y - bar.from.y,
-                roundHalfEven(1000 * t.page.resolution.dpiY / 254.0L * calibration.coefficient()));
-      std::wstring said;
-      const std::size_t firstText = i + 7;
-      for (i = firstText; i < sheet.ops.size(); ++i) said += (i == firstText ? L"" : L" ") + std::get<Text>(sheet.ops[i]).text;
-      const std::wstring checkText = std::wstring(checkBarText[0]) + L" " + checkBarText[1] + L" ";
-      ASSERT_TRUE(said.starts_with(checkText)) << "the check bar's text";
-      const std::wstring foot = said.substr(checkText.size());
-      const bool landscape = t.page.widthPixels > t.page.heightPixels;
-      const std::size_t kept = foot.size() - footLine(graduation->title, calibration, landscape, L"", *origin).size();
-      EXPECT_EQ(foot, footLine(graduation->title, calibration, landscape, cutInMiddle(origin->printer, kept), *origin));
-      EXPECT_GE(kept, std::min<std::size_t>(origin->printer.size(), 8)) << "the printer's name cut to nothing";
-      EXPECT_EQ(ink.back().bottom, box.bottom);
+      const std::wstring check = std::wstring(checkBarText[0]) + L" " + checkBarText[1] + L" ", text = said(ops, i + 7);
+      const std::size_t kept = text.size() - check.size() - footLine(g->title, calibration, landscape, L"", *origin).size();
+      EXPECT_EQ(text, check + footLine(g->title, calibration, landscape, cutInMiddle(origin->printer, kept), *origin));
     }
+
+    const std::vector<DrawOp> calibrationSheet = whole(
+        [&] { return layoutCalibrationSheet(page, {L"PDF", L"Portrait", L"07/12/2026"}, measure).ops; }, L"PDF", tooSmallForCalibration, a6);
+    if (!calibrationSheet.empty()) {
+      const Line& bar = std::get<Line>(calibrationSheet[4]);
+      const auto told = std::find_if(calibrationSheet.begin(), calibrationSheet.end(), [](const DrawOp& op) {
+        return std::holds_alternative<Text>(op) && std::get<Text>(op).text.starts_with(L"Mesurez");
+      });
+      EXPECT_EQ(said(calibrationSheet, told - calibrationSheet.begin()),
+                L"Mesurez la barre du trait 0 au trait " + std::to_wstring(std::lround((bar.to.y - bar.from.y) * 25.4 / page.resolution.dpiY)) +
+                    L" mm et saisissez cette longueur dans l'assistant (Ctrl+E).");
+    }
+
+    const StripScales scales = scalesOf(scaleSets()[row++ % 3]);
+    const std::vector<DrawOp> kutsch = whole([&] { return layoutKutschSheet(page, scales, {}, L',', pdf, measure); }, L"PDF",
+                                             tooNarrowForStrips, box.right - box.left < 180 * page.resolution.dpiX / 25.4 + 2);
+    if (kutsch.empty()) continue;
+    std::wstring titles;
+    for (const DrawOp& op : kutsch)
+      if (const auto* text = std::get_if<Text>(&op); text && text->at.y == box.top) titles += (titles.empty() ? L"Echelles " : L", ") + text->text;
+    std::size_t foot = kutsch.size();
+    while (std::holds_alternative<Text>(kutsch[foot - 1])) --foot;
+    EXPECT_EQ(said(kutsch, foot), L"Le trait vertical de droite doit mesurer 100 mm. Sinon : Étalonner l'imprimante (Ctrl+E) " +
+                                      footLine(titles, {}, landscape, L"PDF", pdf));
+    EXPECT_EQ(std::count(titles.begin(), titles.end(), L':'), 6);
   }
-  EXPECT_GT(laidOut, 500u);
 }
 
 }  // namespace
