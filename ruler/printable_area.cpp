@@ -99,10 +99,6 @@ MarkFits markFitsWithin(const InkBox& box, const TextMeasure& measure) {
   };
 }
 
-MarkFits markFitsPage(const PrintablePage& page, const TextMeasure& measure) {
-  return markFitsWithin(inkBox(page), measure);
-}
-
 std::vector<DrawOp> keepPrintable(std::vector<DrawOp> ops, const PrintablePage& page, const TextMeasure& measure) {
   const InkBox box = inkBox(page);
   std::erase_if(ops, [&](const DrawOp& op) { return !fitsWithin(extentOf(op, measure), box); });

@@ -57,10 +57,8 @@ int rulerShiftOn(const PrintablePage& page);
 // feuille d'étalonnage", the paper in whole millimetres as it is turned.
 std::wstring pageRefusal(std::wstring_view printer, const PrintablePage& page, std::wstring_view tooWhat);
 
-// A labelled mark fits the box, or the page, when its line and its label
-// both do.
+// A labelled mark fits the box when its line and its label both do.
 MarkFits markFitsWithin(const InkBox& box, const TextMeasure& measure);
-MarkFits markFitsPage(const PrintablePage& page, const TextMeasure& measure);
 
 // The operations that fit the page, in their order.
 std::vector<DrawOp> keepPrintable(std::vector<DrawOp> ops, const PrintablePage& page, const TextMeasure& measure);

@@ -4,6 +4,7 @@
 #include "ruler/check_bar.h"
 
 namespace ruler {
+
 RulerPage layoutRulerSheet(const PrintablePage& page, const Graduation& graduation, Calibration calibration,
                            wchar_t decimalSeparator, const PrintOrigin& origin, const TextMeasure& measure) {
   const InkBox box = inkBox(page);
