@@ -40,5 +40,5 @@ void TFormmorvi::PlancheKutsch() {
       });
   if (!scales) return;
   // The confirmation has followed the default printer: its calibration prints.
-  ruler::printKutschSheet(fw::printer(), *scales, PrinterCalibration, fw::numberFormat().decimal);
+  ruler::printKutschSheet(fw::printer(), *scales, PrinterCalibration, chosenOrientation(), fw::numberFormat().decimal);
 }

@@ -3,10 +3,10 @@
 // user measures on it is the printer's own error.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "ruler/printable_area.h"
 #include "ruler/ruler_layout.h"
 
 namespace ruler {
@@ -24,19 +24,19 @@ struct CalibrationSheet {
 };
 
 inline constexpr wchar_t sheetTitle[] = L"Morvi : feuille d'étalonnage";
-inline constexpr wchar_t pageTooShortText[] =
-    L"La page de l'imprimante est trop courte pour une barre d'étalonnage d'au moins 10 mm";
+inline constexpr wchar_t tooSmallForCalibration[] = L"trop petite pour la feuille d'étalonnage";
 
-// The longest whole multiple of 10 mm, no longer than the ruler, that fits
-// between the ruler's top and the instruction line under the bar; nullopt
-// when not even 10 mm fit.
-std::optional<int> calibrationBarMm(const PrintablePage& page);
-
-// Lays out the sheet: the heading at the title's place, one line under the
-// other; the bar from the ruler's top, a mark every 10 mm (ruler ticks), a
+// Lays out the sheet, where the page puts its ruler page (moved left on a
+// narrow page): the heading at the ruler page's title, one line under the
+// other, the printer's name cut in its middle when too long for its
+// line; the bar from the ruler's zero, a mark every 10 mm (ruler ticks), a
 // labelled mark every 50 mm and at its end ("0", "50", ..., "250 mm"); the
-// instruction line under it, where the labels begin. Throws fw::PrinterError(pageTooShortText) when
-// no bar fits.
-CalibrationSheet layoutCalibrationSheet(const PrintablePage& page, const SheetHeading& heading);
+// instruction under it, where the labels begin, wrapped to the page's
+// width. The bar is the longest whole multiple of 10 mm, no longer than the
+// ruler, that leaves 15 mm under it for the instruction and its lines whole
+// in the ink box. Throws fw::PrinterError(pageRefusal(..., tooSmallForCalibration))
+// when not even 10 mm fit, or the heading does not.
+CalibrationSheet layoutCalibrationSheet(const PrintablePage& page, const SheetHeading& heading,
+                                        const TextMeasure& measure);
 
 }  // namespace ruler

@@ -1,5 +1,7 @@
 #include "ruler/check_bar.h"
 
+#include "ruler/text_lines.h"
+
 namespace ruler {
 
 std::vector<DrawOp> checkBarLines(const Resolution& resolution, Calibration calibration, int xTenths, int top) {
@@ -22,15 +24,22 @@ std::vector<DrawOp> checkBarLines(const Resolution& resolution, Calibration cali
   return ops;
 }
 
-std::vector<DrawOp> layoutCheckBar(const Resolution& resolution, Calibration calibration, const TextMeasure& measure) {
+int checkBarDepth(const Resolution& resolution, Calibration calibration) {
+  // The last cross mark, and its pen's row below it.
+  const long double alongScale = pixelsPerTenth(resolution.dpiY, calibration.coefficient());
+  return roundHalfEven(checkTolerances[3] * alongScale) + 1;
+}
+
+std::vector<DrawOp> layoutCheckBar(const Resolution& resolution, Calibration calibration, const TextMeasure& measure,
+                                   const CheckBarPlace& place) {
   const long double xScale = pixelsPerTenth(resolution.dpiX, 1);
-  const auto across = [&](int tenths) { return roundHalfEven(tenths * xScale); };
-  const int top = roundHalfEven(checkBarTop * static_cast<long double>(pixelsPerTenth(resolution.dpiY, 1)));
-  std::vector<DrawOp> ops = checkBarLines(resolution, calibration, checkBarX, top);
-  int y = top;
-  for (const wchar_t* line : checkBarText) {
-    ops.emplace_back(Text{{across(checkTextX), y}, line});
-    y += measure(line).height;
+  const int textX = roundHalfEven((place.xTenths + checkTextX - checkBarX) * xScale);
+  std::vector<DrawOp> ops = checkBarLines(resolution, calibration, place.xTenths, place.top);
+  int y = place.top;
+  for (const wchar_t* text : checkBarText) {
+    const std::vector<std::wstring> lines = wrapWords(text, place.right + 1 - textX, measure);
+    for (DrawOp& line : stackLines(lines, {textX, y}, measure)) ops.push_back(std::move(line));
+    y += stackHeight(lines, measure);
   }
   return ops;
 }

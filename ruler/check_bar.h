@@ -28,7 +28,20 @@ inline constexpr const wchar_t* checkBarText[] = {L"Ce trait doit mesurer 100 mm
 // millimetre, down from `top` device pixels.
 std::vector<DrawOp> checkBarLines(const Resolution& resolution, Calibration calibration, int xTenths, int top);
 
-// The bar, its cross marks, then its text a line under the other.
-std::vector<DrawOp> layoutCheckBar(const Resolution& resolution, Calibration calibration, const TextMeasure& measure);
+// How far below its top the bar's lines ink, with the calibration given.
+int checkBarDepth(const Resolution& resolution, Calibration calibration);
+
+// Where a page puts its bar: across at `xTenths` tenths of a millimetre
+// (checkBarX where the page is wide enough), down from `top` device pixels;
+// its text, right of it, wraps at `right`.
+struct CheckBarPlace {
+  int xTenths;
+  int top;
+  int right;
+};
+
+// The bar, its cross marks, then its text, a line under the other.
+std::vector<DrawOp> layoutCheckBar(const Resolution& resolution, Calibration calibration, const TextMeasure& measure,
+                                   const CheckBarPlace& place);
 
 }  // namespace ruler

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ruler/calibration.h"
 #include "ruler/printable_area.h"
@@ -31,10 +32,15 @@ std::wstring footLine(std::wstring_view title, Calibration calibration, bool lan
 // landscape.
 inline constexpr int footLineRulerX = 950;  // tenths of a millimetre across
 
-// The foot line on the last line of the page's ink box, from `left` device
-// pixels across. A printer name too long for the line is cut and ends with
-// "…".
-Text layoutFootLine(const PrintablePage& page, int left, std::wstring_view title, Calibration calibration,
-                    const PrintOrigin& origin, const TextMeasure& measure);
+// The foot line at the foot of the page's ink box, from `left` device pixels
+// across to the box's right, in as few lines as that room takes, each but
+// the last ending with its " ·" (so the lines joined by blanks read the whole
+// line). A printer's name too long for them is cut in its middle, as little
+// as needed and to no fewer than `keptOfName` characters while another line
+// can still take it; only a name too wide for a line of its own is cut
+// further. The lines, top to bottom.
+inline constexpr std::size_t keptOfName = 8;
+std::vector<DrawOp> layoutFootLine(const PrintablePage& page, int left, std::wstring_view title,
+                                   Calibration calibration, const PrintOrigin& origin, const TextMeasure& measure);
 
 }  // namespace ruler

@@ -6,6 +6,7 @@
 
 #include "framework/error/error.h"
 #include "ruler/check_bar.h"
+#include "ruler/text_lines.h"
 
 namespace ruler {
 namespace {
@@ -55,7 +56,8 @@ std::vector<DrawOp> layoutKutschSheet(const PrintablePage& page, const StripScal
   // one inside the ink's edge.
   const int left = box.left + 1;
   const long double stripWidth = (box.right - left) / static_cast<long double>(stripCount);
-  if (stripWidth < minStripWidthTenths * across) throw fw::PrinterError(pageTooNarrowText);
+  if (stripWidth < minStripWidthTenths * across)
+    throw fw::PrinterError(pageRefusal(origin.printer, page, tooNarrowForStrips));
   std::array<int, stripCount + 1> cut{};
   for (std::size_t i = 0; i < stripCount; ++i) cut[i] = left + roundHalfEven(i * stripWidth);
   const int barX = static_cast<int>(std::floor((box.right + 1) / across)) - stripCheckBarInset;
@@ -64,19 +66,24 @@ std::vector<DrawOp> layoutKutschSheet(const PrintablePage& page, const StripScal
   const int lineHeight = measure(L"0m").height;
   const int rise = lineHeight / 2;  // a label stands level with its mark
   const int top = box.top + lineHeight + rise + y(rowGap);
-  const int footTop = box.bottom + 1 - lineHeight;
-  const int checkTextTop = footTop - lineHeight;
+  std::wstring titles;
+  for (std::size_t i = 0; i < stripCount; ++i)
+    titles += (i == 0 ? L"Echelles " : L", ") + stripTitle(scales[i], decimalSeparator);
+  const std::vector<DrawOp> foot = layoutFootLine(page, left, titles, calibration, origin, measure);
+  const std::vector<std::wstring> checkText =
+      wrapWords(std::wstring(L"Le trait vertical de droite doit mesurer 100 mm. ") + checkBarText[1],
+                box.right + 1 - left, measure);
+  const int checkTextTop = extentOf(foot, measure).top - stackHeight(checkText, measure);
   const int areaBottom = checkTextTop - y(rowGap) - 1;
 
   std::vector<DrawOp> ops;
-  std::wstring titles;
   for (std::size_t i = 0; i < stripCount; ++i) {
     const int edge = cut[i];
-    for (int dash = box.top + 1; dash < areaBottom; dash += std::max(2, y(dashLength + dashGap))) {
+    // The last dash is cut short at the area's foot, never to a dot.
+    for (int dash = box.top + 1; dash + 1 < areaBottom; dash += std::max(2, y(dashLength + dashGap))) {
       ops.emplace_back(Line{{edge, dash}, {edge, std::min(dash + y(dashLength), areaBottom - 1)}});
     }
     const std::wstring title = stripTitle(scales[i], decimalSeparator);
-    titles += (i == 0 ? L"Echelles " : L", ") + title;
     const int labelLeft = edge + x(stripLabelX);
     const InkBox strip{edge - 1, box.top, cut[i + 1] - x(stripLabelGap) - 1, areaBottom};
     if (const Text heading{{labelLeft, box.top}, title}; fitsWithin(extentOf(heading, measure), strip))
@@ -84,17 +91,26 @@ std::vector<DrawOp> layoutKutschSheet(const PrintablePage& page, const StripScal
     // Whatever leaves the strip is left out, a labelled mark with its label.
     const RulerPage graduation =
         layoutGraduation(page.resolution, graduationOf(scales[i], title), calibration.coefficient(), decimalSeparator,
-                         {edge, edge + x(stripTickLength), edge + x(stripMarkLength), labelLeft, top, rise},
+                         {.edge = edge,
+                          .tickEnd = edge + x(stripTickLength),
+                          .markEnd = edge + x(stripMarkLength),
+                          .labelX = labelLeft,
+                          .top = top,
+                          .labelRise = rise,
+                          .bottom = areaBottom},
                          markFitsWithin(strip, measure));
     for (const DrawOp& op : graduation.ops) {
       if (fitsWithin(extentOf(op, measure), strip)) ops.push_back(op);
     }
   }
-  for (DrawOp& op : checkBarLines(page.resolution, calibration, barX, top)) ops.push_back(std::move(op));
-  ops.emplace_back(Text{{left, checkTextTop},
-                        std::wstring(L"Le trait vertical de droite doit mesurer 100 mm. ") + checkBarText[1]});
-  ops.emplace_back(layoutFootLine(page, left, titles, calibration, origin, measure));
-  return keepPrintable(std::move(ops), page, measure);
+  const std::vector<DrawOp> bar = checkBarLines(page.resolution, calibration, barX, top);
+  std::vector<DrawOp> texts = stackLines(checkText, {left, checkTextTop}, measure);
+  texts.insert(texts.end(), foot.begin(), foot.end());
+  if (!wholeAndApart({ops, bar, texts}, box, measure))
+    throw fw::PrinterError(pageRefusal(origin.printer, page, tooSmallForStrips));
+  ops.insert(ops.end(), bar.begin(), bar.end());
+  ops.insert(ops.end(), texts.begin(), texts.end());
+  return ops;
 }
 
 }  // namespace ruler

@@ -1,6 +1,5 @@
 #include "ruler/print_calibration_sheet.h"
 
-#include "framework/error/error.h"
 #include "ruler/print_page.h"
 
 namespace ruler {
@@ -12,6 +11,11 @@ std::wstring today() {
   return text;
 }
 
+CalibrationSheet sheetOn(fw::Printer& printer, std::optional<fw::Orientation> orientation, const PrintablePage& page) {
+  const SheetHeading heading{printer.name(), orientationName(printer, orientation), today()};
+  return layoutCalibrationSheet(page, heading, textMeasure(printer));
+}
+
 }  // namespace
 
 std::wstring orientationName(fw::Printer& printer, std::optional<fw::Orientation> orientation) {
@@ -20,15 +24,12 @@ std::wstring orientationName(fw::Printer& printer, std::optional<fw::Orientation
 }
 
 int calibrationBarMm(fw::Printer& printer, std::optional<fw::Orientation> orientation) {
-  const std::optional<int> barMm = calibrationBarMm(measurePage(printer, orientation));
-  if (!barMm) throw fw::PrinterError(pageTooShortText);
-  return *barMm;
+  return sheetOn(printer, orientation, measurePage(printer, orientation)).barMm;
 }
 
 void printCalibrationSheet(fw::Printer& printer, std::optional<fw::Orientation> orientation) {
-  const SheetHeading heading{printer.name(), orientationName(printer, orientation), today()};
   printPage(printer, orientation,
-            [&](const PrintablePage& page) { return layoutCalibrationSheet(page, heading).ops; });
+            [&](const PrintablePage& page) { return sheetOn(printer, orientation, page).ops; });
 }
 
 }  // namespace ruler

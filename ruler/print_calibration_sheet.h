@@ -14,7 +14,8 @@ namespace ruler {
 std::wstring orientationName(fw::Printer& printer, std::optional<fw::Orientation> orientation);
 
 // The bar's nominal length on the printer's page in that orientation;
-// throws fw::PrinterError(pageTooShortText) when no bar fits.
+// throws the fw::PrinterError that names the printer and its page when the
+// sheet does not fit it, before anything is printed.
 int calibrationBarMm(fw::Printer& printer, std::optional<fw::Orientation> orientation);
 
 // Prints the sheet in that orientation as one job; its heading names the

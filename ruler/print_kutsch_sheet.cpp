@@ -5,9 +5,8 @@
 namespace ruler {
 
 void printKutschSheet(fw::Printer& printer, const StripScales& scales, Calibration calibration,
-                      wchar_t decimalSeparator) {
-  // The strips run down the page's long side.
-  printPage(printer, fw::Orientation::Portrait, [&](const PrintablePage& page) {
+                      std::optional<fw::Orientation> orientation, wchar_t decimalSeparator) {
+  printPage(printer, orientation, [&](const PrintablePage& page) {
     return layoutKutschSheet(page, scales, calibration, decimalSeparator, printOrigin(printer), textMeasure(printer));
   });
 }

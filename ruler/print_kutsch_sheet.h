@@ -1,14 +1,17 @@
 // Prints the kutsch sheet on the printer.
 #pragma once
 
+#include <optional>
+
 #include "framework/system/printer.h"
 #include "ruler/kutsch_sheet.h"
 
 namespace ruler {
 
-// One portrait page, as one job, with the calibration given; the printer's
-// own orientation is put back, on failure too.
+// One page in the orientation given (else the printer's own), as one job,
+// with the calibration given; the printer's own orientation is put back, on
+// failure too.
 void printKutschSheet(fw::Printer& printer, const StripScales& scales, Calibration calibration,
-                      wchar_t decimalSeparator);
+                      std::optional<fw::Orientation> orientation, wchar_t decimalSeparator);
 
 }  // namespace ruler

@@ -76,7 +76,9 @@ PrintablePage measurePage(fw::Printer& printer, std::optional<fw::Orientation> o
 void printPage(fw::Printer& printer, std::optional<fw::Orientation> orientation,
                const std::function<std::vector<DrawOp>(const PrintablePage&)>& layout) {
   inOrientation(printer, orientation, [&] {
-    const std::vector<DrawOp> ops = layout(measure(printer));
+    const PrintablePage page = measure(printer);
+    // The layouts keep within the ink box; this is the last guard that nothing crosses it.
+    const std::vector<DrawOp> ops = keepPrintable(layout(page), page, textMeasure(printer));
     printer.beginDoc();
     draw(printer, ops);
     printer.endDoc();

@@ -24,7 +24,8 @@ PrintOrigin printOrigin(fw::Printer& printer);
 // Texts measured in the printer's font.
 TextMeasure textMeasure(fw::Printer& printer);
 
-// Lays the page out from its measures and prints what the layout drew.
+// Lays the page out from its measures and prints what the layout drew that
+// lies in the page's ink box. A layout that throws prints nothing.
 void printPage(fw::Printer& printer, std::optional<fw::Orientation> orientation,
                const std::function<std::vector<DrawOp>(const PrintablePage&)>& layout);
 

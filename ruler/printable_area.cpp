@@ -1,6 +1,7 @@
 #include "ruler/printable_area.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace ruler {
@@ -34,6 +35,59 @@ InkBox extentOf(const DrawOp& op, const TextMeasure& measure) {
   return {text.at.x, text.at.y, text.at.x + size.width - 1, text.at.y + size.height - 1};
 }
 
+InkBox extentOf(const std::vector<DrawOp>& ops, const TextMeasure& measure) {
+  InkBox all{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  for (const DrawOp& op : ops) {
+    const InkBox one = extentOf(op, measure);
+    all = {std::min(all.left, one.left), std::min(all.top, one.top), std::max(all.right, one.right),
+           std::max(all.bottom, one.bottom)};
+  }
+  return all;
+}
+
+bool overlap(const InkBox& a, const InkBox& b) {
+  return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+bool wholeAndApart(const std::vector<std::vector<DrawOp>>& groups, const InkBox& box, const TextMeasure& measure) {
+  std::vector<InkBox> extents;
+  for (const std::vector<DrawOp>& group : groups) {
+    for (const DrawOp& op : group)
+      if (!fitsWithin(extentOf(op, measure), box)) return false;
+    const InkBox extent = extentOf(group, measure);
+    for (const InkBox& other : extents)
+      if (overlap(extent, other)) return false;
+    extents.push_back(extent);
+  }
+  return true;
+}
+
+int titleTopOn(const PrintablePage& page) { return std::max(titleY, inkBox(page).top); }
+
+int rulerTopOn(const PrintablePage& page) {
+  // The zero's label stands labelRise above its mark, whose pen inks a row above it.
+  return std::max({rulerTop, inkBox(page).top + labelRise, inkBox(page).top + 1});
+}
+
+int rulerShiftOn(const PrintablePage& page) {
+  constexpr int narrowPageTenths = 1300;
+  const InkBox box = inkBox(page);
+  const long double xScale = pixelsPerTenth(page.resolution.dpiX, 1);
+  if (box.right + 1 >= roundHalfEven(narrowPageTenths * xScale)) return 0;
+  // The ticks' pen inks a pixel left of their start, which stays in the box.
+  return tickStartX - static_cast<int>(std::ceil((box.left + 1) / xScale));
+}
+
+std::wstring pageRefusal(std::wstring_view printer, const PrintablePage& page, std::wstring_view tooWhat) {
+  const auto mm = [](int pixels, int dotsPerInch) {
+    return std::to_wstring(roundHalfEven(pixels * 25.4L / dotsPerInch));
+  };
+  const int width = page.paper.width > 0 ? page.paper.width : page.widthPixels;
+  const int height = page.paper.height > 0 ? page.paper.height : page.heightPixels;
+  return L"La page de \u00AB " + std::wstring(printer) + L" \u00BB (" + mm(width, page.resolution.dpiX) +
+         L" \u00D7 " + mm(height, page.resolution.dpiY) + L" mm) est " + std::wstring(tooWhat);
+}
+
 bool fitsWithin(const InkBox& inner, const InkBox& outer) {
   return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
          inner.bottom <= outer.bottom;
@@ -43,10 +97,6 @@ MarkFits markFitsWithin(const InkBox& box, const TextMeasure& measure) {
   return [box, measure](const Line& mark, const Text& label) {
     return fitsWithin(extentOf(mark, measure), box) && fitsWithin(extentOf(label, measure), box);
   };
-}
-
-MarkFits markFitsPage(const PrintablePage& page, const TextMeasure& measure) {
-  return markFitsWithin(inkBox(page), measure);
 }
 
 std::vector<DrawOp> keepPrintable(std::vector<DrawOp> ops, const PrintablePage& page, const TextMeasure& measure) {

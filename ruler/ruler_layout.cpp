@@ -48,6 +48,7 @@ RulerPage layoutGraduation(const Resolution& resolution, const Graduation& gradu
     const bool ticked = p % graduation.tickStep == 0, labelled = p % graduation.labelInterval == 0;
     if (!ticked && !labelled) continue;
     const int y = down(p);
+    if (y + 1 > place.bottom) break;  // the page ends here, and so does the ruler
     const Line tick{{place.edge, y}, {place.tickEnd, y}};
     if (!labelled) {
       out.ops.emplace_back(tick);
@@ -67,13 +68,19 @@ RulerPage layoutGraduation(const Resolution& resolution, const Graduation& gradu
 }
 
 RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
-                      wchar_t decimalSeparator, const MarkFits& fits) {
+                      wchar_t decimalSeparator, const MarkFits& fits, const RulerPlace& place) {
   const long double xScale = pixelsPerTenth(resolution.dpiX, 1);
-  const auto across = [&](int tenths) { return roundHalfEven(tenths * xScale); };
-  RulerPage out = layoutGraduation(
-      resolution, graduation, calibrationCoef, decimalSeparator,
-      {across(tickStartX), across(tickEndX), across(markEndX), across(labelX), rulerTop, labelRise}, fits);
-  out.ops.insert(out.ops.begin(), Text{{across(titleX), titleY}, std::wstring(graduation.title)});
+  const auto across = [&](int tenths) { return roundHalfEven((tenths - place.shiftTenths) * xScale); };
+  RulerPage out = layoutGraduation(resolution, graduation, calibrationCoef, decimalSeparator,
+                                   {.edge = across(tickStartX),
+                                    .tickEnd = across(tickEndX),
+                                    .markEnd = across(markEndX),
+                                    .labelX = across(labelX),
+                                    .top = place.top,
+                                    .labelRise = labelRise,
+                                    .bottom = place.bottom},
+                                   fits);
+  out.ops.insert(out.ops.begin(), Text{{across(titleX), place.titleTop}, std::wstring(graduation.title)});
   return out;
 }
 

@@ -2,6 +2,7 @@
 // and their labels go on the printer's page. The printing code only draws it.
 #pragma once
 
+#include <climits>
 #include <functional>
 #include <string>
 #include <variant>
@@ -93,10 +94,12 @@ struct GraduationPlace {
   int top;
   int labelRise;  // a label's top above its mark
   std::int32_t end = rulerEnd;  // the last position, in tenths of a millimetre
+  int bottom = INT_MAX;  // the lowest row a line may ink: the ruler ends above it
 };
 
-// The graduation alone at `place`: for p = 0 to its end (2500 tenths of a millimetre on paper)
-// a tick and, over it, a labelled mark followed by its label. Only y is
+// The graduation alone at `place`: for p = 0 to its end (2500 tenths of a
+// millimetre on paper), or as far as the place's bottom lets it run, a tick
+// and, over it, a labelled mark followed by its label. Only y is
 // stretched, by the calibration coefficient times the scale's exact label
 // interval over its stored one. A labelled position whose mark and label do
 // not both `fit` is drawn as a plain tick: a user counting long marks reads
@@ -104,11 +107,21 @@ struct GraduationPlace {
 RulerPage layoutGraduation(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
                            wchar_t decimalSeparator, const GraduationPlace& place, const MarkFits& fits);
 
+// Where a page puts its ruler, when not where it always was: moved left by
+// `shiftTenths` tenths of a millimetre, its title's line and its zero at
+// those rows, its last line no lower than `bottom`.
+struct RulerPlace {
+  int shiftTenths = 0;
+  int titleTop = titleY;
+  int top = rulerTop;
+  int bottom = INT_MAX;
+};
+
 // Lays out one page: the title at 90 mm across and 50 pixels down, then the
 // graduation from 100 pixels down, ticks from 50 to 70 mm, labelled marks to
 // 75 mm, labels at 80 mm, 20 pixels above their mark. The 50, 100 and 20
-// pixel offsets are device pixels.
+// pixel offsets are device pixels. A `place` moves all of it.
 RulerPage layoutRuler(const Resolution& resolution, const Graduation& graduation, long double calibrationCoef,
-                      wchar_t decimalSeparator, const MarkFits& fits = {});
+                      wchar_t decimalSeparator, const MarkFits& fits = {}, const RulerPlace& place = {});
 
 }  // namespace ruler

@@ -106,7 +106,8 @@ std::vector<ScreenMark> screenGraduation(const Graduation& graduation, double pi
   // Positions a little past the band's end, since the page stretches a
   // stored label interval to its exact length by a few hundredths at most.
   const auto endTenths = static_cast<std::int32_t>((band.length - band.zero) / pixelsPerTenth * 1.05L) + 1;
-  const GraduationPlace place{0, 1, 2, 0, band.zero, 0, endTenths};
+  const GraduationPlace place{.edge = 0, .tickEnd = 1, .markEnd = 2, .labelX = 0, .top = band.zero, .labelRise = 0,
+                              .end = endTenths};
   int labelsEnd = -labelGap;
   const MarkFits fits = [&](const Line& mark, const Text& label) {
     const int extent = band.labelExtent(label.text);

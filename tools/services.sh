@@ -2,8 +2,8 @@
 # Starts (or stops) what the tests and `make run` need outside Wine:
 #   - an X display: Xvfb on :77 when there is no usable $DISPLAY;
 #   - cupsd with a cups-pdf printer named PDF on A4 paper, the default printer,
-#     and for the tests that print on them: PDF-Letter on US Letter paper, a
-#     queue that refuses every job, a queue with a name of 100 characters and
+#     and for the tests that print on them: PDF-Letter on US Letter paper,
+#     PDF-A5 on A5 paper, a queue that refuses every job, a queue with a name of 100 characters and
 #     one whose name a settings file's key cannot hold as it stands.
 # `start` is idempotent and safe to run from several processes at once; it
 # writes build/services.env with the exports the other scripts source
@@ -16,6 +16,7 @@ env_file="$repo/build/services.env"
 xvfb_display=:77
 printer=PDF
 letter_printer=PDF-Letter
+a5_printer=PDF-A5
 # A queue that refuses every job, and one whose name has 100 characters.
 refusing_printer=PDF-Refuse
 long_printer="PDF-$(for _ in 1 2 3 4 5 6 7 8 9; do printf 0123456789; done)012345"
@@ -119,6 +120,7 @@ add_printer() {
 add_printers() {
   add_printer "$printer" A4
   add_printer "$letter_printer" Letter
+  add_printer "$a5_printer" A5
   add_printer "$long_printer" A4
   add_printer "$refusing_printer" A4
   add_printer "$hostile_printer" A4

@@ -323,6 +323,24 @@ TEST(PrintedRuler, OnLetterPaperTheLabelsMeasureTrue) {
   expectMeasuresTrue(sheet, scale(5), 1.0L, false);
 }
 
+// On A5 (421 × 595 points in the PDF printer's PPD) the foot line is wider
+// than the room beside the ruler: it wraps, whole, as the check bar's text
+// does, and the labels measure true.
+TEST(PrintedRuler, OnA5PaperTheFootLineWrapsWhole) {
+  PdfFolder folder;
+  const DefaultPrinter a5(L"PDF-A5");  // tools/services.sh
+  MorviProcess morvi;
+  morvi.calibrate(0);
+  morvi.chooseOrientation(L"Portrait");
+  morvi.chooseScale(5);
+  const Sheet sheet = morvi.printAndMeasure(folder);
+  std::string texts;
+  for (const std::string& line : sheet.texts) texts += " " + line;
+  EXPECT_NE(texts.find(" mm. Sinon : Étalonner l'imprimante (Ctrl+E) Echelle 1:100 · étalonnage 0 ‰ · portrait · PDF-A5 · "), texts.npos) << texts;
+  EXPECT_TRUE(texts.ends_with(" · Morvi " MORVI_VERSION)) << texts;
+  expectMeasuresTrue(sheet, scale(5), 1.0L, false);
+}
+
 // The calibration field's value after the program has had time to follow
 // the default printer (it looks every second).
 double coefficientOnceSettled(const MorviProcess& morvi, double wanted) {

@@ -13,6 +13,7 @@
 namespace {
 
 using namespace ruler;
+TextSize fixedPitch(std::wstring_view text) { return {static_cast<int>(text.size()) * 16, 38}; }
 
 std::vector<Line> linesOf(const std::vector<DrawOp>& ops) {
   std::vector<Line> lines;
@@ -38,17 +39,19 @@ TEST(CalibrationSheet, TheBarLiesOnTheRulersMarksOfTheTestPrinter) {
   };
   const std::vector<Point> headingAt300{{1063, 50}, {1063, 97}, {1063, 144}, {1063, 192}};
   const Case cases[] = {
-      {"A4 portrait", {{300, 300}, 3508}, 250, {L"0", L"50", L"100", L"150", L"200", L"250 mm"}, headingAt300},
-      {"A4 landscape", {{300, 300}, 2479}, 180, {L"0", L"50", L"100", L"150", L"180 mm"}, headingAt300},
-      // The shortest page that takes a bar, 29,3 mm at 600 dpi.
-      {"691 pixels at 600 dpi", {{600, 600}, 691}, 10, {L"0", L"10 mm"},
-       {{2126, 50}, {2126, 144}, {2126, 239}, {2126, 333}}},
+      {"A4 portrait", {{300, 300}, 3508, 2479}, 250, {L"0", L"50", L"100", L"150", L"200", L"250 mm"}, headingAt300},
+      {"A4 landscape", {{300, 300}, 2479, 3508}, 180, {L"0", L"50", L"100", L"150", L"180 mm"}, headingAt300},
+      // The shortest page that takes a bar, 29,3 mm at 600 dpi; 50 pixels
+      // down would be in its top band: 3 mm.
+      {"691 pixels at 600 dpi", {{600, 600}, 691, 4960}, 10, {L"0", L"10 mm"},
+       {{2126, 71}, {2126, 165}, {2126, 260}, {2126, 354}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const CalibrationSheet sheet = layoutCalibrationSheet(c.page, {L"PDF", L"Paysage", L"07/12/2026"});
+    const CalibrationSheet sheet = layoutCalibrationSheet(c.page, {L"PDF", L"Paysage", L"07/12/2026"}, fixedPitch);
     EXPECT_EQ(sheet.barMm, c.barMm);
-    const std::vector<std::wstring> texts = textsOf(sheet.ops);
+    std::vector<std::wstring> texts = textsOf(sheet.ops);
+    for (; !texts[texts.size() - 2].ends_with(L" mm"); texts.pop_back()) texts[texts.size() - 2] += L" " + texts.back();
     const std::vector<std::wstring> heading(texts.begin(), texts.begin() + 4);
     EXPECT_EQ(heading, (std::vector<std::wstring>{L"Morvi : feuille d'étalonnage", L"Imprimante : PDF",
                                                    L"Orientation : Paysage", L"Date : 07/12/2026"}));
@@ -80,16 +83,12 @@ TEST(CalibrationSheet, TheBarLiesOnTheRulersMarksOfTheTestPrinter) {
 }
 
 TEST(CalibrationSheet, APageTooShortForTenMillimetresHasNoBarAndSaysSo) {
-  // 300 pixels at 300 dpi: 25 mm, less the ruler's top and the instruction line.
-  constexpr PrintablePage page{{300, 300}, 300};
-  EXPECT_EQ(calibrationBarMm(page), std::nullopt);
-  EXPECT_EQ(calibrationBarMm({{600, 600}, 690}), std::nullopt) << "a pixel short of 10 mm";
-  try {
-    layoutCalibrationSheet(page, {L"PDF", L"Portrait", L"07/12/2026"});
-    ADD_FAILURE() << "no error";
-  } catch (const fw::PrinterError& e) {
-    EXPECT_EQ(e.message(), pageTooShortText);
-  }
+  // 300 pixels at 300 dpi: 25 mm, less the ruler's top and the instruction
+  // line; 690 at 600 dpi, a pixel short of 10 mm.
+  for (const PrintablePage& page : {PrintablePage{{300, 300}, 300, 2479}, PrintablePage{{600, 600}, 690, 4960}})
+    EXPECT_THROW(layoutCalibrationSheet(page, {L"PDF", L"Portrait", L"07/12/2026"}, fixedPitch), fw::PrinterError);
+  EXPECT_EQ(pageRefusal(L"PDF-A6", {{300, 300}, 1394, 886, {1240, 1748, 177, 177}}, tooSmallForCalibration),
+            L"La page de « PDF-A6 » (105 × 148 mm) est trop petite pour la feuille d'étalonnage");
 }
 
 TEST(Calibration, HoldsOnlyTheRangeAndStretchesByItsThousandths) {

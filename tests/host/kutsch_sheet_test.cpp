@@ -57,8 +57,9 @@ long double metresOf(std::wstring label) {
   return std::wcstold(label.c_str(), nullptr);
 }
 
-// Every strip at least 30 mm wide; every labelled mark carries its label,
-// within its strip, and lies within 0.1 mm of k × step × 1000 / N × (1 +
+// Every strip at least 30 mm wide, cut along a dashed line, its title above
+// its first label; every labelled mark carries its label, ending 2 mm
+// before the next cut, and lies within 0.1 mm of k × step × 1000 / N × (1 +
 // calibration / 1000) mm from the first; the check bar measures 100 mm
 // with the calibration; the foot line names the six scales; all inside the
 // ink box, on A4 and Letter, for the ready sets and scales out of the
@@ -95,12 +96,16 @@ TEST(KutschSheet, SixTrueStripsInsideThePrintableArea) {
           const int next = std::next(it) == strips.end() ? box.right : std::next(it)->first;
           EXPECT_GE(next - edge, 30 * pixelsPerMm);
           EXPECT_GT(strip.dashes.size(), 50u);
+          for (std::size_t d = 0; d + 1 < strip.dashes.size(); ++d)  // 2 mm dashes, 1 mm apart
+            EXPECT_NEAR(std::hypot(strip.dashes[d].to.y - strip.dashes[d].from.y - 2 * pixelsPerMm,
+                                   strip.dashes[d + 1].from.y - strip.dashes[d].to.y - pixelsPerMm), 0, 1.5) << d;
           const std::wstring title = stripTitle(scales[i], L',');
           ASSERT_EQ(strip.titles, (std::vector<Text>{{{edge + roundHalfEven(7 * pixelsPerMm), box.top}, title}}));
           titles += (i ? L", " : L"Echelles ") + title;
 
           const Graduation g = graduationOf(scales[i], title);
           ASSERT_GT(strip.labelled.size(), 2u);
+          EXPECT_LT(extentOf(strip.titles[0], fixedPitch).bottom, strip.labelled[0].second.at.y) << "title over labels";
           const int first = strip.labelled[0].first.from.y;
           // Down to 220 mm at least: only the foot of a long ruler is left out.
           EXPECT_GT((strip.labelled.back().first.from.y - first) / pixelsPerMm, 220 * std::min(1.0L, calibration.coefficient()));
@@ -109,12 +114,13 @@ TEST(KutschSheet, SixTrueStripsInsideThePrintableArea) {
             const long double trueMm = k * g.labelStep * 1000 / scales[i].value() * calibration.coefficient();
             EXPECT_NEAR((mark.from.y - first) / pixelsPerMm, trueMm, 0.1) << "mark " << k;
             EXPECT_NEAR(metresOf(label.text), k * g.labelStep, 1e-9) << "label " << k;
-            EXPECT_LT(extentOf(label, fixedPitch).right, next) << "label " << k;
+            EXPECT_LT(extentOf(label, fixedPitch).right, next - roundHalfEven(2 * pixelsPerMm)) << "label " << k;
             EXPECT_EQ(label.at.y + fixedPitch(label.text).height / 2, mark.from.y) << "label " << k << " level with its mark";
           }
           EXPECT_GT(strip.ticks.size(), strip.labelled.size());
         }
 
+        EXPECT_TRUE(&scales != &sets[2] || titles == L"Echelles 1:500, 1:1000, 1:1250, 1:1500, 1:2000, 1:2500");
         const auto bar = std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) {
           const auto* line = std::get_if<Line>(&op);
           return line && line->from.x == line->to.x && line->to.y - line->from.y > 50 * pixelsPerMm;

@@ -146,18 +146,21 @@ TEST(RulerLayout, EachPageIsStretchedByItsExactIntervalOverItsStoredOne) {
 
 // Only the printer's resolution counts, not its paper: A4 or Letter,
 // portrait or landscape.
-constexpr Resolution kResolutions[] = {{300, 300}, {600, 600}, {600, 1200}};
+constexpr Resolution kResolutions[] = {{300, 300}, {600, 600}, {600, 1200}, {150, 150}, {1200, 1200}};
 
 // Mark k stands for k × LabelStep metres at 1:N: it lies within half a
-// pixel of its true place, stretched by the calibration.
-void expectLabelledMarksTrue(const Resolution& r, const Graduation& g, long double coef) {
-  const Marks m = marksOf(layoutRuler(r, g, coef, L','));
+// pixel of its true place from the zero, stretched by the calibration; the
+// ruler ends where its place does, within a tick.
+void expectLabelledMarksTrue(const Resolution& r, const Graduation& g, long double coef, const RulerPlace& place = {}) {
+  const Marks m = marksOf(layoutRuler(r, g, coef, L',', {}, place));
+  const int last = m.ticks.back().from.y + 1;  // the last line's lowest row
+  EXPECT_TRUE(last <= place.bottom && (place.bottom > 9000 || last + g.tickStep * r.dpiY / 254 * coef * 1.03 > place.bottom));
   SCOPED_TRACE(testing::Message() << "1:" << g.scaleDenominator << " at " << r.dpiX << " x " << r.dpiY
                                   << " dpi, coefficient " << static_cast<double>(coef));
   const double pixelsPerMmDown = r.dpiY / 25.4, pixelsPerMmAcross = r.dpiX / 25.4;
   for (std::size_t k = 0; k < m.labelled.size(); ++k) {
     const double mm = k * g.labelStep * 1000 / g.scaleDenominator * static_cast<double>(coef);
-    EXPECT_NEAR(m.labelled[k].from.y, 100 + mm * pixelsPerMmDown, 0.5 + 1e-9) << "mark " << k;
+    EXPECT_NEAR(m.labelled[k].from.y, place.top + mm * pixelsPerMmDown, 0.5 + 1e-9) << "mark " << k;
   }
   EXPECT_NEAR(m.labelled[0].from.x, 50 * pixelsPerMmAcross, 0.5);
   EXPECT_NEAR(m.labelled[0].to.x, 75 * pixelsPerMmAcross, 0.5);
@@ -168,6 +171,8 @@ TEST(RulerLayout, EveryLabelledMarkLiesWithinHalfAPixelOfItsTruePlace) {
   for (const Resolution r : kResolutions) {
     for (const long double coef : {1.0L, 1.005L, 0.9L}) {
       for (int i = 0; i < 17; ++i) expectLabelledMarksTrue(r, scale(i), coef);
+      // Moved down out of the top band, ending 120 mm down.
+      for (int i = 0; i < 17; ++i) expectLabelledMarksTrue(r, scale(i), coef, {0, 50, 162, roundHalfEven(1200 * r.dpiY / 254.0L)});
     }
   }
 }

@@ -1,16 +1,23 @@
 // The ruler page's parts around its graduations: the printable-area rule,
-// the check bar and the foot line, on A4 and Letter in both orientations.
+// the check bar and the foot line, on A4 and Letter in both orientations;
+// the whole page on every page of the tests.
 #include "ruler/ruler_sheet.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 #include "ruler/check_bar.h"
 #include "ruler/name_cut.h"
 #include "ruler/other_scale.h"
 #include "ruler/scale_catalogue.h"
+#include "framework/error/error.h"
+#include "framework/text/number_text.h"
+#include "framework/text/utf8.h"
+#include "ruler/calibration_sheet.h"
+#include "ruler/kutsch_sheet.h"
 
 namespace {
 
@@ -32,10 +39,6 @@ const PaperCase papers[] = {
 };
 
 const PrintOrigin pdf{L"PDF", {7, 12, 2026}, L"1.0.0"};
-
-bool overlap(const InkBox& a, const InkBox& b) {
-  return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
-}
 
 // At 300 dpi 3 mm are 35.4 pixels, rounded up to 36.
 TEST(PrintableArea, InkStaysThreeMillimetresFromThePaperAndInsideThePrintableArea) {
@@ -131,7 +134,8 @@ TEST(CheckBar, MeasuresTheCalibratedHundredMillimetresClearOfTheGraduations) {
     for (const int permille : {0, 20, -35, 100, -100}) {
       SCOPED_TRACE(testing::Message() << paper.name << ", " << permille << " permille");
       const Calibration calibration = *Calibration::exactly(permille);
-      const std::vector<DrawOp> bar = layoutCheckBar(paper.page.resolution, calibration, fixedPitch);
+      const std::vector<DrawOp> bar =
+          layoutCheckBar(paper.page.resolution, calibration, fixedPitch, {checkBarX, 354, inkBox(paper.page).right});
       const RulerPage sheet = layoutRulerSheet(paper.page, scaleAt(5)->graduation, calibration, L',', pdf, fixedPitch);
 
       const long double pixelsPerMm = 300 / 25.4L * calibration.coefficient();
@@ -203,6 +207,93 @@ TEST(FootLine, StandsWholeAtTheFootAndCutsALongPrinterName) {
         EXPECT_GT(foot.at.x + fixedPitch(withName(length + 1)).width - 1, box.right) << "cut more than needed";
       }
     }
+  }
+}
+
+// Every sheet on every page lies whole in the ink box, so that the last
+// guard drops nothing, no text over any drawing, with its essentials: the
+// ruler page's title, zero mark and "0m", every long mark with its label,
+// the check bar's two lines, the whole foot line; the calibration sheet's
+// whole instruction under its bar; the kutsch sheet's whole foot line
+// naming its six strips' titles. A sheet may be refused, naming the printer
+// and its paper, only on A6, and the kutsch sheet where six strips of 30 mm
+// do not fit across. The pages: six papers both ways round at four
+// resolutions, with margins (left, top, right, foot) of none, 4,2 mm, 15 mm
+// and an inkjet's; the font 16 pixels a letter and 38 high at 300 dpi, the
+// same size on paper at every resolution.
+TEST(EverySheet, EveryPageHoldsItWhole) {
+  const PrintOrigin longName{std::wstring(40, L'A') + std::wstring(40, L'Z'), {7, 12, 2026}, L"1.0.0"};
+  // The texts after the last line, joined.
+  const auto trailing = [](const std::vector<DrawOp>& ops) {
+    std::wstring text;
+    for (std::size_t i = ops.size(); i > 0 && std::holds_alternative<Text>(ops[i - 1]); --i)
+      text = std::get<Text>(ops[i - 1]).text + (text.empty() ? L"" : L" ") + text;
+    return text;
+  };
+  const std::tuple<const char*, double, double> sizes[] = {{"A3", 297, 420}, {"A4", 210, 297}, {"A5", 148, 210},
+                                                           {"A6", 105, 148}, {"Letter", 215.9, 279.4}, {"Legal", 215.9, 355.6}};
+  const std::array<double, 4> margins[] = {{0, 0, 0, 0}, {4.23, 4.23, 4.23, 4.23}, {15, 15, 15, 15}, {3.4, 3, 3.4, 14}};
+  for (std::size_t row = 0; row < std::size(sizes) * 2 * 4 * std::size(margins); ++row) {
+    const auto& [paper, width, height] = sizes[row / 32];
+    const bool turned = row / 16 % 2, landscape = turned, a6 = paper[1] == '6';
+    const int dpi = 150 << (row / 4 % 4);  // 150, 300, 600, 1200
+    const auto& [l, t, r, b] = margins[row % 4];
+    SCOPED_TRACE(testing::Message() << paper << (turned ? " landscape " : " portrait ") << dpi << " dpi, top margin " << t);
+    const auto px = [&](double mm) { return int(std::lround(mm * dpi / 25.4)); };
+    const Paper sheet{px(turned ? height : width), px(turned ? width : height), px(l), px(t)};
+    const PrintablePage page{{dpi, dpi}, sheet.height - px(t) - px(b), sheet.width - px(l) - px(r), sheet};
+    const TextMeasure measure = [&](std::wstring_view text) { return TextSize{int(text.size()) * 16 * dpi / 300, 38 * dpi / 300}; };
+    const InkBox box = inkBox(page);
+    const auto whole = [&](auto layout, std::wstring_view printer, std::wstring_view tooWhat, bool mayRefuse) {
+      std::vector<DrawOp> ops;
+      try {
+        ops = layout();
+      } catch (const fw::PrinterError& e) {
+        EXPECT_TRUE(mayRefuse && e.message() == pageRefusal(printer, page, tooWhat)) << fw::toUtf8(e.message());
+      }
+      std::vector<InkBox> ink;
+      for (const DrawOp& op : ops) ink.push_back(extentOf(op, measure));
+      for (std::size_t i = 0; i < ops.size(); ++i) {
+        EXPECT_TRUE(fitsWithin(ink[i], box)) << "the guard would drop drawing " << i;
+        for (std::size_t k = 0; k < ops.size() && std::holds_alternative<Text>(ops[i]); ++k)
+          EXPECT_TRUE(k == i || !overlap(ink[i], ink[k])) << "text " << i << " over drawing " << k;
+      }
+      return ops;
+    };
+
+    for (const auto& [g, permille, origin] : {std::tuple{&scaleAt(5)->graduation, 100, &pdf}, {&scaleAt(16)->graduation, -100, &longName}}) {
+      const Calibration calibration = *Calibration::exactly(permille);
+      const std::vector<DrawOp> ops = whole([&] { return layoutRulerSheet(page, *g, calibration, L',', *origin, measure).ops; },
+                                            origin->printer, tooSmallForRuler, a6);
+      if (ops.empty()) continue;
+      EXPECT_EQ(std::get<Text>(ops[0]).text, g->title);
+      const Line zero = std::get<Line>(ops[2]);  // over the first tick
+      std::size_t i = 1, labels = 0;
+      for (const Line* line; (line = std::get_if<Line>(&ops[i])) && line->from.x == zero.from.x; ++i) {
+        if (line->to.x != zero.to.x) continue;
+        EXPECT_EQ(std::get<Text>(ops[++i]).text, fw::formatGeneral(labels++ * g->labelStep, L',') + L"m");
+      }
+      const std::wstring check = std::wstring(checkBarText[0]) + L" " + checkBarText[1] + L" ", text = trailing(ops);
+      const std::size_t kept = text.size() - check.size() - footLine(g->title, calibration, landscape, L"", *origin).size();
+      EXPECT_EQ(text, check + footLine(g->title, calibration, landscape, cutInMiddle(origin->printer, kept), *origin));
+    }
+
+    // After the bar's last label, "180 mm", the instruction.
+    const std::wstring told = trailing(whole([&] { return layoutCalibrationSheet(page, {L"PDF", L"Portrait", L"07/12/2026"}, measure).ops; },
+                                             L"PDF", tooSmallForCalibration, a6));
+    const std::wstring barMm = told.substr(0, told.find(L' '));
+    EXPECT_TRUE(told.empty() || told == barMm + L" mm Mesurez la barre du trait 0 au trait " + barMm +
+                                            L" mm et saisissez cette longueur dans l'assistant (Ctrl+E).") << fw::toUtf8(told);
+
+    const StripScales scales = scalesOf(scaleSets()[row % 3]);
+    const std::vector<DrawOp> kutsch = whole([&] { return layoutKutschSheet(page, scales, {}, L',', pdf, measure); }, L"PDF",
+                                             tooNarrowForStrips, box.right - box.left < 180 * dpi / 25.4 + 2);
+    std::wstring titles;
+    for (std::size_t k = 0; k < stripCount; ++k) titles += (k ? L", " : L"Echelles ") + stripTitle(scales[k], L',');
+    EXPECT_EQ(std::count_if(kutsch.begin(), kutsch.end(), [&](const DrawOp& op) { return std::get_if<Text>(&op) && std::get<Text>(op).at.y == box.top; }),
+              kutsch.empty() ? 0 : 6) << "the strips' titles";
+    EXPECT_TRUE(kutsch.empty() || trailing(kutsch) == L"Le trait vertical de droite doit mesurer 100 mm. Sinon : Étalonner l'imprimante (Ctrl+E) " +
+                                                          footLine(titles, {}, landscape, L"PDF", pdf));
   }
 }
 
