@@ -96,6 +96,8 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   void RegleEcran();
   // The scale selected, as the ruler on screen shows it; nothing while none is.
   std::optional<RulerScale> scaleInForce() const;
+  // Tells the ruler on screen, when open, that the scale in force may have changed.
+  void scaleInForceChanged();
   void EtalonnerImprimante();
   void PlancheKutsch();
   void PrintRuler(const ruler::Graduation& graduation);

@@ -12,6 +12,7 @@ void TFormmorvi::showOtherScale() {
 void TFormmorvi::RG_MorviClick(fw::Control&) {
   if (RG_Morvi->itemIndex() != OtherScaleItem) {
     SelectedScale = RG_Morvi->itemIndex();
+    scaleInForceChanged();
     return;
   }
   askOtherScale();  // clicked again, the item asks again
@@ -21,6 +22,7 @@ void TFormmorvi::RG_MorviChange(fw::Control&) {
   // The arrows pass " Autre…" without asking; once N is given it is a scale
   // like the others.
   if (RG_Morvi->itemIndex() != OtherScaleItem || OtherScale) SelectedScale = RG_Morvi->itemIndex();
+  scaleInForceChanged();
 }
 
 bool TFormmorvi::askOtherScale() {
@@ -34,11 +36,13 @@ bool TFormmorvi::askOtherScale() {
   if (!chosen || catalogueItem) {
     RG_Morvi->setItemIndex(SelectedScale);
     RG_Morvi->focus();
+    scaleInForceChanged();
     return catalogueItem.has_value();
   }
   OtherScale = chosen;
   SelectedScale = OtherScaleItem;
   showOtherScale();
+  scaleInForceChanged();
   if (Settings) {
     Settings->setOtherScale(*OtherScale);
     saveSettings();

@@ -32,6 +32,10 @@ std::optional<RulerScale> TFormmorvi::scaleInForce() const {
   return std::nullopt;
 }
 
+void TFormmorvi::scaleInForceChanged() {
+  if (ScreenRuler) ScreenRuler->mainScaleChanged();
+}
+
 void TFormmorvi::RegleEcran() {
   if (!ScreenRuler) {
     ScreenRulerHost host{

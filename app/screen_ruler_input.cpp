@@ -85,13 +85,6 @@ void ScreenRulerWindow::contextMenu(POINT screen) {
 LRESULT ScreenRulerWindow::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
   switch (msg) {
-    case WM_TIMER:
-      if (wp != mainScaleTimer) break;
-      if (const std::optional<RulerScale> now = host_.mainScale(); now && !(*now == main_)) {
-        main_ = *now;
-        if (!set_) scaleChanged();
-      }
-      return 0;
     case WM_MOUSEMOVE:
       if (drag_ != Drag::None) {
         POINT screen = at;

@@ -66,11 +66,13 @@ void ScreenRulerWindow::followComposition() {
   if (translucent) SetLayeredWindowAttributes(handle(), 0, composedOpacity, LWA_ALPHA);
 }
 
-void ScreenRulerWindow::windowCreated() {
-  followComposition();
-  // The main window's scale changes by its radio items and by the dialog of
-  // the other scale: the ruler looks at it five times a second.
-  SetTimer(handle(), mainScaleTimer, 200, nullptr);
+void ScreenRulerWindow::windowCreated() { followComposition(); }
+
+void ScreenRulerWindow::mainScaleChanged() {
+  const std::optional<RulerScale> now = host_.mainScale();
+  if (!now || *now == main_) return;
+  main_ = *now;
+  if (handle() && !set_) scaleChanged();
 }
 
 int ScreenRulerWindow::pixels(double mm) const { return fw::roundHalfEven(mm * pitch_.pixelsPerMm); }

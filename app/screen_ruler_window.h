@@ -48,6 +48,9 @@ class ScreenRulerWindow : public fw::Control {
   // Shows the ruler and gives it the keyboard; made on the owner's monitor
   // the first time.
   void open();
+  // The main window says so when its scale in force may have changed (an
+  // item chosen, N given): the ruler follows it unless set on a dimension.
+  void mainScaleChanged();
 
   // The commands of its context menu, each also a key.
   void setOnDimension();   // C
@@ -69,7 +72,6 @@ class ScreenRulerWindow : public fw::Control {
   // zero a little in from the start; the far end's grip; the shortest band.
   static constexpr double bandLengthMm = 300, bandWidthMm = 18, tickMm = 3, markMm = 6, labelTopMm = 7;
   static constexpr double zeroMm = 5, gripMm = 4, shortestMm = 30;
-  static constexpr UINT_PTR mainScaleTimer = 1;
 
   // Lengths of the band in pixels at the monitor's pixel size.
   int pixels(double mm) const;

@@ -118,7 +118,8 @@ TEST(ScreenRuler, ItsLabelledMarksStandWhereTheCalibrationAndTheScalePutThem) {
     expectMarksEvery(band, g.labelStep * 1000 / g.scaleDenominator * kPixelsPerMm);
   }
 
-  // Nothing of it is lost when Morvi closes; F: the main window's scale again.
+  // Nothing of it is lost when Morvi closes; F: the main window's scale again,
+  // which it follows as it changes.
   ASSERT_TRUE(morvi.close());
   MorviProcess again;
   const HWND reopened = again.openScreenRuler();
@@ -126,4 +127,7 @@ TEST(ScreenRuler, ItsLabelledMarksStandWhereTheCalibrationAndTheScalePutThem) {
   EXPECT_EQ(automation::windowText(reopened), L"Règle à l'écran — 1:" + title.substr(from, to - from) + L" calée");
   again.press('F');
   EXPECT_EQ(automation::windowText(reopened), L"Règle à l'écran — 1:100");
+  again.chooseScale(4);
+  again.settle();
+  EXPECT_EQ(automation::windowText(reopened), L"Règle à l'écran — 1:75");
 }
