@@ -18,10 +18,10 @@ void ScreenRulerWindow::paint(HDC dc, const RECT& client) {
   const fw::Brush frame(CreateSolidBrush(edge));
   FrameRect(dc, &client, frame.get());
 
-  fw::FontSpec spec;
-  spec.name = L"Segoe UI";
-  spec.height = -MulDiv(labelPoints, dpi_, 72);
-  const fw::Font font = fw::createFont(spec);
+  fw::FontSpec labelFace;
+  labelFace.name = L"Segoe UI";
+  labelFace.height = -MulDiv(labelPoints, dpi_, 72);
+  const fw::Font font = fw::createFont(labelFace);
   const fw::Selection useFont(dc, font.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ink);
