@@ -27,7 +27,7 @@ std::optional<double> MorviSettings::screenPitch(const std::wstring& monitor) co
 }
 
 void MorviSettings::setScreenPitch(const std::wstring& monitor, double pixelsPerMm) {
-  if (pixelsPerMm != screenPitch(monitor)) set(kScreens, keyOf(monitor), fw::formatGeneral(pixelsPerMm, L'.'));
+  set(kScreens, keyOf(monitor), fw::formatGeneral(pixelsPerMm, L'.'));
 }
 
 std::optional<ruler::ScaleDenominator> MorviSettings::screenRulerScale() const {

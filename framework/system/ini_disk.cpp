@@ -33,7 +33,6 @@ class SystemCodePage : public CodePage {
   }
 };
 
-
 // A step the system refused, with its error code.
 struct Refused {
   DWORD error;
