@@ -33,7 +33,8 @@ void ScreenRulerWindow::paint(HDC dc, const RECT& client) {
 
   const int length = vertical_ ? client.bottom : client.right;
   const ruler::ScreenBand band{
-      length, pixels(zeroMm), [&](const std::wstring& t) { return vertical_ ? int(extent(t).cy) : int(extent(t).cx); }};
+      length, pixels(zeroMm), [&](const std::wstring& t) { return vertical_ ? int(extent(t).cy) : int(extent(t).cx); },
+      MulDiv(ruler::screenLabelGap, dpi_, 96)};
   const fw::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, ink));
   const fw::Selection usePen(dc, pen.get());
   for (const ruler::ScreenMark& mark :

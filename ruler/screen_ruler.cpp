@@ -9,13 +9,6 @@
 #include "ruler/ruler_layout.h"
 
 namespace ruler {
-namespace {
-
-// The least room between two labels along the band, in pixels.
-constexpr int labelGap = 4;
-
-}  // namespace
-
 int screenBarPixels(double pixelsPerMm) {
   return fw::roundHalfEven(screenBarMm * static_cast<long double>(pixelsPerMm));
 }
@@ -108,11 +101,11 @@ std::vector<ScreenMark> screenGraduation(const Graduation& graduation, double pi
   const auto endTenths = static_cast<std::int32_t>((band.length - band.zero) / pixelsPerTenth * 1.05L) + 1;
   const GraduationPlace place{.edge = 0, .tickEnd = 1, .markEnd = 2, .labelX = 0, .top = band.zero, .labelRise = 0,
                               .end = endTenths};
-  int labelsEnd = -labelGap;
+  int labelsEnd = -band.labelGap;
   const MarkFits fits = [&](const Line& mark, const Text& label) {
     const int extent = band.labelExtent(label.text);
     const int start = mark.from.y - extent / 2;
-    if (start < 0 || start < labelsEnd + labelGap || start + extent > band.length) return false;
+    if (start < 0 || start < labelsEnd + band.labelGap || start + extent > band.length) return false;
     labelsEnd = start + extent;
     return true;
   };

@@ -89,12 +89,18 @@ struct ScreenMark {
   bool operator==(const ScreenMark&) const = default;
 };
 
-// The band's length, where zero lies on it, and the room a label takes along
-// it (its width on a horizontal band, its height on a vertical one).
+// The least room between two labels along the band at 96 dots per inch;
+// the band's texts, and so this room, grow with the display scale.
+inline constexpr int screenLabelGap = 4;
+
+// The band's length, where zero lies on it, the room a label takes along it
+// (its width on a horizontal band, its height on a vertical one), and the
+// least room between two labels, all in pixels.
 struct ScreenBand {
   int length;
   int zero;
   std::function<int(const std::wstring&)> labelExtent;
+  int labelGap = screenLabelGap;
 };
 
 // The marks of `graduation` as the printed ruler places them, at the true

@@ -129,6 +129,7 @@ TEST(ScreenRuler, GraduatesTheBandAsThePrintedRulerAtTheTrueSizeOfThePixels) {
     double labelMetres;
     std::vector<std::wstring> labels;  // every labelled position; empty where its label is left out
     int ticksPerLabel;
+    int labelGap = screenLabelGap;  // grown with the display scale
   };
   const Case cases[] = {
       {scaleAt(5)->graduation, 4, 6, 1, {L"0m", L"1m", L"2m", L"3m", L"4m"}, 10},
@@ -136,6 +137,7 @@ TEST(ScreenRuler, GraduatesTheBandAsThePrintedRulerAtTheTrueSizeOfThePixels) {
       {scaleAt(5)->graduation, 96 / 25.4, 6, 1, {L"0m", L"1m", L"2m", L"3m", L"4m", L""}, 10},
       // 1:200 labels every 5 mm: "1m" 20 pixels wide leaves no room for the next.
       {scaleAt(8)->graduation, 4, 10, 1, {L"0m", L"", L"2m", L"", L"4m", L"", L"6m", L"", L"8m", L""}, 5},
+      {scaleAt(8)->graduation, 4, 6, 1, {L"0m", L"", L"2m", L"", L"4m", L"", L"6m", L"", L"8m", L""}, 5, 9},
       {scaleAt(2)->graduation, 4, 6, 0.5, {L"0m", L"0,5m", L"1m"}, 11},  // 1:30, stretched to true
       {graduationOf(set, L""), 4, 6, 2, {L"0m", L"2m", L"4m", L"6m"}, 10},
       {graduationOf(set, L""), 5.5, 6, 2, {L"0m", L"2m", L"4m"}, 10},
@@ -143,7 +145,8 @@ TEST(ScreenRuler, GraduatesTheBandAsThePrintedRulerAtTheTrueSizeOfThePixels) {
   constexpr int length = 200, zero = 10;
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "1:" << c.graduation.scaleDenominator << " at " << c.pixelsPerMm);
-    const ScreenBand band{length, zero, [&](const std::wstring& t) { return c.charWidth * int(t.size()); }};
+    const ScreenBand band{length, zero, [&](const std::wstring& t) { return c.charWidth * int(t.size()); },
+                          c.labelGap};
     const std::vector<ScreenMark> marks = screenGraduation(c.graduation, c.pixelsPerMm, band, L',');
     const double labelPixels = c.labelMetres * 1000 / c.graduation.scaleDenominator * c.pixelsPerMm;
     ASSERT_EQ((marks.size() - 1) / c.ticksPerLabel + 1, c.labels.size());
