@@ -23,7 +23,9 @@ void paintSheet(HDC dc, const RECT& box, const PageDrawing& drawing) {
   const PreviewPlace place = placePreview(drawing.page, box.right - box.left, box.bottom - box.top);
   gdip::Graphics g(dc);
   g.setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-  g.setTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
+  // Without fitting to the screen's grid: letters a few pixels high keep the
+  // widths they have on paper, and a line of text its length.
+  g.setTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
   const gdip::SolidBrush paper(paperWhite);
   g.fillRectangle(paper.get(), rectOf(place.paper, box));
   g.drawRectangle(gdip::Pen(paperEdge, 1), rectOf(place.paper, box));
@@ -31,6 +33,8 @@ void paintSheet(HDC dc, const RECT& box, const PageDrawing& drawing) {
   printable.setDashStyle(Gdiplus::DashStyleDash);
   g.drawRectangle(printable, rectOf(place.printable, box));
 
+  // Nothing prints off the paper.
+  g.setClip(gdip::Region(rectOf(place.paper, box)));
   const gdip::Pen line(ink, thinnestLine);
   const gdip::SolidBrush text(ink);
   // The page's font at its size on paper, reduced as the page is.
