@@ -325,12 +325,7 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   constexpr DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   RECT frame{0, 0, 0, 0};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  // The view beside the text and the choices, no taller than the work area leaves.
   ChoiceView* const view = choices ? choices->view : nullptr;
-  const SIZE viewSize{view ? m.viewWidth : 0,
-                      view ? std::min<int>(m.viewHeight, work.bottom - work.top - (frame.bottom - frame.top) -
-                                                             m.margin - belowChoices)
-                           : 0};
   const int chosenAtFirst = choices ? choices->chosen : -1;
   const ShownLines shownChoices =
       shownLines(static_cast<int>(items.size()), choiceHeight,
@@ -338,6 +333,15 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   const bool scrolls = shownChoices.count < static_cast<int>(items.size());
   const int scrollBar = scrolls ? GetSystemMetrics(SM_CXVSCROLL) : 0;
   const int columnRight = std::max<int>(textLeft + textSize.cx, textLeft + choiceIndent + choicesWidth + scrollBar);
+  // The view beside the text and the choices, no wider nor taller than the
+  // work area leaves (long printer names at 200 % take most of a screen's width).
+  const SIZE viewSize{
+      view ? std::clamp<int>(work.right - work.left - (frame.right - frame.left) - columnRight - m.gap - m.margin, 0,
+                             m.viewWidth)
+           : 0,
+      view ? std::clamp<int>(work.bottom - work.top - (frame.bottom - frame.top) - m.margin - belowChoices, 0,
+                             m.viewHeight)
+           : 0};
   const int besideColumn = view ? m.gap + viewSize.cx : 0;
   const int clientWidth = std::max<int>({columnRight + besideColumn + m.margin, m.margin + buttonsWidth + m.margin,
                                          m.margin + footerSize.cx + m.margin});
