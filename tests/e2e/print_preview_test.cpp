@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "morvi_process.h"
 #include "screen_ink.h"
 #include "settings_file.h"
@@ -17,18 +15,12 @@ using namespace e2e;
 
 namespace {
 
-// The dialog's window that shows `text`, once it shows it.
-HWND showing(HWND dialog, const std::wstring& text) {
-  for (int i = 0; i < 50; ++i, pause(100))
-    if (const HWND w = automation::descendantWithText(dialog, text)) return w;
-  return nullptr;
-}
-
+// A printer's line in the list, the preview's name once it is checked, the
+// shape of the paper shown, and whether "Oui" may then be pressed.
 struct Checked {
-  const wchar_t* line;     // the printer's line in the list
-  const wchar_t* preview;  // what the preview is named
-  double widthOverHeight;  // of the paper it shows
-  BOOL oui;                // whether "Oui" may be pressed
+  const wchar_t *line, *preview;
+  double widthOverHeight;
+  BOOL oui;
 };
 
 // Checks each printer's line in turn, as a user reads the preview of each.
@@ -38,7 +30,8 @@ void checkEach(const MorviProcess& morvi, HWND dialog, std::initializer_list<Che
   for (const Checked& row : rows) {
     SCOPED_TRACE(testing::Message() << std::wstring(row.line));
     morvi.click(automation::descendantWithText(dialog, row.line));
-    const HWND preview = showing(dialog, row.preview);
+    HWND preview = nullptr;
+    for (int i = 0; i < 50 && !(preview = automation::descendantWithText(dialog, row.preview)); ++i) pause(100);
     ASSERT_TRUE(preview) << "the preview does not follow";
     RECT client;
     GetClientRect(preview, &client);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 using ruler::PrintablePage;
@@ -25,11 +27,10 @@ TEST(PagePreview, ThePaperFillsTheBoxItsShapeKept) {
   };
   for (const auto& row : rows) {
     const ruler::PreviewPlace place = ruler::placePreview(row.page, row.boxWidth, row.boxHeight);
-    for (const auto& [got, want] : {std::pair{place.paper, row.paper}, std::pair{place.printable, row.printable}}) {
-      EXPECT_DOUBLE_EQ(got.left, want.left);
-      EXPECT_DOUBLE_EQ(got.top, want.top);
-      EXPECT_DOUBLE_EQ(got.width, want.width);
-      EXPECT_DOUBLE_EQ(got.height, want.height);
+    const auto edges = [](const ruler::PreviewRect& r) { return std::array{r.left, r.top, r.width, r.height}; };
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_NEAR(edges(place.paper)[i], edges(row.paper)[i], 1e-9);
+      EXPECT_NEAR(edges(place.printable)[i], edges(row.printable)[i], 1e-9);
     }
     // A device point 1 inch across and 2 down from the printable area's corner.
     EXPECT_DOUBLE_EQ(place.x(row.page.resolution.dpiX), row.printable.left + 10);
