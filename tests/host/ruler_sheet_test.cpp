@@ -48,15 +48,7 @@ TextMeasure printerFont(int dpi) {
   const auto font = std::find_if(std::begin(printerFontWidths), std::end(printerFontWidths),
                                  [&](const PrinterFontWidths& f) { return f.dpi == dpi; });
   if (font == std::end(printerFontWidths)) throw std::out_of_range("no printer font measured at that resolution");
-  return [font](std::wstring_view text) {
-    int width = 0;
-    for (const wchar_t c : text) {
-      const std::wstring_view known = printerFontChars;
-      if (known.find(c) == known.npos) throw std::out_of_range("a letter the printer font's widths lack");
-      width += font->widths[known.find(c)];
-    }
-    return TextSize{width, font->height};
-  };
+  return [font](std::wstring_view text) { return TextSize{widthIn(*font, text), font->height}; };
 }
 
 // At 300 dpi 3 mm are 35.4 pixels, rounded up to 36.

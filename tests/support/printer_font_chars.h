@@ -3,6 +3,8 @@
 #pragma once
 
 #include <iterator>
+#include <stdexcept>
+#include <string_view>
 
 inline constexpr wchar_t printerFontChars[] =
     L" !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~"
@@ -14,3 +16,14 @@ struct PrinterFontWidths {
   int height;  // a line's height
   short widths[std::size(printerFontChars) - 1];
 };
+
+// `text`'s width in that font: its letters' widths added, as the driver adds them.
+inline int widthIn(const PrinterFontWidths& font, std::wstring_view text) {
+  int width = 0;
+  for (const wchar_t c : text) {
+    const std::size_t at = std::wstring_view(printerFontChars).find(c);
+    if (at == std::wstring_view::npos) throw std::out_of_range("a letter the printer font's widths lack");
+    width += font.widths[at];
+  }
+  return width;
+}

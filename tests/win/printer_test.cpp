@@ -133,9 +133,7 @@ TEST(Printer, TheFontWidthsOfTheHostTestsAreTheDrivers) {
     for (const std::wstring_view text : {L"Mesurez la barre du trait 0 au trait 250 mm (Ctrl+E).", L"250 mm",
                                          L"Echelle 1:100 · étalonnage +12 ‰ · portrait · PDF-M…-nord · 08/12/2026",
                                          L"Étalonner l'imprimante « HP » × 1:141,4"}) {
-      int width = 0;
-      for (const wchar_t c : text) width += font.widths[std::wstring_view(printerFontChars).find(c)];
-      EXPECT_EQ(printer.textSize(text).cx, width) << text.size();
+      EXPECT_EQ(printer.textSize(text).cx, widthIn(font, text)) << text.size();
       EXPECT_EQ(printer.textSize(text).cy, font.height);
     }
   }
