@@ -36,8 +36,12 @@ CalibrationSheet layoutCalibrationSheet(const PrintablePage& page, const SheetHe
   std::wstring printerLine = L"Imprimante : " + heading.printer;
   for (std::size_t kept = heading.printer.size(); measure(printerLine).width > headingRoom && kept-- > 0;)
     printerLine = L"Imprimante : " + cutInMiddle(heading.printer, kept);
-  const std::wstring lines[] = {sheetTitle, printerLine, L"Orientation : " + heading.orientation,
-                                L"Date : " + heading.date};
+  // On a narrow page the other lines wrap at their blanks.
+  std::vector<std::wstring> lines;
+  for (const std::wstring& text : {std::wstring(sheetTitle), printerLine, L"Orientation : " + heading.orientation,
+                                   L"Date : " + heading.date}) {
+    for (std::wstring& line : wrapWords(text, headingRoom, measure)) lines.push_back(std::move(line));
+  }
   std::vector<DrawOp> head;
   for (const std::wstring& text : lines) {
     const int k = static_cast<int>(head.size());

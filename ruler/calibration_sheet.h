@@ -29,7 +29,7 @@ inline constexpr wchar_t tooSmallForCalibration[] = L"trop petite pour la feuill
 // Lays out the sheet, where the page puts its ruler page (moved left on a
 // narrow page): the heading at the ruler page's title, one line under the
 // other, the printer's name cut in its middle when too long for its
-// line; the bar from the ruler's zero, a mark every 10 mm (ruler ticks), a
+// line, the other lines wrapped at their blanks; the bar from the ruler's zero, a mark every 10 mm (ruler ticks), a
 // labelled mark every 50 mm and at its end ("0", "50", ..., "250 mm"); the
 // instruction under it, where the labels begin, wrapped to the page's
 // width. The bar is the longest whole multiple of 10 mm, no longer than the

@@ -23,7 +23,8 @@ std::vector<std::wstring> footFields(std::wstring_view title, Calibration calibr
 }
 
 // The items in lines as full as `room` lets them be, a line broken after a
-// " ·"; nothing when one line is still too wide.
+// " ·", an item too wide for a line of its own at its blanks; nothing when
+// one word is still too wide.
 std::vector<std::wstring> packFields(const std::vector<std::wstring>& fields, int room, const TextMeasure& measure) {
   std::vector<std::wstring> lines;
   for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -32,7 +33,9 @@ std::vector<std::wstring> packFields(const std::vector<std::wstring>& fields, in
       lines.back() += dot + fields[i];
     } else {
       if (!lines.empty()) lines.back() += L" \u00B7";
-      lines.push_back(fields[i]);
+      // Its last line keeps room for the " ·" after it.
+      for (std::wstring& piece : wrapWords(fields[i], room - measure(after).width, measure))
+        lines.push_back(std::move(piece));
     }
     if (measure(lines.back() + after).width > room) return {};
   }

@@ -86,8 +86,11 @@ std::vector<DrawOp> layoutKutschSheet(const PrintablePage& page, const StripScal
     const std::wstring title = stripTitle(scales[i], decimalSeparator);
     const int labelLeft = edge + x(stripLabelX);
     const InkBox strip{edge - 1, box.top, cut[i + 1] - x(stripLabelGap) - 1, areaBottom};
-    if (const Text heading{{labelLeft, box.top}, title}; fitsWithin(extentOf(heading, measure), strip))
-      ops.emplace_back(heading);
+    // A strip that cannot carry its scale's name would be a ruler of no known scale.
+    const Text heading{{labelLeft, box.top}, title};
+    if (!fitsWithin(extentOf(heading, measure), strip))
+      throw fw::PrinterError(pageRefusal(origin.printer, page, tooSmallForStrips));
+    ops.emplace_back(heading);
     // Whatever leaves the strip is left out, a labelled mark with its label.
     const RulerPage graduation =
         layoutGraduation(page.resolution, graduationOf(scales[i], title), calibration.coefficient(), decimalSeparator,

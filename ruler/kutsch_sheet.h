@@ -54,8 +54,9 @@ std::wstring stripTitle(ScaleDenominator n, wchar_t decimalSeparator);
 // the page's width. A labelled mark whose label would leave its strip is
 // drawn as a tick; all of it lies in the page's ink box. Throws
 // fw::PrinterError(pageRefusal(..., tooNarrowForStrips)) when six strips of
-// 30 mm do not fit across, (..., tooSmallForStrips) when the check bar and
-// the lines at the foot do not fit apart down the page.
+// 30 mm do not fit across, (..., tooSmallForStrips) when a strip's title
+// does not fit its strip, or the check bar and the lines at the foot do not
+// fit apart down the page.
 std::vector<DrawOp> layoutKutschSheet(const PrintablePage& page, const StripScales& scales, Calibration calibration,
                                       wchar_t decimalSeparator, const PrintOrigin& origin,
                                       const TextMeasure& measure);

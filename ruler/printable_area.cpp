@@ -50,14 +50,20 @@ bool overlap(const InkBox& a, const InkBox& b) {
 }
 
 bool wholeAndApart(const std::vector<std::vector<DrawOp>>& groups, const InkBox& box, const TextMeasure& measure) {
-  std::vector<InkBox> extents;
+  // Each drawing against each drawing of the other groups, not a group's
+  // whole box against another's: a column of labels and a heading beside
+  // its top may share rows and columns without one letter meeting a mark.
+  std::vector<std::vector<InkBox>> extents;
   for (const std::vector<DrawOp>& group : groups) {
-    for (const DrawOp& op : group)
-      if (!fitsWithin(extentOf(op, measure), box)) return false;
-    const InkBox extent = extentOf(group, measure);
-    for (const InkBox& other : extents)
-      if (overlap(extent, other)) return false;
-    extents.push_back(extent);
+    std::vector<InkBox>& ink = extents.emplace_back();
+    for (const DrawOp& op : group) {
+      ink.push_back(extentOf(op, measure));
+      if (!fitsWithin(ink.back(), box)) return false;
+    }
+    for (std::size_t other = 0; other + 1 < extents.size(); ++other)
+      for (const InkBox& mine : ink)
+        for (const InkBox& theirs : extents[other])
+          if (overlap(mine, theirs)) return false;
   }
   return true;
 }

@@ -3,15 +3,18 @@
 way a person with a ruler would, from the rendered sheet, and reports what is
 on it.
 
-    tools/measure_ruler.py page.pdf
+    tools/measure_ruler.py page.pdf [--across MM]
 
-prints, one item a line:
+(--across: how far right of the paper's left edge the printer's printable
+area begins, which moves all of the sheet right) prints, one item a line:
 
     orientation portrait|landscape    (as the sheet is seen, rotation applied)
     rotation 0|90|180|270             (the page rotation stored in the PDF)
-    paper 215.9 279.4                 (the paper's width and height in mm, unrotated)
+    paper 215.90 279.40               (the paper's width and height in mm, unrotated)
     title Echelle 1:100               (the first line of text that is no label)
-    text Imprimante : PDF             (each further such line, top to bottom)
+    text Imprimante : PDF             (each further such line, top to bottom,
+    span 95.000 130.512                followed by where it begins and ends
+                                       across, in mm, as the letters are placed)
     mark 8.467                        (a tick: y of its centre in mm from the top)
     mark 9.313 labelled 0m            (a labelled mark and its label)
     bar 250.012                       (calibration sheet only: its first mark
@@ -202,16 +205,16 @@ def check_bar(image, column_mm=sum(CHECK_BAR_COLUMN_MM) / 2):
 
 
 def words(pdf):
-    """(x, top, bottom, text) of each word, in points, as the sheet is seen."""
+    """(x, right, top, bottom, text) of each word, in points, as the sheet is seen."""
     html = subprocess.run(["pdftotext", "-bbox", str(pdf), "-"], check=True, capture_output=True,
                           text=True).stdout
-    pattern = r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>'
+    pattern = r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>'
     unescape = {"&amp;": "&", "&lt;": "<", "&gt;": ">", "&quot;": '"', "&apos;": "'"}
     found = []
-    for x, top, bottom, text in re.findall(pattern, html):
+    for x, top, right, bottom, text in re.findall(pattern, html):
         for entity, char in unescape.items():
             text = text.replace(entity, char)
-        found.append((float(x), float(top), float(bottom), text))
+        found.append((float(x), float(right), float(top), float(bottom), text))
     return found
 
 
@@ -225,7 +228,7 @@ def page_info(pdf):
             float(size.group(2)) * points_to_mm)
 
 
-def measure(pdf):
+def measure(pdf, across=0.0):
     with tempfile.TemporaryDirectory() as workdir:
         image = render(pdf, workdir)
     width, height, _ = image
@@ -238,12 +241,14 @@ def measure(pdf):
                    (x + STRIP_LABELLED_MM[0], x + STRIP_LABELLED_MM[1]),
                    (x + STRIP_LABEL_MM[0], x + STRIP_LABEL_MM[1]), STRIP_LABEL_NEAR_MM) for x in cuts]
     else:
-        rulers = [(None, TICK_COLUMN_MM, LABELLED_COLUMN_MM, (LABEL_FROM_MM, LABEL_TO_MM), LABEL_NEAR_MM)]
+        moved = lambda columns: tuple(x + across for x in columns)
+        rulers = [(None, moved(TICK_COLUMN_MM), moved(LABELLED_COLUMN_MM), moved((LABEL_FROM_MM, LABEL_TO_MM)),
+                   LABEL_NEAR_MM)]
     marks = [(ink_centroids(image, ticks), ink_centroids(image, labelled)) for _, ticks, labelled, _, _ in rulers]
 
     points_to_mm = MM_PER_INCH / 72
     labels, others = [{} for _ in rulers], []
-    for x, top, bottom, text in sorted(words(pdf), key=lambda w: (w[1], w[0])):
+    for x, right, top, bottom, text in sorted(words(pdf), key=lambda w: (w[2], w[0])):
         # A label sits level with or just above its mark: it belongs to the nearest one.
         middle = px((top + bottom) / 2 * points_to_mm)
         for (*_, (start, end), near), (_, labelled), found in zip(rulers, marks, labels):
@@ -252,14 +257,16 @@ def measure(pdf):
                 found[mark] = found.get(mark, "") + text
                 break
         else:
-            others.append((top * points_to_mm, x, text))
+            others.append((top * points_to_mm, x, right, text))
     text_lines = []  # words level with each other, left to right
-    for top, x, text in others:
+    for top, x, right, text in others:
         if text_lines and abs(text_lines[-1][0] - top) <= SAME_TEXT_LINE_MM:
-            text_lines[-1][1].append((x, text))
+            text_lines[-1][1].append((x, right, text))
         else:
-            text_lines.append((top, [(x, text)]))
-    texts = [" ".join(t for _, t in sorted(line)) for _, line in text_lines] or [""]
+            text_lines.append((top, [(x, right, text)]))
+    texts = [" ".join(t for _, _, t in sorted(line)) for _, line in text_lines] or [""]
+    spans = [(min(w[0] for w in line) * points_to_mm, max(w[1] for w in line) * points_to_mm)
+             for _, line in text_lines]
     if cuts and len(text_lines) > 1:
         # The lines under the titles run across the strips, below their marks.
         foot = px(text_lines[1][0])
@@ -267,7 +274,9 @@ def measure(pdf):
 
     turn, paper_width, paper_height = page_info(pdf)
     lines = [f"orientation {'landscape' if width > height else 'portrait'}", f"rotation {turn}",
-             f"paper {paper_width:.1f} {paper_height:.1f}", f"title {texts[0]}"] + [f"text {t}" for t in texts[1:]]
+             f"paper {paper_width:.2f} {paper_height:.2f}", f"title {texts[0]}"]
+    for t, (left, right) in zip(texts[1:], spans[1:]):
+        lines += [f"text {t}", f"span {left:.3f} {right:.3f}"]
     for (cut, *_), (ticks, labelled), ruler_labels in zip(rulers, marks, labels):
         if cut is not None:
             lines.append(f"strip {cut:.3f}")
@@ -283,7 +292,7 @@ def measure(pdf):
         lines.append(f"bar {mm(ticks[-1] - ticks[0]):.3f}")
     if texts[0] != CALIBRATION_TITLE:
         bars = [x for x, dashed, _ in down if cuts and not dashed and x > cuts[-1]]
-        lines += check_bar(image, *bars[-1:])
+        lines += check_bar(image, *(bars[-1:] or [sum(CHECK_BAR_COLUMN_MM) / 2 + across]))
     box = ink_box(image)
     if box:
         lines.append("ink " + " ".join(f"{mm(edge):.3f}" for edge in box))
@@ -291,9 +300,9 @@ def measure(pdf):
 
 
 def main(argv):
-    if len(argv) != 2:
-        sys.exit("usage: measure_ruler.py page.pdf")
-    print("\n".join(measure(Path(argv[1]))))
+    if len(argv) not in (2, 4) or (len(argv) == 4 and argv[2] != "--across"):
+        sys.exit("usage: measure_ruler.py page.pdf [--across MM]")
+    print("\n".join(measure(Path(argv[1]), float(argv[3]) if len(argv) == 4 else 0.0)))
 
 
 if __name__ == "__main__":

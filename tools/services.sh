@@ -3,8 +3,9 @@
 #   - an X display: Xvfb on :77 when there is no usable $DISPLAY;
 #   - cupsd with a cups-pdf printer named PDF on A4 paper, the default printer,
 #     and for the tests that print on them: PDF-Letter on US Letter paper,
-#     PDF-A5 on A5 paper, a queue that refuses every job, a queue with a name of 100 characters and
-#     one whose name a settings file's key cannot hold as it stands.
+#     PDF-A5 on A5 paper, A4 queues at 150, 600 and 1200 dpi (PDF-150, PDF-600, PDF-1200), an A4 queue
+#     whose printable area keeps 5 mm from every edge (PDF-Marges5-…), a queue that refuses every job, a
+#     queue with a name of 100 characters and one whose name a settings file's key cannot hold as it stands.
 # `start` is idempotent and safe to run from several processes at once; it
 # writes build/services.env with the exports the other scripts source
 # (DISPLAY, MORVI_HEADLESS, MORVI_PDF_DIR). `stop` ends only what `start` began.
@@ -21,7 +22,10 @@ a5_printer=PDF-A5
 refusing_printer=PDF-Refuse
 long_printer="PDF-$(for _ in 1 2 3 4 5 6 7 8 9; do printf 0123456789; done)012345"
 hostile_printer='[ΨMEGA=1]'
+# Its name as long as an office's printers' names are: cut to fill a line.
+margins_printer=PDF-Marges5-atelier-du-deuxieme-etage-batiment-nord
 cups_pdf_conf=/etc/cups/cups-pdf.conf
+cups_pdf_ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 
 # Our own settings must reach the real scheduler, whatever the caller points at.
 unset CUPS_SERVER
@@ -107,20 +111,41 @@ configure_cups_pdf() {
   mkdir -p "$pdf_dir"
 }
 
-# A cups-pdf queue of the given name and paper, made once.
+# A cups-pdf queue of the given name and paper, made once, with the PDF
+# printer's own description or another one.
 add_printer() {
-  local name=$1 paper=$2
+  local name=$1 paper=$2 ppd=${3:-$cups_pdf_ppd}
   if ! lpstat -p "$name" >/dev/null 2>&1; then
-    as_root lpadmin -p "$name" -E -v cups-pdf:/ \
-      -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -o PageSize="$paper" 2>/dev/null
+    as_root lpadmin -p "$name" -E -v cups-pdf:/ -P "$ppd" -o PageSize="$paper" 2>/dev/null
     echo "services: printer $name added"
   fi
+}
+
+# The PDF printer's description printing at another resolution: Wine's
+# driver prints at 300 dpi whenever the description lists a 300 dpi entry,
+# else at the description's default.
+ppd_at_dpi() {
+  local out="$state/pdf-$1dpi.ppd"
+  sed -e '/^\*Resolution 300dpi/d' -e "s/^\*DefaultResolution: .*/*DefaultResolution: $1dpi/" \
+    "$cups_pdf_ppd" >"$out"
+  echo "$out"
+}
+
+# The same whose A4 page can be printed only 5 mm (14.17 points) in from
+# every edge, as on many office printers.
+ppd_a4_margins() {
+  local out="$state/pdf-a4-5mm.ppd"
+  sed -e 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "14.17 14.17 580.83 827.83"|' "$cups_pdf_ppd" >"$out"
+  echo "$out"
 }
 
 add_printers() {
   add_printer "$printer" A4
   add_printer "$letter_printer" Letter
   add_printer "$a5_printer" A5
+  local dpi
+  for dpi in 150 600 1200; do add_printer "PDF-$dpi" A4 "$(ppd_at_dpi "$dpi")"; done
+  add_printer "$margins_printer" A4 "$(ppd_a4_margins)"
   add_printer "$long_printer" A4
   add_printer "$refusing_printer" A4
   add_printer "$hostile_printer" A4

@@ -127,8 +127,8 @@ class MorviProcess {
   void giveOtherScale(HWND dialog, const std::wstring& n) const;
   // Clicks the dialog's button that shows `caption`.
   void answer(HWND dialog, const std::wstring& caption) const;
-  // Prints with "Oui" and measures the sheet that comes out.
-  Sheet printAndMeasure(PdfFolder& folder) const;
+  // Prints with "Oui" and measures the sheet that comes out (see measure()).
+  Sheet printAndMeasure(PdfFolder& folder, double acrossMm = 0) const;
 
  private:
   void startWithoutPrinter();

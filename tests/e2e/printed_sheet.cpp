@@ -74,12 +74,12 @@ std::vector<double> Sheet::labelledMm() const {
   return at;
 }
 
-Sheet measure(const std::string& pdf) {
+Sheet measure(const std::string& pdf, double acrossMm) {
   // The report is written aside and renamed once complete, with the tool's
   // exit status as its last line.
   const std::string out = "/tmp/morvi-measure-" + std::to_string(GetCurrentProcessId()) + ".txt";
   DeleteFileW(windowsPath(out).c_str());
-  EXPECT_TRUE(startUnix("/usr/bin/python3 '" + repoRoot() + "tools/measure_ruler.py' '" + pdf + "' > '" + out +
+  EXPECT_TRUE(startUnix("/usr/bin/python3 '" + repoRoot() + "tools/measure_ruler.py' '" + pdf + "' --across " + std::to_string(acrossMm) + " > '" + out +
                         ".part' 2>&1; echo exit $? >> '" + out + ".part'; mv '" + out + ".part' '" + out + "'"));
   std::string report;
   for (int i = 0; i < 600 && report.empty(); ++i) {
@@ -104,6 +104,8 @@ Sheet measure(const std::string& pdf) {
       sheet.title = line.substr(6);
     } else if (key == "text") {
       sheet.texts.push_back(line.substr(5));
+    } else if (key == "span") {
+      fields >> sheet.textSpansMm.emplace_back().first >> sheet.textSpansMm.back().second;
     } else if (key == "checkbar") {
       fields >> sheet.checkBarMm >> sheet.checkBarLeftMm >> sheet.checkBarRightMm;
     } else if (key == "checkmark") {

@@ -37,6 +37,7 @@ struct Sheet {
   };
   std::string orientation, title;
   std::vector<std::string> texts;  // the lines under the title
+  std::vector<std::pair<double, double>> textSpansMm;  // where each begins and ends across
   int rotation = -1;
   double paperWidthMm = 0, paperHeightMm = 0;
   std::vector<Mark> marks;
@@ -56,6 +57,7 @@ struct Sheet {
 
   std::vector<double> labelledMm() const;  // where the labelled marks are
 };
-Sheet measure(const std::string& pdf);
+// `acrossMm`: where the printer's printable area begins, from the paper's left edge.
+Sheet measure(const std::string& pdf, double acrossMm = 0);
 
 }  // namespace e2e

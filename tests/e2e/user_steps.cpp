@@ -120,7 +120,7 @@ void MorviProcess::answer(HWND box, const std::wstring& caption) const {
   click(button);
 }
 
-Sheet MorviProcess::printAndMeasure(PdfFolder& folder) const {
+Sheet MorviProcess::printAndMeasure(PdfFolder& folder, double acrossMm) const {
   const HWND confirmation = askToPrint();
   if (!confirmation) {
     ADD_FAILURE() << "no confirmation dialog";
@@ -132,7 +132,7 @@ Sheet MorviProcess::printAndMeasure(PdfFolder& folder) const {
     ADD_FAILURE() << "no PDF came out";
     return {};
   }
-  return measure(*pdf);
+  return measure(*pdf, acrossMm);
 }
 
 }  // namespace e2e

@@ -15,6 +15,7 @@
 
 #include "framework/error/error.h"
 #include "ruler/print_ruler.h"
+#include "tests/support/printer_font_widths.h"
 
 namespace {
 
@@ -119,6 +120,23 @@ TEST(Printer, DrawsWithTheDialogFaceAtEightPointsOfThePrinter) {
   printer.endDoc();
   EXPECT_FALSE(printer.printing());
   EXPECT_EQ(pdfCountAfterSpooling(before + 1), before + 1);
+}
+
+// The widths the host tests lay the sheets out with are the driver's, and a
+// text measures the sum of its letters, on each queue of each resolution.
+TEST(Printer, TheFontWidthsOfTheHostTestsAreTheDrivers) {
+  for (const PrinterFontWidths& font : printerFontWidths) {
+    SCOPED_TRACE(font.dpi);
+    fw::Printer printer;
+    printer.use(font.printer);
+    EXPECT_EQ(GetDeviceCaps(printer.handle(), LOGPIXELSY), font.dpi);
+    for (const std::wstring_view text : {L"Mesurez la barre du trait 0 au trait 250 mm (Ctrl+E).", L"250 mm",
+                                         L"Echelle 1:100 · étalonnage +12 ‰ · portrait · PDF-M…-nord · 08/12/2026",
+                                         L"Étalonner l'imprimante « HP » × 1:141,4"}) {
+      EXPECT_EQ(printer.textSize(text).cx, widthIn(font, text)) << text.size();
+      EXPECT_EQ(printer.textSize(text).cy, font.height);
+    }
+  }
 }
 
 TEST(PrintRuler, PutsThePrintersOrientationBackAfterThePage) {
