@@ -1,122 +1,76 @@
 // The settings file as the system's own profile reader reads it: real files
-// in every encoding and line end, each read by GetPrivateProfileStringW and
-// by Morvi, and read again by the system after Morvi has set one key.
+// in every encoding and line end, read by GetPrivateProfileStringW and by
+// Morvi, and by the system again after Morvi has set one key.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "framework/system/ini_disk.h"
+#include "tests/support/utf16_bytes.h"
 
 namespace {
 
 using namespace std::string_literals;
+using test_support::utf16;
 
-struct Query {
-  const wchar_t *section, *key;
-};
-const Query queries[] = {{L"Morvi", L"Coef"},        {L"Morvi", L"Orientation"},    {L"Morvi", L"PDF"},
-                         {L"Imprimantes", L"PDF"},   {L"Imprimantes", L"ΨMEGA"}, {L"Imprimantes", L"Traceur-É"}};
-
-std::wstring tempFile(const wchar_t* name) {
-  wchar_t dir[MAX_PATH]{};
-  GetTempPathW(MAX_PATH, dir);
-  return std::wstring(dir) + L"morvi-profile-" + name + L".ini";
-}
-
-void writeBytes(const std::wstring& path, const std::string& bytes) {
-  const HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-  CloseHandle(h);
-}
-
-std::optional<std::wstring> systemReads(const std::wstring& path, const Query& q) {
+std::optional<std::wstring> systemReads(const std::wstring& path, const wchar_t* const (&key)[2]) {
   wchar_t value[256]{};
-  GetPrivateProfileStringW(q.section, q.key, L"(absent)", value, 256, path.c_str());
+  GetPrivateProfileStringW(key[0], key[1], L"(absent)", value, 256, path.c_str());
   return std::wstring(value) == L"(absent)" ? std::nullopt : std::optional<std::wstring>(value);
 }
 
-std::string utf16(std::wstring_view text, bool bigEndian) {
-  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-  for (const wchar_t c : text)
-    bytes += bigEndian ? std::string{char(c >> 8), char(c & 0xFF)} : std::string{char(c & 0xFF), char(c >> 8)};
-  return bytes;
-}
-
 TEST(SettingsFile, ReadAsTheSystemReadsAndSetOneKeyAlone) {
+  const wchar_t* const keys[][2] = {{L"Morvi", L"Coef"},      {L"Morvi", L"Orientation"},    {L"Morvi", L"PDF"},
+                                    {L"Imprimantes", L"PDF"}, {L"Imprimantes", L"ΨMEGA"}, {L"Imprimantes", L"Traceur-É"}};
   const std::wstring mixed = L"[Morvi]\r\nCoef=17\rOrientation=1\n[Imprimantes]\r\nΨMEGA=4\r\nPDF=9";
+  // `ours`: the key that Morvi reads as 4 where the system reads it otherwise.
   const struct {
     std::string bytes;
-    // Where Morvi reads on purpose otherwise: the query's place and its value.
     std::optional<std::size_t> ours;
-    const wchar_t* oursReads;
   } rows[] = {
       {"[Morvi]\r\nCoef=5\r\nOrientation=1\r\n[Imprimantes]\r\nPDF=3\r\n"},
       {"[Morvi]\nCoef=5\nOrientation=1\n[Imprimantes]\nPDF=3"},
       {"[Morvi]\rCoef=5\rOrientation=1\r[Imprimantes]\rPDF=3\r"},
       {"[Morvi]\r\nCoef=5\rOrientation=1\n\r[Imprimantes]\rPDF=3\r\n"},
-      {utf16(mixed, false)},
+      {utf16(mixed)},
       {utf16(mixed, true)},
       {"\xEF\xBB\xBF[Imprimantes]\r\nTraceur-\xC3\x89=33\r\n"},
-      {"[Imprimantes]\r\nTraceur-\xC3\x89=33\r\n", 5, L"33"},
-      {"[Imprimantes]\r\nTraceur-\xC9=33\r\n"},
+      {"[Imprimantes]\r\nTraceur-\xC3\x89=4\r\n", 5},  // UTF-8 without its mark
+      {utf16(L"[imprimantes]\r\nψmega=4\r\n"), 4},    // the case of every letter
       {"  [ morvi ]  \r\n; Coef=1\r\n  COEF = \"10\"  \r\ncoef=2\r\n[MORVI]\r\nOrientation=1\r\n"},
       {"[Morvi]\r\nCoef\r\nCoef=42\r\nOrientation= 1\r\n"},
       {"[Morvi]\r\nCoef=1\r\n[Imprimantes\r\nPDF=3\r\n"},
       {"[Morvi]\r\nCoef=12\0 34\r\nOrientation=1\r\n"s},
       {"[Imprimantes]\r\n[Morvi]\r\nCoef=2\r\n[Imprimantes]\r\nPDF=9\r\n"},
-      {utf16(L"[imprimantes]\r\nψmega=4\r\n", false), 4, L"4"},  // case ignored for every letter
   };
+  const std::filesystem::path dir = std::filesystem::temp_directory_path();
   int n = 0;
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::PrintToString(row.bytes));
-    const std::wstring before = tempFile((std::to_wstring(++n) + L"a").c_str());
-    const std::wstring after = tempFile((std::to_wstring(n) + L"b").c_str());
-    writeBytes(before, row.bytes);
-    writeBytes(after, row.bytes);
-    fw::IniDisk disk(after);
+    const std::filesystem::path before = dir / ("morvi-" + std::to_string(++n) + "a.ini"),
+                                after = dir / ("morvi-" + std::to_string(n) + "b.ini");
+    std::ofstream(before, std::ios::binary) << row.bytes;
+    std::ofstream(after, std::ios::binary) << row.bytes;
+    fw::IniDisk disk(after.wstring());
     fw::IniFile file(disk, fw::systemCodePage());
-    for (std::size_t q = 0; q < std::size(queries); ++q) {
-      const std::optional<std::wstring> system = systemReads(before, queries[q]);
-      const std::optional<std::wstring> morvi = file.read(queries[q].section, queries[q].key);
-      if (row.ours == q)
-        EXPECT_EQ(morvi, row.oursReads);
-      else
-        EXPECT_EQ(morvi, system) << queries[q].section << L"/" << queries[q].key;
-    }
+    for (std::size_t k = 0; k < std::size(keys); ++k)
+      EXPECT_EQ(file.read(keys[k][0], keys[k][1]), row.ours == k ? L"4"s : systemReads(before.wstring(), keys[k])) << keys[k][1];
     wchar_t section[256]{};
-    const bool systemHoldsKeys = GetPrivateProfileSectionW(L"Imprimantes", section, 256, before.c_str()) > 0 &&
-                                 std::wstring_view(section).find(L'=') != std::wstring_view::npos;
-    EXPECT_EQ(file.holdsKeys(L"Imprimantes"), systemHoldsKeys);
+    GetPrivateProfileSectionW(L"Imprimantes", section, 256, before.wstring().c_str());
+    EXPECT_EQ(file.holdsKeys(L"Imprimantes"), std::wstring_view(section).find(L'=') != std::wstring_view::npos);
 
     file.write({{L"Morvi", L"Coef", L"-7"}});
-    for (const Query& q : queries) {
-      if (std::wstring_view(q.key) == L"Coef" && std::wstring_view(q.section) == L"Morvi")
-        EXPECT_EQ(systemReads(after, q), L"-7");
-      else
-        EXPECT_EQ(systemReads(after, q), systemReads(before, q)) << q.section << L"/" << q.key;
-    }
-    DeleteFileW(before.c_str());
-    DeleteFileW(after.c_str());
+    for (const auto& key : keys)
+      EXPECT_EQ(systemReads(after.wstring(), key), &key == &keys[0] ? L"-7"s : systemReads(before.wstring(), key))
+          << key[1];
+    std::filesystem::remove(before);
+    std::filesystem::remove(after);
   }
-}
-
-// The system's replace keeps what the file was: hidden, and a link to a
-// file elsewhere written through to its target.
-TEST(SettingsFile, AWriteKeepsTheFilesAttributes) {
-  const std::wstring path = tempFile(L"hidden");
-  writeBytes(path, "[Morvi]\r\nCoef=1\r\n");
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
-  fw::IniDisk disk(path);
-  fw::IniFile(disk, fw::systemCodePage()).write({{L"Morvi", L"Coef", L"2"}});
-  EXPECT_EQ(GetPrivateProfileIntW(L"Morvi", L"Coef", 0, path.c_str()), 2u);
-  EXPECT_TRUE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileW(path.c_str());
 }
 
 }  // namespace
