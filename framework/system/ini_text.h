@@ -13,9 +13,9 @@
 //
 // Ours, where the profile functions read otherwise: bytes without a mark that
 // are valid UTF-8 and not plain ASCII are read as UTF-8, so that the keys an
-// editor saved as UTF-8 keep their letters. Case is ignored for every letter,
-// as Windows ignores it. Portable: the code page's conversion and the
-// letters' case are handed in.
+// editor saved as UTF-8 keep their letters; case is ignored for every letter,
+// as Windows ignores it (Wine's reader tells ψ from Ψ). Portable:
+// the code page's conversion and the letters' case are handed in.
 #pragma once
 
 #include <cstddef>
