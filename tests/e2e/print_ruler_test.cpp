@@ -439,6 +439,33 @@ TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
   waitUntilClosed(dialog);
 }
 
+// An earlier version's file holds one calibration, Coef: its printer keeps
+// it after a print on another, which is no more calibrated at the next start.
+TEST(PrintedRuler, AnUpgradeKeepsTheCalibrationWithItsPrinter) {
+  const SettingsFileSetAside settings;
+  settings.write("[Morvi]\r\nCoef=25\r\n");
+  const DefaultPrinter a4(L"PDF");
+  const std::wstring letterLine = L"PDF-Letter · non étalonnée";
+  PdfFolder folder;
+  {
+    MorviProcess morvi;
+    const HWND dialog = morvi.askToPrint();
+    ASSERT_TRUE(dialog);
+    e2e::pause(GetDoubleClickTime());  // a user reads, then chooses
+    morvi.click(automation::descendantWithText(dialog, letterLine));
+    morvi.press(VK_RETURN);
+    ASSERT_TRUE(folder.next()) << "nothing printed";
+  }
+  MorviProcess morvi;
+  EXPECT_NEAR(morvi.calibrationCoef(), 1.0, 1e-12) << "PDF-Letter took PDF's";
+  const HWND dialog = morvi.askToPrint();
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(automation::descendantWithText(dialog, L"PDF · étalonnage +25 ‰")) << dialogText(dialog);
+  morvi.press(VK_ESCAPE);
+  waitUntilClosed(dialog);
+}
+
 // A printer whose name no settings key holds as it stands ("[", "=", a
 // character outside the file's code page) keeps a calibration of its own.
 TEST(PrintedRuler, APrinterOfAnyNameKeepsItsOwnCalibration) {
