@@ -427,6 +427,7 @@ TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
     ASSERT_FALSE(sheet.texts.empty());
     EXPECT_NE(sheet.texts.back().find("étalonnage -8 ‰ · portrait · PDF-Letter · "), std::string::npos);
     EXPECT_NEAR(morvi.calibrationCoef(), 0.992, 1e-12);
+    EXPECT_EQ(settings.stored(L"Morvi", L"Coef"), -8) << "Coef, which an earlier version prints with, follows";
     ASSERT_TRUE(morvi.close());
   }
   EXPECT_EQ(a4.current(), L"PDF") << "the system's default changed";
