@@ -50,12 +50,17 @@ int readingDecimals(double pixelsPerMm, double scaleDenominator) {
   const long double pixelMetres = readingMetres(1, pixelsPerMm, scaleDenominator);
   int decimals = 0;
   for (long double unit = 0.1L; unit >= pixelMetres && decimals < 6; unit /= 10) ++decimals;
+  // The smallest power of ten a pixel's length does not exceed.
+  for (long double unit = 1; unit < pixelMetres && decimals > -9; unit *= 10) --decimals;
   return decimals;
 }
 
 std::wstring readingValue(int pixels, double pixelsPerMm, double scaleDenominator, wchar_t decimalSeparator) {
-  return fw::formatFixed(readingMetres(pixels, pixelsPerMm, scaleDenominator),
-                         readingDecimals(pixelsPerMm, scaleDenominator), decimalSeparator);
+  const long double metres = readingMetres(pixels, pixelsPerMm, scaleDenominator);
+  const int decimals = readingDecimals(pixelsPerMm, scaleDenominator);
+  if (decimals >= 0) return fw::formatFixed(metres, decimals, decimalSeparator);
+  const long double unit = std::pow(10.0L, -decimals);
+  return fw::formatFixed(std::round(metres / unit) * unit, 0, decimalSeparator);
 }
 
 std::wstring readingText(int pixels, double pixelsPerMm, double scaleDenominator, wchar_t decimalSeparator) {
@@ -105,7 +110,8 @@ std::vector<ScreenMark> screenGraduation(const Graduation& graduation, double pi
   const MarkFits fits = [&](const Line& mark, const Text& label) {
     const int extent = band.labelExtent(label.text);
     const int start = mark.from.y - extent / 2;
-    if (start < 0 || start < labelsEnd + band.labelGap || start + extent > band.length) return false;
+    if (start < 0 || start < labelsEnd + band.labelGap || start + extent > std::min(band.length, band.labelsEnd))
+      return false;
     labelsEnd = start + extent;
     return true;
   };

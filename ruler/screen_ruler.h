@@ -4,6 +4,7 @@
 // window only draws them.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -57,7 +58,8 @@ double pitchOfSize(int width, int height, SizeMm size);
 // The real length, in metres, from zero to `pixels` along a ruler at 1:N.
 long double readingMetres(int pixels, double pixelsPerMm, double scaleDenominator);
 // How many decimals a reading keeps: its last digit is never finer than the
-// real length one pixel stands for.
+// real length one pixel stands for. Below zero, the whole metres it rounds
+// to: -1 for tens, -2 for hundreds, where a pixel stands for that much.
 int readingDecimals(double pixelsPerMm, double scaleDenominator);
 // "2,35", the reading to readingDecimals; readingText adds its unit: "2,35 m".
 std::wstring readingValue(int pixels, double pixelsPerMm, double scaleDenominator, wchar_t decimalSeparator);
@@ -94,19 +96,20 @@ struct ScreenMark {
 inline constexpr int screenLabelGap = 4;
 
 // The band's length, where zero lies on it, the room a label takes along it
-// (its width on a horizontal band, its height on a vertical one), and the
-// least room between two labels, all in pixels.
+// (its width on a horizontal band, its height on a vertical one), the least
+// room between two labels, and where the labels' room ends, all in pixels.
 struct ScreenBand {
   int length;
   int zero;
   std::function<int(const std::wstring&)> labelExtent;
   int labelGap = screenLabelGap;
+  int labelsEnd = INT_MAX;
 };
 
 // The marks of `graduation` as the printed ruler places them, at the true
 // size of the pixels: every tick and labelled mark that falls on the band. A
 // label that would touch the one before it, or stand past either end of the
-// band, leaves its position a plain tick.
+// band or of its labels' room, leaves its position a plain tick.
 std::vector<ScreenMark> screenGraduation(const Graduation& graduation, double pixelsPerMm, const ScreenBand& band,
                                          wchar_t decimalSeparator);
 

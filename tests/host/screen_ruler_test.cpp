@@ -3,6 +3,8 @@
 // precision, and the graduation in pixels.
 #include "ruler/screen_ruler.h"
 
+#include "ruler/screen_band.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -67,7 +69,13 @@ TEST(ScreenRuler, ReadsNoDigitFinerThanAPixel) {
       {89, p96, 20, 2, L"0,47 m"},        // 5,3 mm
       {89, p96, 1, 3, L"0,024 m"},        // 0,26 mm
       {378, p96, 1000, 0, L"100 m"},      // 26 cm
-      {378, p96, 100000, 0, L"10001 m"},  // 26 m: still whole metres
+      {378, p96, 100000, -2, L"10000 m"},  // 26 m: hundreds
+      // At 1:100 000 on 2,8 pixels to the millimetre a pixel is 35,7 m.
+      {1, 2.8, 100000, -2, L"0 m"},
+      {2, 2.8, 100000, -2, L"100 m"},
+      {3, 2.8, 100000, -2, L"100 m"},
+      {28, 2.8, 100000, -2, L"1000 m"},
+      {100, 2.8, 10000, -1, L"360 m"},  // 3,6 m: tens
       {250, 10, 100, 2, L"2,50 m"},       // exactly a centimetre
       {251, 10, 100.1, 1, L"2,5 m"},      // a hair more
       {0, p96, 137.2, 1, L"0,0 m"},
@@ -164,6 +172,86 @@ TEST(ScreenRuler, GraduatesTheBandAsThePrintedRulerAtTheTrueSizeOfThePixels) {
     EXPECT_LT(marks.back().along, length);
     EXPECT_GE(marks.back().along + labelPixels / c.ticksPerLabel + 0.5, length);
   }
+}
+
+// The band's texts at every thickness, from 18 mm at 96 dpi to a screen
+// calibrated at 200 mm for its 100 mm bar shown at 200 %: each label and the
+// scale name whole on the band, clear of the marks and of one another.
+TEST(ScreenRuler, WritesTheBandsTextsWholeAndApart) {
+  struct Case {
+    double pixelsPerMm;
+    int dpi;
+    std::wstring name;
+    Graduation graduation;
+  };
+  const ScaleDenominator set = *ScaleDenominator::ofTenths(1372), far = *ScaleDenominator::ofTenths(1000000);
+  const double p96 = uncalibratedPitch.pixelsPerMm, p200 = p96 / 2;
+  const Case cases[] = {
+      {p96, 96, L"1:100", scaleAt(5)->graduation},         {p96, 144, L"1:100", scaleAt(5)->graduation},
+      {p96, 192, L"1:100", scaleAt(5)->graduation},        {p200, 96, L"1:100", scaleAt(5)->graduation},
+      {p200, 144, L"1:100", scaleAt(5)->graduation},       {p200, 192, L"1:100", scaleAt(5)->graduation},
+      {p200, 192, L"1:137,2 calée", graduationOf(set, L"")}, {p96, 96, L"1:100 000", graduationOf(far, L"")},
+      {p200, 192, L"1:2500", scaleAt(16)->graduation},
+  };
+  struct Box {
+    int along0, across0, along1, across1;
+  };
+  const auto apart = [](const Box& a, const Box& b) {
+    return a.along1 <= b.along0 || b.along1 <= a.along0 || a.across1 <= b.across0 || b.across1 <= a.across0;
+  };
+  for (const Case& c : cases) {
+    for (const bool vertical : {false, true}) {
+      SCOPED_TRACE(testing::Message() << c.pixelsPerMm << " px/mm at " << c.dpi << " dpi, " << testing::PrintToString(c.name)
+                                      << (vertical ? ", vertical" : ""));
+      // Segoe UI 8 points: about 6 pixels a character and 14 a line at 96 dpi.
+      const MeasureText measure = [&](const std::wstring& t) {
+        return TextSize{int(t.size()) * 6 * c.dpi / 96, 14 * c.dpi / 96};
+      };
+      const int length = 1000, gap = 4 * c.dpi / 96;
+      const BandLayout band = layoutBand(c.graduation, c.name, c.pixelsPerMm, length, vertical, measure, gap, L',');
+      EXPECT_GE(band.thickness, std::lround(18 * c.pixelsPerMm));
+      const auto boxOf = [&](const std::wstring& text, int along, int across) {
+        const TextSize size = measure(text);
+        const int a = vertical ? size.height : size.width, b = vertical ? size.width : size.height;
+        return Box{along, across, along + a, across + b};
+      };
+      const Box name = boxOf(c.name, band.nameAlong, band.nameAcross);
+      std::vector<Box> texts;
+      for (const ScreenMark& m : band.marks) {
+        if (m.label.empty()) continue;
+        const TextSize size = measure(m.label);
+        texts.push_back(boxOf(m.label, m.along - (vertical ? size.height : size.width) / 2, band.labelAcross));
+      }
+      ASSERT_GE(texts.size(), 3u);
+      EXPECT_EQ(band.marks.front().label, L"0m");
+      EXPECT_GT(band.labelAcross, band.markDepth + 1) << "a label over its mark";
+      texts.push_back(name);
+      for (std::size_t i = 0; i < texts.size(); ++i) {
+        const Box& t = texts[i];
+        EXPECT_TRUE(t.along0 > 0 && t.along1 < length && t.across0 > band.markDepth + 1 && t.across1 < band.thickness)
+            << "text " << i << " cut: " << t.along0 << ".." << t.along1 << " × " << t.across0 << ".." << t.across1;
+        for (std::size_t j = 0; j < i; ++j) EXPECT_TRUE(apart(texts[j], t)) << "texts " << j << " and " << i;
+      }
+    }
+  }
+}
+
+TEST(ScreenRuler, LiesWholeOnTheWorkAreaKeepingItsCorner) {
+  const PixelRect work{0, 0, 1280, 1024};
+  struct Case {
+    int left, top, length, thickness;
+    bool vertical;
+    PixelRect placed;
+  };
+  const Case cases[] = {
+      {73, 400, 1134, 68, false, {73, 400, 1207, 468}},
+      {73, 400, 1260, 68, false, {20, 400, 1280, 468}},  // longer once calibrated: moved in
+      {73, 400, 1200, 68, true, {73, 0, 141, 1024}},     // turned: as long as the screen is high
+      {1250, -5, 300, 68, true, {1212, 0, 1280, 300}},
+      {-40, 990, 2000, 68, false, {0, 956, 1280, 1024}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(bandOnWorkArea(work, c.left, c.top, c.length, c.thickness, c.vertical), c.placed) << c.left;
 }
 
 }  // namespace

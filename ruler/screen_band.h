@@ -1,0 +1,57 @@
+// The ruler on screen's band laid out in pixels: how thick it must be for
+// its texts, where its zero, marks, labels and scale name stand, and where
+// it lies on the monitor's work area.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ruler/ruler_layout.h"
+#include "ruler/scale_catalogue.h"
+#include "ruler/screen_ruler.h"
+
+namespace ruler {
+
+// The band in millimetres of the screen: as wide as a drafting ruler;
+// ticks, labelled marks and the labels' near side from the graduated edge;
+// zero a little in from the start; the shortest band.
+inline constexpr double bandWidthMm = 18, tickMm = 3, markMm = 6, labelTopMm = 7, zeroMm = 5, shortestMm = 30;
+
+// A text's size on the screen, in pixels, in the band's font.
+using MeasureText = std::function<TextSize(const std::wstring&)>;
+
+// Where everything of the band stands, in pixels: `along` from its start,
+// `across` from its graduated edge. Labels read across a vertical band as
+// along a horizontal one, so a text takes its width along a horizontal band
+// and its height along a vertical one.
+struct BandLayout {
+  int thickness;
+  int shortest;  // the least length that holds zero and the scale name
+  int zero;
+  int tickDepth, markDepth;
+  int labelAcross;  // the near side of every label
+  std::vector<ScreenMark> marks;
+  int nameAlong, nameAcross;  // the scale name's corner nearest the start and the edge
+};
+
+// The band of `length` pixels at `pixelsPerMm`, `gap` pixels the least room
+// between two texts and between a text and the band's border (it grows
+// with the display scale, as the texts do). A label that would stand before
+// the start or within the scale name's room is left out; the band is as
+// thick as its widest text needs, and never thinner than a drafting ruler.
+BandLayout layoutBand(const Graduation& graduation, const std::wstring& name, double pixelsPerMm, int length,
+                      bool vertical, const MeasureText& measure, int gap, wchar_t decimalSeparator);
+
+// A rectangle of the screen, in pixels.
+struct PixelRect {
+  int left, top, right, bottom;
+  bool operator==(const PixelRect&) const = default;
+};
+
+// The band's rectangle on a monitor's `work` area, its corner wished at
+// `left`, `top`: no longer and no thicker than the area, moved in as little
+// as it must be to lie whole on it.
+PixelRect bandOnWorkArea(const PixelRect& work, int left, int top, int length, int thickness, bool vertical);
+
+}  // namespace ruler
