@@ -158,6 +158,12 @@ LRESULT ScreenRulerWindow::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DWMCOMPOSITIONCHANGED:
       followComposition();
       return 0;
+    case WM_ACTIVATEAPP:
+      if (!wp) PostMessageW(handle(), raiseMessage, 0, 0);
+      return 0;
+    case raiseMessage:
+      raise();
+      return 0;
     case WM_DISPLAYCHANGE:
       followMonitor(true);
       return 0;

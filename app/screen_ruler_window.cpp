@@ -28,15 +28,19 @@ std::wstring monitorKey(const fw::MonitorIdentity& monitor) {
   return monitor.name + L" " + std::to_wstring(monitor.width) + L"x" + std::to_wstring(monitor.height);
 }
 
-// The program's band, which every change of the foreground window puts back
-// above the windows that are not topmost. Windows keeps a topmost window
-// there by itself; Wine, with no window manager to keep the stacking, lets
-// the window clicked in rise over it on the display.
+// Windows keeps a topmost window above the others by itself. Wine, with no
+// window manager to keep the stacking, lets a window of the program that is
+// activated or shown, and another program's window, rise over the band on
+// the display, while its own order of the windows still has the band first.
+// So the band is raised again after each: each activation in the program's
+// thread (which a new window's showing brings) and each loss of the
+// activation to another program post it a message to do so.
 HWND bandOnTop = nullptr;
 
-void CALLBACK foregroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
-  if (bandOnTop && IsWindowVisible(bandOnTop))
-    SetWindowPos(bandOnTop, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+LRESULT CALLBACK activationSeen(int code, WPARAM wp, LPARAM lp) {
+  if (code == HCBT_ACTIVATE && bandOnTop && reinterpret_cast<HWND>(wp) != bandOnTop)
+    PostMessageW(bandOnTop, ScreenRulerWindow::raiseMessage, 0, 0);
+  return CallNextHookEx(nullptr, code, wp, lp);
 }
 
 RulerScale hundred() {
@@ -62,7 +66,7 @@ void ScreenRulerWindow::setScale(std::optional<ruler::ScaleDenominator> n) {
 }
 
 ScreenRulerWindow::~ScreenRulerWindow() {
-  if (foregroundHook_) UnhookWinEvent(foregroundHook_);
+  if (activationHook_) UnhookWindowsHookEx(activationHook_);
   bandOnTop = nullptr;
 }
 
@@ -83,8 +87,15 @@ void ScreenRulerWindow::followComposition() {
 void ScreenRulerWindow::windowCreated() {
   followComposition();
   bandOnTop = handle();
-  foregroundHook_ = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, foregroundChanged, 0, 0,
-                                    WINEVENT_OUTOFCONTEXT);
+  activationHook_ = SetWindowsHookExW(WH_CBT, activationSeen, nullptr, GetCurrentThreadId());
+}
+
+void ScreenRulerWindow::raise() {
+  // Its order changed, Wine restacks it on the display: let go of its rank
+  // among the topmost windows, which leaves it first, then given it back.
+  if (!IsWindowVisible(handle())) return;
+  for (const HWND rank : {HWND_NOTOPMOST, HWND_TOPMOST})
+    SetWindowPos(handle(), rank, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void ScreenRulerWindow::mainScaleChanged() {

@@ -61,6 +61,9 @@ class ScreenRulerWindow : public fw::Control {
   void turn();             // V
   void hide();             // Escape
 
+  // Posted to the band to raise it again once a window rose over it.
+  static constexpr UINT raiseMessage = WM_APP + 1;
+
  protected:
   WindowSpec windowSpec() const override;
   HWND ownerWindow() const override { return owner_; }
@@ -102,6 +105,8 @@ class ScreenRulerWindow : public fw::Control {
   bool key(WPARAM vk);
   void contextMenu(POINT screen);
   void scaleChanged();
+  // Back above every window that is not topmost, on the display too.
+  void raise();
   // Translucent while the system composes windows.
   void followComposition();
   void setScale(std::optional<ruler::ScaleDenominator> n);
@@ -128,5 +133,5 @@ class ScreenRulerWindow : public fw::Control {
   POINT dragFrom_{};
   RECT rectFrom_{};
   bool tracking_ = false;
-  HWINEVENTHOOK foregroundHook_ = nullptr;
+  HHOOK activationHook_ = nullptr;
 };
