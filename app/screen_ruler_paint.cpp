@@ -64,16 +64,9 @@ void ScreenRulerWindow::paint(HDC dc, const RECT& client) {
   const fw::GdiObject<HPEN> red(CreatePen(PS_SOLID, 1, hairline));
   const fw::Selection useRed(dc, red.get());
   SetTextColor(dc, hairline);
-  const ruler::TextSize size = measure(lastReading_);
-  if (vertical_) {
-    MoveToEx(dc, 0, *readAt_, nullptr);
-    LineTo(dc, client.right, *readAt_);
-    const int y = *readAt_ + 2 + size.height <= client.bottom ? *readAt_ + 2 : *readAt_ - 2 - size.height;
-    write(lastReading_, {client.right - size.width - 4, y});
-  } else {
-    MoveToEx(dc, *readAt_, 0, nullptr);
-    LineTo(dc, *readAt_, client.bottom);
-    const int x = *readAt_ + 4 + size.width <= client.right ? *readAt_ + 4 : *readAt_ - 4 - size.width;
-    write(lastReading_, {x, client.bottom - size.height - 2});
-  }
+  const POINT from = at(*readAt_, 0), to = at(*readAt_, layout_.thickness);
+  MoveToEx(dc, from.x, from.y, nullptr);
+  LineTo(dc, to.x, to.y);
+  const ruler::TextPlace place = ruler::readingPlace(layout_, *readAt_, measure(lastReading_));
+  write(lastReading_, at(place.along, place.across));
 }

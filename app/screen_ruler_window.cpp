@@ -137,9 +137,7 @@ void ScreenRulerWindow::followMonitor(bool again) {
     const RECT& work = monitor_.workArea;
     dpi_ = fw::monitorDpiAt({(work.left + work.right) / 2, (work.top + work.bottom) / 2});
   }
-  if (!handle()) return;
-  fit(left(), top());
-  updateTitle();
+  if (handle()) scaleChanged();  // its pixels may read another length
 }
 
 std::wstring ScreenRulerWindow::scaleLabel() const { return set_ ? scale().name + L" calée" : scale().name; }
@@ -191,13 +189,13 @@ void ScreenRulerWindow::updateTitle() {
 }
 
 void ScreenRulerWindow::scaleChanged() {
-  // The reading at the same point, at the new scale.
+  fit(left(), top());  // its texts may need another thickness
+  // The reading at the same point, at the new scale, on the band still.
   if (lastAt_) {
     const std::optional<int> shown = readAt_;
-    showReading(lastAt_);
+    showReading(std::min(*lastAt_, (vertical_ ? height() : width()) - 1));
     readAt_ = shown;
   }
-  fit(left(), top());  // its texts may need another thickness
   updateTitle();
 }
 

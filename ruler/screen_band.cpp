@@ -18,6 +18,8 @@ BandLayout layoutBand(const Graduation& graduation, const std::wstring& name, do
     return vertical ? size.width : size.height;
   };
   BandLayout band{};
+  band.vertical = vertical;
+  band.gap = gap;
   band.tickDepth = pixels(tickMm);
   band.markDepth = pixels(markMm);
   // Clear of the labelled marks, which end one pixel past their depth.
@@ -30,12 +32,26 @@ BandLayout layoutBand(const Graduation& graduation, const std::wstring& name, do
 
   const ScreenBand marks{length, band.zero, along, gap, band.nameAlong - gap};
   band.marks = screenGraduation(graduation, pixelsPerMm, marks, decimalSeparator);
-  int widest = across(name);
+  int widestLabel = 0;
   for (const ScreenMark& mark : band.marks)
-    if (!mark.label.empty()) widest = std::max(widest, across(mark.label));
-  band.thickness = std::max(pixels(bandWidthMm), band.labelAcross + widest + gap);
+    if (!mark.label.empty()) widestLabel = std::max(widestLabel, across(mark.label));
+  // The far row, beyond the labels, holds the scale name and the reading,
+  // the widest of which is at one end of the band or the other.
+  int widestFar = across(name);
+  for (const int at : {0, length - 1})
+    widestFar = std::max(widestFar, across(readingText(at - band.zero, pixelsPerMm, graduation.scaleDenominator,
+                                                        decimalSeparator)));
+  band.thickness = std::max(pixels(bandWidthMm), band.labelAcross + widestLabel + gap + widestFar + gap);
   band.nameAcross = band.thickness - gap - across(name);
   return band;
+}
+
+TextPlace readingPlace(const BandLayout& band, int at, TextSize size) {
+  const int along = band.vertical ? size.height : size.width, across = band.vertical ? size.width : size.height;
+  // After the hairline, else before it, clear of the scale name either way.
+  const int after = at + band.gap;
+  const bool fitsAfter = after + along <= band.nameAlong - band.gap;
+  return {fitsAfter ? after : std::min(at, band.nameAlong) - band.gap - along, band.thickness - band.gap - across};
 }
 
 PixelRect bandOnWorkArea(const PixelRect& work, int left, int top, int length, int thickness, bool vertical) {

@@ -26,6 +26,8 @@ using MeasureText = std::function<TextSize(const std::wstring&)>;
 // along a horizontal one, so a text takes its width along a horizontal band
 // and its height along a vertical one.
 struct BandLayout {
+  bool vertical;
+  int gap;  // the least room between two texts, and between a text and the border
   int thickness;
   int shortest;  // the least length that holds zero and the scale name
   int zero;
@@ -35,13 +37,24 @@ struct BandLayout {
   int nameAlong, nameAcross;  // the scale name's corner nearest the start and the edge
 };
 
+// A text's corner nearest the band's start and its graduated edge.
+struct TextPlace {
+  int along, across;
+};
+
 // The band of `length` pixels at `pixelsPerMm`, `gap` pixels the least room
 // between two texts and between a text and the band's border (it grows
-// with the display scale, as the texts do). A label that would stand before
-// the start or within the scale name's room is left out; the band is as
-// thick as its widest text needs, and never thinner than a drafting ruler.
+// with the display scale, as the texts do). The labels stand in a row of
+// their own beyond the marks, the scale name and the reading in the far row.
+// A label that would stand before the start or within the scale name's room
+// at the far end is left out; the band is as thick as its widest texts
+// need, and never thinner than a drafting ruler.
 BandLayout layoutBand(const Graduation& graduation, const std::wstring& name, double pixelsPerMm, int length,
                       bool vertical, const MeasureText& measure, int gap, wchar_t decimalSeparator);
+
+// Where the reading of the point `at` pixels along the band is written, a
+// text of `size`: in the far row, beside the hairline.
+TextPlace readingPlace(const BandLayout& band, int at, TextSize size);
 
 // A rectangle of the screen, in pixels.
 struct PixelRect {

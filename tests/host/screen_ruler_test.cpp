@@ -175,8 +175,9 @@ TEST(ScreenRuler, GraduatesTheBandAsThePrintedRulerAtTheTrueSizeOfThePixels) {
 }
 
 // The band's texts at every thickness, from 18 mm at 96 dpi to a screen
-// calibrated at 200 mm for its 100 mm bar shown at 200 %: each label and the
-// scale name whole on the band, clear of the marks and of one another.
+// calibrated at 200 mm for its 100 mm bar shown at 200 %: each label, the
+// scale name and the reading whole on the band, clear of the marks and of
+// one another.
 TEST(ScreenRuler, WritesTheBandsTextsWholeAndApart) {
   struct Case {
     double pixelsPerMm;
@@ -226,11 +227,18 @@ TEST(ScreenRuler, WritesTheBandsTextsWholeAndApart) {
       EXPECT_EQ(band.marks.front().label, L"0m");
       EXPECT_GT(band.labelAcross, band.markDepth + 1) << "a label over its mark";
       texts.push_back(name);
-      for (std::size_t i = 0; i < texts.size(); ++i) {
-        const Box& t = texts[i];
-        EXPECT_TRUE(t.along0 > 0 && t.along1 < length && t.across0 > band.markDepth + 1 && t.across1 < band.thickness)
-            << "text " << i << " cut: " << t.along0 << ".." << t.along1 << " × " << t.across0 << ".." << t.across1;
-        for (std::size_t j = 0; j < i; ++j) EXPECT_TRUE(apart(texts[j], t)) << "texts " << j << " and " << i;
+      // The reading, at one place of the hairline at a time, comes last.
+      for (const int at : {band.zero, length / 2, length - 2}) {
+        const std::wstring reading = readingText(at - band.zero, c.pixelsPerMm, c.graduation.scaleDenominator, L',');
+        const TextPlace place = readingPlace(band, at, measure(reading));
+        texts.push_back(boxOf(reading, place.along, place.across));
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+          const Box& t = texts[i];
+          EXPECT_TRUE(t.along0 > 0 && t.along1 < length && t.across0 > band.markDepth + 1 && t.across1 < band.thickness)
+              << "text " << i << " cut: " << t.along0 << ".." << t.along1 << " × " << t.across0 << ".." << t.across1;
+          for (std::size_t j = 0; j < i; ++j) EXPECT_TRUE(apart(texts[j], t)) << "texts " << j << " and " << i;
+        }
+        texts.pop_back();
       }
     }
   }
