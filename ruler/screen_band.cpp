@@ -30,7 +30,7 @@ BandLayout layoutBand(const Graduation& graduation, const std::wstring& name, do
   band.shortest = std::max(pixels(shortestMm), band.zero + gap + nameLength + gap);
   band.nameAlong = length - gap - nameLength;
 
-  const ScreenBand marks{length, band.zero, along, gap, band.nameAlong - gap};
+  const ScreenBand marks{length, band.zero, along, gap};
   band.marks = screenGraduation(graduation, pixelsPerMm, marks, decimalSeparator);
   int widestLabel = 0;
   for (const ScreenMark& mark : band.marks)

@@ -45,10 +45,9 @@ struct TextPlace {
 // The band of `length` pixels at `pixelsPerMm`, `gap` pixels the least room
 // between two texts and between a text and the band's border (it grows
 // with the display scale, as the texts do). The labels stand in a row of
-// their own beyond the marks, the scale name and the reading in the far row.
-// A label that would stand before the start or within the scale name's room
-// at the far end is left out; the band is as thick as its widest texts
-// need, and never thinner than a drafting ruler.
+// their own beyond the marks, the scale name and the reading in the far row;
+// the band is as thick as its widest texts need, and never thinner than a
+// drafting ruler.
 BandLayout layoutBand(const Graduation& graduation, const std::wstring& name, double pixelsPerMm, int length,
                       bool vertical, const MeasureText& measure, int gap, wchar_t decimalSeparator);
 

@@ -110,8 +110,7 @@ std::vector<ScreenMark> screenGraduation(const Graduation& graduation, double pi
   const MarkFits fits = [&](const Line& mark, const Text& label) {
     const int extent = band.labelExtent(label.text);
     const int start = mark.from.y - extent / 2;
-    if (start < 0 || start < labelsEnd + band.labelGap || start + extent > std::min(band.length, band.labelsEnd))
-      return false;
+    if (start < 0 || start < labelsEnd + band.labelGap || start + extent > band.length) return false;
     labelsEnd = start + extent;
     return true;
   };

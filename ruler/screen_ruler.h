@@ -4,7 +4,6 @@
 // window only draws them.
 #pragma once
 
-#include <climits>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -96,20 +95,19 @@ struct ScreenMark {
 inline constexpr int screenLabelGap = 4;
 
 // The band's length, where zero lies on it, the room a label takes along it
-// (its width on a horizontal band, its height on a vertical one), the least
-// room between two labels, and where the labels' room ends, all in pixels.
+// (its width on a horizontal band, its height on a vertical one), and the
+// least room between two labels, all in pixels.
 struct ScreenBand {
   int length;
   int zero;
   std::function<int(const std::wstring&)> labelExtent;
   int labelGap = screenLabelGap;
-  int labelsEnd = INT_MAX;
 };
 
 // The marks of `graduation` as the printed ruler places them, at the true
 // size of the pixels: every tick and labelled mark that falls on the band. A
 // label that would touch the one before it, or stand past either end of the
-// band or of its labels' room, leaves its position a plain tick.
+// band, leaves its position a plain tick.
 std::vector<ScreenMark> screenGraduation(const Graduation& graduation, double pixelsPerMm, const ScreenBand& band,
                                          wchar_t decimalSeparator);
 

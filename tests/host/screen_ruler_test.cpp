@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -176,90 +177,63 @@ TEST(ScreenRuler, GraduatesTheBandAsThePrintedRulerAtTheTrueSizeOfThePixels) {
 
 // The band's texts at every thickness, from 18 mm at 96 dpi to a screen
 // calibrated at 200 mm for its 100 mm bar shown at 200 %: each label, the
-// scale name and the reading whole on the band, clear of the marks and of
-// one another.
+// scale name and the reading (at zero, midway, at the end) whole on the
+// band, clear of the marks and of one another.
 TEST(ScreenRuler, WritesTheBandsTextsWholeAndApart) {
+  const double p96 = uncalibratedPitch.pixelsPerMm, p200 = p96 / 2;
   struct Case {
     double pixelsPerMm;
     int dpi;
     std::wstring name;
     Graduation graduation;
+  } const cases[] = {
+      {p96, 96, L"1:100", scaleAt(5)->graduation},   {p96, 144, L"1:100", scaleAt(5)->graduation},
+      {p96, 192, L"1:100", scaleAt(5)->graduation},  {p200, 96, L"1:100", scaleAt(5)->graduation},
+      {p200, 144, L"1:100", scaleAt(5)->graduation}, {p200, 192, L"1:2500", scaleAt(16)->graduation},
+      {p200, 192, L"1:137,2 calée", graduationOf(*ScaleDenominator::ofTenths(1372), L"")},
+      {p96, 96, L"1:100 000", graduationOf(*ScaleDenominator::ofTenths(1000000), L"")},
   };
-  const ScaleDenominator set = *ScaleDenominator::ofTenths(1372), far = *ScaleDenominator::ofTenths(1000000);
-  const double p96 = uncalibratedPitch.pixelsPerMm, p200 = p96 / 2;
-  const Case cases[] = {
-      {p96, 96, L"1:100", scaleAt(5)->graduation},         {p96, 144, L"1:100", scaleAt(5)->graduation},
-      {p96, 192, L"1:100", scaleAt(5)->graduation},        {p200, 96, L"1:100", scaleAt(5)->graduation},
-      {p200, 144, L"1:100", scaleAt(5)->graduation},       {p200, 192, L"1:100", scaleAt(5)->graduation},
-      {p200, 192, L"1:137,2 calée", graduationOf(set, L"")}, {p96, 96, L"1:100 000", graduationOf(far, L"")},
-      {p200, 192, L"1:2500", scaleAt(16)->graduation},
-  };
-  struct Box {
-    int along0, across0, along1, across1;
-  };
-  const auto apart = [](const Box& a, const Box& b) {
-    return a.along1 <= b.along0 || b.along1 <= a.along0 || a.across1 <= b.across0 || b.across1 <= a.across0;
-  };
+  constexpr int length = 1000;
   for (const Case& c : cases) {
     for (const bool vertical : {false, true}) {
-      SCOPED_TRACE(testing::Message() << c.pixelsPerMm << " px/mm at " << c.dpi << " dpi, " << testing::PrintToString(c.name)
-                                      << (vertical ? ", vertical" : ""));
+      SCOPED_TRACE(testing::Message() << c.pixelsPerMm << " px/mm, " << c.dpi << " dpi, 1:"
+                                      << c.graduation.scaleDenominator << (vertical ? ", vertical" : ""));
       // Segoe UI 8 points: about 6 pixels a character and 14 a line at 96 dpi.
       const MeasureText measure = [&](const std::wstring& t) {
         return TextSize{int(t.size()) * 6 * c.dpi / 96, 14 * c.dpi / 96};
       };
-      const int length = 1000, gap = 4 * c.dpi / 96;
-      const BandLayout band = layoutBand(c.graduation, c.name, c.pixelsPerMm, length, vertical, measure, gap, L',');
+      const BandLayout band =
+          layoutBand(c.graduation, c.name, c.pixelsPerMm, length, vertical, measure, 4 * c.dpi / 96, L',');
       EXPECT_GE(band.thickness, std::lround(18 * c.pixelsPerMm));
-      const auto boxOf = [&](const std::wstring& text, int along, int across) {
+      EXPECT_EQ(band.marks.front().label, L"0m");
+      // Each text as {along, across, along end, across end}.
+      std::vector<std::array<int, 4>> texts;
+      const auto add = [&](const std::wstring& text, int along, int across) {
         const TextSize size = measure(text);
-        const int a = vertical ? size.height : size.width, b = vertical ? size.width : size.height;
-        return Box{along, across, along + a, across + b};
+        texts.push_back({along, across, along + (vertical ? size.height : size.width),
+                         across + (vertical ? size.width : size.height)});
       };
-      const Box name = boxOf(c.name, band.nameAlong, band.nameAcross);
-      std::vector<Box> texts;
       for (const ScreenMark& m : band.marks) {
-        if (m.label.empty()) continue;
         const TextSize size = measure(m.label);
-        texts.push_back(boxOf(m.label, m.along - (vertical ? size.height : size.width) / 2, band.labelAcross));
+        if (!m.label.empty()) add(m.label, m.along - (vertical ? size.height : size.width) / 2, band.labelAcross);
       }
       ASSERT_GE(texts.size(), 3u);
-      EXPECT_EQ(band.marks.front().label, L"0m");
-      EXPECT_GT(band.labelAcross, band.markDepth + 1) << "a label over its mark";
-      texts.push_back(name);
-      // The reading, at one place of the hairline at a time, comes last.
+      add(c.name, band.nameAlong, band.nameAcross);
       for (const int at : {band.zero, length / 2, length - 2}) {
         const std::wstring reading = readingText(at - band.zero, c.pixelsPerMm, c.graduation.scaleDenominator, L',');
         const TextPlace place = readingPlace(band, at, measure(reading));
-        texts.push_back(boxOf(reading, place.along, place.across));
+        add(reading, place.along, place.across);
         for (std::size_t i = 0; i < texts.size(); ++i) {
-          const Box& t = texts[i];
-          EXPECT_TRUE(t.along0 > 0 && t.along1 < length && t.across0 > band.markDepth + 1 && t.across1 < band.thickness)
-              << "text " << i << " cut: " << t.along0 << ".." << t.along1 << " × " << t.across0 << ".." << t.across1;
-          for (std::size_t j = 0; j < i; ++j) EXPECT_TRUE(apart(texts[j], t)) << "texts " << j << " and " << i;
+          const auto [a0, b0, a1, b1] = texts[i];
+          EXPECT_TRUE(a0 > 0 && a1 < length && b0 > band.markDepth + 1 && b1 < band.thickness) << "text " << i << " cut";
+          for (std::size_t j = 0; j < i; ++j)
+            EXPECT_TRUE(a1 <= texts[j][0] || texts[j][2] <= a0 || b1 <= texts[j][1] || texts[j][3] <= b0)
+                << "texts " << j << " and " << i;
         }
         texts.pop_back();
       }
     }
   }
-}
-
-TEST(ScreenRuler, LiesWholeOnTheWorkAreaKeepingItsCorner) {
-  const PixelRect work{0, 0, 1280, 1024};
-  struct Case {
-    int left, top, length, thickness;
-    bool vertical;
-    PixelRect placed;
-  };
-  const Case cases[] = {
-      {73, 400, 1134, 68, false, {73, 400, 1207, 468}},
-      {73, 400, 1260, 68, false, {20, 400, 1280, 468}},  // longer once calibrated: moved in
-      {73, 400, 1200, 68, true, {73, 0, 141, 1024}},     // turned: as long as the screen is high
-      {1250, -5, 300, 68, true, {1212, 0, 1280, 300}},
-      {-40, 990, 2000, 68, false, {0, 956, 1280, 1024}},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(bandOnWorkArea(work, c.left, c.top, c.length, c.thickness, c.vertical), c.placed) << c.left;
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 // What a screen reader reads of the main window, of the calibration
 // assistant and of the other windows, asked in the program's own process (Wine hands no accessible
-// object to another process), and the link labels as the keyboard meets them.
+// object to another process), and the link labels and dialogs as the keyboard meets them.
 #include <windows.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -18,6 +19,7 @@
 #include "app/screen_calibration_dialog.h"
 #include "app/screen_ruler_window.h"
 #include "app/set_ruler_dialog.h"
+#include "framework/ui/beep.h"
 #include "framework/ui/button.h"
 #include "tests/support/canvas.h"
 #include "tests/support/message_pump.h"
@@ -305,4 +307,75 @@ TEST(Accessibility, ALinkOpensOnceForEachEnterSpaceOrDefaultActionAndShowsItsFoc
   testpump::pump(30, &form);
   EXPECT_EQ(form.calls["Link"], 3);
   a->Release();
+}
+
+namespace {
+
+// A dialog run as the program runs it, in its own modal loop, where a thread
+// timer plays the user, a step a tick: a length the dialog refuses typed in
+// its field, Enter, "90", then Escape.
+struct GreyedOk {
+  std::wstring refused, ok;  // the field's text, the default button's caption
+  int step = 0;
+  HWND field = nullptr;
+  bool okGreyed = false, focusKept = false;
+  std::wstring text;
+}* greyedOk;
+
+void typeInto(HWND to, const std::wstring& chars) {
+  for (wchar_t ch : chars) PostMessageW(to, WM_CHAR, ch, 1);
+}
+
+void CALLBACK playUser(HWND, UINT, UINT_PTR timer, DWORD) {
+  GreyedOk& g = *greyedOk;
+  const HWND dialog = GetActiveWindow(), focus = GetFocus();
+  wchar_t text[64]{};
+  switch (g.step++) {
+    case 0:
+      SetFocus(g.field = FindWindowExW(dialog, nullptr, L"Edit", nullptr));
+      typeInto(g.field, g.refused);
+      PostMessageW(g.field, WM_KEYDOWN, VK_RETURN, 1);
+      break;
+    case 1:
+      g.okGreyed = !IsWindowEnabled(FindWindowExW(dialog, nullptr, L"Button", g.ok.c_str()));
+      g.focusKept = focus == g.field;
+      typeInto(focus, L"90");
+      break;
+    default:
+      GetWindowTextW(g.field, text, 64);
+      g.text = text;
+      PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 1);
+      KillTimer(nullptr, timer);
+  }
+}
+
+}  // namespace
+
+// Enter on a greyed OK only beeps: the focus stays in the field, where what
+// is typed next goes, and the dialog stays open.
+TEST(Accessibility, EnterOnAGreyedOkKeepsTheFocusInTheField) {
+  TFormmorvi::registerClasses();
+  const auto judge = [](std::optional<long double> m) { return ruler::scaleOnDimension(400, m, 4); };
+  struct Row {
+    std::function<bool()> run;  // whether the dialog gave a result
+    GreyedOk user;
+  } rows[] = {
+      {[] { return TFormEtalonnageEcran::run(nullptr, {0, 0, 1024, 768}, 4).has_value(); }, {L"49", L"OK"}},
+      {[&] { return TFormCalerRegle::run(nullptr, L"", judge).has_value(); }, {L"0", L"OK"}},
+      {[] { return TFormEtalonnage::run(nullptr, std::nullopt).has_value(); }, {L"0", L"Appliquer"}},
+  };
+  int beeps = 0;
+  fw::setBeepHook([&](UINT) { ++beeps; });
+  for (Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
+    greyedOk = &row.user;
+    beeps = 0;
+    SetTimer(nullptr, 0, 150, playUser);
+    EXPECT_FALSE(row.run());
+    EXPECT_TRUE(row.user.okGreyed);
+    EXPECT_TRUE(row.user.focusKept);
+    EXPECT_EQ(row.user.text, row.user.refused + L"90");
+    EXPECT_EQ(beeps, 1);
+  }
+  fw::setBeepHook({});
 }
