@@ -30,7 +30,8 @@ BandLayout layoutBand(const Graduation& graduation, const std::wstring& name, do
   band.shortest = std::max(pixels(shortestMm), band.zero + gap + nameLength + gap);
   band.nameAlong = length - gap - nameLength;
 
-  const ScreenBand marks{length, band.zero, along, gap};
+  // Within the one-pixel border; its last pixel is the border's.
+  const ScreenBand marks{length - 1, band.zero, along, gap};
   band.marks = screenGraduation(graduation, pixelsPerMm, marks, decimalSeparator);
   int widestLabel = 0;
   for (const ScreenMark& mark : band.marks)

@@ -24,6 +24,7 @@
 #include "tests/support/canvas.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/test_window.h"
+#include "tests/support/window_search.h"
 
 namespace {
 
@@ -313,40 +314,20 @@ namespace {
 
 // A dialog run as the program runs it, in its own modal loop, where a thread
 // timer plays the user, a step a tick: a length the dialog refuses typed in
-// its field, Enter, "90", then Escape.
-struct GreyedOk {
-  std::wstring refused, ok;  // the field's text, the default button's caption
-  int step = 0;
-  HWND field = nullptr;
-  bool okGreyed = false, focusKept = false;
-  std::wstring text;
-}* greyedOk;
+// its field and Enter, then "90", then Escape, what has the focus read first.
+std::wstring refused, shown;
+int step = 0;
 
-void typeInto(HWND to, const std::wstring& chars) {
-  for (wchar_t ch : chars) PostMessageW(to, WM_CHAR, ch, 1);
-}
-
-void CALLBACK playUser(HWND, UINT, UINT_PTR timer, DWORD) {
-  GreyedOk& g = *greyedOk;
-  const HWND dialog = GetActiveWindow(), focus = GetFocus();
-  wchar_t text[64]{};
-  switch (g.step++) {
-    case 0:
-      SetFocus(g.field = FindWindowExW(dialog, nullptr, L"Edit", nullptr));
-      typeInto(g.field, g.refused);
-      PostMessageW(g.field, WM_KEYDOWN, VK_RETURN, 1);
-      break;
-    case 1:
-      g.okGreyed = !IsWindowEnabled(FindWindowExW(dialog, nullptr, L"Button", g.ok.c_str()));
-      g.focusKept = focus == g.field;
-      typeInto(focus, L"90");
-      break;
-    default:
-      GetWindowTextW(g.field, text, 64);
-      g.text = text;
-      PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 1);
-      KillTimer(nullptr, timer);
-  }
+void CALLBACK typeOn(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND focus = GetFocus();
+  if (step == 0) SetFocus(focus = FindWindowExW(GetActiveWindow(), nullptr, L"Edit", nullptr));
+  const std::wstring typed = step == 0 ? refused : step == 1 ? L"90" : L"";
+  for (const wchar_t ch : typed) PostMessageW(focus, WM_CHAR, ch, 1);
+  if (step == 0) PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1);
+  if (step++ < 2) return;
+  shown = automation::windowText(focus);
+  PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 1);
+  KillTimer(nullptr, timer);
 }
 
 }  // namespace
@@ -356,25 +337,21 @@ void CALLBACK playUser(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST(Accessibility, EnterOnAGreyedOkKeepsTheFocusInTheField) {
   TFormmorvi::registerClasses();
   const auto judge = [](std::optional<long double> m) { return ruler::scaleOnDimension(400, m, 4); };
-  struct Row {
-    std::function<bool()> run;  // whether the dialog gave a result
-    GreyedOk user;
-  } rows[] = {
-      {[] { return TFormEtalonnageEcran::run(nullptr, {0, 0, 1024, 768}, 4).has_value(); }, {L"49", L"OK"}},
-      {[&] { return TFormCalerRegle::run(nullptr, L"", judge).has_value(); }, {L"0", L"OK"}},
-      {[] { return TFormEtalonnage::run(nullptr, std::nullopt).has_value(); }, {L"0", L"Appliquer"}},
+  // The length each refuses, and the dialog run: whether it gave a result.
+  const std::pair<const wchar_t*, std::function<bool()>> rows[] = {
+      {L"49", [] { return TFormEtalonnageEcran::run(nullptr, {0, 0, 1024, 768}, 4).has_value(); }},
+      {L"0", [&] { return TFormCalerRegle::run(nullptr, L"", judge).has_value(); }},
+      {L"0", [] { return TFormEtalonnage::run(nullptr, std::nullopt).has_value(); }},
   };
   int beeps = 0;
   fw::setBeepHook([&](UINT) { ++beeps; });
-  for (Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
-    greyedOk = &row.user;
-    beeps = 0;
-    SetTimer(nullptr, 0, 150, playUser);
-    EXPECT_FALSE(row.run());
-    EXPECT_TRUE(row.user.okGreyed);
-    EXPECT_TRUE(row.user.focusKept);
-    EXPECT_EQ(row.user.text, row.user.refused + L"90");
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    SCOPED_TRACE(i);
+    refused = rows[i].first;
+    step = beeps = 0;
+    SetTimer(nullptr, 0, 150, typeOn);
+    EXPECT_FALSE(rows[i].second());
+    EXPECT_EQ(shown, refused + L"90") << "the focus left the field";
     EXPECT_EQ(beeps, 1);
   }
   fw::setBeepHook({});

@@ -147,12 +147,7 @@ TEST_F(EditFormatTest, UnreadableTextBeepsAndTheLastGoodValueComesBack) {
     EXPECT_EQ(field->value(), 3);
     EXPECT_EQ(shown(), L"+3,00 ");
   }
-  // Typed as well, each of its keys taken.
-  enter();
-  type(L"1,2,3");
-  leave();
-  EXPECT_EQ(shown(), L"+3,00 ");
-  EXPECT_EQ(beeps, std::vector<UINT>(4, MB_ICONASTERISK));
+  EXPECT_EQ(beeps, std::vector<UINT>(3, MB_ICONASTERISK));
   // What the field wrote itself reads back, grouping included.
   field->setValue(1234567.5L);
   field->Validate();
@@ -161,7 +156,7 @@ TEST_F(EditFormatTest, UnreadableTextBeepsAndTheLastGoodValueComesBack) {
   paste(L"1,5");
   leave();
   EXPECT_EQ(field->value(), 1.5L);
-  EXPECT_EQ(beeps.size(), 4u);
+  EXPECT_EQ(beeps.size(), 3u);
 }
 
 // A paste is taken whole or not at all: one that does not read as a number
