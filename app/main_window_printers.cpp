@@ -43,7 +43,11 @@ std::wstring TFormmorvi::printerInForce(const std::vector<std::wstring>& printer
 void TFormmorvi::usePrinter(const std::wstring& printer) {
   CalibratedPrinter = printer;
   fw::printer().use(printer);
-  showCalibration(Settings ? Settings->calibrationFor(printer) : ruler::Calibration());
+  const ruler::Calibration own = Settings ? Settings->calibrationFor(printer) : ruler::Calibration();
+  // Coef, which an earlier version prints with, follows the printer in
+  // force into the file with the next value written.
+  if (Settings) Settings->setCalibration(printer, own);
+  showCalibration(own);
 }
 
 void TFormmorvi::showPrinterCalibration() {
@@ -89,8 +93,8 @@ bool TFormmorvi::confirmPrint(const PreviewedSheet& sheet) {
       printers[std::size_t(choices.chosen)] != CalibratedPrinter) {
     calibrationSettled();
     if (Settings) Settings->setChosenPrinter(printers[std::size_t(choices.chosen)]);
-    saveSettings();
     usePrinter(printers[std::size_t(choices.chosen)]);
+    saveSettings();
   }
   return true;
 }

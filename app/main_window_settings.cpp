@@ -17,17 +17,15 @@
 
 namespace {
 
-// <application data>\Plandrel\Plandrel.ini, its folder made with its missing
-// parents when it is not there; a folder that cannot be made shows later as
-// a refused write.
+// <application data>\Plandrel\Plandrel.ini; its folder is made by the
+// first write (ini_disk.h), and one that cannot be made shows as a refused
+// write.
 std::wstring settingsFilePath() {
   PWSTR appData = nullptr;
   const HRESULT found = SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &appData);
   const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> owned(appData, &CoTaskMemFree);
   if (FAILED(found) || !appData) throw fw::InOutError(L"Dossier des données d'application introuvable");
-  const std::wstring dir = std::wstring(appData) + L"\\Plandrel";
-  if (GetFileAttributesW(dir.c_str()) == INVALID_FILE_ATTRIBUTES) SHCreateDirectoryExW(nullptr, dir.c_str(), nullptr);
-  return dir + L"\\Plandrel.ini";
+  return std::wstring(appData) + L"\\Plandrel\\Plandrel.ini";
 }
 
 // The printer's orientation, 0 portrait or 1 landscape. Without a printer its
@@ -48,6 +46,12 @@ void TFormmorvi::FormCreate(fw::Control& sender) {
     SettingsDisk = std::make_unique<fw::IniDisk>(settingsFilePath());
     SettingsFile = std::make_unique<fw::IniFile>(*SettingsDisk, fw::systemCodePage());
     Settings = std::make_unique<settings::MorviSettings>(*SettingsFile);
+    // A file that cannot be read is said now and never written over: what
+    // is set meanwhile waits until a write can read it.
+    if (SettingsFile->unread()) {
+      fw::Application::showException(*SettingsFile->unread());
+      SettingsRefusalSaid = true;
+    }
   } catch (const std::exception& e) {
     // The window opens all the same, with the printer's orientation and
     // calibration 0, and keeps nothing.

@@ -3,6 +3,8 @@
 // menu offers too.
 #include "app/screen_ruler_window.h"
 
+#include <algorithm>
+
 namespace {
 
 enum Command : UINT { cmdSet = 1, cmdMain, cmdCalibrate, cmdVertical, cmdClose };
@@ -14,7 +16,9 @@ bool ScreenRulerWindow::key(WPARAM vk) {
   if (vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN) {
     const int step = vk == VK_LEFT || vk == VK_UP ? -1 : 1;
     if (control) {
-      showReading(readAt_.value_or(lastAt_.value_or(pixels(zeroMm))) + step);
+      // The reading point stays on the band, where its hairline shows.
+      const int length = vertical_ ? height() : width();
+      showReading(std::clamp(readAt_.value_or(lastAt_.value_or(layout_.zero)) + step, 0, length - 1));
     } else {
       const int by = shift ? 10 * step : step;
       const bool across = vk == VK_LEFT || vk == VK_RIGHT;
@@ -146,16 +150,27 @@ LRESULT ScreenRulerWindow::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_DPICHANGED:
-      // The band keeps its size in millimetres; only its texts follow.
+      // The band keeps its size in millimetres, as far as its texts, which
+      // follow the display scale, leave it.
       dpi_ = HIWORD(wp);
-      invalidate();
+      fit(left(), top());
       return 0;
     case WM_DWMCOMPOSITIONCHANGED:
       followComposition();
       return 0;
+    case WM_ACTIVATEAPP:
+      if (!wp) PostMessageW(handle(), raiseMessage, 0, 0);
+      return 0;
+    case raiseMessage:
+      raise();
+      return 0;
     case WM_DISPLAYCHANGE:
       followMonitor(true);
       return 0;
+    case WM_SETTINGCHANGE:
+      // The taskbar moved or grew: the work area changed.
+      if (wp == SPI_SETWORKAREA) followMonitor(true);
+      break;
   }
   return fw::Control::handleMessage(msg, wp, lp);
 }

@@ -28,6 +28,21 @@ std::wstring monitorKey(const fw::MonitorIdentity& monitor) {
   return monitor.name + L" " + std::to_wstring(monitor.width) + L"x" + std::to_wstring(monitor.height);
 }
 
+// Windows keeps a topmost window above the others by itself. Wine, with no
+// window manager to keep the stacking, lets a window of the program that is
+// activated or shown, and another program's window, rise over the band on
+// the display, while its own order of the windows still has the band first.
+// So the band is raised again after each: each activation in the program's
+// thread (which a new window's showing brings) and each loss of the
+// activation to another program post it a message to do so.
+HWND bandOnTop = nullptr;
+
+LRESULT CALLBACK activationSeen(int code, WPARAM wp, LPARAM lp) {
+  if (code == HCBT_ACTIVATE && bandOnTop && reinterpret_cast<HWND>(wp) != bandOnTop)
+    PostMessageW(bandOnTop, ScreenRulerWindow::raiseMessage, 0, 0);
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
 RulerScale hundred() {
   const ruler::ScaleEntry& entry = *ruler::scaleAt(5);
   return {entry.graduation, ruler::scaleName(entry)};
@@ -50,7 +65,10 @@ void ScreenRulerWindow::setScale(std::optional<ruler::ScaleDenominator> n) {
     set_.reset();
 }
 
-ScreenRulerWindow::~ScreenRulerWindow() = default;
+ScreenRulerWindow::~ScreenRulerWindow() {
+  if (activationHook_) UnhookWindowsHookEx(activationHook_);
+  bandOnTop = nullptr;
+}
 
 fw::Control::WindowSpec ScreenRulerWindow::windowSpec() const {
   // No caption, no taskbar button; above every window that is not topmost.
@@ -66,7 +84,19 @@ void ScreenRulerWindow::followComposition() {
   if (translucent) SetLayeredWindowAttributes(handle(), 0, composedOpacity, LWA_ALPHA);
 }
 
-void ScreenRulerWindow::windowCreated() { followComposition(); }
+void ScreenRulerWindow::windowCreated() {
+  followComposition();
+  bandOnTop = handle();
+  activationHook_ = SetWindowsHookExW(WH_CBT, activationSeen, nullptr, GetCurrentThreadId());
+}
+
+void ScreenRulerWindow::raise() {
+  // Its order changed, Wine restacks it on the display: let go of its rank
+  // among the topmost windows, which leaves it first, then given it back.
+  if (!IsWindowVisible(handle())) return;
+  for (const HWND rank : {HWND_NOTOPMOST, HWND_TOPMOST})
+    SetWindowPos(handle(), rank, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
 
 void ScreenRulerWindow::mainScaleChanged() {
   const std::optional<RulerScale> now = host_.mainScale();
@@ -80,10 +110,10 @@ int ScreenRulerWindow::pixels(double mm) const { return fw::roundHalfEven(mm * p
 void ScreenRulerWindow::open() {
   if (!handle()) {
     followMonitor();
+    // In the middle of the work area.
     const RECT& work = monitor_.workArea;
-    const int width = vertical_ ? pixels(bandWidthMm) : std::min(pixels(lengthMm_), int(work.right - work.left));
-    const int height = vertical_ ? std::min(pixels(lengthMm_), int(work.bottom - work.top)) : pixels(bandWidthMm);
-    setBounds((work.left + work.right - width) / 2, (work.top + work.bottom - height) / 2, width, height);
+    fit(work.left, work.top);
+    fit((work.left + work.right - width()) / 2, (work.top + work.bottom - height()) / 2);
     updateTitle();
     createHandle();
   }
@@ -94,34 +124,48 @@ void ScreenRulerWindow::open() {
 
 void ScreenRulerWindow::followMonitor(bool again) {
   const HMONITOR monitor = MonitorFromWindow(handle() ? handle() : owner_, MONITOR_DEFAULTTONEAREST);
-  if (handle() && monitor == monitorHandle_ && !again) return;
-  monitorHandle_ = monitor;
-  fw::MonitorIdentity now = fw::identifyMonitor(monitor);
-  const ruler::ScreenPitch before = pitch_;
-  if (const std::optional<double> stored = host_.storedPitch(monitorKey(now))) {
-    pitch_ = {*stored, true};
-  } else if (const std::optional<ruler::SizeMm> size = ruler::edidImageSize(now.edid)) {
-    pitch_ = {ruler::pitchOfSize(now.width, now.height, *size), true};
-  } else {
-    pitch_ = ruler::uncalibratedPitch;
+  if (!handle() || monitor != monitorHandle_ || again) {
+    monitorHandle_ = monitor;
+    monitor_ = fw::identifyMonitor(monitor);
+    if (const std::optional<double> stored = host_.storedPitch(monitorKey(monitor_))) {
+      pitch_ = {*stored, true};
+    } else if (const std::optional<ruler::SizeMm> size = ruler::edidImageSize(monitor_.edid)) {
+      pitch_ = {ruler::pitchOfSize(monitor_.width, monitor_.height, *size), true};
+    } else {
+      pitch_ = ruler::uncalibratedPitch;
+    }
+    const RECT& work = monitor_.workArea;
+    dpi_ = fw::monitorDpiAt({(work.left + work.right) / 2, (work.top + work.bottom) / 2});
   }
-  dpi_ = fw::monitorDpiAt({(now.workArea.left + now.workArea.right) / 2, (now.workArea.top + now.workArea.bottom) / 2});
-  monitor_ = std::move(now);
-  if (!handle()) return;
-  if (pitch_.pixelsPerMm != before.pixelsPerMm) resizeTo(pixels(lengthMm_));
-  updateTitle();
+  if (handle()) scaleChanged();  // its pixels may read another length
+}
+
+std::wstring ScreenRulerWindow::scaleLabel() const { return set_ ? scale().name + L" calée" : scale().name; }
+
+int ScreenRulerWindow::textGap() const { return MulDiv(ruler::screenLabelGap, dpi_, 96); }
+
+void ScreenRulerWindow::fit(int x, int y) {
+  const RECT& area = monitor_.workArea;
+  const ruler::PixelRect work{area.left, area.top, area.right, area.bottom};
+  const int room = vertical_ ? work.bottom - work.top : work.right - work.left;
+  const fw::ScreenDC screen;
+  const fw::Font font = labelFont();
+  const fw::Selection useFont(screen.dc(), font.get());
+  const auto layOut = [&](int length) {
+    return ruler::layoutBand(scale().graduation, scaleLabel(), pitch_.pixelsPerMm, length, vertical_,
+                             measureIn(screen.dc()), textGap(), fw::numberFormat().decimal);
+  };
+  int length = std::min(pixels(lengthMm_), room);
+  layout_ = layOut(length);
+  if (length < layout_.shortest) layout_ = layOut(length = std::min(layout_.shortest, room));
+  const ruler::PixelRect band = ruler::bandOnWorkArea(work, x, y, length, layout_.thickness, vertical_);
+  setBounds(band.left, band.top, band.right - band.left, band.bottom - band.top);
   invalidate();
 }
 
 void ScreenRulerWindow::resizeTo(int lengthPixels) {
-  const RECT& work = monitor_.workArea;
-  const int room = vertical_ ? work.bottom - work.top : work.right - work.left;
-  const int length = std::clamp(lengthPixels, std::min(pixels(shortestMm), room), room);
-  lengthMm_ = length / pitch_.pixelsPerMm;
-  if (vertical_)
-    setBounds(left(), top(), pixels(bandWidthMm), length);
-  else
-    setBounds(left(), top(), length, pixels(bandWidthMm));
+  lengthMm_ = std::max(lengthPixels, layout_.shortest) / pitch_.pixelsPerMm;
+  fit(left(), top());
 }
 
 void ScreenRulerWindow::place(int x, int y) { setBounds(x, y, width(), height()); }
@@ -131,7 +175,7 @@ int ScreenRulerWindow::alongOf(POINT client) const { return vertical_ ? client.y
 void ScreenRulerWindow::showReading(std::optional<int> along) {
   readAt_ = along;
   if (along) {
-    const int fromZero = *along - pixels(zeroMm);
+    const int fromZero = *along - layout_.zero;
     lastAt_ = *along;
     lastReading_ = ruler::readingText(fromZero, pitch_.pixelsPerMm, scale().graduation.scaleDenominator,
                                       fw::numberFormat().decimal);
@@ -145,18 +189,18 @@ void ScreenRulerWindow::updateTitle() {
 }
 
 void ScreenRulerWindow::scaleChanged() {
-  // The reading at the same point, at the new scale.
+  fit(left(), top());  // its texts may need another thickness
+  // The reading at the same point, at the new scale, on the band still.
   if (lastAt_) {
     const std::optional<int> shown = readAt_;
-    showReading(lastAt_);
+    showReading(std::min(*lastAt_, (vertical_ ? height() : width()) - 1));
     readAt_ = shown;
   }
   updateTitle();
-  invalidate();
 }
 
 void ScreenRulerWindow::setOnDimension() {
-  const int fromZero = lastAt_.value_or(pixels(zeroMm)) - pixels(zeroMm);
+  const int fromZero = lastAt_.value_or(layout_.zero) - layout_.zero;
   const double pitch = pitch_.pixelsPerMm;
   // What the ruler reads there, without its unit.
   const std::wstring proposed =
@@ -187,14 +231,8 @@ void ScreenRulerWindow::calibrateScreen() {
 void ScreenRulerWindow::turn() {
   vertical_ = !vertical_;
   host_.keepChoice({setN_, vertical_});
-  setBounds(left(), top(), height(), width());
-  resizeTo(pixels(lengthMm_));
-  // Turned about its corner, it stays on the monitor's work area.
-  const RECT& work = monitor_.workArea;
-  place(std::clamp<int>(left(), work.left, work.right - width()),
-        std::clamp<int>(top(), work.top, work.bottom - height()));
   readAt_.reset();
-  invalidate();
+  fit(left(), top());  // about its corner
 }
 
 void ScreenRulerWindow::hide() { ShowWindow(handle(), SW_HIDE); }
@@ -204,7 +242,10 @@ void ScreenRulerWindow::drag(POINT screen) {
   if (drag_ == Drag::Band) {
     place(rectFrom_.left + dx, rectFrom_.top + dy);
   } else {
+    // Its far end no further than the work area's.
+    const RECT& work = monitor_.workArea;
     const int from = vertical_ ? rectFrom_.bottom - rectFrom_.top : rectFrom_.right - rectFrom_.left;
-    resizeTo(from + (vertical_ ? dy : dx));
+    const int room = vertical_ ? work.bottom - rectFrom_.top : work.right - rectFrom_.left;
+    resizeTo(std::min(from + (vertical_ ? dy : dx), room));
   }
 }

@@ -8,9 +8,11 @@
 #include <optional>
 #include <string>
 
+#include "framework/graphics/gdi.h"
 #include "framework/ui/control.h"
 #include "framework/ui/monitor_identity.h"
 #include "ruler/other_scale.h"
+#include "ruler/screen_band.h"
 #include "ruler/screen_ruler.h"
 
 // A scale the ruler shows: its graduation and how it is said ("1:100").
@@ -59,6 +61,9 @@ class ScreenRulerWindow : public fw::Control {
   void turn();             // V
   void hide();             // Escape
 
+  // Posted to the band to raise it again once a window rose over it.
+  static constexpr UINT raiseMessage = WM_APP + 1;
+
  protected:
   WindowSpec windowSpec() const override;
   HWND ownerWindow() const override { return owner_; }
@@ -67,20 +72,29 @@ class ScreenRulerWindow : public fw::Control {
   void paint(HDC dc, const RECT& client) override;
 
  private:
-  // The band, in millimetres of the screen: as long and as wide as a drafting
-  // ruler; ticks, labelled marks and the labels' top from the graduated edge;
-  // zero a little in from the start; the far end's grip; the shortest band.
-  static constexpr double bandLengthMm = 300, bandWidthMm = 18, tickMm = 3, markMm = 6, labelTopMm = 7;
-  static constexpr double zeroMm = 5, gripMm = 4, shortestMm = 30;
+  // The band's first length, as a drafting ruler's, and its far end's grip,
+  // in millimetres of the screen.
+  static constexpr double bandLengthMm = 300, gripMm = 4;
 
   // Lengths of the band in pixels at the monitor's pixel size.
   int pixels(double mm) const;
   // The scale shown: the one set on a dimension, else the main window's.
   const RulerScale& scale() const { return set_ ? *set_ : main_; }
+  // What the scale is called on the band.
+  std::wstring scaleLabel() const;
+  // The band's texts: their font at the monitor's display scale, their size
+  // in it, and the least room between two of them.
+  fw::Font labelFont() const;
+  static ruler::MeasureText measureIn(HDC dc);
+  int textGap() const;
   // The monitor under the band: its pixel size, its display scale; the
-  // band regraduated and resized when it changed, or `again` when the same
-  // monitor changed (its resolution, its calibration).
+  // band regraduated and refitted, re-read first when the band moved to
+  // another monitor or `again` when the same one changed (its resolution,
+  // its work area, its calibration).
   void followMonitor(bool again = false);
+  // Lays the band out for its length, scale and texts, and lays it whole on
+  // the monitor's work area, its corner as near (left, top) as it can be.
+  void fit(int left, int top);
   void place(int left, int top);
   void resizeTo(int lengthPixels);
   void showReading(std::optional<int> along);
@@ -91,6 +105,8 @@ class ScreenRulerWindow : public fw::Control {
   bool key(WPARAM vk);
   void contextMenu(POINT screen);
   void scaleChanged();
+  // Back above every window that is not topmost, on the display too.
+  void raise();
   // Translucent while the system composes windows.
   void followComposition();
   void setScale(std::optional<ruler::ScaleDenominator> n);
@@ -105,7 +121,10 @@ class ScreenRulerWindow : public fw::Control {
   ruler::ScreenPitch pitch_ = ruler::uncalibratedPitch;
   int dpi_ = 96;
   bool vertical_ = false;
+  // The length the user gave the band, which it shows as far as the work
+  // area lets it: turned, moved or calibrated it comes back to it.
   double lengthMm_ = bandLengthMm;
+  ruler::BandLayout layout_{};
   std::optional<int> readAt_;  // the hairline, along the band, while shown
   std::optional<int> lastAt_;  // the last point read, which the ruler is set on
   std::wstring lastReading_;
@@ -114,4 +133,5 @@ class ScreenRulerWindow : public fw::Control {
   POINT dragFrom_{};
   RECT rectFrom_{};
   bool tracking_ = false;
+  HHOOK activationHook_ = nullptr;
 };

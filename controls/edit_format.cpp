@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "controls/beep.h"
+#include "framework/ui/beep.h"
 #include "framework/desc/dpi_scaling.h"
 #include "framework/graphics/gdi.h"
 #include "framework/system/locale_win.h"
@@ -112,7 +112,7 @@ std::optional<long double> TEditFormat::textValue() const {
 
 void TEditFormat::ParseText() {
   if (const auto read = textValue()) value_ = *read;
-  else beep(MB_ICONASTERISK);
+  else fw::beep(MB_ICONASTERISK);
 }
 
 void TEditFormat::DisplayValue() {
@@ -202,7 +202,7 @@ void TEditFormat::paste() {
   // leaves every character where it was.
   if (!fw::readPastedNumber(result, fw::numberFormat()) ||
       (maxLength_ > 0 && result.size() > static_cast<std::size_t>(maxLength_))) {
-    beep(MB_ICONASTERISK);
+    fw::beep(MB_ICONASTERISK);
     return;
   }
   setText(std::move(result));
@@ -227,7 +227,7 @@ LRESULT TEditFormat::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       keyPress(wchar_t(wp));
       if (!isNumberKey(wchar_t(wp))) {
         // Control characters (Ctrl+C, Return) are no typing to answer.
-        if (beepOnRefusedKey_ && wp >= L' ') beep(0);
+        if (beepOnRefusedKey_ && wp >= L' ') fw::beep(0);
         return 0;
       }
       break;

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "controls/beep.h"
+#include "framework/ui/beep.h"
 #include "framework/ui/application.h"
 #include "framework/system/locale_win.h"
 #include "framework/graphics/gdi.h"
@@ -199,7 +199,7 @@ void TSpinEdit::commitText() {
   if (const std::optional<std::int32_t> typed = fw::parseInteger(text())) {
     setValue(*typed);
   } else {
-    beep(0);
+    fw::beep(0);
     setValue(kept_);
   }
 }
@@ -215,12 +215,12 @@ bool TSpinEdit::AcceptsChar(wchar_t ch) const {
 }
 
 void TSpinEdit::StepUp() {
-  if (readOnly_) beep(0);
+  if (readOnly_) fw::beep(0);
   else setValue(value() + increment_);
 }
 
 void TSpinEdit::StepDown() {
-  if (readOnly_) beep(0);
+  if (readOnly_) fw::beep(0);
   else setValue(value() - increment_);
 }
 
@@ -292,7 +292,7 @@ LRESULT TSpinEdit::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_CHAR:
       if (!AcceptsChar(wchar_t(wp))) {
-        beep(0);
+        fw::beep(0);
         return 0;
       }
       break;

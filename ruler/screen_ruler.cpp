@@ -50,12 +50,17 @@ int readingDecimals(double pixelsPerMm, double scaleDenominator) {
   const long double pixelMetres = readingMetres(1, pixelsPerMm, scaleDenominator);
   int decimals = 0;
   for (long double unit = 0.1L; unit >= pixelMetres && decimals < 6; unit /= 10) ++decimals;
+  // The smallest power of ten a pixel's length does not exceed.
+  for (long double unit = 1; unit < pixelMetres && decimals > -9; unit *= 10) --decimals;
   return decimals;
 }
 
 std::wstring readingValue(int pixels, double pixelsPerMm, double scaleDenominator, wchar_t decimalSeparator) {
-  return fw::formatFixed(readingMetres(pixels, pixelsPerMm, scaleDenominator),
-                         readingDecimals(pixelsPerMm, scaleDenominator), decimalSeparator);
+  const long double metres = readingMetres(pixels, pixelsPerMm, scaleDenominator);
+  const int decimals = readingDecimals(pixelsPerMm, scaleDenominator);
+  if (decimals >= 0) return fw::formatFixed(metres, decimals, decimalSeparator);
+  const long double unit = std::pow(10.0L, -decimals);
+  return fw::formatFixed(std::round(metres / unit) * unit, 0, decimalSeparator);
 }
 
 std::wstring readingText(int pixels, double pixelsPerMm, double scaleDenominator, wchar_t decimalSeparator) {

@@ -57,7 +57,8 @@ double pitchOfSize(int width, int height, SizeMm size);
 // The real length, in metres, from zero to `pixels` along a ruler at 1:N.
 long double readingMetres(int pixels, double pixelsPerMm, double scaleDenominator);
 // How many decimals a reading keeps: its last digit is never finer than the
-// real length one pixel stands for.
+// real length one pixel stands for. Below zero, the whole metres it rounds
+// to: -1 for tens, -2 for hundreds, where a pixel stands for that much.
 int readingDecimals(double pixelsPerMm, double scaleDenominator);
 // "2,35", the reading to readingDecimals; readingText adds its unit: "2,35 m".
 std::wstring readingValue(int pixels, double pixelsPerMm, double scaleDenominator, wchar_t decimalSeparator);

@@ -36,10 +36,11 @@ MorviSettings::Entry& MorviSettings::entry(std::wstring_view section, std::wstri
   return entries_.emplace_back(Entry{std::wstring(section), std::wstring(key), store_.read(section, key)});
 }
 
-void MorviSettings::set(std::wstring_view section, std::wstring_view key, std::wstring value) {
+void MorviSettings::set(std::wstring_view section, std::wstring_view key, std::wstring value, Write write) {
   Entry& e = entry(section, key);
   e.text = std::move(value);
-  e.pending = true;
+  // What the user set stays to write as set.
+  if (e.write != Write::Set) e.write = write;
 }
 
 std::wstring MorviSettings::keyOf(const std::wstring& printer) const {
@@ -47,9 +48,8 @@ std::wstring MorviSettings::keyOf(const std::wstring& printer) const {
 }
 
 std::optional<ruler::Calibration> MorviSettings::ownCalibration(const std::wstring& printer) const {
-  std::optional<std::int32_t> permille;
-  if (earlier_ == printer) permille = integer(text(kMorvi, kCoef));
-  else if (!printer.empty()) permille = integer(text(kPrinters, keyOf(printer)));
+  const std::optional<std::int32_t> permille =
+      integer(printer.empty() ? text(kMorvi, kCoef) : text(kPrinters, keyOf(printer)));
   if (!permille) return std::nullopt;
   return ruler::Calibration::clamped(*permille);
 }
@@ -59,20 +59,21 @@ ruler::Calibration MorviSettings::calibrationFor(const std::wstring& printer) co
 }
 
 void MorviSettings::takeEarlierCalibration(const std::wstring& printer) {
-  if (!store_.holdsKeys(kPrinters) && integer(text(kMorvi, kCoef))) earlier_ = printer;
+  const std::optional<std::int32_t> coef = integer(text(kMorvi, kCoef));
+  if (printer.empty() || !coef || *coef == 0 || store_.holdsKeys(kPrinters)) return;
+  set(kPrinters, keyOf(printer), std::to_wstring(ruler::Calibration::clamped(*coef).permille()), Write::WithNext);
 }
 
 void MorviSettings::setCalibration(const std::wstring& printer, ruler::Calibration calibration) {
-  if (calibration == calibrationFor(printer)) return;
   const std::wstring permille = std::to_wstring(calibration.permille());
-  if (!printer.empty()) {
-    // Coef is about to be another printer's: the earlier version's printer
-    // keeps it as its own.
-    if (earlier_ && !earlier_->empty() && *earlier_ != printer)
-      set(kPrinters, keyOf(*earlier_), std::to_wstring(calibrationFor(*earlier_).permille()));
-    earlier_.reset();
-    set(kPrinters, keyOf(printer), permille);
+  if (calibration == calibrationFor(printer)) {
+    // Coef of a printer no longer in force; one the file lacks, or that could
+    // not be read, is a first run's.
+    const std::optional<std::int32_t> coef = integer(text(kMorvi, kCoef));
+    if (coef && ruler::Calibration::clamped(*coef) != calibration) set(kMorvi, kCoef, permille, Write::WithNext);
+    return;
   }
+  if (!printer.empty()) set(kPrinters, keyOf(printer), permille);
   set(kMorvi, kCoef, permille);
 }
 
@@ -127,21 +128,24 @@ void MorviSettings::setKutschScales(const ruler::StripScales& scales) {
 }
 
 void MorviSettings::completeWith(ruler::Calibration shown, std::optional<int> shownOrientation) {
-  if (!text(kMorvi, kCoef)) set(kMorvi, kCoef, std::to_wstring(shown.permille()));
-  if (!text(kMorvi, kOrientation) && shownOrientation) set(kMorvi, kOrientation, std::to_wstring(*shownOrientation));
+  if (!text(kMorvi, kCoef)) set(kMorvi, kCoef, std::to_wstring(shown.permille()), Write::IfMissing);
+  if (!text(kMorvi, kOrientation) && shownOrientation)
+    set(kMorvi, kOrientation, std::to_wstring(*shownOrientation), Write::IfMissing);
 }
 
 bool MorviSettings::pending() const {
-  return std::any_of(entries_.begin(), entries_.end(), [](const Entry& e) { return e.pending; });
+  return std::any_of(entries_.begin(), entries_.end(),
+                     [](const Entry& e) { return e.write == Write::Set || e.write == Write::IfMissing; });
 }
 
 void MorviSettings::save() {
+  if (!pending()) return;
   std::vector<fw::KeyValue> values;
-  for (const Entry& e : entries_)
-    if (e.pending) values.push_back({e.section, e.key, *e.text});
-  if (values.empty()) return;
+  for (const Write write : {Write::Set, Write::IfMissing, Write::WithNext})
+    for (const Entry& e : entries_)
+      if (e.write == write) values.push_back({e.section, e.key, *e.text, write == Write::IfMissing});
   store_.write(values);
-  for (Entry& e : entries_) e.pending = false;
+  for (Entry& e : entries_) e.write = Write::No;
 }
 
 }  // namespace settings

@@ -7,6 +7,9 @@
 // set in a run keeps its line as it was, a hand-edited value that reads
 // clamped or not at all included. What the user sets is written even when
 // the file held it already: the file may have been edited since it was read.
+// A few values follow the others into the file, never written alone: an
+// earlier version's calibration as its printer's own, and Coef brought back
+// to the calibration in force.
 #pragma once
 
 #include <optional>
@@ -30,12 +33,14 @@ class MorviSettings {
   bool calibrated(const std::wstring& printer) const { return ownCalibration(printer).has_value(); }
   // A file that an earlier version wrote, with no [Imprimantes] entry at
   // all, holds one calibration, [Morvi] Coef: it becomes the own of
-  // `printer`, the one in force (empty when there is none), and is written
-  // as such with the first calibration kept for another printer.
+  // `printer`, the one in force, and is written under [Imprimantes] with
+  // the next value written. A Coef of 0 is no calibration: it is what every
+  // run writes for a printer never calibrated.
   void takeEarlierCalibration(const std::wstring& printer);
-  // Kept as the printer's own (none without a printer) and as Coef, which an
-  // earlier version reads; nothing when the printer has it already, as the
-  // field shows it.
+  // Kept as the printer's own (none without a printer, which prints with
+  // Coef) and as Coef, which an earlier version reads; nothing when the
+  // printer has it already, as the field shows it, but a Coef that says
+  // otherwise follows the next value written.
   void setCalibration(const std::wstring& printer, ruler::Calibration calibration);
 
   // The stored item of the orientation: 0 portrait, 1 landscape, -1 none (a
@@ -69,7 +74,8 @@ class MorviSettings {
   void setScreenRulerVertical(bool vertical);
 
   // What the first run leaves in a file without them: Coef, and the
-  // orientation when one is known. Set as values the user would have set.
+  // orientation when one is known. Written where the file, as it is when
+  // written, has none: a file that could not be read at start keeps its own.
   void completeWith(ruler::Calibration shown, std::optional<int> shownOrientation);
 
   bool pending() const;
@@ -78,24 +84,26 @@ class MorviSettings {
   void save();
 
  private:
+  // Whether and how a value is to be written: as the user set it, only with
+  // another value, or only where the file holds none (a first run's).
+  enum class Write { No, Set, WithNext, IfMissing };
   struct Entry {
     std::wstring section, key;
     std::optional<std::wstring> text;  // as read, then as set
-    bool pending = false;
+    Write write = Write::No;
   };
   Entry& entry(std::wstring_view section, std::wstring_view key) const;
   const std::optional<std::wstring>& text(std::wstring_view section, std::wstring_view key) const {
     return entry(section, key).text;
   }
-  void set(std::wstring_view section, std::wstring_view key, std::wstring value);
+  void set(std::wstring_view section, std::wstring_view key, std::wstring value, Write write = Write::Set);
   std::wstring keyOf(const std::wstring& printer) const;
   std::optional<ruler::Calibration> ownCalibration(const std::wstring& printer) const;
 
   fw::KeyValueStore& store_;
-  // Each key read once, in the order first asked for; written in that order.
+  // Each key read once, in the order first asked for; written in that order,
+  // those that follow the others last.
   mutable std::vector<Entry> entries_;
-  // The printer whose calibration Coef is, in a file an earlier version wrote.
-  std::optional<std::wstring> earlier_;
 };
 
 }  // namespace settings

@@ -36,13 +36,13 @@ std::optional<ruler::ScaleDenominator> MorviSettings::screenRulerScale() const {
 }
 
 void MorviSettings::setScreenRulerScale(std::optional<ruler::ScaleDenominator> n) {
-  if (n != screenRulerScale()) set(kMorvi, kRulerScale, n ? n->text(L'.') : L"");
+  set(kMorvi, kRulerScale, n ? n->text(L'.') : L"");
 }
 
 bool MorviSettings::screenRulerVertical() const { return text(kMorvi, kRulerVertical) == L"1"; }
 
 void MorviSettings::setScreenRulerVertical(bool vertical) {
-  if (vertical != screenRulerVertical()) set(kMorvi, kRulerVertical, vertical ? L"1" : L"0");
+  set(kMorvi, kRulerVertical, vertical ? L"1" : L"0");
 }
 
 }  // namespace settings

@@ -31,6 +31,10 @@ class SystemCodePage : public CodePage {
     exact = !usedDefault;
     return bytes;
   }
+  wchar_t upper(wchar_t c) const override {
+    CharUpperBuffW(&c, 1);
+    return c;
+  }
 };
 
 // A step the system refused, with its error code.
@@ -78,15 +82,43 @@ std::string readAll(const std::wstring& path) {
   }
 }
 
-// Writes `bytes` to a new file beside `path`, flushed, and moves it over
-// `path` in one step. Throws Refused;
-// the new file is gone then.
+// Makes the folder with its missing parents, as at a first start: one
+// removed while the program runs is made again.
+void makeFolder(const std::wstring& dir) {
+  if (GetFileAttributesW(dir.c_str()) != INVALID_FILE_ATTRIBUTES) return;
+  const std::size_t parent = dir.find_last_of(L'\\');
+  if (parent != std::wstring::npos && parent > 2) makeFolder(dir.substr(0, parent));
+  CreateDirectoryW(dir.c_str(), nullptr);
+}
+
+// The file a write replaces: the target of a symbolic link, so that the
+// link stays one; else the path itself.
+std::wstring replacedFile(const std::wstring& path) {
+  const File file = open(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+  if (!file) return path;
+  std::wstring target(MAX_PATH, L'\0');
+  DWORD n = GetFinalPathNameByHandleW(file.get(), target.data(), DWORD(target.size()), VOLUME_NAME_DOS);
+  if (n >= target.size()) {
+    target.resize(n);
+    n = GetFinalPathNameByHandleW(file.get(), target.data(), DWORD(target.size()), VOLUME_NAME_DOS);
+  }
+  if (n == 0 || n >= target.size()) return path;
+  target.resize(n);
+  // "\\?\C:\..." is a path of a drive as any other.
+  if (target.starts_with(L"\\\\?\\") && target.size() > 6 && target[5] == L':') target.erase(0, 4);
+  return target;
+}
+
+// Writes `bytes` to a new file beside `path`, flushed, and puts it in the
+// place of `path` in one step, with the old file's attributes (a hidden
+// file stays hidden). Throws Refused; the new file is gone then.
 void replaceWhole(const std::wstring& path, const std::string& bytes) {
   // A file made read-only is refused as Windows refuses writing it, though
   // a rename over it may pass.
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) throw Refused{ERROR_ACCESS_DENIED};
   const std::wstring dir = path.substr(0, path.find_last_of(L'\\'));
+  makeFolder(dir);
   wchar_t temporary[MAX_PATH]{};
   if (!GetTempFileNameW(dir.c_str(), L"ini", 0, temporary)) throw Refused{GetLastError()};
   DWORD error = ERROR_SUCCESS;
@@ -99,9 +131,16 @@ void replaceWhole(const std::wstring& path, const std::string& bytes) {
     else if (written != bytes.size())
       error = ERROR_DISK_FULL;
   }
-  if (error == ERROR_SUCCESS &&
-      !MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  // The system's replace keeps the old file's attributes on Windows; Wine
+  // drops them, so the new file takes them first.
+  if (error == ERROR_SUCCESS && attributes != INVALID_FILE_ATTRIBUTES) {
+    const DWORD kept = attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
+    if (kept) SetFileAttributesW(temporary, kept);
+    if (!ReplaceFileW(path.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+      error = GetLastError();
+  } else if (error == ERROR_SUCCESS && !MoveFileExW(temporary, path.c_str(), MOVEFILE_WRITE_THROUGH)) {
     error = GetLastError();
+  }
   if (error != ERROR_SUCCESS) {
     DeleteFileW(temporary);
     throw Refused{error};
@@ -125,7 +164,8 @@ std::string IniDisk::read() const {
 
 void IniDisk::write(const Edit& edit) {
   try {
-    replaceWhole(path_, edit(readAll(path_)));
+    const std::wstring replaced = replacedFile(path_);
+    replaceWhole(replaced, edit(readAll(replaced)));
   } catch (const Refused& refused) {
     throw IniFileError(L"Impossible d'écrire dans " + path_ + L" : " + systemReason(refused.error));
   }

@@ -1,7 +1,9 @@
 // The settings file's bytes on disk, and the system's code page they are in
 // when they are neither UTF-16 nor UTF-8. A write goes to a new file in the
-// same folder, flushed, then moved over the old one in one step, so the file
-// is whole or as it was; a failure says the system's reason.
+// same folder, flushed, then put in the old one's place in one step with its
+// attributes, so the file is whole or as it was; a symbolic link is written
+// through, to its target. The folder is made when missing. A failure says
+// the system's reason.
 #pragma once
 
 #include <string>

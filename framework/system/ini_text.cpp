@@ -13,28 +13,20 @@ namespace {
 // mark too.
 bool blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\v' || c == L'\f' || c == L'\r' || c == 0x1A; }
 
-// Case is ignored for the letters of ASCII and Latin-1, those of every name
-// Morvi writes in the code page.
-wchar_t folded(wchar_t c) {
-  return (c >= L'A' && c <= L'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ? wchar_t(c + 0x20) : c;
-}
-
-bool same(std::wstring_view a, std::wstring_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](wchar_t x, wchar_t y) { return folded(x) == folded(y); });
-}
-
 std::wstring_view trimmed(std::wstring_view t) {
   while (!t.empty() && blank(t.front())) t.remove_prefix(1);
   while (!t.empty() && blank(t.back())) t.remove_suffix(1);
   return t;
 }
 
-// One line as the profile functions see it.
+// One line as the profile functions see it. A line without "=" names a key
+// that holds no value: it hides a later key of the same name. A "[" without
+// a closing "]" opens no section: the line is a key of the section it is in.
 struct Parsed {
-  enum { Other, Section, Key } kind = Other;  // Other: blank, a comment, no "="
+  enum { Other, Section, Key } kind = Other;  // Other: blank or a comment
   std::wstring_view name;
-  std::size_t valueBegin = 0, valueEnd = 0;  // the value's place in the line
+  bool hasValue = false;
+  std::size_t valueBegin = 0, valueEnd = 0;  // the value's place in the line; where "=" goes when none
 };
 
 Parsed parse(std::wstring_view line) {
@@ -42,15 +34,14 @@ Parsed parse(std::wstring_view line) {
   if (body.empty() || body.front() == L';') return {};
   if (body.front() == L'[') {
     const std::size_t close = body.rfind(L']');
-    const std::size_t end = close == 0 || close == std::wstring_view::npos ? body.size() : close;
-    return {Parsed::Section, trimmed(body.substr(1, end - 1))};
+    if (close != 0 && close != std::wstring_view::npos) return {Parsed::Section, trimmed(body.substr(1, close - 1))};
   }
-  const std::size_t equals = body.find(L'=');
-  if (equals == std::wstring_view::npos) return {};
   const std::size_t begin = std::size_t(body.data() - line.data());
+  const std::size_t equals = body.find(L'=');
+  if (equals == std::wstring_view::npos) return {Parsed::Key, body, false, begin + body.size(), begin + body.size()};
   std::size_t value = begin + equals + 1;
   while (value < begin + body.size() && blank(line[value])) ++value;
-  return {Parsed::Key, trimmed(body.substr(0, equals)), value, begin + body.size()};
+  return {Parsed::Key, trimmed(body.substr(0, equals)), true, value, begin + body.size()};
 }
 
 bool isAscii(std::string_view bytes) {
@@ -60,11 +51,12 @@ bool isAscii(std::string_view bytes) {
 }  // namespace
 
 IniText::IniText(std::string_view bytes, const CodePage& codePage) : codePage_(&codePage) {
-  std::string_view newline = "\n";
   if (bytes.starts_with("\xFF\xFE")) {
     encoding_ = Encoding::Utf16;
     bom_ = bytes.substr(0, 2);
-    newline = std::string_view("\n\0", 2);
+  } else if (bytes.starts_with("\xFE\xFF")) {
+    encoding_ = Encoding::Utf16BigEndian;
+    bom_ = bytes.substr(0, 2);
   } else if (bytes.starts_with("\xEF\xBB\xBF")) {
     encoding_ = Encoding::Utf8;
     bom_ = bytes.substr(0, 3);
@@ -72,43 +64,50 @@ IniText::IniText(std::string_view bytes, const CodePage& codePage) : codePage_(&
     encoding_ = Encoding::Utf8;
   }
   bytes.remove_prefix(bom_.size());
-  const std::size_t unit = newline.size();
-  const std::string cr = unit == 2 ? std::string("\r\0", 2) : "\r";
-  while (!bytes.empty()) {
-    // A line feed of UTF-16 starts at an even place.
-    std::size_t end = 0;
-    while (end + unit <= bytes.size() && bytes.substr(end, unit) != newline) end += unit;
-    Line line;
-    if (end + unit <= bytes.size()) {
-      line.content = bytes.substr(0, end);
-      line.end = newline;
-      if (line.content.ends_with(cr)) {
-        line.content.resize(line.content.size() - cr.size());
-        line.end = cr + line.end;
-      }
-      bytes.remove_prefix(end + unit);
-    } else {
-      line.content = bytes;
-      bytes = {};
-    }
-    line.text = decode(line.content);
-    lines_.push_back(std::move(line));
+  // A line ends at CR LF, at LF and at a CR alone (an old Mac editor's), as
+  // the profile functions end it; each code unit of UTF-16 is two bytes.
+  const std::size_t unit = wide() ? 2 : 1;
+  const auto unitAt = [&](std::size_t i) -> char32_t {
+    if (i + unit > bytes.size()) return 0;
+    if (unit == 1) return static_cast<unsigned char>(bytes[i]);
+    return decode(bytes.substr(i, 2)).front();
+  };
+  std::size_t start = 0, i = 0;
+  for (; i + unit <= bytes.size(); i += unit) {
+    const char32_t c = unitAt(i);
+    if (c != U'\n' && c != U'\r') continue;
+    const std::size_t endSize = c == U'\r' && unitAt(i + unit) == U'\n' ? 2 * unit : unit;
+    addLine(bytes.substr(start, i - start), bytes.substr(i, endSize));
+    i += endSize - unit;
+    start = i + unit;
   }
+  if (start < bytes.size()) addLine(bytes.substr(start), {});
 }
+
+void IniText::addLine(std::string_view content, std::string_view end) {
+  lines_.push_back(Line{std::string(content), std::string(end), decode(content)});
+}
+
+bool IniText::wide() const { return encoding_ == Encoding::Utf16 || encoding_ == Encoding::Utf16BigEndian; }
 
 std::wstring IniText::decode(std::string_view bytes) const {
   switch (encoding_) {
     case Encoding::Utf8:
       return fromUtf8(bytes);
-    case Encoding::Utf16: {
+    case Encoding::Utf16:
+    case Encoding::Utf16BigEndian: {
+      const int low = encoding_ == Encoding::Utf16 ? 0 : 1;
+      const auto unitAt = [&](std::size_t i) -> char32_t {
+        return static_cast<unsigned char>(bytes[i + low]) | static_cast<unsigned char>(bytes[i + 1 - low]) << 8;
+      };
       std::wstring text;
       for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        char32_t unit = static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8;
+        char32_t unit = unitAt(i);
         // A wide character of 32 bits holds a pair of surrogates as one.
         if (sizeof(wchar_t) > 2 && unit >= 0xD800 && unit < 0xDC00 && i + 3 < bytes.size()) {
-          const char32_t low = static_cast<unsigned char>(bytes[i + 2]) | static_cast<unsigned char>(bytes[i + 3]) << 8;
-          if (low >= 0xDC00 && low < 0xE000) {
-            unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+          const char32_t second = unitAt(i + 2);
+          if (second >= 0xDC00 && second < 0xE000) {
+            unit = 0x10000 + ((unit - 0xD800) << 10) + (second - 0xDC00);
             i += 2;
           }
         }
@@ -126,11 +125,14 @@ std::string IniText::encode(std::wstring_view text) const {
   switch (encoding_) {
     case Encoding::Utf8:
       return toUtf8(text);
-    case Encoding::Utf16: {
+    case Encoding::Utf16:
+    case Encoding::Utf16BigEndian: {
       std::string bytes;
+      const bool little = encoding_ == Encoding::Utf16;
       const auto unit = [&](char32_t u) {
-        bytes += char(u & 0xFF);
-        bytes += char(u >> 8);
+        const char low = char(u & 0xFF), high = char(u >> 8);
+        bytes += little ? low : high;
+        bytes += little ? high : low;
       };
       // A wide character of 32 bits beyond 0xFFFF is a pair of surrogates.
       const auto character = [&](char32_t c) {
@@ -151,6 +153,11 @@ std::string IniText::encode(std::wstring_view text) const {
   return codePage_->encode(text, exact);
 }
 
+bool IniText::same(std::wstring_view a, std::wstring_view b) const {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&](wchar_t x, wchar_t y) { return codePage_->upper(x) == codePage_->upper(y); });
+}
+
 bool IniText::holdsExactly(std::wstring_view text) const {
   bool exact = true;
   if (encoding_ == Encoding::CodePage) codePage_->encode(text, exact);
@@ -169,7 +176,9 @@ IniText::Found IniText::find(std::wstring_view section, std::wstring_view key) c
     }
     if (!inSection) continue;
     if (!trimmed(lines_[i].text).empty()) found.last = i;
-    if (line.kind == Parsed::Key && !found.line && same(line.name, key)) found.line = i;
+    if (line.kind != Parsed::Key) continue;
+    found.holdsValues = found.holdsValues || line.hasValue;
+    if (!found.line && same(line.name, key)) found.line = i;
   }
   return found;
 }
@@ -179,28 +188,24 @@ std::optional<std::wstring> IniText::read(std::wstring_view section, std::wstrin
   if (!found.line) return std::nullopt;
   const std::wstring& text = lines_[*found.line].text;
   const Parsed line = parse(text);
+  if (!line.hasValue) return std::nullopt;
   std::wstring_view value = std::wstring_view(text).substr(line.valueBegin, line.valueEnd - line.valueBegin);
+  // The profile functions hand the value on as a string that ends at a NUL.
+  value = value.substr(0, value.find(L'\0'));
   if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front())
     value = value.substr(1, value.size() - 2);
   return std::wstring(value);
 }
 
-bool IniText::holdsKeys(std::wstring_view section) const {
-  bool inSection = false;
-  for (const Line& l : lines_) {
-    const Parsed line = parse(l.text);
-    if (line.kind == Parsed::Section) inSection = same(line.name, section);
-    if (inSection && line.kind == Parsed::Key) return true;
-  }
-  return false;
-}
+bool IniText::holdsKeys(std::wstring_view section) const { return find(section, {}).holdsValues; }
 
 void IniText::set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
   const Found found = find(section, key);
   if (found.line) {
     Line& l = lines_[*found.line];
     const Parsed line = parse(l.text);
-    l.text = l.text.substr(0, line.valueBegin) + std::wstring(value) + l.text.substr(line.valueEnd);
+    l.text = l.text.substr(0, line.valueBegin) + (line.hasValue ? L"" : L"=") + std::wstring(value) +
+             l.text.substr(line.valueEnd);
     l.content = encode(l.text);
   } else if (found.last) {
     insert(*found.last + 1, std::wstring(key) + L"=" + std::wstring(value));
@@ -217,7 +222,7 @@ void IniText::insert(std::size_t at, std::wstring text) {
   if (at > 0 && lines_[at - 1].end.empty()) {
     // A stray last byte of UTF-16, half a character that reads as nothing,
     // would shift every unit after it: it goes.
-    if (encoding_ == Encoding::Utf16 && lines_[at - 1].content.size() % 2) lines_[at - 1].content.pop_back();
+    if (wide() && lines_[at - 1].content.size() % 2) lines_[at - 1].content.pop_back();
     lines_[at - 1].end = end;
   }
   std::string content = encode(text);

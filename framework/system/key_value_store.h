@@ -11,6 +11,8 @@ namespace fw {
 
 struct KeyValue {
   std::wstring section, key, value;
+  // A default: written only where the file holds no value for the key.
+  bool ifMissing = false;
 };
 
 class KeyValueStore {

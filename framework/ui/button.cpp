@@ -1,5 +1,6 @@
 #include "framework/ui/button.h"
 
+#include "framework/ui/beep.h"
 #include "framework/ui/form.h"
 
 namespace fw {
@@ -8,7 +9,14 @@ Button::Button() { setTabStop(true); }
 
 bool Button::dialogKey(WPARAM key) {
   const bool mine = key == VK_RETURN ? active_ : key == VK_ESCAPE && cancel_;
-  if (!mine || !canFocus()) return false;
+  if (!mine) return false;
+  if (key == VK_RETURN && visible() && !enabled()) {
+    // Greyed, it keeps Enter from the field, which would pass the focus on
+    // and leave what the user types next to another control: it is refused.
+    beep(0);
+    return true;
+  }
+  if (!canFocus()) return false;
   click();
   return true;
 }

@@ -19,7 +19,8 @@ class Button : public Published<Button, Control> {
   // its OnClick.
   void click() override;
   // Enter presses the focused button, or a default one when the focus is
-  // not on a button; Escape presses a cancel button.
+  // not on a button (a greyed default one only beeps); Escape presses a
+  // cancel button.
   void focusMoved(Control& focused) override {
     active_ = dynamic_cast<Button*>(&focused) ? &focused == this : default_;
   }

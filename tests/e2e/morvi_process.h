@@ -62,8 +62,10 @@ class MorviProcess {
  public:
   // Starts the program (by default the one under test) and waits for its
   // window. Error boxes shown before the window are answered with OK and
-  // their texts kept; with a printer installed, one of them is a failure.
-  explicit MorviProcess(Printers printers = Printers::Installed, const std::wstring& exe = morviExe());
+  // their texts kept; with a printer installed, one of them is a failure
+  // unless the test expects them.
+  explicit MorviProcess(Printers printers = Printers::Installed, const std::wstring& exe = morviExe(),
+                        bool startErrorsExpected = false);
   ~MorviProcess();  // closes the window (or kills the process) and waits
   MorviProcess(const MorviProcess&) = delete;
   MorviProcess& operator=(const MorviProcess&) = delete;

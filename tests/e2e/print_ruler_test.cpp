@@ -427,6 +427,7 @@ TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
     ASSERT_FALSE(sheet.texts.empty());
     EXPECT_NE(sheet.texts.back().find("étalonnage -8 ‰ · portrait · PDF-Letter · "), std::string::npos);
     EXPECT_NEAR(morvi.calibrationCoef(), 0.992, 1e-12);
+    EXPECT_EQ(settings.stored(L"Morvi", L"Coef"), -8) << "Coef, which an earlier version prints with, follows";
     ASSERT_TRUE(morvi.close());
   }
   EXPECT_EQ(a4.current(), L"PDF") << "the system's default changed";
@@ -435,6 +436,33 @@ TEST(PrintedRuler, ThePrinterChosenInTheConfirmationPrintsAndStays) {
   const HWND dialog = morvi.askToPrint();
   ASSERT_TRUE(dialog);
   EXPECT_EQ(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED);
+  morvi.press(VK_ESCAPE);
+  waitUntilClosed(dialog);
+}
+
+// An earlier version's file holds one calibration, Coef: its printer keeps
+// it after a print on another, which is no more calibrated at the next start.
+TEST(PrintedRuler, AnUpgradeKeepsTheCalibrationWithItsPrinter) {
+  const SettingsFileSetAside settings;
+  settings.write("[Morvi]\r\nCoef=25\r\n");
+  const DefaultPrinter a4(L"PDF");
+  const std::wstring letterLine = L"PDF-Letter · non étalonnée";
+  PdfFolder folder;
+  {
+    MorviProcess morvi;
+    const HWND dialog = morvi.askToPrint();
+    ASSERT_TRUE(dialog);
+    e2e::pause(GetDoubleClickTime());  // a user reads, then chooses
+    morvi.click(automation::descendantWithText(dialog, letterLine));
+    morvi.press(VK_RETURN);
+    ASSERT_TRUE(folder.next()) << "nothing printed";
+  }
+  MorviProcess morvi;
+  EXPECT_NEAR(morvi.calibrationCoef(), 1.0, 1e-12) << "PDF-Letter took PDF's";
+  const HWND dialog = morvi.askToPrint();
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(SendMessageW(automation::descendantWithText(dialog, letterLine), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(automation::descendantWithText(dialog, L"PDF · étalonnage +25 ‰")) << dialogText(dialog);
   morvi.press(VK_ESCAPE);
   waitUntilClosed(dialog);
 }

@@ -13,6 +13,7 @@
 #include "printed_sheet.h"
 #include "settings_file.h"
 #include "tests/support/process.h"
+#include "tests/support/window_search.h"
 
 using e2e::MorviProcess;
 
@@ -184,7 +185,27 @@ TEST_F(SettingsFileTest, ARefusedWriteLeavesTheFileWholeAndSaysWhy) {
   CloseHandle(held);
   EXPECT_EQ(settings.read(), before);
   ASSERT_TRUE(morvi.close());
-  EXPECT_EQ(settings.read(), "[Morvi]\r\nCoef=5\r\nOrientation=1\r\n\r\n[Perso]\r\n  Mien = garde-moi\r\n");
+  // An earlier version's Coef is written as the printer's own with it.
+  EXPECT_EQ(settings.read(),
+            "[Morvi]\r\nCoef=5\r\nOrientation=1\r\n\r\n[Perso]\r\n  Mien = garde-moi\r\n[Imprimantes]\r\nPDF=5\r\n");
+}
+
+// A file held open by another program at start is said once and never
+// written over; what is set meanwhile lands once the file is free, every
+// other byte kept.
+TEST_F(SettingsFileTest, AFileHeldOpenAtStartGetsWhatWasSetOnceFree) {
+  writeFile("[Morvi]\r\nCoef=5\r\nOrientation=0\r\n; mine\r\n");
+  const HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  MorviProcess morvi(e2e::Printers::Installed, e2e::morviExe(), true);
+  ASSERT_EQ(morvi.startErrors().size(), 1u);
+  EXPECT_NE(morvi.startErrors()[0].find(L"Impossible de lire " + file + L" : "), std::wstring::npos);
+  morvi.chooseOrientation(L"Paysage");
+  morvi.settle();
+  EXPECT_FALSE(automation::topLevelOf(morvi.processId(), L"Morvi")) << "said twice";
+  CloseHandle(held);
+  ASSERT_TRUE(morvi.close());
+  EXPECT_EQ(settings.read(), "[Morvi]\r\nCoef=5\r\nOrientation=1\r\n; mine\r\n");
 }
 
 // With no printer at all the printer's error is shown once at start-up, and

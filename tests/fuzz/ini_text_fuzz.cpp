@@ -24,10 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t tail = 1; end > begin && tail <= after.size() - begin && before[end - 1] == after[after.size() - tail];
        ++tail)
     --end;
-  // A line feed; in UTF-16 one at an even place.
-  const bool utf16 = before.starts_with("\xFF\xFE");
-  for (std::size_t i = utf16 ? begin & ~std::size_t(1) : begin; i < end; i += utf16 ? 2 : 1)
-    if (before[i] == '\n' && (!utf16 || (i + 1 < size && before[i + 1] == '\0'))) __builtin_trap();
+  // A line end, LF or CR; in UTF-16 a unit at an even place, its low byte
+  // first or, big-endian, second.
+  const bool little = before.starts_with("\xFF\xFE"), big = before.starts_with("\xFE\xFF");
+  const auto lineEnd = [](char c) { return c == '\n' || c == '\r'; };
+  for (std::size_t i = little || big ? begin & ~std::size_t(1) : begin; i < end; i += little || big ? 2 : 1) {
+    if (little ? i + 1 < size && lineEnd(before[i]) && before[i + 1] == '\0'
+               : big ? i + 1 < size && before[i] == '\0' && lineEnd(before[i + 1]) : lineEnd(before[i]))
+      __builtin_trap();
+  }
 
   text.set(L"Fuzz", L"Cl\u00E9", L"1");
   if (fw::IniText(text.bytes(), codePage).read(L"fuzz", L"CL\u00C9") != L"1") __builtin_trap();

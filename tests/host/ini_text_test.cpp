@@ -5,15 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/latin1_code_page.h"
+#include "tests/support/utf16_bytes.h"
 
 namespace {
 
-// "\xFF\xFE" and the text in UTF-16 little-endian.
-std::string utf16(std::wstring_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (const wchar_t c : text) bytes += {char(c & 0xFF), char(c >> 8)};
-  return bytes;
-}
+using test_support::utf16;
 
 TEST(IniText, ReadsAndSetsAsTheProfileFunctions) {
   const struct {

@@ -3,6 +3,8 @@
 // precision, and the graduation in pixels.
 #include "ruler/screen_ruler.h"
 
+#include "ruler/screen_band.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -67,7 +69,10 @@ TEST(ScreenRuler, ReadsNoDigitFinerThanAPixel) {
       {89, p96, 20, 2, L"0,47 m"},        // 5,3 mm
       {89, p96, 1, 3, L"0,024 m"},        // 0,26 mm
       {378, p96, 1000, 0, L"100 m"},      // 26 cm
-      {378, p96, 100000, 0, L"10001 m"},  // 26 m: still whole metres
+      {378, p96, 100000, -2, L"10000 m"},  // 26 m: hundreds
+      // On 2,8 pixels to the millimetre a pixel is 35,7 m at 1:100 000 (hundreds), 3,6 m at 1:10 000 (tens).
+      {1, 2.8, 100000, -2, L"0 m"}, {2, 2.8, 100000, -2, L"100 m"}, {3, 2.8, 100000, -2, L"100 m"},
+      {28, 2.8, 100000, -2, L"1000 m"}, {100, 2.8, 10000, -1, L"360 m"},
       {250, 10, 100, 2, L"2,50 m"},       // exactly a centimetre
       {251, 10, 100.1, 1, L"2,5 m"},      // a hair more
       {0, p96, 137.2, 1, L"0,0 m"},
@@ -164,6 +169,53 @@ TEST(ScreenRuler, GraduatesTheBandAsThePrintedRulerAtTheTrueSizeOfThePixels) {
     EXPECT_LT(marks.back().along, length);
     EXPECT_GE(marks.back().along + labelPixels / c.ticksPerLabel + 0.5, length);
   }
+}
+
+// The band's texts at every thickness, from 18 mm at 96 dpi to a screen
+// calibrated at 200 mm for its 100 mm bar shown at 200 %, both ways: each
+// label, the scale name and the reading (at zero, midway, at the end) whole
+// on the band, clear of the marks and of one another.
+TEST(ScreenRuler, WritesTheBandsTextsWholeAndApart) {
+  const std::pair<Graduation, std::wstring> scales[] = {
+      {scaleAt(5)->graduation, L"1:100"}, {scaleAt(16)->graduation, L"1:2500"},
+      {graduationOf(*ScaleDenominator::ofTenths(1372), L""), L"1:137,2 calée"},
+      {graduationOf(*ScaleDenominator::ofTenths(1000000), L""), L"1:100000"}};
+  constexpr int length = 1000;
+  for (const double pitch : {uncalibratedPitch.pixelsPerMm, uncalibratedPitch.pixelsPerMm / 2})
+    for (const int dpi : {96, 144, 192})
+      for (const bool vertical : {false, true})
+        for (const auto& [graduation, name] : scales) {
+          SCOPED_TRACE(testing::Message() << pitch << " px/mm " << dpi << " dpi " << name << (vertical ? " V" : " H"));
+          // Segoe UI 8 points: about 6 pixels a character and 14 a line at 96 dpi.
+          const MeasureText measure = [&](const std::wstring& t) {
+            return TextSize{int(t.size()) * 6 * dpi / 96, 14 * dpi / 96};
+          };
+          const BandLayout band = layoutBand(graduation, name, pitch, length, vertical, measure, 4 * dpi / 96, L',');
+          EXPECT_EQ(band.marks.front().label, L"0m");
+          std::vector<PixelRect> texts;  // left and right along the band, top and bottom across it
+          const auto add = [&](const std::wstring& text, TextPlace at, bool centred = false) {
+            auto [along, across] = measure(text);
+            if (vertical) std::swap(along, across);
+            at.along -= centred ? along / 2 : 0;
+            texts.push_back({at.along, at.across, at.along + along, at.across + across});
+          };
+          for (const ScreenMark& m : band.marks)
+            if (!m.label.empty()) add(m.label, {m.along, band.labelAcross}, true);
+          ASSERT_GE(texts.size(), 3u) << "labels left out";
+          add(name, {band.nameAlong, band.nameAcross});
+          for (const int at : {band.zero, length / 2, length - 2}) {
+            const std::wstring reading = readingText(at - band.zero, pitch, graduation.scaleDenominator, L',');
+            add(reading, readingPlace(band, at, measure(reading)));
+          }
+          for (std::size_t i = 0; i < texts.size(); ++i) {
+            const PixelRect& t = texts[i];
+            EXPECT_TRUE(t.left > 0 && t.right < length && t.top > band.markDepth + 1 && t.bottom < band.thickness) << i;
+            for (std::size_t j = 0; j < i; ++j)
+              EXPECT_TRUE(t.right <= texts[j].left || texts[j].right <= t.left || t.bottom <= texts[j].top ||
+                          texts[j].bottom <= t.top)
+                  << j << " over " << i;
+          }
+        }
 }
 
 }  // namespace

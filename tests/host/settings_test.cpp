@@ -50,6 +50,8 @@ TEST(Settings, WhatIsInForceForAPrinter) {
       {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nHOSTILE=500\r\nPDF=abc\r\n", L"HOSTILE", 100},
       {L"[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nHOSTILE=500\r\nPDF=abc\r\n", L"PDF", 0},
       {L"[Morvi]\r\nCoef=-250\r\n", L"PDF", -100},
+      {L"[Morvi]\r\nCoef=0\r\nImprimante=PDF\r\n", L"PDF", 0},  // a first run's 0: never calibrated
+      {L"[Imprimantes]\r\n[Morvi]\r\nCoef=12\r\n[Imprimantes]\r\nPDF2=7\r\n", L"PDF", 12},  // the first is read
   };
   for (const auto& row : rows) {
     IniText file(row.file);
@@ -196,6 +198,10 @@ TEST(Settings, TheRulerOnScreen) {
   thirdRun.setScreenRulerScale(std::nullopt);
   thirdRun.save();
   EXPECT_EQ(MorviSettings(third).screenRulerScale(), std::nullopt) << third.text();
+  third.bytes = "[Morvi]\r\nRegleEcranCalee=500\r\n";  // edited since: set again, written again
+  thirdRun.setScreenRulerScale(std::nullopt);
+  thirdRun.save();
+  EXPECT_EQ(third.text(), L"[Morvi]\r\nRegleEcranCalee=\r\n");
 }
 
 }  // namespace

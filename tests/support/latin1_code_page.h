@@ -1,5 +1,5 @@
 // A stand-in for the system's code page off Windows: Latin-1, one byte a
-// character, "?" for the characters beyond it.
+// character, "?" for the characters beyond it; the case of its letters only.
 #pragma once
 
 #include <algorithm>
@@ -18,6 +18,9 @@ struct Latin1 : fw::CodePage {
     std::string bytes;
     for (const wchar_t c : text) bytes += c <= 0xFF ? char(c) : '?';
     return bytes;
+  }
+  wchar_t upper(wchar_t c) const override {
+    return (c >= L'a' && c <= L'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7) ? wchar_t(c - 0x20) : c;
   }
 };
 

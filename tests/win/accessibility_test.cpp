@@ -1,12 +1,13 @@
 // What a screen reader reads of the main window, of the calibration
 // assistant and of the other windows, asked in the program's own process (Wine hands no accessible
-// object to another process), and the link labels as the keyboard meets them.
+// object to another process), and the link labels and dialogs as the keyboard meets them.
 #include <windows.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -18,10 +19,12 @@
 #include "app/screen_calibration_dialog.h"
 #include "app/screen_ruler_window.h"
 #include "app/set_ruler_dialog.h"
+#include "framework/ui/beep.h"
 #include "framework/ui/button.h"
 #include "tests/support/canvas.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/test_window.h"
+#include "tests/support/window_search.h"
 
 namespace {
 
@@ -305,4 +308,51 @@ TEST(Accessibility, ALinkOpensOnceForEachEnterSpaceOrDefaultActionAndShowsItsFoc
   testpump::pump(30, &form);
   EXPECT_EQ(form.calls["Link"], 3);
   a->Release();
+}
+
+namespace {
+
+// A dialog run as the program runs it, in its own modal loop, where a thread
+// timer plays the user, a step a tick: a length the dialog refuses typed in
+// its field and Enter, then "90", then Escape, what has the focus read first.
+std::wstring refused, shown;
+int step = 0;
+
+void CALLBACK typeOn(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND focus = GetFocus();
+  if (step == 0) SetFocus(focus = FindWindowExW(GetActiveWindow(), nullptr, L"Edit", nullptr));
+  const std::wstring typed = step == 0 ? refused : step == 1 ? L"90" : L"";
+  for (const wchar_t ch : typed) PostMessageW(focus, WM_CHAR, ch, 1);
+  if (step == 0) PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1);
+  if (step++ < 2) return;
+  shown = automation::windowText(focus);
+  PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 1);
+  KillTimer(nullptr, timer);
+}
+
+}  // namespace
+
+// Enter on a greyed OK only beeps: the focus stays in the field, where what
+// is typed next goes, and the dialog stays open.
+TEST(Accessibility, EnterOnAGreyedOkKeepsTheFocusInTheField) {
+  TFormmorvi::registerClasses();
+  const auto judge = [](std::optional<long double> m) { return ruler::scaleOnDimension(400, m, 4); };
+  // The length each refuses, and the dialog run: whether it gave a result.
+  const std::pair<const wchar_t*, std::function<bool()>> rows[] = {
+      {L"49", [] { return TFormEtalonnageEcran::run(nullptr, {0, 0, 1024, 768}, 4).has_value(); }},
+      {L"0", [&] { return TFormCalerRegle::run(nullptr, L"", judge).has_value(); }},
+      {L"0", [] { return TFormEtalonnage::run(nullptr, std::nullopt).has_value(); }},
+  };
+  int beeps = 0;
+  fw::setBeepHook([&](UINT) { ++beeps; });
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    SCOPED_TRACE(i);
+    refused = rows[i].first;
+    step = beeps = 0;
+    SetTimer(nullptr, 0, 150, typeOn);
+    EXPECT_FALSE(rows[i].second());
+    EXPECT_EQ(shown, refused + L"90") << "the focus left the field";
+    EXPECT_EQ(beeps, 1);
+  }
+  fw::setBeepHook({});
 }

@@ -12,7 +12,7 @@
 
 #include "app/main_window.h"
 #include "app/other_scale_dialog.h"
-#include "controls/beep.h"
+#include "framework/ui/beep.h"
 #include "framework/error/error.h"
 #include "framework/system/locale_win.h"
 #include "framework/text/float_format.h"
@@ -53,7 +53,7 @@ constexpr char kDescription[] = R"(Test: TForm {
 class EditFormatTest : public testing::Test {
  protected:
   void SetUp() override {
-    ctl::setBeepHook([this](UINT type) { beeps.push_back(type); });
+    fw::setBeepHook([this](UINT type) { beeps.push_back(type); });
     testwindow::show(form, kDescription, {&fw::Form::info(), &ctl::TEditFormat::info(), &fw::Edit::info()});
     field = dynamic_cast<ctl::TEditFormat*>(form.find("Field"));
     other = form.find("Other");
@@ -61,7 +61,7 @@ class EditFormatTest : public testing::Test {
     ASSERT_NE(other, nullptr);
     leave();
   }
-  void TearDown() override { ctl::setBeepHook({}); }
+  void TearDown() override { fw::setBeepHook({}); }
 
   void enter() {
     SetFocus(field->handle());

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "controls/beep.h"
+#include "framework/ui/beep.h"
 #include "framework/ui/form.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/test_window.h"
@@ -50,7 +50,7 @@ constexpr char kDescription[] = R"(Test: TTestForm {
 class SpinEditTest : public testing::Test {
  protected:
   void SetUp() override {
-    ctl::setBeepHook([this](UINT) { ++beeps; });
+    fw::setBeepHook([this](UINT) { ++beeps; });
     testwindow::show(form, kDescription, {&testwindow::TestForm::info(), &ctl::TSpinEdit::info(), &fw::Edit::info()});
     spin = dynamic_cast<ctl::TSpinEdit*>(form.find("Spin"));
     other = form.find("Other");
@@ -59,7 +59,7 @@ class SpinEditTest : public testing::Test {
     focusSpin();
     form.calls.clear();
   }
-  void TearDown() override { ctl::setBeepHook({}); }
+  void TearDown() override { fw::setBeepHook({}); }
 
   void focusSpin() {
     SetFocus(spin->handle());

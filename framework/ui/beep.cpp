@@ -1,8 +1,8 @@
-#include "controls/beep.h"
+#include "framework/ui/beep.h"
 
 #include <utility>
 
-namespace ctl {
+namespace fw {
 namespace {
 
 std::function<void(UINT)>& beepHook() {
@@ -19,4 +19,4 @@ void beep(UINT type) {
 
 void setBeepHook(std::function<void(UINT)> hook) { beepHook() = std::move(hook); }
 
-}  // namespace ctl
+}  // namespace fw

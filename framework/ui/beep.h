@@ -6,11 +6,11 @@
 
 #include <functional>
 
-namespace ctl {
+namespace fw {
 
 // `type` is MessageBeep's: 0 for the default sound, MB_ICONASTERISK for the
 // information sound.
 void beep(UINT type);
 void setBeepHook(std::function<void(UINT type)> hook);
 
-}  // namespace ctl
+}  // namespace fw
