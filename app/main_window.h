@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/screen_ruler_window.h"
+#include "app/sheet_preview.h"
 #include "controls/edit_format.h"
 #include "controls/glow_button.h"
 #include "controls/spin_edit.h"
@@ -122,9 +123,10 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   // its printer.
   void calibrationSettled();
   // "Confirmez l'impression", with the printers to choose from, each with
-  // its calibration; true when "Oui" was pressed, the printer chosen then in
-  // force.
-  bool confirmPrint();
+  // its calibration, and the sheet's preview on the printer checked (none
+  // without a layout); true when "Oui" was pressed, the printer chosen then
+  // in force.
+  bool confirmPrint(const PreviewedSheet& sheet);
   // Writes what the user set; a refusal is said once a run. At the end of
   // the run (`complete`), a first run's file also gets its calibration and
   // orientation.

@@ -36,7 +36,11 @@ void TFormmorvi::PlancheKutsch() {
           Settings->setKutschScales(chosen);
           saveSettings();
         }
-        return confirmPrint();
+        const wchar_t decimal = fw::numberFormat().decimal;
+        return confirmPrint({L"Planche kutsch", [chosen, decimal](fw::Printer& printer, const ruler::PrintablePage& page,
+                                                                  ruler::Calibration calibration) {
+                               return ruler::kutschSheetOn(printer, page, chosen, calibration, decimal);
+                             }});
       });
   if (!scales) return;
   // The confirmation has followed the default printer: its calibration prints.

@@ -8,14 +8,26 @@
 void TFormmorvi::AdvGlowButton1Click(fw::Control&) {
   // " Autre…" reached by the arrows, before any N: the N is asked first.
   if (RG_Morvi->itemIndex() == OtherScaleItem && !OtherScale && !askOtherScale()) return;
-  if (!confirmPrint()) return;
+  // The main window takes no input while the confirmation is open: the
+  // scale selected now is the one printed.
   const int index = RG_Morvi->itemIndex();
+  const wchar_t decimal = fw::numberFormat().decimal;
+  const std::wstring otherTitle = OtherScale ? ruler::scaleTitle(*OtherScale, decimal) : L"";
+  std::optional<ruler::Graduation> graduation;
   if (const ruler::ScaleEntry* entry = ruler::scaleAt(index)) {
-    PrintRuler(entry->graduation);
+    graduation = entry->graduation;
   } else if (index == OtherScaleItem && OtherScale) {
-    const std::wstring title = ruler::scaleTitle(*OtherScale, fw::numberFormat().decimal);
-    PrintRuler(ruler::graduationFor(*OtherScale, title));
+    graduation = ruler::graduationFor(*OtherScale, otherTitle);
   }
+  PreviewedSheet sheet;
+  if (graduation) {
+    sheet = {std::wstring(graduation->title), [g = *graduation, decimal](fw::Printer& printer,
+                                                                         const ruler::PrintablePage& page,
+                                                                         ruler::Calibration calibration) {
+               return ruler::rulerSheetOn(printer, page, g, calibration, decimal).ops;
+             }};
+  }
+  if (confirmPrint(sheet) && graduation) PrintRuler(*graduation);
 }
 
 void TFormmorvi::PrintRuler(const ruler::Graduation& graduation) {

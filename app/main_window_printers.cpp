@@ -64,7 +64,7 @@ void TFormmorvi::followPrinterInForce(const std::vector<std::wstring>& printers)
   usePrinter(printer);
 }
 
-bool TFormmorvi::confirmPrint() {
+bool TFormmorvi::confirmPrint(const PreviewedSheet& sheet) {
   const std::vector<std::wstring> printers = fw::installedPrinters();
   followPrinterInForce(printers);
   std::vector<ruler::PrinterOffer> offers;
@@ -78,11 +78,14 @@ bool TFormmorvi::confirmPrint() {
   std::optional<std::wstring> gone = Settings ? Settings->chosenPrinter() : std::nullopt;
   if (gone && installed(printers, *gone)) gone.reset();
   const ruler::PrinterChoice choice = ruler::printerChoice(offers, CalibratedPrinter, gone);
-  fw::DialogChoices choices{choice.lines, choice.chosen};
+  // Drawn when shown, for the printer checked alone.
+  SheetPreview preview(sheet, chosenOrientation(), offers);
+  fw::DialogChoices choices{choice.lines, choice.chosen, choice.spoken,
+                            sheet.layout && !offers.empty() ? &preview : nullptr};
   // Only "Oui" prints: a dialog closed without an answer prints nothing.
   if (fw::messageDialog(L"Confirmez l'impression", fw::DialogType::Confirmation,
                         {fw::DialogButton::Yes, fw::DialogButton::No}, 0, choice.note,
-                        choice.lines.empty() ? nullptr : &choices) != fw::ModalResult::Yes)
+                        choice.lines.empty() && !choices.view ? nullptr : &choices) != fw::ModalResult::Yes)
     return false;
   // The printer checked prints, also one that stood in for a printer in
   // force that has gone.

@@ -35,6 +35,13 @@ void draw(fw::Printer& printer, const std::vector<DrawOp>& ops) {
   }
 }
 
+// The page and what of the layout lies in its ink box.
+PageDrawing laidOut(fw::Printer& printer, const std::function<std::vector<DrawOp>(const PrintablePage&)>& layout) {
+  const PrintablePage page = measure(printer);
+  // The layouts keep within the ink box; this is the last guard that nothing crosses it.
+  return {page, keepPrintable(layout(page), page, textMeasure(printer))};
+}
+
 // Runs `work` with the printer turned to the chosen orientation.
 template <class Work>
 void inOrientation(fw::Printer& printer, std::optional<fw::Orientation> orientation, Work work) {
@@ -76,13 +83,18 @@ PrintablePage measurePage(fw::Printer& printer, std::optional<fw::Orientation> o
 void printPage(fw::Printer& printer, std::optional<fw::Orientation> orientation,
                const std::function<std::vector<DrawOp>(const PrintablePage&)>& layout) {
   inOrientation(printer, orientation, [&] {
-    const PrintablePage page = measure(printer);
-    // The layouts keep within the ink box; this is the last guard that nothing crosses it.
-    const std::vector<DrawOp> ops = keepPrintable(layout(page), page, textMeasure(printer));
+    const PageDrawing drawing = laidOut(printer, layout);
     printer.beginDoc();
-    draw(printer, ops);
+    draw(printer, drawing.ops);
     printer.endDoc();
   });
+}
+
+PageDrawing drawPage(fw::Printer& printer, std::optional<fw::Orientation> orientation,
+                     const std::function<std::vector<DrawOp>(const PrintablePage&)>& layout) {
+  PageDrawing drawing{};
+  inOrientation(printer, orientation, [&] { drawing = laidOut(printer, layout); });
+  return drawing;
 }
 
 }  // namespace ruler

@@ -24,6 +24,16 @@ PrintOrigin printOrigin(fw::Printer& printer);
 // Texts measured in the printer's font.
 TextMeasure textMeasure(fw::Printer& printer);
 
+// A page as it would print: the page measured in the chosen orientation
+// and what the layout drew on it that lies in its ink box. Nothing is sent
+// to the printer; the layout's refusal goes up as it would when printing.
+struct PageDrawing {
+  PrintablePage page;
+  std::vector<DrawOp> ops;
+};
+PageDrawing drawPage(fw::Printer& printer, std::optional<fw::Orientation> orientation,
+                     const std::function<std::vector<DrawOp>(const PrintablePage&)>& layout);
+
 // Lays the page out from its measures and prints what the layout drew that
 // lies in the page's ink box. A layout that throws prints nothing.
 void printPage(fw::Printer& printer, std::optional<fw::Orientation> orientation,

@@ -2,7 +2,9 @@
 // and the calibration it prints with ("PDF-Letter · étalonnage -8 ‰", or
 // "PDF2 · non étalonnée" for one without its own, which prints at 0), the
 // printer in force chosen. A printer chosen earlier that has gone since is
-// said, and the one in force stands in for it.
+// said, and the one in force stands in for it. Two names that would read
+// alike once cut keep the part where they differ, else are numbered; a
+// screen reader hears each line with the printer's whole name.
 #pragma once
 
 #include <optional>
@@ -23,6 +25,8 @@ struct PrinterChoice {
   // One line a printer, in the order given; none with a single printer,
   // which the note names instead.
   std::vector<std::wstring> lines;
+  // The same lines with each printer's whole name, as a screen reader reads them.
+  std::vector<std::wstring> spoken;
   int chosen = -1;
   // The single printer's line, or what became of the printer chosen earlier.
   std::wstring note;
@@ -35,5 +39,8 @@ PrinterChoice printerChoice(const std::vector<PrinterOffer>& printers, const std
 
 // "PDF · étalonnage +7 ‰", "PDF2 · non étalonnée".
 std::wstring printerLine(const PrinterOffer& printer);
+
+// "étalonnage +7 ‰", "non étalonnée".
+std::wstring calibrationSaid(const PrinterOffer& printer);
 
 }  // namespace ruler

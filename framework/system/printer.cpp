@@ -21,6 +21,9 @@ std::wstring dialogFace() {
 
 }  // namespace
 
+std::wstring pageFontFace() { return dialogFace(); }
+int pageFontPoints() { return defaultFontPoints; }
+
 std::wstring defaultPrinterName() {
   // Asked with room to spare rather than asked for its size first: Wine
   // answers the size query with nothing for a name of 100 characters.

@@ -32,6 +32,10 @@ std::wstring defaultPrinterName();
 // names them; none when there are none or the spooler cannot be reached.
 std::vector<std::wstring> installedPrinters();
 
+// The face and size of the text on a page, to show it as it will print.
+std::wstring pageFontFace();
+int pageFontPoints();
+
 class Printer {
  public:
   Printer() = default;

@@ -1,6 +1,7 @@
 #include "framework/ui/accessible.h"
 
 #include <oleacc.h>
+#include <commctrl.h>
 
 #include <cwctype>
 
@@ -35,6 +36,17 @@ HRESULT giveText(const std::wstring& text, BSTR* out) {
   if (!out) return E_POINTER;
   *out = SysAllocStringLen(text.data(), UINT(text.size()));
   return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+// A window named by nameForScreenReaders keeps its name in a property, and
+// a subclass that answers WM_GETOBJECT with it and lets it go at the end.
+constexpr wchar_t spokenNameProperty[] = L"Morvi.SpokenName";
+
+std::wstring* spokenNameOf(HWND window) { return static_cast<std::wstring*>(GetPropW(window, spokenNameProperty)); }
+
+std::wstring givenName(HWND window) {
+  const std::wstring* name = spokenNameOf(window);
+  return name ? *name : std::wstring();
 }
 
 // The system's object for the window with the control's own answers in it.
@@ -84,6 +96,7 @@ class ControlAccessible final : public IAccessible {
   // What the control says of itself.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
     if (const std::wstring name = own(child, &Control::accessibleName); !name.empty()) return giveText(name, out);
+    if (const std::wstring name = isSelf(child) ? givenName(window_) : L""; !name.empty()) return giveText(name, out);
     return standard_->get_accName(child, out);
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
@@ -150,22 +163,44 @@ class ControlAccessible final : public IAccessible {
   ULONG references_ = 1;
 };
 
+LRESULT accessibleObjectOf(HWND window, WPARAM flags) {
+  IAccessible* standard = nullptr;
+  if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, kIAccessible, reinterpret_cast<void**>(&standard))))
+    return -1;
+  auto* object = new ControlAccessible(window, standard);
+  const LRESULT result = LresultFromObject(kIAccessible, flags, object);
+  object->Release();
+  return result;
+}
+
+LRESULT CALLBACK namedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
+    if (const LRESULT object = accessibleObjectOf(window, wParam); object >= 0) return object;
+  }
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, namedWindowProc, 0);
+    delete spokenNameOf(window);
+    RemovePropW(window, spokenNameProperty);
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
 }  // namespace
+
+void nameForScreenReaders(HWND window, std::wstring name) {
+  if (std::wstring* given = spokenNameOf(window)) {
+    *given = std::move(name);
+    return;
+  }
+  SetPropW(window, spokenNameProperty, new std::wstring(std::move(name)));
+  SetWindowSubclass(window, namedWindowProc, 0, 0);
+}
 
 UINT accessibleClickMessage() {
   static const UINT message = RegisterWindowMessageW(L"Morvi.AccessibleClick");
   return message;
 }
 
-LRESULT accessibleObject(Control& control, WPARAM flags) {
-  IAccessible* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(control.handle(), OBJID_CLIENT, kIAccessible,
-                                       reinterpret_cast<void**>(&standard))))
-    return -1;
-  auto* object = new ControlAccessible(control.handle(), standard);
-  const LRESULT result = LresultFromObject(kIAccessible, flags, object);
-  object->Release();
-  return result;
-}
+LRESULT accessibleObject(Control& control, WPARAM flags) { return accessibleObjectOf(control.handle(), flags); }
 
 }  // namespace fw

@@ -23,6 +23,11 @@ LRESULT accessibleObject(Control& control, WPARAM flags);
 // for: the control clicks itself (Control::click) once the caller is free.
 UINT accessibleClickMessage();
 
+// A window of a system class (a dialog's radio button, a picture) read by
+// `name` rather than by its text, which may be cut or absent; naming it
+// again replaces the name.
+void nameForScreenReaders(HWND window, std::wstring name);
+
 // A text as a screen reader should read it: line breaks and runs of blanks
 // as one blank, none at either end.
 std::wstring spokenText(std::wstring_view text);

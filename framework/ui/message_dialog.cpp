@@ -12,6 +12,7 @@
 
 #include "framework/desc/dpi_scaling.h"
 #include "framework/graphics/gdi.h"
+#include "framework/ui/accessible.h"
 #include "framework/ui/application.h"
 #include "framework/ui/monitor_dpi.h"
 #include "framework/ui/radio_layout.h"
@@ -40,6 +41,9 @@ int commandId(ModalResult r) { return firstButtonId + static_cast<int>(r); }
 ModalResult resultOf(int id) { return static_cast<ModalResult>(id - firstButtonId); }
 // The choices' ids follow the buttons'.
 constexpr int firstChoiceId = 200;
+// Posted when a choice may have been checked: read once the click or the
+// arrow key has done its work.
+constexpr UINT choiceCheckedMessage = WM_APP + 1;
 
 std::vector<ButtonFace> shownButtons(DialogButtons buttons) {
   std::vector<ButtonFace> shown;
@@ -90,7 +94,26 @@ struct FormState {
   ModalResult escapeResult;  // the cancel button's: Cancel, else No, else OK
   int defaultId;
   DWORD openedAt = 0;  // the tick count when it was shown
+  // The choices' view, what it shows, its choices' buttons and "Oui".
+  ChoiceView* view = nullptr;
+  int shownChoice = -1;
+  std::vector<HWND> choiceButtons;
+  HWND yes = nullptr;
 };
+
+// The view follows the choice checked; "Oui" only where it may be answered.
+void showChoice(FormState& state, int chosen) {
+  if (!state.view || chosen == state.shownChoice) return;
+  state.shownChoice = chosen;
+  const bool answerable = state.view->show(chosen);
+  if (state.yes) EnableWindow(state.yes, answerable);
+}
+
+int checkedChoice(const FormState& state) {
+  for (std::size_t i = 0; i < state.choiceButtons.size(); ++i)
+    if (SendMessageW(state.choiceButtons[i], BM_GETCHECK, 0, 0) == BST_CHECKED) return static_cast<int>(i);
+  return state.shownChoice;
+}
 
 ModalResult escapeResultOf(const std::vector<ButtonFace>& shown) {
   for (const DialogButton b : {DialogButton::Cancel, DialogButton::No}) {
@@ -109,9 +132,14 @@ LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       // Escape reaches here as IDCANCEL from the dialog manager.
       if (LOWORD(wParam) == IDCANCEL) {
         state->result = state->escapeResult;
-      } else if (LOWORD(wParam) >= firstButtonId && LOWORD(wParam) < firstChoiceId) {  // not a choice
+      } else if (LOWORD(wParam) >= firstChoiceId) {
+        PostMessageW(window, choiceCheckedMessage, 0, 0);
+      } else if (LOWORD(wParam) >= firstButtonId && IsWindowEnabled(GetDlgItem(window, LOWORD(wParam)))) {
         state->result = resultOf(LOWORD(wParam));
       }
+      return 0;
+    case choiceCheckedMessage:
+      showChoice(*state, checkedChoice(*state));
       return 0;
     case DM_GETDEFID:
       return MAKELRESULT(state->defaultId, DC_HASDEFID);
@@ -154,12 +182,12 @@ const wchar_t* iconOf(DialogType type) {
 
 // Sizes at 96 dots per inch, scaled to the dialog's monitor.
 struct FormMetrics {
-  int margin, icon, gap, textWidth, buttonWidth, buttonHeight, buttonGap;
+  int margin, icon, gap, textWidth, buttonWidth, buttonHeight, buttonGap, viewWidth, viewHeight;
 };
 
 FormMetrics scaledMetrics(int dpi) {
   const auto s = [dpi](int v) { return desc::scaleLength(v, dpi); };
-  return {s(12), GetSystemMetrics(SM_CXICON), s(12), s(360), s(75), s(25), s(6)};
+  return {s(12), GetSystemMetrics(SM_CXICON), s(12), s(360), s(75), s(25), s(6), s(230), s(300)};
 }
 
 // The system's dialog font, made for the system's DPI, at the dialog's.
@@ -266,13 +294,16 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   const std::vector<ButtonFace> shown = shownButtons(buttons);
   FormState state{ModalResult::None, escapeResultOf(shown), commandId(shown.front().result)};
 
-  // Opened in the middle of the main screen, at that monitor's DPI, within
-  // its work area.
-  const POINT screenMiddle{GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2};
-  const int dpi = monitorDpiAt(screenMiddle);
+  // Opened in the middle of the work area of the monitor its owner is on
+  // (the main screen without one), at that monitor's DPI.
+  const HWND owner = GetActiveWindow();
   MONITORINFO monitor{sizeof monitor, {}, {}, 0};
-  GetMonitorInfoW(MonitorFromPoint(screenMiddle, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  GetMonitorInfoW(owner ? MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
+                        : MonitorFromPoint({GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2},
+                                           MONITOR_DEFAULTTOPRIMARY),
+                  &monitor);
   const RECT work = monitor.rcWork;
+  const int dpi = monitorDpiAt({(work.left + work.right) / 2, (work.top + work.bottom) / 2});
   const FormMetrics m = scaledMetrics(dpi);
   const Font ownedFont = dialogFont(dpi);
   const HFONT font = ownedFont.get();
@@ -288,21 +319,34 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   const int textLeft = m.margin + m.icon + m.gap;
   const int choicesTop = m.margin + std::max<int>(m.icon, textSize.cy) + (items.empty() ? 0 : m.margin);
   // The height of all but the choices, which get the room the work area leaves.
-  const int othersHeight = choicesTop + m.margin + m.buttonHeight + m.margin + footerSize.cy + m.margin;
+  const int belowChoices = m.margin + m.buttonHeight + m.margin + footerSize.cy + m.margin;
+  const int othersHeight = choicesTop + belowChoices;
   constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   constexpr DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   RECT frame{0, 0, 0, 0};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  ChoiceView* const view = choices ? choices->view : nullptr;
   const int chosenAtFirst = choices ? choices->chosen : -1;
   const ShownLines shownChoices =
       shownLines(static_cast<int>(items.size()), choiceHeight,
                  work.bottom - work.top - (frame.bottom - frame.top) - othersHeight, chosenAtFirst);
   const bool scrolls = shownChoices.count < static_cast<int>(items.size());
   const int scrollBar = scrolls ? GetSystemMetrics(SM_CXVSCROLL) : 0;
-  const int clientWidth = std::max<int>({m.margin + m.icon + m.gap + textSize.cx + m.margin,
-                                         textLeft + choiceIndent + choicesWidth + scrollBar + m.margin,
-                                         m.margin + buttonsWidth + m.margin, m.margin + footerSize.cx + m.margin});
-  const int buttonTop = choicesTop + shownChoices.count * choiceHeight + m.margin;
+  const int columnRight = std::max<int>(textLeft + textSize.cx, textLeft + choiceIndent + choicesWidth + scrollBar);
+  // The view beside the text and the choices, no wider nor taller than the
+  // work area leaves (long printer names at 200 % take most of a screen's width).
+  const SIZE viewSize{
+      view ? std::clamp<int>(work.right - work.left - (frame.right - frame.left) - columnRight - m.gap - m.margin, 0,
+                             m.viewWidth)
+           : 0,
+      view ? std::clamp<int>(work.bottom - work.top - (frame.bottom - frame.top) - m.margin - belowChoices, 0,
+                             m.viewHeight)
+           : 0};
+  const int besideColumn = view ? m.gap + viewSize.cx : 0;
+  const int clientWidth = std::max<int>({columnRight + besideColumn + m.margin, m.margin + buttonsWidth + m.margin,
+                                         m.margin + footerSize.cx + m.margin});
+  const int buttonTop =
+      std::max<int>(choicesTop + shownChoices.count * choiceHeight, view ? m.margin + viewSize.cy : 0) + m.margin;
   const int footerTop = buttonTop + m.buttonHeight + m.margin;
   const int clientHeight = footerTop + footerSize.cy + m.margin;
 
@@ -311,10 +355,9 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   // Its top left corner stays in the work area even if it were larger.
   const auto within = [](int at, int low, int high) { return std::max(low, std::min(at, high)); };
-  const HWND owner = GetActiveWindow();
   OwnedWindow dialog(CreateWindowExW(exStyle, dialogFormClass, captionOf(type), style,
-                                     within((GetSystemMetrics(SM_CXSCREEN) - width) / 2, work.left, work.right - width),
-                                     within((GetSystemMetrics(SM_CYSCREEN) - height) / 2, work.top, work.bottom - height),
+                                     within((work.left + work.right - width) / 2, work.left, work.right - width),
+                                     within((work.top + work.bottom - height) / 2, work.top, work.bottom - height),
                                      width, height, owner, nullptr, GetModuleHandleW(nullptr), &state));
   if (!dialog) return ModalResult::Cancel;
 
@@ -325,7 +368,7 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   addChild(dialog.get(), L"STATIC", label.c_str(), SS_LEFT | SS_NOPREFIX,
            {textLeft, m.margin, textLeft + textSize.cx, m.margin + textSize.cy}, -1, font);
   // The choices that do not all fit scroll in a pane of their own.
-  const int choiceWidth = clientWidth - m.margin - textLeft - scrollBar;
+  const int choiceWidth = clientWidth - besideColumn - m.margin - textLeft - scrollBar;
   const HWND choicesParent = scrolls ? addScrollingPane(dialog.get(), {textLeft, choicesTop}, choiceWidth, choiceHeight,
                                                         static_cast<int>(items.size()), shownChoices, firstChoiceId)
                                      : dialog.get();
@@ -337,6 +380,7 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
                                      BS_AUTORADIOBUTTON | BS_NOTIFY | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
                                      {choicesOrigin.x, top, choicesOrigin.x + choiceWidth, top + choiceHeight},
                                      firstChoiceId + static_cast<int>(i), font));
+    if (i < choices->spoken.size()) nameForScreenReaders(choiceButtons.back(), choices->spoken[i]);
   }
   const HWND chosen = choices && choices->chosen >= 0 && std::size_t(choices->chosen) < choiceButtons.size()
                           ? choiceButtons[std::size_t(choices->chosen)]
@@ -350,6 +394,7 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
                                  {left, buttonTop, left + m.buttonWidth, buttonTop + m.buttonHeight},
                                  commandId(face.result), font);
     if (!first) first = button;
+    if (face.button == DialogButton::Yes) state.yes = button;
     left += m.buttonWidth + m.buttonGap;
   }
 
@@ -359,10 +404,21 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
              {m.margin, footerTop, m.margin + footerSize.cx, footerTop + footerSize.cy}, -1, font);
   }
 
+  if (view) {
+    view->create(dialog.get(), {clientWidth - m.margin - viewSize.cx, m.margin, clientWidth - m.margin,
+                                m.margin + viewSize.cy},
+                 font);
+    state.view = view;
+    state.choiceButtons = choiceButtons;
+    // The one printer at first, drawn before the dialog shows, so that "Oui"
+    // is greyed before any key can reach it.
+    showChoice(state, std::max(choices->chosen, 0));
+  }
+
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(dialog.get(), SW_SHOW);
   state.openedAt = GetTickCount();
-  SetFocus(chosen ? chosen : first);
+  SetFocus(chosen ? chosen : IsWindowEnabled(first) ? first : GetNextDlgTabItem(dialog.get(), first, FALSE));
   const ModalResult result = runModal(dialog.get(), state);
   for (std::size_t i = 0; i < choiceButtons.size(); ++i) {
     if (SendMessageW(choiceButtons[i], BM_GETCHECK, 0, 0) == BST_CHECKED) choices->chosen = static_cast<int>(i);
@@ -378,7 +434,7 @@ ModalResult messageDialog(std::wstring_view text, DialogType type, DialogButtons
   // Wine's task dialog gives its radio buttons their 96-dpi height at any
   // scale and never fits their width to a long text: choices are shown by
   // the program's own form, laid out at the monitor's DPI with every text whole.
-  if (choices && !choices->items.empty()) return dialogForm(text, type, buttons, footer, choices);
+  if (choices && (!choices->items.empty() || choices->view)) return dialogForm(text, type, buttons, footer, choices);
   return taskDialogAvailable() ? taskDialog(text, type, buttons, footer) : dialogForm(text, type, buttons, footer);
 }
 

@@ -31,12 +31,29 @@ class DialogButtons {
   unsigned bits_ = 0;
 };
 
+// A window beside a dialog's choices that shows the one checked, told at
+// once when the user checks another. What it shows may make "Oui"
+// impossible (a page too small for the sheet): "Oui" is greyed meanwhile.
+class ChoiceView {
+ public:
+  virtual ~ChoiceView() = default;
+  // Makes its window, a child of `dialog` at `place`; its texts in `font`,
+  // the dialog's.
+  virtual void create(HWND dialog, const RECT& place, HFONT font) = 0;
+  // Shows choice `chosen`; false while the dialog may not be answered "Oui".
+  virtual bool show(int chosen) = 0;
+};
+
 // Items of which the user picks one, listed below the text, each a radio
 // button read by its text: `chosen` is the one selected at first, and the
 // one selected when the dialog closed.
 struct DialogChoices {
   std::vector<std::wstring> items;
   int chosen = 0;
+  // What a screen reader reads of each item, when more than its text.
+  std::vector<std::wstring> spoken;
+  // Beside the items, when given; with no items it shows the one choice, 0.
+  ChoiceView* view = nullptr;
 };
 
 // Cancel also answers a dialog closed without a button: its close box,

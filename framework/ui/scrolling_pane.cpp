@@ -62,7 +62,8 @@ LRESULT CALLBACK paneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam)
         const int line = LOWORD(wParam) - p->firstId;
         scrollTo(pane, *p, std::clamp(p->first, line - p->shown + 1, line));
       }
-      return 0;
+      // The dialog hears of its choices as if they were its own children.
+      return SendMessageW(GetParent(pane), message, wParam, lParam);
     case WM_NCDESTROY:
       SetWindowLongPtrW(pane, GWLP_USERDATA, 0);
       delete p;

@@ -1,7 +1,8 @@
 // The pane a message dialog's choices scroll in when they are more than its
 // room shows: one radio button a line, moved by the line through the scroll
 // bar, the mouse wheel, and the focus, whose line always comes into view
-// (the arrows move the focus from choice to choice).
+// (the arrows move the focus from choice to choice). The choices'
+// notifications go on to the dialog.
 #pragma once
 
 #include <windows.h>

@@ -3,6 +3,7 @@
 #include "framework/ui/message_dialog.h"
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -273,6 +274,51 @@ TEST(DialogForm, ALongListOfChoicesScrollsWithinTheWorkArea) {
     for (const auto& [r, room] : placed) EXPECT_TRUE(r.top >= room.top && r.bottom <= room.bottom) << dpi;
   }
   fw::setMonitorDpiHook({});
+}
+
+// What a screen reader reads as the window's name.
+std::wstring accessibleName(HWND window) {
+  IAccessible* a = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&a))))
+    return L"(no object)";
+  BSTR text = nullptr;
+  const std::wstring name = a->get_accName({VT_I4}, &text) == S_OK && text ? text : L"";
+  SysFreeString(text);
+  a->Release();
+  return name;
+}
+
+// A view beside the choices follows the one checked, by the arrows too, and
+// greys "Oui" while it refuses it (Enter then answers nothing); each choice
+// is read by its whole name.
+TEST(DialogForm, AViewFollowsTheChoiceAndGreysOuiWhileItRefuses) {
+  struct RefusesTheSecond final : fw::ChoiceView {
+    std::vector<int> shown;
+    void create(HWND, const RECT&, HFONT) override {}
+    bool show(int chosen) override {
+      shown.push_back(chosen);
+      return chosen != 1;
+    }
+  } view;
+  fw::DialogChoices choices{{L"HOSTILE-a…a · non étalonnée", L"PDF-A5 · non étalonnée"}, 0,
+                            {L"HOSTILE-aaaaaaaa · non étalonnée", L"PDF-A5 · non étalonnée"}, &view};
+  std::vector<std::wstring> spoken;
+  BOOL ouiWhileRefused = TRUE;
+  const Answer answered = answer(
+      [&] { return fw::dialogForm(L"Confirmez", DialogType::Confirmation, {DialogButton::Yes, DialogButton::No}, L"", &choices); },
+      [&](HWND d) {
+        for (const std::wstring& item : choices.items) spoken.push_back(accessibleName(findButton(d, item)));
+        MSG down{GetFocus(), WM_KEYDOWN, VK_DOWN, 1, 0, {}};
+        IsDialogMessageW(d, &down);  // as the dialog's loop hands it the key
+        for (MSG m; PeekMessageW(&m, d, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+        ouiWhileRefused = IsWindowEnabled(findButton(d, L"&Oui"));
+        postKey(d, VK_RETURN);
+        postKey(d, VK_ESCAPE);
+      });
+  EXPECT_EQ(view.shown, (std::vector<int>{0, 1}));
+  EXPECT_FALSE(ouiWhileRefused);
+  EXPECT_EQ(answered.result, ModalResult::No);
+  EXPECT_EQ(spoken, choices.spoken);
 }
 
 TEST(DialogForm, TheOwnerTakesNoInputWhileItIsOpen) {
