@@ -22,18 +22,17 @@ void TFormEtalonnage::loaded() {
   Mesure->setAccessibleLabel(lblMesure);
 }
 
-std::optional<ruler::Calibration> TFormEtalonnage::run(HWND owner, std::optional<fw::Orientation> orientation) {
-  fw::Printer& printer = fw::printer();
+std::optional<ruler::Calibration> TFormEtalonnage::run(HWND owner, std::optional<fw::Orientation> orientation,
+                                                     std::function<bool()> confirm) {
   // The page is measured first: without a printer or a bar there is nothing to do.
-  const int barMm = ruler::calibrationBarMm(printer, orientation);
+  const int barMm = ruler::calibrationBarMm(fw::printer(), orientation);
   TFormEtalonnage form;
   form.orientation_ = orientation;
+  form.confirm_ = std::move(confirm);
   form.barMm_ = barMm;
   form.setOwner(owner);
   form.createFromResource(L"FORMETALONNAGE");
-  form.lblImprimante->setCaption(L"Imprimante : " + printer.name());
-  form.lblOrientation->setCaption(L"Orientation : " + ruler::orientationName(printer, orientation));
-  form.lblMesure->setCaption(L"Longueur mesurée entre 0 et " + std::to_wstring(barMm) + L" mm");
+  form.showPrinter();
   // Until the user types, the field's own zero is no measure to complain of.
   form.showProposal({std::nullopt, L"Imprimez la feuille, mesurez sa barre et saisissez la longueur.", L""});
   if (form.showModal() != fw::ModalResult::OK) return std::nullopt;
@@ -48,7 +47,21 @@ void TFormEtalonnage::showProposal(const ruler::CalibrationProposal& p) {
   BtAppliquer->setEnabled(p.calibration.has_value());
 }
 
-void TFormEtalonnage::BtFeuilleClick(fw::Control&) { ruler::printCalibrationSheet(fw::printer(), orientation_); }
+void TFormEtalonnage::showPrinter() {
+  fw::Printer& printer = fw::printer();
+  lblImprimante->setCaption(L"Imprimante : " + printer.name());
+  lblOrientation->setCaption(L"Orientation : " + ruler::orientationName(printer, orientation_));
+  lblMesure->setCaption(L"Longueur mesurée entre 0 et " + std::to_wstring(barMm_) + L" mm");
+}
+
+void TFormEtalonnage::BtFeuilleClick(fw::Control&) {
+  if (!confirm_()) return;
+  // The printer checked in the confirmation is the one the sheet, and so
+  // the calibration, is for.
+  barMm_ = ruler::calibrationBarMm(fw::printer(), orientation_);
+  showPrinter();
+  ruler::printCalibrationSheet(fw::printer(), orientation_);
+}
 
 void TFormEtalonnage::MesureChange(fw::Control&) {
   // The proposal follows the text as it is typed, before the field reads it.

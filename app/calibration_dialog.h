@@ -3,6 +3,7 @@
 // calibration that makes the printer draw true.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "controls/edit_format.h"
@@ -16,10 +17,12 @@ class TFormEtalonnage : public fw::Published<TFormEtalonnage, fw::Form> {
  public:
   static fw::Publication publication() { return {"TFormEtalonnage", {}}; }
 
-  // Runs the assistant over `owner` for the default printer in the
-  // orientation given, else the printer's own. The calibration to set, when
-  // "Appliquer" closed it; nothing otherwise.
-  static std::optional<ruler::Calibration> run(HWND owner, std::optional<fw::Orientation> orientation);
+  // Runs the assistant over `owner` for the printer in force in the
+  // orientation given, else the printer's own. The sheet prints once
+  // `confirm` says so, on the printer then in force. The calibration to set,
+  // when "Appliquer" closed it; nothing otherwise.
+  static std::optional<ruler::Calibration> run(HWND owner, std::optional<fw::Orientation> orientation,
+                                               std::function<bool()> confirm);
 
   fw::Label* lblImprimante = nullptr;
   fw::Label* lblOrientation = nullptr;
@@ -41,8 +44,11 @@ class TFormEtalonnage : public fw::Published<TFormEtalonnage, fw::Form> {
  private:
   // Shows the proposal, or what is wrong, and allows "Appliquer" only with a proposal.
   void showProposal(const ruler::CalibrationProposal& proposal);
+  // Names the printer in force and its page, and asks for the length of its bar.
+  void showPrinter();
 
   std::optional<fw::Orientation> orientation_;
+  std::function<bool()> confirm_;
   int barMm_ = 0;
   std::optional<ruler::Calibration> proposal_;
 };

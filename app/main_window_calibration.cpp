@@ -7,6 +7,7 @@
 #include "app/calibration_dialog.h"
 #include "app/main_window.h"
 #include "framework/system/printer.h"
+#include "ruler/print_calibration_sheet.h"
 
 namespace {
 
@@ -43,7 +44,14 @@ bool TFormmorvi::systemCommand(WPARAM command) {
 void TFormmorvi::EtalonnerImprimante() {
   // The sheet goes to the printer in force: its result is that printer's.
   followPrinterInForce(fw::installedPrinters());
-  if (const std::optional<ruler::Calibration> calibration = TFormEtalonnage::run(handle(), chosenOrientation())) {
+  const std::optional<fw::Orientation> orientation = chosenOrientation();
+  const auto confirm = [this, orientation] {
+    return confirmPrint({L"Feuille d'étalonnage", [orientation](fw::Printer& printer, const ruler::PrintablePage& page,
+                                                                  ruler::Calibration) {
+                           return ruler::calibrationSheetOn(printer, orientation, page).ops;
+                         }});
+  };
+  if (const std::optional<ruler::Calibration> calibration = TFormEtalonnage::run(handle(), orientation, confirm)) {
     SpinEdit->setValue(calibration->permille());  // TBChange follows
     calibrationSettled();
   }

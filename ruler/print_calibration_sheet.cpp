@@ -11,12 +11,13 @@ std::wstring today() {
   return text;
 }
 
-CalibrationSheet sheetOn(fw::Printer& printer, std::optional<fw::Orientation> orientation, const PrintablePage& page) {
+}  // namespace
+
+CalibrationSheet calibrationSheetOn(fw::Printer& printer, std::optional<fw::Orientation> orientation,
+                                    const PrintablePage& page) {
   const SheetHeading heading{printer.name(), orientationName(printer, orientation), today()};
   return layoutCalibrationSheet(page, heading, textMeasure(printer));
 }
-
-}  // namespace
 
 std::wstring orientationName(fw::Printer& printer, std::optional<fw::Orientation> orientation) {
   const fw::Orientation named = orientation ? *orientation : printer.orientation();
@@ -24,12 +25,12 @@ std::wstring orientationName(fw::Printer& printer, std::optional<fw::Orientation
 }
 
 int calibrationBarMm(fw::Printer& printer, std::optional<fw::Orientation> orientation) {
-  return sheetOn(printer, orientation, measurePage(printer, orientation)).barMm;
+  return calibrationSheetOn(printer, orientation, measurePage(printer, orientation)).barMm;
 }
 
 void printCalibrationSheet(fw::Printer& printer, std::optional<fw::Orientation> orientation) {
   printPage(printer, orientation,
-            [&](const PrintablePage& page) { return sheetOn(printer, orientation, page).ops; });
+            [&](const PrintablePage& page) { return calibrationSheetOn(printer, orientation, page).ops; });
 }
 
 }  // namespace ruler

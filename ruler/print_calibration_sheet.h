@@ -18,6 +18,11 @@ std::wstring orientationName(fw::Printer& printer, std::optional<fw::Orientation
 // sheet does not fit it, before anything is printed.
 int calibrationBarMm(fw::Printer& printer, std::optional<fw::Orientation> orientation);
 
+// The sheet laid out on the printer's page as measured in that orientation:
+// what printing it draws, and what its preview shows.
+CalibrationSheet calibrationSheetOn(fw::Printer& printer, std::optional<fw::Orientation> orientation,
+                                    const PrintablePage& page);
+
 // Prints the sheet in that orientation as one job; its heading names the
 // printer, the orientation and today's date.
 void printCalibrationSheet(fw::Printer& printer, std::optional<fw::Orientation> orientation);

@@ -14,6 +14,7 @@
 #include "morvi_process.h"
 #include "printed_sheet.h"
 #include "ruler/calibration.h"
+#include "tests/support/window_search.h"
 
 using namespace e2e;
 
@@ -31,7 +32,14 @@ TEST(Calibration, OneMeasuredSheetMakesTheRulerTrueInBothOrientations) {
     EXPECT_NE(dialogText(assistant).find(landscape ? L"Orientation : Paysage" : L"Orientation : Portrait"),
               std::wstring::npos);
 
-    morvi.press(VK_SPACE);  // the first control prints the sheet
+    morvi.press(VK_SPACE);  // the first control prints the sheet, once seen and confirmed
+    const HWND confirmation = morvi.dialog(L"Confirmation");
+    ASSERT_TRUE(confirmation) << "printed unseen";
+    EXPECT_TRUE(automation::descendantWithText(confirmation, std::wstring(L"Aperçu : A4 ") +
+                                                                 (landscape ? L"paysage" : L"portrait") +
+                                                                 L", Feuille d'étalonnage, étalonnage +37 ‰"))
+        << dialogText(confirmation);
+    morvi.press(VK_RETURN);
     const std::optional<std::string> pdf = folder.next();
     ASSERT_TRUE(pdf) << "no sheet came out";
     const Sheet sheet = measure(*pdf);

@@ -93,6 +93,8 @@ TEST(EveryPrinter, EachSheetPrintsTrueInsideThePrintableArea) {
     const HWND assistant = morvi.openAssistant();
     ASSERT_TRUE(assistant);
     morvi.press(VK_SPACE);
+    ASSERT_TRUE(morvi.dialog(L"Confirmation"));
+    morvi.press(VK_RETURN);
     const std::optional<std::string> pdf = folder.next();
     ASSERT_TRUE(pdf) << "no calibration sheet came out";
     const Sheet calibration = measure(*pdf, queue.printableFromEdgeMm);

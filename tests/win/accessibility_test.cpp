@@ -341,7 +341,7 @@ TEST(Accessibility, EnterOnAGreyedOkKeepsTheFocusInTheField) {
   const std::pair<const wchar_t*, std::function<bool()>> rows[] = {
       {L"49", [] { return TFormEtalonnageEcran::run(nullptr, {0, 0, 1024, 768}, 4).has_value(); }},
       {L"0", [&] { return TFormCalerRegle::run(nullptr, L"", judge).has_value(); }},
-      {L"0", [] { return TFormEtalonnage::run(nullptr, std::nullopt).has_value(); }},
+      {L"0", [] { return TFormEtalonnage::run(nullptr, std::nullopt, [] { return false; }).has_value(); }},
   };
   int beeps = 0;
   fw::setBeepHook([&](UINT) { ++beeps; });
