@@ -149,12 +149,7 @@ TEST(KutschSheet, APageNarrowerThanSixStripsOfThirtyMillimetresIsRefused) {
   EXPECT_THROW(layoutKutschSheet({{300, 300}, 3508, enough - 4}, scales, {}, L',', pdf, fixedPitch), fw::PrinterError);
   // Letters so wide that "1:125" leaves its 30 mm strip: no strip is printed without its scale's name.
   const TextMeasure wide = [](std::wstring_view text) { return TextSize{static_cast<int>(text.size()) * 50, 38}; };
-  try {
-    layoutKutschSheet({{300, 300}, 3508, enough}, scales, {}, L',', pdf, wide);
-    ADD_FAILURE() << "printed with a strip's title left out";
-  } catch (const fw::PrinterError& e) {
-    EXPECT_EQ(e.message(), L"La page de « PDF » (186 × 297 mm) est trop petite pour la planche de six échelles");
-  }
+  EXPECT_THROW(layoutKutschSheet({{300, 300}, 3508, enough}, scales, {}, L',', pdf, wide), fw::PrinterError);
 }
 
 TEST(KutschSheet, SixScalesAreAllSixRead) {
