@@ -73,6 +73,14 @@ TEST(EveryPrinter, EachSheetPrintsTrueInsideThePrintableArea) {
       EXPECT_LE(sheet.inkRightMm, sheet.paperWidthMm - edge) << what;
       EXPECT_LE(sheet.inkBottomMm, sheet.paperHeightMm - edge) << what;
     };
+    // The sheet that comes out once its confirmation is answered with Enter.
+    const auto confirmedSheet = [&](const char* what) {
+      EXPECT_TRUE(morvi.dialog(L"Confirmation")) << what << " printed unseen";
+      morvi.press(VK_RETURN);
+      const std::optional<std::string> pdf = folder.next();
+      if (!pdf) ADD_FAILURE() << "no " << what << " came out";
+      return pdf ? measure(*pdf, queue.printableFromEdgeMm) : Sheet{};
+    };
     // The printer's name, or its start when it is cut in its middle.
     const std::string named = name.substr(0, 5);
 
@@ -93,11 +101,7 @@ TEST(EveryPrinter, EachSheetPrintsTrueInsideThePrintableArea) {
     const HWND assistant = morvi.openAssistant();
     ASSERT_TRUE(assistant);
     morvi.press(VK_SPACE);
-    ASSERT_TRUE(morvi.dialog(L"Confirmation"));
-    morvi.press(VK_RETURN);
-    const std::optional<std::string> pdf = folder.next();
-    ASSERT_TRUE(pdf) << "no calibration sheet came out";
-    const Sheet calibration = measure(*pdf, queue.printableFromEdgeMm);
+    const Sheet calibration = confirmedSheet("calibration sheet");
     EXPECT_EQ(calibration.title, "Morvi : feuille d'étalonnage");
     ASSERT_FALSE(calibration.texts.empty());
     EXPECT_TRUE(calibration.texts[0].starts_with("Imprimante : " + named)) << calibration.texts[0];
@@ -113,11 +117,7 @@ TEST(EveryPrinter, EachSheetPrintsTrueInsideThePrintableArea) {
     // The kutsch sheet of 1:20 to 1:125: six strips, its check bar 100 mm.
     ASSERT_TRUE(morvi.openKutschSheet());
     morvi.press(VK_RETURN);
-    ASSERT_TRUE(morvi.dialog(L"Confirmation"));
-    morvi.press(VK_RETURN);
-    const std::optional<std::string> kutschPdf = folder.next();
-    ASSERT_TRUE(kutschPdf) << "no kutsch sheet came out";
-    const Sheet kutsch = measure(*kutschPdf, queue.printableFromEdgeMm);
+    const Sheet kutsch = confirmedSheet("kutsch sheet");
     ASSERT_EQ(kutsch.strips.size(), ruler::stripCount);
     for (std::size_t i = 0; i < ruler::stripCount; ++i) {
       const ruler::ScaleDenominator n = ruler::scalesOf(ruler::scaleSets()[0])[i];
