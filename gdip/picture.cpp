@@ -2,11 +2,10 @@
 
 #include "framework/graphics/bmp_layout.h"
 #include "framework/graphics/scaled_picture.h"
+#include "framework/system/file_bytes.h"
 
 #include <exception>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <stdexcept>
 #include <typeinfo>
 
 namespace gdip {
@@ -17,11 +16,9 @@ namespace {
 constexpr GUID kImageFormatBmp = {0xB96B3CAB, 0x0728, 0x11D3, {0x9D, 0x7B, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 
 desc::Bytes readFile(const std::wstring& fileName) {
-  std::ifstream in(std::filesystem::path(fileName), std::ios::binary);
-  if (!in) throw std::runtime_error("cannot open the file");
-  desc::Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw std::runtime_error("cannot read the file");
-  return bytes;
+  const fw::FileBytes read = fw::readFileBytes(fileName);
+  if (read.error != ERROR_SUCCESS) throw std::runtime_error("cannot read the file");
+  return desc::Bytes(read.bytes.begin(), read.bytes.end());
 }
 
 }  // namespace

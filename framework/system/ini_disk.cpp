@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "framework/error/error.h"
+#include "framework/system/file_bytes.h"
 
 namespace fw {
 
@@ -66,20 +67,10 @@ std::wstring systemReason(DWORD error) {
 
 // The file's bytes; none when there is no file yet. Throws Refused otherwise.
 std::string readAll(const std::wstring& path) {
-  const File file = open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
-  if (!file) {
-    const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
-    throw Refused{error};
-  }
-  std::string bytes;
-  char buffer[4096];
-  DWORD n = 0;
-  while (true) {
-    if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) throw Refused{GetLastError()};
-    if (n == 0) return bytes;
-    bytes.append(buffer, n);
-  }
+  FileBytes read = readFileBytes(path);
+  if (read.error == ERROR_FILE_NOT_FOUND || read.error == ERROR_PATH_NOT_FOUND) return {};
+  if (read.error != ERROR_SUCCESS) throw Refused{read.error};
+  return std::move(read.bytes);
 }
 
 // Makes the folder with its missing parents, as at a first start: one
