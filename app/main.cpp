@@ -8,7 +8,6 @@
 #include "app/single_instance.h"
 #include "framework/ui/application.h"
 #include "gdip/gdip_fill.h"
-#include "gdip/session.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   SingleInstance instance;
@@ -18,7 +17,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // COM hands the buttons' accessible objects to assistive technology, and
   // the shell expects it when it opens addresses.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  gdip::Session gdiplus;  // before the window exists, shut down after it
   gdip::registerFillClipboardFormat();
   TFormmorvi::registerClasses();
   TFormmorvi form;

@@ -5,6 +5,7 @@
 
 #include "gdip/argb.h"
 #include "gdip/gdiplus_api.h"
+#include "gdip/session.h"
 
 #include <algorithm>
 #include <span>
@@ -44,7 +45,7 @@ class Owner {
   GpStatus status() const { return status_; }
 
  protected:
-  Owner() = default;
+  Owner() { startOnce(); }
   GpStatus keep(GpStatus s) { return status_ = s; }
 
   Native* native_ = nullptr;

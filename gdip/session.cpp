@@ -27,4 +27,6 @@ Session::~Session() {
   Gdiplus::GdiplusShutdown(token_);
 }
 
+void startOnce() { static const Session session; }
+
 }  // namespace gdip

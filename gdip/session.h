@@ -1,5 +1,7 @@
-// GDI+ for the life of the process: the program's entry makes one Session
-// before the main window exists and lets it go after the message loop.
+// GDI+ for the life of the process, started by the first object made
+// through objects.h (startOnce), so that the window shows before GDI+ is even
+// loaded and a run that draws nothing with it never loads it. A Session of
+// one's own (a test's) is counted by GDI+ with the others.
 #pragma once
 
 #include "gdip/gdiplus_api.h"
@@ -25,5 +27,9 @@ class Session {
   Gdiplus::NotificationUnhookProc unhook_ = nullptr;
   GpStatus status_ = Gdiplus::GenericError;
 };
+
+// Starts GDI+ at the first call, for the rest of the process: it shuts down
+// as the process ends, after every object made since.
+void startOnce();
 
 }  // namespace gdip
