@@ -25,11 +25,14 @@ HICON programIcon(int sizeMetric) {
 }
 
 // The window procedure of the class is the framework's from the first
-// message; every window of the class carries the program's icon.
+// message; every window of the class carries the program's icon, and its
+// object in its first extra bytes: every message looks it up, and a window
+// property would cost a round trip to the window server under Wine.
 void registerOwnClass(WNDPROC procedure) {
   static bool done = [&] {
     WNDCLASSEXW wc{sizeof wc};
     wc.lpfnWndProc = procedure;
+    wc.cbWndExtra = sizeof(Control*);
     wc.hInstance = instance();
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = programIcon(SM_CXICON);
@@ -385,12 +388,14 @@ LRESULT CALLBACK Control::windowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     if (auto* created = static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams)) {
       created->hwnd_ = w;
       SetPropW(w, kObjectProp, created);
+      SetWindowLongPtrW(w, 0, reinterpret_cast<LONG_PTR>(created));
     }
   }
-  Control* c = fromHandle(w);
+  auto* c = reinterpret_cast<Control*>(GetWindowLongPtrW(w, 0));
   if (!c) return DefWindowProcW(w, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
     RemovePropW(w, kObjectProp);
+    SetWindowLongPtrW(w, 0, 0);
     c->hwnd_ = nullptr;
     return DefWindowProcW(w, msg, wp, lp);
   }
