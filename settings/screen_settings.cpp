@@ -1,6 +1,8 @@
 // The ruler on screen: each monitor's pixel size as the user measured it,
 // one key a monitor and resolution under [Ecrans], written with "." whatever
 // the locale; under [Morvi] the scale it was set to and its direction.
+#include <cmath>
+
 #include "framework/text/float_format.h"
 #include "framework/text/number_text.h"
 #include "ruler/screen_ruler.h"
@@ -21,9 +23,11 @@ constexpr wchar_t kRulerVertical[] = L"RegleEcranVerticale";  // 1 or 0
 // as a printer's name is.
 std::optional<double> MorviSettings::screenPitch(const std::wstring& monitor) const {
   const std::optional<std::wstring>& stored = text(kScreens, keyOf(monitor));
-  const std::optional<long double> pitch = stored ? fw::readPastedNumber(*stored, {L'.', L'\u00A0'}) : std::nullopt;
-  if (!pitch || !(*pitch >= ruler::minPixelsPerMm && *pitch <= ruler::maxPixelsPerMm)) return std::nullopt;
-  return static_cast<double>(*pitch);
+  // A value that does not read is not a number, and so out of range.
+  const long double pitch =
+      stored ? fw::readPastedNumber(*stored, {L'.', L'\u00A0'}).value_or(std::nanl("")) : std::nanl("");
+  if (!(pitch >= ruler::minPixelsPerMm && pitch <= ruler::maxPixelsPerMm)) return std::nullopt;
+  return static_cast<double>(pitch);
 }
 
 void MorviSettings::setScreenPitch(const std::wstring& monitor, double pixelsPerMm) {
