@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/links.h"
+#include "framework/system/com.h"
 #include "framework/ui/message_dialog.h"
 #include "morvi_version.h"
 
@@ -12,8 +13,10 @@ namespace about {
 namespace {
 
 HRESULT CALLBACK boxEvents(HWND box, UINT notification, WPARAM, LPARAM, LONG_PTR) {
-  if (notification == TDN_HYPERLINK_CLICKED)
+  if (notification == TDN_HYPERLINK_CLICKED) {
+    fw::startCom();  // which the shell's handlers of an address may use
     ShellExecuteW(box, L"open", links::kWebSite, nullptr, nullptr, SW_SHOW);
+  }
   return S_OK;
 }
 

@@ -2,7 +2,6 @@
 // of a plan.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "app/main_window.h"
 #include "app/single_instance.h"
@@ -14,9 +13,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!instance.claim()) return 0;
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
-  // COM hands the buttons' accessible objects to assistive technology, and
-  // the shell expects it when it opens addresses.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   gdip::registerFillClipboardFormat();
   TFormmorvi::registerClasses();
   TFormmorvi form;
@@ -30,7 +26,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   form.offerKutschSheet();
   form.offerScreenRuler();
   SingleInstance::markMainWindow(form.handle());
-  const int exitCode = fw::Application::run(form);
-  if (SUCCEEDED(com)) CoUninitialize();
-  return exitCode;
+  return fw::Application::run(form);
 }

@@ -14,6 +14,7 @@
 #include "framework/ui/button.h"
 #include "framework/ui/edit.h"
 #include "framework/error/error.h"
+#include "framework/system/com.h"
 #include "framework/system/locale_win.h"
 #include "framework/system/printer.h"
 #include "framework/ui/message_dialog.h"
@@ -25,6 +26,7 @@ namespace {
 // what it answers is not looked at.
 void openAddress(HWND owner, std::wstring address) {
   if (address.size() > 255) address.resize(255);
+  fw::startCom();  // which the shell's handlers of an address may use
   ShellExecuteW(owner, L"open", address.c_str(), nullptr, nullptr, SW_SHOW);
 }
 

@@ -5,6 +5,7 @@
 
 #include <cwctype>
 
+#include "framework/system/com.h"
 #include "framework/ui/control.h"
 
 namespace fw {
@@ -164,6 +165,7 @@ class ControlAccessible final : public IAccessible {
 };
 
 LRESULT accessibleObjectOf(HWND window, WPARAM flags) {
+  startCom();  // COM hands the object over
   IAccessible* standard = nullptr;
   if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, kIAccessible, reinterpret_cast<void**>(&standard))))
     return -1;
