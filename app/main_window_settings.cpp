@@ -67,8 +67,11 @@ void TFormmorvi::FormCreate(fw::Control& sender) {
     KutschScales = Settings->kutschScales();
   }
   // The stored orientation, else the printer's; nothing when neither is known.
-  const std::optional<int> printer = printerOrientation();
+  // With one stored, a printer in force is opened (its driver read) at its
+  // first use, not before the window shows; with none at all its error is
+  // said now all the same.
   const std::optional<int> stored = Settings ? Settings->orientation() : std::nullopt;
+  const std::optional<int> printer = stored && !CalibratedPrinter.empty() ? std::nullopt : printerOrientation();
   OrientationKnown = stored || printer;
   RgOrient->setItemIndex(stored ? *stored : printer.value_or(-1));
   TBChange(sender);
