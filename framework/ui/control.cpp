@@ -336,6 +336,10 @@ LRESULT Control::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       case WM_PAINT: {
         PaintDC p(hwnd_);
         RECT client = clientRect();
+        if (paintsInOneFill()) {
+          paint(p.dc(), client);
+          return 0;
+        }
         PaintBuffer buffer(p.dc(), client);
         paint(buffer.dc(), client);
         buffer.copyToTarget();

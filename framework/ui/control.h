@@ -19,7 +19,9 @@
 //   off-screen buffer of the client size (copied to the screen at once, no
 //   flicker; WM_ERASEBKGND is swallowed) and WM_PRINTCLIENT with the given
 //   device context, so a test paints the control into a memory bitmap.
-//   invalidate() asks for a repaint.
+//   invalidate() asks for a repaint. A control whose paint() is one fill
+//   (a form's colour between its child windows) cannot flicker and says so
+//   with paintsInOneFill(): it is painted straight to the screen.
 // - paintParentBackground(dc, areas) has the parent paint its own image into
 //   dc at this control's place, clipped to `areas` (client coordinates; none:
 //   the whole client area): a transparent label calls it first, a rounded
@@ -193,6 +195,7 @@ class Control {
   // Paints the control into any device context (screen buffer, memory
   // bitmap); see the top of this file.
   virtual void paint(HDC dc, const RECT& client);
+  virtual bool paintsInOneFill() const { return false; }
   // Has the parent paint its own image into dc at this control's place,
   // within `areas` of the client area (none: all of it).
   void paintParentBackground(HDC dc, std::span<const RECT> areas = {});
