@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 
-#include "framework/text/number_text.h"
 #include "framework/text/utf8.h"
 #include "morvi_process.h"
 #include "morvi_version.h"
@@ -26,18 +25,6 @@
 using namespace e2e;
 
 namespace {
-
-// Labelled marks every `stepMm` from the first, labelled "0m", "1m", ... in
-// steps of `metres`.
-void expectLabelledEvery(const std::vector<Sheet::Mark>& marks, double stepMm, double metres, std::size_t atLeast) {
-  std::vector<Sheet::Mark> labelled;
-  std::copy_if(marks.begin(), marks.end(), std::back_inserter(labelled), [](const Sheet::Mark& m) { return m.labelled; });
-  ASSERT_GE(labelled.size(), atLeast);
-  for (std::size_t k = 0; k < labelled.size(); ++k) {
-    EXPECT_NEAR(labelled[k].mm - labelled[0].mm, k * stepMm, 0.1) << "mark " << k;
-    EXPECT_EQ(labelled[k].label, narrow(fw::formatGeneral(k * metres, L',') + L"m")) << "mark " << k;
-  }
-}
 
 // A printed line of text as wide, in device pixels at `dpi`, as the printer's
 // font measures it (tests/support/printer_font_widths.h), within a pixel.

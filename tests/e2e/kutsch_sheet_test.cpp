@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/text/number_text.h"
 #include "morvi_process.h"
 #include "printed_sheet.h"
 #include "ruler/kutsch_sheet.h"
@@ -43,17 +42,9 @@ TEST(KutschSheet, CtrlKEnterAndTheConfirmationPrintSixTrueStrips) {
       EXPECT_GE(right - strip.cutMm, 30);
       const ruler::ScaleDenominator n = ruler::scalesOf(set)[i];
       const double step = ruler::graduationOf(n, L"").labelStep;
-      std::vector<Sheet::Mark> labelled;
-      for (const Sheet::Mark& mark : strip.marks)
-        if (mark.labelled) labelled.push_back(mark);
-      ASSERT_FALSE(labelled.empty());
       // Each labelled mark at k × step × 1000 / N × (1 + 20 / 1000) mm from
       // the first, down to 240 mm of ruler at least.
-      for (std::size_t k = 0; k < labelled.size(); ++k) {
-        EXPECT_NEAR(labelled[k].mm - labelled[0].mm, k * step * 1000 / n.value() * 1.02, 0.1) << "mark " << k;
-        EXPECT_EQ(labelled[k].label, narrow(fw::formatGeneral(k * step, L',') + L"m")) << "mark " << k;
-      }
-      EXPECT_GT(labelled.back().mm - labelled[0].mm, 240);
+      EXPECT_GT(expectLabelledEvery(strip.marks, step * 1000 / n.value() * 1.02, step, 1), 240);
     }
     EXPECT_NEAR(sheet.checkBarMm, 102, 0.1);
     EXPECT_GE(sheet.inkLeftMm, 3);

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
+#include "framework/text/number_text.h"
 #include "morvi_process.h"
 
 namespace e2e {
@@ -72,6 +75,17 @@ std::vector<double> Sheet::labelledMm() const {
   for (const Mark& mark : marks)
     if (mark.labelled) at.push_back(mark.mm);
   return at;
+}
+
+double expectLabelledEvery(const std::vector<Sheet::Mark>& marks, double stepMm, double metres, std::size_t atLeast) {
+  std::vector<Sheet::Mark> labelled;
+  std::copy_if(marks.begin(), marks.end(), std::back_inserter(labelled), [](const Sheet::Mark& m) { return m.labelled; });
+  EXPECT_GE(labelled.size(), std::max<std::size_t>(atLeast, 1));
+  for (std::size_t k = 0; k < labelled.size(); ++k) {
+    EXPECT_NEAR(labelled[k].mm - labelled[0].mm, k * stepMm, 0.1) << "mark " << k;
+    EXPECT_EQ(labelled[k].label, narrow(fw::formatGeneral(k * metres, L',') + L"m")) << "mark " << k;
+  }
+  return labelled.empty() ? 0 : labelled.back().mm - labelled[0].mm;
 }
 
 Sheet measure(const std::string& pdf, double acrossMm) {

@@ -60,4 +60,9 @@ struct Sheet {
 // `acrossMm`: where the printer's printable area begins, from the paper's left edge.
 Sheet measure(const std::string& pdf, double acrossMm = 0);
 
+// At least `atLeast` labelled marks, every `stepMm` from the first and
+// labelled "0m", then on in steps of `metres` ("1m", "2,5m"...); answers how
+// far the last lies from the first.
+double expectLabelledEvery(const std::vector<Sheet::Mark>& marks, double stepMm, double metres, std::size_t atLeast);
+
 }  // namespace e2e
