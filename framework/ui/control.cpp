@@ -298,7 +298,13 @@ std::vector<Control*> Control::childrenInTabOrder() const {
 void Control::createWindow(HWND parentWindow) {
   WindowSpec kind = windowSpec();
   DWORD style = kind.style;
-  if (parent_) style |= WS_CHILD | WS_CLIPSIBLINGS;
+  // No parent listens to its children's creation, end or clicks: without
+  // WM_PARENTNOTIFY, which climbs to the window at the top each time, each
+  // child is made sooner.
+  if (parent_) {
+    style |= WS_CHILD | WS_CLIPSIBLINGS;
+    kind.exStyle |= WS_EX_NOPARENTNOTIFY;
+  }
   if (visible_ && parent_) style |= WS_VISIBLE;
   if (!enabled_) style |= WS_DISABLED;
   if (!kind.className) registerOwnClass(windowProc);

@@ -84,7 +84,7 @@ void RadioGroup::rebuildButtons() {
   const std::vector<Cell> cells = itemCells();
   for (size_t i = 0; i < items_.size(); ++i) {
     const Cell& c = cells[i];
-    HWND b = CreateWindowExW(0, L"BUTTON", items_[i].c_str(), WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, c.left, c.top,
+    HWND b = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"BUTTON", items_[i].c_str(), WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, c.left, c.top,
                              c.width, c.height, handle(), reinterpret_cast<HMENU>(i + 1), GetModuleHandleW(nullptr),
                              nullptr);
     SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
