@@ -84,9 +84,9 @@ void RadioGroup::rebuildButtons() {
   const std::vector<Cell> cells = itemCells();
   for (size_t i = 0; i < items_.size(); ++i) {
     const Cell& c = cells[i];
-    HWND b = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"BUTTON", items_[i].c_str(), WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, c.left, c.top,
-                             c.width, c.height, handle(), reinterpret_cast<HMENU>(i + 1), GetModuleHandleW(nullptr),
-                             nullptr);
+    HWND b = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"BUTTON", items_[i].c_str(), WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON,
+                             c.left, c.top, c.width, c.height, handle(), reinterpret_cast<HMENU>(i + 1),
+                             GetModuleHandleW(nullptr), nullptr);
     SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
     SendMessageW(b, BM_SETCHECK, int(i) == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
     SetWindowSubclass(b, itemProc, 1, reinterpret_cast<DWORD_PTR>(this));
