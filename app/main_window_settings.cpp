@@ -17,16 +17,27 @@
 
 namespace {
 
-// <application data>\Plandrel\Plandrel.ini; its folder is made by the
-// first write (ini_disk.h), and one that cannot be made shows as a refused
-// write.
-std::wstring settingsFilePath() {
+// The roaming application data folder: %APPDATA%, which Windows sets at
+// logon and a launcher may point elsewhere, else the shell's known folder
+// (shell32, loaded only then: it is the largest library the start would
+// otherwise map).
+std::wstring applicationDataFolder() {
+  wchar_t value[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableW(L"APPDATA", value, MAX_PATH);
+  const bool onDrive = length >= 3 && value[1] == L':' && value[2] == L'\\';
+  const bool onShare = length >= 3 && value[0] == L'\\' && value[1] == L'\\';
+  if (length < MAX_PATH && (onDrive || onShare)) return value;  // a full path, not a relative one
   PWSTR appData = nullptr;
   const HRESULT found = SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &appData);
   const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> owned(appData, &CoTaskMemFree);
   if (FAILED(found) || !appData) throw fw::InOutError(L"Dossier des données d'application introuvable");
-  return std::wstring(appData) + L"\\Plandrel\\Plandrel.ini";
+  return appData;
 }
+
+// <application data>\Plandrel\Plandrel.ini; its folder is made by the
+// first write (ini_disk.h), and one that cannot be made shows as a refused
+// write.
+std::wstring settingsFilePath() { return applicationDataFolder() + L"\\Plandrel\\Plandrel.ini"; }
 
 // The printer's orientation, 0 portrait or 1 landscape. Without a printer its
 // error is shown here, once, and the stored settings still count.

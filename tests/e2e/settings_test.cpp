@@ -76,6 +76,20 @@ TEST_F(SettingsFileTest, HexadecimalAndUnreadableValues) {
   EXPECT_FALSE(checkedOrientation(morvi).empty());  // the printer's orientation
 }
 
+// Started without %APPDATA%, or with one that is no full path, the program
+// finds its file in the shell's folder all the same.
+TEST_F(SettingsFileTest, FoundWithoutAFullApplicationDataPathInTheEnvironment) {
+  writeFile("[Morvi]\r\nCoef=7\r\n");
+  wchar_t saved[MAX_PATH]{};
+  ASSERT_GT(GetEnvironmentVariableW(L"APPDATA", saved, MAX_PATH), 0u);
+  for (const wchar_t* value : {static_cast<const wchar_t*>(nullptr), L"Roaming"}) {
+    SetEnvironmentVariableW(L"APPDATA", value);
+    MorviProcess morvi;
+    SetEnvironmentVariableW(L"APPDATA", saved);
+    EXPECT_EQ(e2e::textOf(morvi.control("SpinEdit")), L"7") << (value ? "relative" : "unset");
+  }
+}
+
 // The N of " Autre…" is written with a dot and read back in the next run;
 // a stored value that does not read, or that the catalogue has, starts the
 // program as if there were none.
