@@ -251,6 +251,9 @@ void Form::show() {
     std::vector<Control*> list = tabList();
     if (!list.empty()) list.front()->focus();
   }
+  // The whole window painted now, before any input is taken: a click that
+  // was waiting opens nothing over a window still half drawn.
+  RedrawWindow(handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void Form::close() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
