@@ -13,7 +13,7 @@ constexpr wchar_t previewClass[] = L"MorviSheetPreview";
 constexpr COLORREF refusalInk = RGB(0xA0, 0x10, 0x10);
 
 LRESULT CALLBACK previewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const SheetPreview* preview = fw::windowState<SheetPreview>(window, message, lParam);
+  SheetPreview* preview = fw::windowState<SheetPreview>(window, message, lParam);
   if (!preview) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_PAINT: {
@@ -31,7 +31,10 @@ LRESULT CALLBACK previewProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       preview->paint(reinterpret_cast<HDC>(wParam), box);
       return 0;
     }
-    case WM_NCDESTROY: SetWindowLongPtrW(window, GWLP_USERDATA, 0); break;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      preview->windowDestroyed();
+      break;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -51,6 +54,10 @@ void registerPreviewClass() {
 SheetPreview::SheetPreview(PreviewedSheet sheet, std::optional<fw::Orientation> orientation,
                            std::vector<ruler::PrinterOffer> printers)
     : sheet_(std::move(sheet)), orientation_(orientation), printers_(std::move(printers)) {}
+
+SheetPreview::~SheetPreview() {
+  if (window_) DestroyWindow(window_);
+}
 
 void SheetPreview::create(HWND dialog, const RECT& place, HFONT font) {
   registerPreviewClass();

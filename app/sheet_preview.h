@@ -26,11 +26,17 @@ class SheetPreview final : public fw::ChoiceView {
  public:
   SheetPreview(PreviewedSheet sheet, std::optional<fw::Orientation> orientation,
                std::vector<ruler::PrinterOffer> printers);
+  // Its window goes with it: the dialog leaves its own windows to the
+  // message loop once answered, after the preview is gone.
+  ~SheetPreview() override;
+  SheetPreview(const SheetPreview&) = delete;
+  SheetPreview& operator=(const SheetPreview&) = delete;
   void create(HWND dialog, const RECT& place, HFONT font) override;
   bool show(int chosen) override;
 
   // What the window shows, painted into `dc` within `box`.
   void paint(HDC dc, const RECT& box) const;
+  void windowDestroyed() { window_ = nullptr; }
 
  private:
   PreviewedSheet sheet_;

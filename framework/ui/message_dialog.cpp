@@ -170,6 +170,16 @@ struct DestroyWindowDeleter {
 };
 using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, DestroyWindowDeleter>;
 
+// An answered dialog leaves the screen at once, and the message loop
+// destroys its windows after the work the answer starts: a dozen of them,
+// with a choice of printers, take Wine longer to tear down than a print
+// takes to be sent. Its state ends with the call, so the form forgets it.
+void closeLater(OwnedWindow dialog) {
+  ShowWindow(dialog.get(), SW_HIDE);
+  SetWindowLongPtrW(dialog.get(), GWLP_USERDATA, 0);
+  PostMessageW(dialog.release(), WM_CLOSE, 0, 0);
+}
+
 const wchar_t* iconOf(DialogType type) {
   switch (type) {
     case DialogType::Warning: return IDI_WARNING;
@@ -425,7 +435,7 @@ ModalResult dialogForm(std::wstring_view text, DialogType type, DialogButtons bu
   }
   // The owner is enabled again before the dialog goes, so it gets the focus back.
   if (owner) EnableWindow(owner, TRUE);
-  dialog.reset();
+  closeLater(std::move(dialog));
   return result;
 }
 
