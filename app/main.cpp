@@ -22,9 +22,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     fw::Application::showException(e);
     if (!form.handle()) return 1;
   }
-  form.offerCalibration();
-  form.offerKutschSheet();
-  form.offerScreenRuler();
   SingleInstance::markMainWindow(form.handle());
   return fw::Application::run(form);
 }

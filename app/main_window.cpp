@@ -118,6 +118,11 @@ void TFormmorvi::FormShow(fw::Control&) {
   for (ctl::TEditFormat* field : {CotePlan, CoteMesure}) field->setValue(0);
   for (ctl::TEditFormat* field : {CotePlan, CoteMesure}) field->Validate();
   RG_Morvi->focus();
+  // What the first paint does not show comes once the window is up, before
+  // any input reaches it.
+  offerCalibration();
+  offerKutschSheet();
+  offerScreenRuler();
 }
 
 void TFormmorvi::BtEchelleClick(fw::Control&) {

@@ -75,14 +75,6 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
 
   long double calibrationCoef() const { return PrinterCalibration.coefficient(); }
 
-  // The calibration assistant: its system menu item, Ctrl+E, the tooltips
-  // that name both. Once the window exists.
-  void offerCalibration();
-  // The kutsch sheet: its system menu item below the assistant's, Ctrl+K.
-  void offerKutschSheet();
-  // The ruler on screen: its system menu item below the kutsch sheet's, Ctrl+R.
-  void offerScreenRuler();
-
  protected:
   std::vector<HandlerEntry> handlerTable() const override;
   void loaded() override;
@@ -91,6 +83,13 @@ class TFormmorvi : public fw::Published<TFormmorvi, fw::Form> {
   bool shortCut(WPARAM key) override;
 
  private:
+  // The calibration assistant: its system menu item, Ctrl+E, the tooltips
+  // that name both. When the window first shows.
+  void offerCalibration();
+  // The kutsch sheet: its system menu item below the assistant's, Ctrl+K.
+  void offerKutschSheet();
+  // The ruler on screen: its system menu item below the kutsch sheet's, Ctrl+R.
+  void offerScreenRuler();
   bool systemCommand(WPARAM command);
   bool kutschCommand(WPARAM command);
   bool screenRulerCommand(WPARAM command);

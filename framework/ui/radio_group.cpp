@@ -88,7 +88,8 @@ void RadioGroup::rebuildButtons() {
                              c.left, c.top, c.width, c.height, handle(), reinterpret_cast<HMENU>(i + 1),
                              GetModuleHandleW(nullptr), nullptr);
     SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
-    SendMessageW(b, BM_SETCHECK, int(i) == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
+    // A new item is unchecked; telling it so again restyles the window.
+    if (int(i) == itemIndex_) SendMessageW(b, BM_SETCHECK, BST_CHECKED, 0);
     SetWindowSubclass(b, itemProc, 1, reinterpret_cast<DWORD_PTR>(this));
     buttons_.push_back(b);
   }
