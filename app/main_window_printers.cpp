@@ -51,7 +51,10 @@ void TFormmorvi::usePrinter(const std::wstring& printer) {
 }
 
 void TFormmorvi::showPrinterCalibration() {
-  const std::wstring printer = printerInForce(fw::installedPrinters());
+  // The installed printers (the spooler's slowest answer at start) matter
+  // only for one chosen in Morvi: the system's default is installed.
+  const bool chosen = Settings && Settings->chosenPrinter();
+  const std::wstring printer = printerInForce(chosen ? fw::installedPrinters() : std::vector<std::wstring>{});
   if (Settings) Settings->takeEarlierCalibration(printer);
   usePrinter(printer);
 }
