@@ -321,6 +321,20 @@ TEST(DialogForm, AViewFollowsTheChoiceAndGreysOuiWhileItRefuses) {
   EXPECT_EQ(spoken, choices.spoken);
 }
 
+// Answered, the form leaves the screen at once; its windows go with the next
+// messages, after the work the answer starts.
+TEST(DialogForm, AnAnsweredFormHidesAtOnceAndItsWindowsGoAfter) {
+  HWND dialog = nullptr;
+  answer(confirmForm, [&](HWND d) {
+    dialog = d;
+    postKey(d, VK_RETURN);
+  });
+  ASSERT_TRUE(dialog);
+  EXPECT_FALSE(IsWindowVisible(dialog));
+  for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+  EXPECT_FALSE(IsWindow(dialog)) << "its windows were left behind";
+}
+
 TEST(DialogForm, TheOwnerTakesNoInputWhileItIsOpen) {
   const HWND owner = CreateWindowExW(0, L"STATIC", L"propriétaire", WS_POPUP | WS_VISIBLE, 10, 10, 100, 100, nullptr,
                                      nullptr, nullptr, nullptr);
