@@ -147,7 +147,9 @@ TEST(DialogForm, ConfirmationLooksAsTheUserExpects) {
   std::wstring caption, text;
   std::vector<std::wstring> buttons;
   bool defaultFirst = false, questionIcon = false, centred = false;
+  HWND shown = nullptr;
   const Answer a = answer(confirmForm, [&](HWND dialog) {
+    shown = dialog;
     caption = textOf(dialog);
     EXPECT_EQ(classOf(dialog), fw::dialogFormClass);
     for (HWND s : children(dialog, L"STATIC")) {
@@ -174,6 +176,10 @@ TEST(DialogForm, ConfirmationLooksAsTheUserExpects) {
   EXPECT_TRUE(questionIcon);
   EXPECT_TRUE(centred);
   EXPECT_EQ(a.result, ModalResult::Yes) << "Enter presses Oui";
+  // Answered, it leaves the screen at once, and its windows go with the next messages.
+  EXPECT_FALSE(IsWindowVisible(shown));
+  for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+  EXPECT_FALSE(IsWindow(shown)) << "its windows were left behind";
 }
 
 // A footer stands below the buttons; the text and the buttons stay as they are.
@@ -319,20 +325,6 @@ TEST(DialogForm, AViewFollowsTheChoiceAndGreysOuiWhileItRefuses) {
   EXPECT_FALSE(ouiWhileRefused);
   EXPECT_EQ(answered.result, ModalResult::No);
   EXPECT_EQ(spoken, choices.spoken);
-}
-
-// Answered, the form leaves the screen at once; its windows go with the next
-// messages, after the work the answer starts.
-TEST(DialogForm, AnAnsweredFormHidesAtOnceAndItsWindowsGoAfter) {
-  HWND dialog = nullptr;
-  answer(confirmForm, [&](HWND d) {
-    dialog = d;
-    postKey(d, VK_RETURN);
-  });
-  ASSERT_TRUE(dialog);
-  EXPECT_FALSE(IsWindowVisible(dialog));
-  for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
-  EXPECT_FALSE(IsWindow(dialog)) << "its windows were left behind";
 }
 
 TEST(DialogForm, TheOwnerTakesNoInputWhileItIsOpen) {
