@@ -13,11 +13,18 @@ struct FreeGlobal {
 };
 using GlobalMemory = std::unique_ptr<std::remove_pointer_t<HGLOBAL>, FreeGlobal>;
 
+GlobalMemory allocated(std::size_t bytes, GlobalAllocator allocate) {
+  GlobalMemory memory(allocate(GMEM_MOVEABLE, bytes));
+  if (!memory) throw fw::Error(L"Could not allocate memory for image");
+  return memory;
+}
+
 }  // namespace
 
+void checkImageMemory(std::size_t bytes, GlobalAllocator allocate) { allocated(bytes, allocate); }
+
 ImageStream::ImageStream(std::span<const std::uint8_t> bytes, GlobalAllocator allocate) {
-  GlobalMemory memory(allocate(GMEM_MOVEABLE, bytes.size()));
-  if (!memory) throw fw::Error(L"Could not allocate memory for image");
+  GlobalMemory memory = allocated(bytes.size(), allocate);
   if (FAILED(CreateStreamOnHGlobal(memory.get(), TRUE, &stream_))) {
     stream_ = nullptr;
     return;  // the memory is still ours, and freed here

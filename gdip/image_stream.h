@@ -12,6 +12,11 @@ namespace gdip {
 // GlobalAlloc's shape, so that a test can make the allocation fail.
 using GlobalAllocator = HGLOBAL(WINAPI*)(UINT flags, SIZE_T bytes);
 
+// Has the memory a stream of `bytes` would take and gives it back, throwing
+// as the stream would: a picture measured without decoding fails alike,
+// and COM is not loaded for it.
+void checkImageMemory(std::size_t bytes, GlobalAllocator allocate);
+
 class ImageStream {
  public:
   // Throws fw::Error("Could not allocate memory for image") when the memory

@@ -46,7 +46,7 @@ bool Picture::UpdateSize() {
     // A BMP's checked header says what GDI+ would decode, without loading
     // its image decoders. The decoding memory is still had first, so that a
     // picture without it fails alike whatever its format.
-    const ImageStream memory(data_, allocate_);
+    checkImageMemory(data_.size(), allocate_);
     setSize(bmp->width, bmp->height);
     return true;
   }
