@@ -22,11 +22,11 @@ namespace {
 // (shell32, loaded only then: it is the largest library the start would
 // otherwise map).
 std::wstring applicationDataFolder() {
-  wchar_t value[MAX_PATH];
-  const DWORD length = GetEnvironmentVariableW(L"APPDATA", value, MAX_PATH);
-  const bool onDrive = length >= 3 && value[1] == L':' && value[2] == L'\\';
-  const bool onShare = length >= 3 && value[0] == L'\\' && value[1] == L'\\';
-  if (length < MAX_PATH && (onDrive || onShare)) return value;  // a full path, not a relative one
+  wchar_t value[MAX_PATH]{};
+  const DWORD length = GetEnvironmentVariableW(L"APPDATA", value, MAX_PATH);  // too long: nothing read
+  const bool read = length >= 3 && length < MAX_PATH;
+  // A drive's or a share's path, not a relative one.
+  if (read && ((value[1] == L':' && value[2] == L'\\') || (value[0] == L'\\' && value[1] == L'\\'))) return value;
   PWSTR appData = nullptr;
   const HRESULT found = SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &appData);
   const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> owned(appData, &CoTaskMemFree);

